@@ -1,0 +1,44 @@
+# Entry points for people and CI; CMake + Ninja do the real work.
+BUILD      ?= build
+SANBUILD   ?= build-sanitize
+BENCHBUILD ?= build-bench
+JOBS       ?= 2
+
+.PHONY: all deps demo test sanitize bench clean
+
+all: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(SANBUILD)/build.ninja: | deps
+	cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOREL_SANITIZE=ON
+
+$(BENCHBUILD)/build.ninja: | deps
+	cmake -S . -B $(BENCHBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVOREL_BENCH=ON
+
+demo: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vorel-demo
+	rm -rf demo-out
+	$(BUILD)/demo/vorel-demo demo-out
+	@echo "demo written to demo-out/index.html"
+
+test: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps $(SANBUILD)/build.ninja
+	cmake --build $(SANBUILD) -j $(JOBS)
+	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+bench: deps $(BENCHBUILD)/build.ninja
+	cmake --build $(BENCHBUILD) -j $(JOBS)
+	@for b in $(BENCHBUILD)/bench/bench-*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(SANBUILD) $(BENCHBUILD) demo-out

@@ -1,0 +1,70 @@
+#include "Gallery.h"
+
+#include <fstream>
+
+Gallery::Gallery(std::filesystem::path folder) : m_folder(std::move(folder))
+{
+    std::filesystem::create_directories(m_folder);
+}
+
+std::string Gallery::escape(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+void Gallery::beginPage(const std::string& title, const std::string& intro)
+{
+    m_body += "<section><h2>" + escape(title) + "</h2>\n<p>" + escape(intro) + "</p>\n";
+}
+
+void Gallery::paragraph(const std::string& text)
+{
+    m_body += "<p>" + escape(text) + "</p>\n";
+}
+
+void Gallery::table(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
+{
+    m_body += "<table><tr>";
+    for (const auto& h : header) m_body += "<th>" + escape(h) + "</th>";
+    m_body += "</tr>\n";
+    for (const auto& row : rows) {
+        m_body += "<tr>";
+        for (const auto& cell : row) m_body += "<td>" + escape(cell) + "</td>";
+        m_body += "</tr>\n";
+    }
+    m_body += "</table>\n";
+}
+
+void Gallery::picture(const std::string& fileName, const std::string& caption)
+{
+    m_body += "<figure><img src=\"" + escape(fileName) + "\" alt=\"" + escape(caption) +
+              "\"><figcaption>" + escape(caption) + "</figcaption></figure>\n";
+}
+
+void Gallery::link(const std::string& fileName, const std::string& caption)
+{
+    m_body += "<p><a href=\"" + escape(fileName) + "\">" + escape(caption) + "</a></p>\n";
+}
+
+bool Gallery::write() const
+{
+    std::ofstream out(file("index.html"));
+    out << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>vorel demo</title>\n"
+           "<style>body{font-family:sans-serif;margin:2em;max-width:70em}"
+           "section{border-top:1px solid #ccc;margin-top:2em}"
+           "table{border-collapse:collapse}td,th{border:1px solid #bbb;padding:.2em .6em}"
+           "figure{display:inline-block;margin:1em}</style></head><body>\n"
+           "<h1>vorel: building blocks for structural-engineering applications</h1>\n"
+        << m_body << "</body></html>\n";
+    return (bool)out;
+}

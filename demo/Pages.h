@@ -1,0 +1,12 @@
+#pragma once
+// The demo's pages, in the order the gallery shows them.
+#include "Gallery.h"
+
+#include <string>
+
+struct DemoContext {
+    Gallery& gallery;
+    std::wstring languageFolder; // with a trailing separator
+};
+
+void languagePage(DemoContext& demo);

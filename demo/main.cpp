@@ -1,0 +1,23 @@
+// vorel-demo: a host application that uses the library as a real host would and
+// writes what a user would see and keep into an output folder.
+#include "Pages.h"
+
+#include "win/Afx.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const std::filesystem::path out = argc > 1 ? argv[1] : "demo-out";
+    Gallery gallery(out);
+    DemoContext demo{gallery, std::filesystem::path(VOREL_LANG_DIR).wstring() + L"/"};
+
+    languagePage(demo);
+
+    if (!gallery.write()) {
+        std::cerr << "cannot write " << gallery.file("index.html") << "\n";
+        return 1;
+    }
+    std::cout << "wrote " << gallery.file("index.html").string() << "\n";
+    return 0;
+}
