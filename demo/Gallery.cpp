@@ -1,5 +1,6 @@
 #include "Gallery.h"
 
+#include <cstdio>
 #include <fstream>
 
 Gallery::Gallery(std::filesystem::path folder) : m_folder(std::move(folder))
@@ -56,6 +57,17 @@ void Gallery::link(const std::string& fileName, const std::string& caption)
     m_body += "<p><a href=\"" + escape(fileName) + "\">" + escape(caption) + "</a></p>\n";
 }
 
+void Gallery::coloredLines(const std::vector<std::pair<std::string, unsigned>>& lines)
+{
+    m_body += "<pre class=\"lines\">";
+    for (const auto& [text, color] : lines) {
+        char css[8];
+        std::snprintf(css, sizeof css, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+        m_body += std::string("<span style=\"color:") + css + "\">" + escape(text) + "</span>\n";
+    }
+    m_body += "</pre>\n";
+}
+
 bool Gallery::write() const
 {
     std::ofstream out(file("index.html"));
@@ -63,7 +75,8 @@ bool Gallery::write() const
            "<style>body{font-family:sans-serif;margin:2em;max-width:70em}"
            "section{border-top:1px solid #ccc;margin-top:2em}"
            "table{border-collapse:collapse}td,th{border:1px solid #bbb;padding:.2em .6em}"
-           "figure{display:inline-block;margin:1em}</style></head><body>\n"
+           "figure{display:inline-block;margin:1em}"
+           "pre.lines{border:1px solid #bbb;padding:.4em;background:#fff}</style></head><body>\n"
            "<h1>vorel: building blocks for structural-engineering applications</h1>\n"
         << m_body << "</body></html>\n";
     return (bool)out;

@@ -17,6 +17,8 @@ public:
     void table(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows);
     void picture(const std::string& fileName, const std::string& caption);
     void link(const std::string& fileName, const std::string& caption);
+    // Text lines, each in its colour (COLORREF, 0x00BBGGRR), as a list shows them.
+    void coloredLines(const std::vector<std::pair<std::string, unsigned>>& lines);
     // Writes index.html; true when it was written.
     bool write() const;
 

@@ -1,0 +1,57 @@
+// Collecting and rendering many messages: both must grow linearly.
+#include "reproach/Reproach.h"
+#include "units/Qemet.h"
+#include "win/Afx.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using NVorel::CReproach;
+
+const winres::StringResource kStrings[] = {{500, L"Member %s: area %s"}};
+const winres::ResourceTable kTable{kStrings, {}, {}, {}};
+
+void useHostStrings()
+{
+    AfxSetResourceHandle(platform::RegisterApplicationModule(&kTable));
+}
+
+void fill(CReproach& r, int64_t n)
+{
+    for (int64_t i = 0; i < n; ++i)
+        r.add(i % 3 ? CReproach::ER_WARNING : CReproach::ER_ERROR, 500)
+            .arg((int)i)
+            .arg(1e-4 * (double)(i % 100), qemet::QT_REINF_AREA);
+}
+
+void BM_AddMessages(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CReproach r;
+        fill(r, state.range(0));
+        benchmark::DoNotOptimize(r.size());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_RenderMessages(benchmark::State& state)
+{
+    useHostStrings();
+    CReproach r;
+    fill(r, state.range(0));
+    CStringArray lines;
+    std::vector<CReproach::ERType> kinds;
+    for (auto _ : state) {
+        r.add2dlg(&lines, &kinds, true);
+        benchmark::DoNotOptimize(lines.GetSize());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+} // namespace
+
+BENCHMARK(BM_AddMessages)->RangeMultiplier(10)->Range(10000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderMessages)->RangeMultiplier(10)->Range(10000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
