@@ -33,14 +33,27 @@ void Gallery::paragraph(const std::string& text)
     m_body += "<p>" + escape(text) + "</p>\n";
 }
 
-void Gallery::table(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& rows)
+std::string Gallery::cssColour(long c)
+{
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", (unsigned)(c & 0xff), (unsigned)((c >> 8) & 0xff),
+                  (unsigned)((c >> 16) & 0xff));
+    return buf;
+}
+
+void Gallery::table(const std::vector<std::string>& header, const std::vector<std::vector<Cell>>& rows)
 {
     m_body += "<table><tr>";
     for (const auto& h : header) m_body += "<th>" + escape(h) + "</th>";
     m_body += "</tr>\n";
     for (const auto& row : rows) {
         m_body += "<tr>";
-        for (const auto& cell : row) m_body += "<td>" + escape(cell) + "</td>";
+        for (const auto& cell : row) {
+            std::string style;
+            if (cell.background >= 0) style += "background:" + cssColour(cell.background) + ";";
+            if (cell.foreground >= 0) style += "color:" + cssColour(cell.foreground) + ";";
+            m_body += (style.empty() ? "<td>" : "<td style=\"" + style + "\">") + escape(cell.text) + "</td>";
+        }
         m_body += "</tr>\n";
     }
     m_body += "</table>\n";

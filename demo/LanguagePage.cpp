@@ -34,10 +34,10 @@ void languagePage(DemoContext& demo)
                 "The host selects a language with setLangWork(number, folder). The library forms the "
                 "file name vorel_NNN.dll and falls back to the English vorel_048.dll.");
 
-    std::vector<std::vector<std::string>> rows;
+    std::vector<std::vector<Gallery::Cell>> rows;
     for (int lang : {48, 49, 33}) {
         NVorel::setLangWork(lang, demo.languageFolder.c_str());
-        std::vector<std::string> row{"setLangWork(" + std::to_string(lang) + ")",
+        std::vector<Gallery::Cell> row{"setLangWork(" + std::to_string(lang) + ")",
                                      std::to_string(NVorel::getLangWork()), loadedModuleFile()};
         for (auto& t : columnTitles()) row.push_back(t);
         rows.push_back(row);

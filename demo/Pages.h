@@ -11,3 +11,4 @@ struct DemoContext {
 
 void languagePage(DemoContext& demo);
 void reproachPage(DemoContext& demo);
+void areaScalePage(DemoContext& demo);

@@ -14,6 +14,7 @@ int main(int argc, char** argv)
 
     languagePage(demo);
     reproachPage(demo);
+    areaScalePage(demo);
 
     if (!gallery.write()) {
         std::cerr << "cannot write " << gallery.file("index.html") << "\n";
