@@ -10,3 +10,4 @@ struct DemoContext {
 };
 
 void languagePage(DemoContext& demo);
+void drawingPage(DemoContext& demo);

@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     DemoContext demo{gallery, std::filesystem::path(VOREL_LANG_DIR).wstring() + L"/"};
 
     languagePage(demo);
+    drawingPage(demo);
 
     if (!gallery.write()) {
         std::cerr << "cannot write " << gallery.file("index.html") << "\n";

@@ -42,6 +42,8 @@ public:
     {
         m_faces.clear();
         if (m_library) FT_Done_FreeType(m_library);
+        // Fontconfig keeps its configuration until told to let go.
+        if (m_ok) FcFini();
     }
 
     FontFace* match(const LOGFONTW& lf);

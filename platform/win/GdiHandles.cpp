@@ -44,7 +44,7 @@ std::optional<Object> makeStock(int id)
 {
     auto pen = [](UINT style, COLORREF c) { return Object{PenObject{{style, {1, 0}, c}}, true}; };
     auto brush = [](UINT style, COLORREF c) { return Object{BrushObject{{style, c, 0}}, true}; };
-    auto font = [](const LOGFONTW& lf) { return Object{FontObject{lf, MatchFont(lf)}, true}; };
+    auto font = [](const LOGFONTW& lf) { return Object{FontObject{lf}, true}; };
     switch (id) {
     case WHITE_BRUSH: return brush(BS_SOLID, RGB(255, 255, 255));
     case BLACK_BRUSH: return brush(BS_SOLID, RGB(0, 0, 0));
@@ -65,6 +65,15 @@ void select(HGDIOBJ h, int delta)
 }
 
 } // namespace
+
+FontFace* FontObject::resolve()
+{
+    if (!matched) {
+        face = MatchFont(log);
+        matched = true;
+    }
+    return face;
+}
 
 UINT Object::type() const
 {
@@ -144,7 +153,7 @@ const LOGBRUSH& DeviceContext::brushLog() const
 
 FontFace* DeviceContext::fontFace() const
 {
-    return findAs<FontObject>(font)->face;
+    return findAs<FontObject>(font)->resolve();
 }
 
 HDC addDC(DeviceContext dc)

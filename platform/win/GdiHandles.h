@@ -24,7 +24,10 @@ struct BrushObject {
 };
 struct FontObject {
     LOGFONTW log;
-    FontFace* face;
+    FontFace* face = nullptr; // matched on first use
+    bool matched = false;
+
+    FontFace* resolve();
 };
 struct BitmapObject {
     Surface surface;

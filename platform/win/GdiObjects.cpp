@@ -63,8 +63,8 @@ HBRUSH CreateSolidBrush(COLORREF color)
 HFONT CreateFontIndirectW(const LOGFONTW* lplf)
 {
     if (!lplf) return nullptr;
-    FontFace* face = MatchFont(*lplf);
-    return face ? handle<HFONT>(Object{FontObject{*lplf, face}}) : nullptr;
+    FontObject font{*lplf};
+    return font.resolve() ? handle<HFONT>(Object{font}) : nullptr;
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy)
