@@ -124,10 +124,11 @@ typedef COLORMAP* LPCOLORMAP;
 #define DT_CALCRECT 0x0400
 #define DT_NOPREFIX 0x0800
 
-// Clipping results.
-#define ERROR 0
-#define NULLREGION 1
-#define SIMPLEREGION 2
+// Clipping results; constants rather than macros, so that a word as common as
+// ERROR stays usable as a name elsewhere.
+constexpr int ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
 
 // GetDeviceCaps indexes.
 #define HORZRES 8
