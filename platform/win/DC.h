@@ -37,6 +37,7 @@ public:
     int GetBkMode() const { return ::GetBkMode(m_hDC); }
     int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
     int IntersectClipRect(LPCRECT r) { return IntersectClipRect(r->left, r->top, r->right, r->bottom); }
+    int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
     int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
     COLORREF GetPixel(POINT p) const { return GetPixel(p.x, p.y); }

@@ -138,6 +138,16 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom)
     return dc->clipBox().IsRectEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
+int GetClipBox(HDC hdc, LPRECT lprect)
+{
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !lprect) return ERROR;
+    CRect box = dc->clipBox();
+    box.OffsetRect(-dc->origin.x, -dc->origin.y);
+    *lprect = box;
+    return box.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
 int GetDeviceCaps(HDC hdc, int index)
 {
     if (!findDC(hdc)) return 0;

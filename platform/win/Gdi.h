@@ -36,6 +36,8 @@ COLORREF GetBkColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+// The logical rectangle drawing may reach: surface, DC area and clip together.
+int GetClipBox(HDC hdc, LPRECT lprect);
 int GetDeviceCaps(HDC hdc, int index);
 // CLR_INVALID outside the DC's clipping area.
 COLORREF GetPixel(HDC hdc, int x, int y);

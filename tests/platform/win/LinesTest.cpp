@@ -180,6 +180,9 @@ TEST(IntersectClipRect, NarrowsTheClipEachTime)
     PixelCanvas c(8, 2, white);
     EXPECT_EQ(c.dc.IntersectClipRect(2, 0, 6, 2), SIMPLEREGION);
     EXPECT_EQ(c.dc.IntersectClipRect(0, 0, 5, 1), SIMPLEREGION);
+    CRect box;
+    EXPECT_EQ(c.dc.GetClipBox(&box), SIMPLEREGION);
+    EXPECT_EQ(box, CRect(2, 0, 5, 1));
     c.dc.Rectangle(0, 0, 8, 2);
     c.dc.FillSolidRect(0, 1, 8, 1, red);
     EXPECT_EQ(c.dump(legend), "..###...\n"
@@ -188,6 +191,7 @@ TEST(IntersectClipRect, NarrowsTheClipEachTime)
     EXPECT_EQ(c.dc.GetPixel(1, 0), CLR_INVALID);
     EXPECT_EQ(c.dc.GetPixel(2, 0), black);
     EXPECT_EQ(c.dc.IntersectClipRect(6, 0, 8, 2), NULLREGION);
+    EXPECT_EQ(c.dc.GetClipBox(&box), NULLREGION);
     c.dc.FillSolidRect(0, 0, 8, 2, red);
     EXPECT_EQ(c.count(red), 0);
 }
