@@ -12,3 +12,4 @@ struct DemoContext {
 void languagePage(DemoContext& demo);
 void reproachPage(DemoContext& demo);
 void areaScalePage(DemoContext& demo);
+void drawingPage(DemoContext& demo);

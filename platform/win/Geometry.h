@@ -9,6 +9,7 @@ struct RECT { LONG left; LONG top; LONG right; LONG bottom; };
 typedef RECT* LPRECT;
 typedef const RECT* LPCRECT;
 typedef POINT* LPPOINT;
+typedef SIZE* LPSIZE;
 
 class CSize : public SIZE {
 public:
