@@ -1,6 +1,10 @@
 #include "gridctl/GXFont.h"
 
 #include "gridctl/GXAttribute.h"
+#include "win/Desktop.h"
+
+#include <cmath>
+#include <cwchar>
 
 template <class F> void CGXFont::forEachAttribute(F f)
 {
@@ -49,4 +53,13 @@ CGXFont& CGXFont::ChangeFont(const CGXFont& font, GXModifyType mt)
 {
     forEachAttribute([&](auto member) { gxdetail::changeAttribute(this->*member, font.*member, mt); });
     return *this;
+}
+
+void CGXFont::GetLogFont(LOGFONT& lf, int nZoom) const
+{
+    lf = LOGFONT{};
+    lf.lfHeight = -(LONG)std::lround(GetSize() * nZoom / 100.0 * platform::desktop().dpi() / 72.0);
+    lf.lfWeight = GetBold() ? FW_BOLD : FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::wcsncpy(lf.lfFaceName, GetFaceName().GetString(), LF_FACESIZE - 1);
 }

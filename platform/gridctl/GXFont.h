@@ -3,6 +3,7 @@
 // unset, so that a style can say "bold" and take face and size from the
 // style it is combined with.
 #include "gridctl/GXIds.h"
+#include "win/GdiTypes.h"
 #include "win/String.h"
 
 #include <optional>
@@ -27,6 +28,11 @@ public:
     CGXFont& SetIncludeBold(BOOL bInclude);
     // No attribute set.
     BOOL IsEmpty() const { return !m_face && !m_size && !m_bold; }
+
+    // The font as a LOGFONT for a zoom in percent: character height from the
+    // size at the desktop's DPI (0, a default size, without a size), weight
+    // 700 or 400, the face (truncated to LF_FACESIZE - 1 characters).
+    void GetLogFont(LOGFONT& lf, int nZoom) const;
 
     // Combines font attributes the way CGXStyle::ChangeStyle combines styles.
     CGXFont& ChangeFont(const CGXFont& font, GXModifyType mt);

@@ -123,6 +123,15 @@ public:
                   UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
     BOOL IsColHidden(ROWCOL nCol) const;
     BOOL IsRowHidden(ROWCOL nRow) const;
+    // The line height of the standard style's font.
+    int GetFontHeight();
+    // Gives the shown rows of the range the height of their highest cell:
+    // its text's lines in the cell's font plus a margin of
+    // GX_CELL_MARGIN_Y above and below, at least one line. A cell covering
+    // several rows adds its height spread over them, only with
+    // bResizeCoveredCells.
+    BOOL ResizeRowHeightsToFit(const CGXRange& range, BOOL bResizeCoveredCells = TRUE, UINT flags = GX_UPDATENOW);
+    static constexpr int GX_CELL_MARGIN_Y = 2;
 
     // --- Covered cells: a block of cells shown as one, keyed by its top-left
     // cell. A cell belongs to one block at most: a new block replaces every
@@ -200,6 +209,7 @@ private:
     void storeNewRows(ROWCOL nRow, ROWCOL nCount, const std::vector<CGXStyle>* pCellsArray,
                       const std::vector<CGXStyle>* pRowsArray, ROWCOL nColCount);
     BOOL IsCoveredAway(ROWCOL nRow, ROWCOL nCol) const;
+    int textHeight(const CGXStyle& style, const CString& text);
 
     CGXGridParam* m_pParam = nullptr;
     std::unique_ptr<CGXGridParam> m_pOwnedParam;

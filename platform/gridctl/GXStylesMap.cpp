@@ -1,6 +1,7 @@
 #include "gridctl/GXStylesMap.h"
 
 #include "gridctl/GXProfile.h"
+#include "gridctl/GXSysData.h"
 
 #include <cwchar>
 
@@ -13,6 +14,8 @@ CGXStyle standardStyle()
         .SetValueType(GX_VT_STRING)
         .SetControl(GX_IDS_CTRL_EDIT)
         .SetChoiceList(L"")
+        .SetInterior(GXGetSysData()->GetSysColor(COLOR_WINDOW))
+        .SetTextColor(GXGetSysData()->GetSysColor(COLOR_WINDOWTEXT))
         .SetFont(CGXFont().SetFaceName(L"Arial").SetSize(10).SetBold(FALSE))
         .SetHorizontalAlignment(0)
         .SetVerticalAlignment(0)
@@ -23,12 +26,14 @@ CGXStyle standardStyle()
     return s;
 }
 
-// Header cells: centred raised frames with the header control; column titles
-// may run over several lines.
+// Header cells: centred, on the button face, in raised frames with the header
+// control; column titles may run over several lines.
 CGXStyle headerStyle(BOOL bWrap)
 {
     CGXStyle s;
     s.SetControl(GX_IDS_CTRL_HEADER)
+        .SetInterior(GXGetSysData()->GetSysColor(COLOR_BTNFACE))
+        .SetTextColor(GXGetSysData()->GetSysColor(COLOR_BTNTEXT))
         .SetHorizontalAlignment(1)
         .SetVerticalAlignment(4)
         .SetWrapText(bWrap)
