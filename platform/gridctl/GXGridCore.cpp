@@ -2,6 +2,8 @@
 // flow is described in GXGridCore.h.
 #include "gridctl/GXGridCore.h"
 
+#include "gridctl/GXOwnership.h"
+
 #include <algorithm>
 
 CGXGridCore::CGXGridCore()
@@ -13,11 +15,7 @@ CGXGridCore::~CGXGridCore() = default;
 
 void CGXGridCore::SetParam(CGXGridParam* pParam, BOOL bMustDelete)
 {
-    if (pParam != m_pOwnedParam.get())
-        m_pOwnedParam.reset(bMustDelete ? pParam : nullptr);
-    else if (!bMustDelete)
-        m_pOwnedParam.release();
-    m_pParam = pParam;
+    gxdetail::adopt(m_pParam, m_pOwnedParam, pParam, bMustDelete);
 }
 
 void CGXGridCore::OnGridInitialUpdate()

@@ -149,32 +149,33 @@ BOOL CGXGridCore::SetRowHeight(ROWCOL nFromRow, ROWCOL nToRow, int nHeight, int*
 
 namespace {
 
-void hide(std::set<ROWCOL>& hidden, ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const BOOL* abHideArray)
+BOOL hide(std::set<ROWCOL>& hidden, ROWCOL nFrom, ROWCOL nTo, BOOL bHide, const BOOL* abHideArray)
 {
+    if (nFrom > nTo || nTo >= GX_MAXROWCOL)
+        return FALSE;
     for (ROWCOL i = nFrom; i <= nTo; ++i) {
         if (abHideArray ? abHideArray[i] : bHide)
             hidden.insert(i);
         else
             hidden.erase(i);
     }
+    return TRUE;
 }
 
 } // namespace
 
 BOOL CGXGridCore::HideCols(ROWCOL nFromCol, ROWCOL nToCol, BOOL bHide, BOOL* abHideArray, UINT flags, GXCmdType)
 {
-    if (nFromCol > nToCol || nToCol >= GX_MAXROWCOL)
+    if (!hide(m_hiddenCols, nFromCol, nToCol, bHide, abHideArray))
         return FALSE;
-    hide(m_hiddenCols, nFromCol, nToCol, bHide, abHideArray);
     redrawCells(CGXRange().SetCols(nFromCol, GX_MAXROWCOL - 1), flags);
     return TRUE;
 }
 
 BOOL CGXGridCore::HideRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL bHide, BOOL* abHideArray, UINT flags, GXCmdType)
 {
-    if (nFromRow > nToRow || nToRow >= GX_MAXROWCOL)
+    if (!hide(m_hiddenRows, nFromRow, nToRow, bHide, abHideArray))
         return FALSE;
-    hide(m_hiddenRows, nFromRow, nToRow, bHide, abHideArray);
     redrawCells(CGXRange().SetRows(nFromRow, GX_MAXROWCOL - 1), flags);
     return TRUE;
 }

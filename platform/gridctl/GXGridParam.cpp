@@ -1,10 +1,8 @@
 #include "gridctl/GXGridParam.h"
 
+#include "gridctl/GXOwnership.h"
+
 void CGXGridParam::SetStylesMap(CGXStylesMap* pStylesMap, BOOL bMustDelete)
 {
-    if (pStylesMap != m_pOwnedStylesMap.get())
-        m_pOwnedStylesMap.reset(bMustDelete ? pStylesMap : nullptr);
-    else if (!bMustDelete)
-        m_pOwnedStylesMap.release();
-    m_pStylesMap = pStylesMap;
+    gxdetail::adopt(m_pStylesMap, m_pOwnedStylesMap, pStylesMap, bMustDelete);
 }
