@@ -5,6 +5,7 @@
 #include "win/WinTypes.h"
 #include <cstdarg>
 #include <algorithm>
+#include <compare>
 #include <string>
 
 class CString {
@@ -95,6 +96,8 @@ public:
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator!=(const CString& a, const wchar_t* b) { return !(a == b); }
     friend bool operator!=(const wchar_t* a, const CString& b) { return !(b == a); }
+    // Without it, tuples and pairs of CString would compare the converted pointers.
+    friend std::strong_ordering operator<=>(const CString& a, const CString& b) { return a.m_s <=> b.m_s; }
     friend bool operator<(const CString& a, const CString& b) { return a.m_s < b.m_s; }
     friend bool operator>(const CString& a, const CString& b) { return b.m_s < a.m_s; }
 

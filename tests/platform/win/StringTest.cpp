@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 TEST(CStringFormat, WideStringsNumbersAndPercent)
 {
     CString name(L"Stütze");
@@ -76,6 +78,17 @@ TEST(CStringOperations, BufferAndNarrowConstruction)
     s.ReleaseBuffer();
     EXPECT_EQ(s.GetLength(), 3);
     EXPECT_EQ(CString("Ma\xc3\x9f"), L"Maß"); // UTF-8 input
+}
+
+TEST(CStringOperations, PairsAndMapsCompareText)
+{
+    // Equal texts in different buffers: a pointer comparison would tell them apart.
+    const CString a1(L"beam"), a2(L"beam"), b(L"column");
+    EXPECT_TRUE(std::make_pair(a1, b) == std::make_pair(a2, b));
+    EXPECT_TRUE(std::make_pair(a1, 1) < std::make_pair(b, 0));
+    std::map<std::pair<CString, CString>, int> m;
+    m[{a1, b}] = 7;
+    EXPECT_EQ(m.count({a2, CString(L"column")}), 1u);
 }
 
 TEST(WideNumbers, LeadingNumberOrZero)

@@ -1,0 +1,246 @@
+#pragma once
+// CGXGridCore: the model of a grid: its data pipeline, geometry, covered
+// cells, selection, current cell and cell controls. CGXGridWnd puts it in a
+// window.
+//
+// Call flow
+//   Reading a cell: ComposeStyleRowCol(r, c)
+//     -> GetStyleRowCol(r, c, style, gxCopy, 0)   the cell's own attributes:
+//          a derived grid answers from its data; the base answers from the
+//          core's own cell store
+//     -> column-header style (rows 0..GetHeaderRows()), row-header style
+//        (columns 0..GetHeaderCols()), then the standard style fill in every
+//        attribute the cell left unset (gxApplyNew)
+//     GetValueRowCol and GetCopyTextRowCol read the composed style; the copy
+//     text goes through the cell's control (GetControlText).
+//   Storing: SetValueRange(range, value, mt, nType, flags)
+//     -> StoreStyleRowCol(r, c, &style, mt, nType) for every cell
+//     -> where it returns non-zero: modified flag, RedrawRowCol.
+//   Inserting: InsertRows(nRow, nCount, ...)
+//     -> StoreInsertRows(nRow, nCount, FALSE)     a derived grid stores the
+//          rows in its data and passes bProcessed TRUE on to the base; the
+//          base without bProcessed inserts into the core's own rows
+//     -> only when that returns non-zero: row heights, hidden rows, covered
+//        cells, selection and current cell move down; new cells get their
+//        styles; modified flag; redraw.
+//   Removing: RemoveRows(from, to) -> StoreRemoveRows(from, to, FALSE), then
+//     the same state follows upwards, again only on a non-zero answer. The
+//     base StoreRemoveRows succeeds when bProcessed says that a derived store
+//     removed the rows, or when it removed them from the core's own rows.
+//   Redraw requests go to the virtual Redraw/RedrawRowCol, which the window
+//   implements; the core asks for none while LockUpdate(TRUE) is in force.
+#include "gridctl/GXControl.h"
+#include "gridctl/GXGridParam.h"
+#include "gridctl/GXRangeList.h"
+#include "gridctl/GXStyle.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <vector>
+
+class CGXGridCore {
+public:
+    CGXGridCore();
+    CGXGridCore(const CGXGridCore&) = delete;
+    CGXGridCore& operator=(const CGXGridCore&) = delete;
+    virtual ~CGXGridCore();
+
+    // --- Parameters and styles
+    CGXGridParam* GetParam() const { return m_pParam; }
+    // With bMustDelete the grid deletes the parameter object.
+    void SetParam(CGXGridParam* pParam, BOOL bMustDelete = TRUE);
+    // Called once when the grid is set up: gives it a parameter object and a
+    // styles map with the standard styles and the profile, where missing.
+    virtual void OnGridInitialUpdate();
+    // The styles of the parameter object's styles map; a grid without one
+    // uses built-in standard styles of its own.
+    CGXStyle& StandardStyle();
+    CGXStyle& RowHeaderStyle();
+    CGXStyle& ColHeaderStyle();
+
+    // --- Data pipeline. Rows 0..GetRowCount(), columns 0..GetColCount().
+    virtual ROWCOL GetRowCount();
+    virtual ROWCOL GetColCount();
+    // The core's own row and column count, for grids that do not override
+    // the counts. Cells beyond a smaller count are dropped.
+    BOOL SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
+    BOOL SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
+    // nType 0 is the cell itself; other types (-1: row or column base styles)
+    // are not kept by the core's own store. The base reads and writes the
+    // core's own cells: mt says how the stored style combines with `style`
+    // (reading) or with the stored one (storing; gxRemove drops it).
+    virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType);
+    virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType);
+    virtual BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed);
+    virtual BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL bProcessed);
+
+    void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle);
+    CString GetValueRowCol(ROWCOL nRow, ROWCOL nCol);
+    // The cell's text as copying gives it: its control's text for the value.
+    CString GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol);
+
+    // Stores the value into every cell of the range (cut to the grid); TRUE
+    // when every store succeeded. T is any type CGXStyle::SetValue takes.
+    template <class T>
+    BOOL SetValueRange(const CGXRange& range, const T& value, GXModifyType mt = gxOverride, int nType = 0,
+                       UINT flags = GX_UPDATENOW)
+    {
+        CGXStyle style;
+        style.SetValue(value);
+        return StoreStyleRange(range, style, mt, nType, flags);
+    }
+
+    // nCount rows before row nRow (1..GetRowCount() + 1). anHeightArray gives
+    // the new rows' heights, indexed from 0; pRowsArray the styles of their
+    // row-header cells (one per row) and pCellsArray those of their cells in
+    // columns 1..nColCount, row by row.
+    BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeightArray = nullptr,
+                    const std::vector<CGXStyle>* pCellsArray = nullptr,
+                    const std::vector<CGXStyle>* pRowsArray = nullptr, ROWCOL nColCount = 0,
+                    UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    // Rows nFromRow..nToRow, within 1..GetRowCount().
+    BOOL RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+
+    // --- Geometry, in pixels. Width and height arrays are indexed by the
+    // absolute column or row number (anWidthArray[nCol]). Hidden columns and
+    // rows measure 0 and get their width or height back when shown again.
+    virtual int GetColWidth(ROWCOL nCol);
+    virtual BOOL SetColWidth(ROWCOL nFromCol, ROWCOL nToCol, int nWidth, int* anWidthArray = nullptr,
+                             UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    // Non-zero when the user may drag the column's width.
+    virtual BOOL OnTrackColWidth(ROWCOL nCol);
+    virtual int GetRowHeight(ROWCOL nRow);
+    BOOL SetRowHeight(ROWCOL nFromRow, ROWCOL nToRow, int nHeight, int* anHeightArray = nullptr,
+                      UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    int GetDefaultColWidth() const { return m_nDefaultColWidth; }
+    void SetDefaultColWidth(int nWidth) { m_nDefaultColWidth = nWidth; }
+    int GetDefaultRowHeight() const { return m_nDefaultRowHeight; }
+    void SetDefaultRowHeight(int nHeight) { m_nDefaultRowHeight = nHeight; }
+    BOOL HideCols(ROWCOL nFromCol, ROWCOL nToCol, BOOL bHide = TRUE, BOOL* abHideArray = nullptr,
+                  UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    BOOL HideRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL bHide = TRUE, BOOL* abHideArray = nullptr,
+                  UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    BOOL IsColHidden(ROWCOL nCol) const;
+    BOOL IsRowHidden(ROWCOL nRow) const;
+    // The line height of the standard style's font.
+    int GetFontHeight();
+    // Gives the shown rows of the range the height of their highest cell:
+    // its text's lines in the cell's font plus a margin of
+    // GX_CELL_MARGIN_Y above and below, at least one line. A cell covering
+    // several rows adds its height spread over them, only with
+    // bResizeCoveredCells.
+    BOOL ResizeRowHeightsToFit(const CGXRange& range, BOOL bResizeCoveredCells = TRUE, UINT flags = GX_UPDATENOW);
+    static constexpr int GX_CELL_MARGIN_Y = 2;
+
+    // --- Covered cells: a block of cells shown as one, keyed by its top-left
+    // cell. A cell belongs to one block at most: a new block replaces every
+    // block it touches, and a block of one cell removes the covering there.
+    BOOL SetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW,
+                               GXCmdType ctCmd = gxDo);
+    // The block that holds the cell, or the cell alone; TRUE when covered.
+    BOOL GetCellRangeRowCol(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const;
+
+    // --- Frozen rows and columns stay in view when scrolling; header rows
+    // (1..nHeaderRows, at most the frozen ones) look like row 0.
+    BOOL SetFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows = 0, UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    BOOL SetFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols = 0, UINT flags = GX_UPDATENOW, GXCmdType ctCmd = gxDo);
+    ROWCOL GetFrozenRows() const { return m_nFrozenRows; }
+    ROWCOL GetFrozenCols() const { return m_nFrozenCols; }
+    ROWCOL GetHeaderRows() const { return m_nHeaderRows; }
+    ROWCOL GetHeaderCols() const { return m_nHeaderCols; }
+
+    // --- Selection and current cell
+    void SelectRange(const CGXRange& range, BOOL bSelect = TRUE, BOOL bUpdate = TRUE);
+    // The selected rows, ascending, each once. bRangeRowsOnly: only whole
+    // selected rows count; bCanUseCurrentCell: with nothing selected, the
+    // current cell's row.
+    BOOL GetSelectedRows(CRowColArray& awRows, BOOL bRangeRowsOnly = FALSE, BOOL bCanUseCurrentCell = TRUE);
+    // The selected ranges, or (bCanUseCurrentCell) the current cell.
+    BOOL CopyRangeList(CGXRangeList& list, BOOL bCanUseCurrentCell);
+    // The current cell lies in rows 1.. and columns 1.. and is not hidden;
+    // a covered cell's block is entered at its top-left cell.
+    BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_SCROLLINVIEW);
+    BOOL GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol) const;
+    BOOL GetCurrentCell(ROWCOL* pnRow, ROWCOL* pnCol) const;
+    // FALSE when there was no current cell.
+    BOOL ResetCurrentCell(BOOL bStoreChanges = TRUE);
+
+    // --- Display state
+    // Returns the previous state.
+    BOOL LockUpdate(BOOL bLock = TRUE);
+    BOOL IsLockUpdate() const { return m_bLockUpdate; }
+    virtual void Redraw(UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    virtual void RedrawRowCol(const CGXRange& range, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    // After a change of the parameter object's switches.
+    void UpdateProperties(UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
+    BOOL IsModified() const { return m_bModified; }
+
+    // --- Cell controls. The grid owns registered controls; registering an id
+    // again replaces (and deletes) the earlier control. bDefault makes the
+    // control the one for cells whose control id has none registered. The
+    // core has no style-sheet dialog, so bShowInStyleSheet changes nothing.
+    void RegisterControl(WORD nID, CGXControl* pControl, BOOL bDefault = FALSE, BOOL bShowInStyleSheet = TRUE);
+    CGXControl* GetRegisteredControl(WORD nID) const;
+    // The control of the cell's composed style, or the default control.
+    CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
+
+    // --- Copying
+    // TRUE when there are selected cells or a current cell.
+    BOOL CanCopy();
+    // The text of the cells in the rows and columns of the ranges (as
+    // GetRowArray/GetColArray give them), hidden rows and columns left out:
+    // cells separated by m_sCellSep, each row ended by "\r\n". Cells covered
+    // by a block give their text only at the block's top-left cell.
+    CString GetCopyTextRanges(const CGXRangeList& ranges);
+
+    // Put between the cells of a row by copying; set directly.
+    CString m_sCellSep = L"\t";
+
+private:
+    BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
+    CGXStylesMap& stylesMap();
+    CGXStyle& mapStyle(WORD CGXStylesMap::*id);
+    CGXControl* controlFor(const CGXStyle& style) const;
+    void redrawCells(const CGXRange& range, UINT flags);
+    void followInsertedRows(ROWCOL nRow, ROWCOL nCount);
+    void followRemovedRows(ROWCOL nFromRow, ROWCOL nToRow);
+    void storeNewRows(ROWCOL nRow, ROWCOL nCount, const std::vector<CGXStyle>* pCellsArray,
+                      const std::vector<CGXStyle>* pRowsArray, ROWCOL nColCount);
+    BOOL IsCoveredAway(ROWCOL nRow, ROWCOL nCol) const;
+    int textHeight(const CGXStyle& style, const CString& text);
+
+    CGXGridParam* m_pParam = nullptr;
+    std::unique_ptr<CGXGridParam> m_pOwnedParam;
+    CGXStylesMap m_builtinStyles;
+
+    // The core's own data.
+    ROWCOL m_nRows = 0;
+    ROWCOL m_nCols = 0;
+    std::map<ROWCOL, std::map<ROWCOL, CGXStyle>> m_cells;
+
+    int m_nDefaultColWidth = 70;
+    int m_nDefaultRowHeight = 20;
+    std::map<ROWCOL, int> m_colWidths;
+    std::map<ROWCOL, int> m_rowHeights;
+    std::set<ROWCOL> m_hiddenCols;
+    std::set<ROWCOL> m_hiddenRows;
+
+    std::vector<CGXRange> m_covered;
+    ROWCOL m_nFrozenRows = 0;
+    ROWCOL m_nFrozenCols = 0;
+    ROWCOL m_nHeaderRows = 0;
+    ROWCOL m_nHeaderCols = 0;
+
+    CGXRangeList m_selection;
+    BOOL m_bCurrentCell = FALSE;
+    ROWCOL m_nCurrentRow = 0;
+    ROWCOL m_nCurrentCol = 0;
+
+    BOOL m_bLockUpdate = FALSE;
+    BOOL m_bModified = FALSE;
+
+    std::map<WORD, std::unique_ptr<CGXControl>> m_controls;
+    CGXControl* m_pDefaultControl = nullptr;
+};

@@ -1,0 +1,22 @@
+#include "gridctl/GXTabBeam.h"
+
+#include <gtest/gtest.h>
+
+// The beam owns its fonts: replacing them must free the old pair (a leak
+// otherwise) and a second DestroyFonts must not free them again.
+TEST(GXTabBeam, DestroyFontsFreesBothFontsOnce)
+{
+    CGXTabBeam beam;
+    EXPECT_GT(beam.m_nHeight, 2);
+    LOGFONT lf{};
+    lf.lfHeight = beam.m_nHeight - 2;
+    beam.m_pFontCurrent = new CFont;
+    beam.m_pFontNormal = new CFont;
+    ASSERT_TRUE(beam.m_pFontCurrent->CreateFontIndirect(&lf));
+    ASSERT_TRUE(beam.m_pFontNormal->CreateFontIndirect(&lf));
+    beam.DestroyFonts();
+    EXPECT_EQ(beam.m_pFontCurrent, nullptr);
+    EXPECT_EQ(beam.m_pFontNormal, nullptr);
+    beam.DestroyFonts();
+    beam.m_pFontNormal = new CFont; // freed by the destructor
+}

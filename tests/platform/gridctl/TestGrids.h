@@ -1,0 +1,77 @@
+#pragma once
+// Grids as the library's grids use the core.
+#include "gridctl/GXGridCore.h"
+#include "win/Utf8.h"
+
+#include <string>
+#include <vector>
+
+// Keeps its records itself, as a record grid's host does, answers the data
+// operations from them and logs every store that reaches it. Row 0 holds the
+// titles; grid row r shows record r - 1.
+class HostGrid : public CGXGridCore {
+public:
+    HostGrid(std::vector<std::wstring> titles, std::vector<std::vector<std::wstring>> records)
+        : m_titles(std::move(titles)), m_records(std::move(records))
+    {
+    }
+
+    ROWCOL GetRowCount() override { return (ROWCOL)m_records.size(); }
+    ROWCOL GetColCount() override { return (ROWCOL)m_titles.size(); }
+
+    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
+    {
+        if (mt == gxRemove || nType != 0 || nCol == 0 || nCol > m_titles.size() || nRow > m_records.size())
+            return FALSE;
+        style.SetValue(nRow == 0 ? m_titles[nCol - 1].c_str() : m_records[nRow - 1][nCol - 1].c_str());
+        return TRUE;
+    }
+
+    BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType) override
+    {
+        if (mt == gxRemove || nType == -1 || nRow == 0)
+            return FALSE;
+        log("store " + std::to_string(nRow) + "," + std::to_string(nCol) + " " + toUtf8(pStyle->GetValue().str()));
+        if (!m_bAccept)
+            return FALSE;
+        m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
+        return TRUE;
+    }
+
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL) override
+    {
+        log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
+        if (!m_bAccept)
+            return FALSE;
+        m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
+        return CGXGridCore::StoreInsertRows(nRow, nCount, TRUE);
+    }
+
+    BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL) override
+    {
+        log("remove " + std::to_string(nFromRow) + " " + std::to_string(nToRow));
+        if (m_bAccept)
+            m_records.erase(m_records.begin() + (nFromRow - 1), m_records.begin() + nToRow);
+        return CGXGridCore::StoreRemoveRows(nFromRow, nToRow, m_bAccept);
+    }
+
+    void RedrawRowCol(const CGXRange&, UINT, BOOL) override { ++m_nRedraws; }
+
+    void log(const std::string& s) { m_log += (m_log.empty() ? "" : "; ") + s; }
+
+    std::vector<std::wstring> m_titles;
+    std::vector<std::vector<std::wstring>> m_records;
+    BOOL m_bAccept = TRUE;
+    std::string m_log;
+    int m_nRedraws = 0;
+};
+
+// A grid over the core's own data, filled from rows of texts (row 0 first).
+inline void fillOwnGrid(CGXGridCore& grid, const std::vector<std::vector<std::wstring>>& rows)
+{
+    grid.SetRowCount((ROWCOL)rows.size() - 1);
+    grid.SetColCount((ROWCOL)rows[0].size() - 1);
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            grid.SetValueRange(CGXRange((ROWCOL)r, (ROWCOL)c), rows[r][c].c_str());
+}
