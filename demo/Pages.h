@@ -12,4 +12,5 @@ struct DemoContext {
 void languagePage(DemoContext& demo);
 void reproachPage(DemoContext& demo);
 void areaScalePage(DemoContext& demo);
+void chartPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);

@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     languagePage(demo);
     reproachPage(demo);
     areaScalePage(demo);
+    chartPage(demo);
     drawingPage(demo);
 
     if (!gallery.write()) {
