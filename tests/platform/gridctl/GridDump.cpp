@@ -12,7 +12,7 @@ std::string cellText(CGXGridCore& grid, ROWCOL r, ROWCOL c)
     CGXRange block;
     std::string s;
     if (grid.GetCellRangeRowCol(r, c, block) && (block.top != r || block.left != c))
-        s = block.top == r ? "<" : "^";
+        s.assign(1, block.top == r ? '<' : '^'); // one char: avoids a false -Wrestrict of GCC 12
     else
         s = toUtf8(grid.GetCopyTextRowCol(r, c).str());
     CGXRangeList selection;
