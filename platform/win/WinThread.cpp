@@ -1,0 +1,20 @@
+#include "win/WinThread.h"
+
+BOOL CWinThread::PumpMessage()
+{
+    if (GetMessageW(&m_msgCur, nullptr, 0, 0) <= 0) return FALSE;
+    TranslateMessage(&m_msgCur);
+    DispatchMessageW(&m_msgCur);
+    return TRUE;
+}
+
+CWinThread* AfxGetThread()
+{
+    static CWinThread thread;
+    return &thread;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return AfxGetThread()->m_pMainWnd;
+}
