@@ -35,21 +35,22 @@ void markDestroying(Window& w)
         if (Window* child = find(c)) markDestroying(*child);
 }
 
+// Children go in z-order, top first, as GetWindow lists them.
+std::vector<HWND> childrenTopFirst(HWND h)
+{
+    const Window* w = find(h);
+    return w ? std::vector<HWND>(w->children.rbegin(), w->children.rend()) : std::vector<HWND>();
+}
+
 void sendDestroy(HWND h)
 {
     SendMessageW(h, WM_DESTROY, 0, 0);
-    if (Window* w = find(h)) {
-        const std::vector<HWND> children = w->children;
-        for (HWND c : children) sendDestroy(c);
-    }
+    for (HWND c : childrenTopFirst(h)) sendDestroy(c);
 }
 
 void sendNcDestroyAndFree(HWND h)
 {
-    if (Window* w = find(h)) {
-        const std::vector<HWND> children = w->children;
-        for (HWND c : children) sendNcDestroyAndFree(c);
-    }
+    for (HWND c : childrenTopFirst(h)) sendNcDestroyAndFree(c);
     SendMessageW(h, WM_NCDESTROY, 0, 0);
     forgetTimers(h);
     forgetInput(h);

@@ -106,7 +106,10 @@ HWND add(std::unique_ptr<Window> w)
     w->handle = (HWND)(t.next += 4);
     Window& ref = *w;
     t.windows[(uintptr_t)ref.handle] = std::move(w);
-    siblings(ref).push_back(ref.handle);
+    // A new child goes to the bottom of its siblings (so that listing them from
+    // the top gives the order of creation), a new top-level window on top.
+    std::vector<HWND>& list = siblings(ref);
+    list.insert(ref.isChild() ? list.begin() : list.end(), ref.handle);
     return ref.handle;
 }
 

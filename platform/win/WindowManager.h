@@ -2,8 +2,8 @@
 // The window manager behind HWND: the platform's own side of the windows, for
 // the window functions of this folder only.
 //
-// CreateWindowExW -> add() links a Window into its parent's children (or the
-//   top-level list), on top of its siblings
+// CreateWindowExW -> add() links a Window into its parent's children (at the
+//   bottom, as Win32 does) or the top-level list (on top)
 // geometry        -> screenRect()/clientScreenRect() walk up the parents;
 //   visibleRect() is where a DC of the window may draw
 // painting        -> invalidate() marks the window and its children;
