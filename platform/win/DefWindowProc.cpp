@@ -116,7 +116,11 @@ void paintFrame(const Window& w)
     CRect r(CPoint(0, 0), screenRect(w).Size());
     if (w.style & (WS_THICKFRAME | WS_DLGFRAME)) {
         const int width = w.style & WS_THICKFRAME ? 4 : 3;
-        fill(hdc, r, GetSysColor(COLOR_3DFACE));
+        for (int i = 2; i < width; ++i) {
+            CRect band = r;
+            band.DeflateRect(i, i);
+            edge(hdc, band, GetSysColor(COLOR_3DFACE), GetSysColor(COLOR_3DFACE));
+        }
         edge(hdc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
         CRect inner = r;
         inner.DeflateRect(1, 1);
