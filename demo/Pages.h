@@ -13,3 +13,4 @@ void languagePage(DemoContext& demo);
 void reproachPage(DemoContext& demo);
 void areaScalePage(DemoContext& demo);
 void drawingPage(DemoContext& demo);
+void windowsPage(DemoContext& demo);

@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     reproachPage(demo);
     areaScalePage(demo);
     drawingPage(demo);
+    windowsPage(demo);
 
     if (!gallery.write()) {
         std::cerr << "cannot write " << gallery.file("index.html") << "\n";
