@@ -43,8 +43,8 @@ struct Mouse {
 
 Mouse& mouse()
 {
-    static Mouse m;
-    return m;
+    static Mouse* m = new Mouse; // see WindowManager.cpp
+    return *m;
 }
 
 struct ButtonMessages {

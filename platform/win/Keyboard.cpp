@@ -25,8 +25,8 @@ struct Keyboard {
 
 Keyboard& keyboard()
 {
-    static Keyboard k;
-    return k;
+    static Keyboard* k = new Keyboard; // see WindowManager.cpp
+    return *k;
 }
 
 // Keys that type the same character with or without Ctrl's absence; letters

@@ -20,8 +20,8 @@ struct Queue {
 
 Queue& queue()
 {
-    static Queue q;
-    return q;
+    static Queue* q = new Queue; // see WindowManager.cpp
+    return *q;
 }
 
 MSG make(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

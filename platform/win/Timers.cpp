@@ -36,8 +36,8 @@ struct Clock {
 
 Clock& timeline()
 {
-    static Clock c;
-    return c;
+    static Clock* c = new Clock; // see WindowManager.cpp
+    return *c;
 }
 
 std::vector<Timer>::iterator findTimer(HWND h, UINT_PTR id)

@@ -10,8 +10,9 @@ BOOL CWinThread::PumpMessage()
 
 CWinThread* AfxGetThread()
 {
-    static CWinThread thread;
-    return &thread;
+    // Never destroyed: window objects of static lifetime may still be destroyed.
+    static CWinThread* thread = new CWinThread;
+    return thread;
 }
 
 CWnd* AfxGetMainWnd()

@@ -19,10 +19,12 @@ struct Tables {
     uintptr_t next = 0x200000;
 };
 
+// Never destroyed: a window object of static lifetime may destroy its window
+// after the end of main.
 Tables& tables()
 {
-    static Tables t;
-    return t;
+    static Tables* t = new Tables;
+    return *t;
 }
 
 bool sameName(const std::wstring& a, LPCWSTR b)

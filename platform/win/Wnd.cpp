@@ -29,8 +29,8 @@ public:
 
 std::unordered_map<HWND, std::unique_ptr<TemporaryWnd>>& temporaries()
 {
-    static std::unordered_map<HWND, std::unique_ptr<TemporaryWnd>> t;
-    return t;
+    static auto* t = new std::unordered_map<HWND, std::unique_ptr<TemporaryWnd>>; // see WindowManager.cpp
+    return *t;
 }
 
 void ensureAfxWndClass()

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using testsupport::LoggingWnd;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
@@ -259,4 +261,33 @@ TEST(Wnd, SiblingsStackInCreationOrderAndCanBeRestacked)
     EXPECT_EQ(order(), "ABC");
     a.SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     EXPECT_EQ(order(), "BCA");
+}
+
+namespace {
+
+int lastingWindowsDestroyed = 0;
+
+LRESULT CALLBACK lastingProc(HWND h, UINT msg, WPARAM w, LPARAM l)
+{
+    if (msg == WM_NCDESTROY) ++lastingWindowsDestroyed;
+    return DefWindowProcW(h, msg, w, l);
+}
+
+} // namespace
+
+TEST(Wnd, AWindowObjectOfStaticLifetimeDestroysItsWindowAfterMain)
+{
+    // Runs after the objects below are destroyed, at the very end of the process.
+    std::atexit([] {
+        if (lastingWindowsDestroyed != 2) std::_Exit(1);
+    });
+    static CWnd lasting;
+    static CWnd lastingChild;
+    const WNDCLASSW cls{0, lastingProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Lasting"};
+    ASSERT_NE(RegisterClassW(&cls), 0);
+    ASSERT_TRUE(lasting.CreateEx(0, L"Lasting", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 0));
+    ASSERT_TRUE(lastingChild.Create(L"Lasting", L"", WS_VISIBLE, CRect(0, 0, 5, 5), &lasting, 1));
+    AfxGetThread()->m_pMainWnd = &lasting;
+    lasting.SetTimer(1, 10, nullptr);
+    SetFocus(lastingChild);
 }
