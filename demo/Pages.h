@@ -14,3 +14,4 @@ void reproachPage(DemoContext& demo);
 void areaScalePage(DemoContext& demo);
 void chartPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);
+void windowsPage(DemoContext& demo);

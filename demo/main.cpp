@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     areaScalePage(demo);
     chartPage(demo);
     drawingPage(demo);
+    windowsPage(demo);
 
     if (!gallery.write()) {
         std::cerr << "cannot write " << gallery.file("index.html") << "\n";

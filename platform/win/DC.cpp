@@ -1,6 +1,7 @@
 #include "win/DC.h"
 
 #include "win/GdiHandles.h"
+#include "win/Wnd.h"
 
 CDC::~CDC()
 {
@@ -98,10 +99,9 @@ CSize CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const
     return size;
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd)
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
 {
-    // Only the screen's DC until windows exist.
-    if (!pWnd) Attach(::GetWindowDC(nullptr));
+    Attach(::GetWindowDC(m_hWnd));
 }
 
 CWindowDC::~CWindowDC()

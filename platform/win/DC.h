@@ -1,8 +1,8 @@
 #pragma once
 // CDC, the MFC device context over an HDC, and CWindowDC. A DC draws on a
-// surface: memory DCs on the bitmap selected into them, screen DCs on the
-// desktop's screen (window DCs come with the window manager, on the screen
-// with an origin and a clip rectangle of their own).
+// surface: memory DCs on the bitmap selected into them, screen and window DCs
+// on the desktop's screen (a window's with its origin and limits; see
+// PaintDC.h for the client-area DCs).
 #include "win/Font.h"
 #include "win/GdiObject.h"
 #include "win/String.h"

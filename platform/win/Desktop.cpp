@@ -1,5 +1,7 @@
 #include "win/Desktop.h"
 
+#include "win/Png.h"
+
 namespace platform {
 
 namespace {
@@ -28,6 +30,27 @@ void Desktop::setScreenSize(int width, int height)
 void Desktop::setDpi(int dpi)
 {
     m_dpi = dpi < 1 ? 96 : dpi;
+}
+
+void Desktop::paintBackground(const CRect& r)
+{
+    screen().fill(r, desktopBackground);
+}
+
+void Desktop::settle()
+{
+    if (!m_holdMessages) processMessages();
+}
+
+bool Desktop::saveScreenshot(const std::filesystem::path& file) const
+{
+    return SavePng(screen(), screen().bounds(), file);
+}
+
+bool Desktop::saveScreenshot(HWND hWnd, const std::filesystem::path& file) const
+{
+    CRect r;
+    return GetWindowRect(hWnd, &r) && SavePng(screen(), r, file);
 }
 
 Desktop& desktop()

@@ -2,19 +2,16 @@
 #include "win/Desktop.h"
 #include "win/Gdi.h"
 #include "win/GdiHandles.h"
+#include "win/WindowManager.h"
 
 using namespace platform;
 using namespace platform::gdi;
 
 namespace {
 
-HDC screenDC(HWND hWnd)
+HDC displayDC(HWND hWnd, bool client)
 {
-    // Window DCs come with the window manager; only the screen exists here.
-    if (hWnd) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
+    if (hWnd) return platform::wm::windowDC(hWnd, client, nullptr);
     DeviceContext dc;
     dc.display = &desktop().screen();
     return addDC(std::move(dc));
@@ -57,12 +54,12 @@ template <class T> T getField(HDC hdc, T DeviceContext::*field, T failure)
 
 HDC GetDC(HWND hWnd)
 {
-    return screenDC(hWnd);
+    return displayDC(hWnd, true);
 }
 
 HDC GetWindowDC(HWND hWnd)
 {
-    return screenDC(hWnd);
+    return displayDC(hWnd, false);
 }
 
 int ReleaseDC(HWND, HDC hDC)

@@ -1,0 +1,21 @@
+#pragma once
+// CWinThread: the GUI thread's message pump and main window.
+#include "win/MessageQueue.h"
+
+class CWnd;
+
+class CWinThread {
+public:
+    virtual ~CWinThread() = default;
+    // One message: GetMessageW, TranslateMessage, DispatchMessageW. FALSE on
+    // WM_QUIT or when there is nothing to deliver.
+    virtual BOOL PumpMessage();
+    CWnd* GetMainWnd() { return m_pMainWnd; }
+
+    // Set by the host; cleared when that window is destroyed.
+    CWnd* m_pMainWnd = nullptr;
+    MSG m_msgCur{};
+};
+
+CWinThread* AfxGetThread();
+CWnd* AfxGetMainWnd();
