@@ -36,6 +36,7 @@
 #include "gridctl/GXGridParam.h"
 #include "gridctl/GXRangeList.h"
 #include "gridctl/GXStyle.h"
+#include "win/File.h"
 
 #include <functional>
 #include <map>
@@ -199,6 +200,9 @@ public:
     // cells separated by m_sCellSep, each row ended by "\r\n". Cells covered
     // by a block give their text only at the block's top-left cell.
     CString GetCopyTextRanges(const CGXRangeList& ranges);
+    // The copy text of the range, UTF-8, written at the file's position.
+    // A failing write throws the file's CFileException.
+    BOOL CopyTextToFile(CFile& file, const CGXRange& range);
 
     // Put between the cells of a row by copying; set directly.
     CString m_sCellSep = L"\t";
