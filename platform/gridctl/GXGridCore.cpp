@@ -63,6 +63,7 @@ CGXStyle& CGXGridCore::ColHeaderStyle()
 
 ROWCOL CGXGridCore::GetRowCount()
 {
+    m_bOwnRowCountAsked = true;
     return m_nRows;
 }
 

@@ -18,23 +18,29 @@
 //     -> where it returns non-zero: modified flag, RedrawRowCol.
 //   Inserting: InsertRows(nRow, nCount, ...)
 //     -> StoreInsertRows(nRow, nCount, FALSE)     a derived grid stores the
-//          rows in its data and passes bProcessed TRUE on to the base; the
-//          base without bProcessed inserts into the core's own rows
+//          rows in its data and may pass bProcessed TRUE on to the base
+//     -> the base: a grid whose row count is the core's own (the base
+//          GetRowCount answers it) gets the rows in the core's own data;
+//          any other grid keeps the core's own rows untouched and has
+//          stored the rows when bProcessed says so or its row count grew
+//          by nCount
 //     -> only when that returns non-zero: row heights, hidden rows, covered
 //        cells, selection and current cell move down; new cells get their
 //        styles; modified flag; redraw.
-//   Removing: RemoveRows(from, to) -> StoreRemoveRows(from, to, FALSE), then
-//     the same state follows upwards, again only on a non-zero answer. The
-//     base StoreRemoveRows succeeds when bProcessed says that a derived store
-//     removed the rows, or when it removed them from the core's own rows.
+//   Removing: RemoveRows(from, to) -> StoreRemoveRows(from, to, FALSE), the
+//     same rule (the row count shrank by the rows), then the same state
+//     follows upwards, again only on a non-zero answer.
 //   Redraw requests go to the virtual Redraw/RedrawRowCol, which the window
 //   implements; the core asks for none while LockUpdate(TRUE) is in force.
 #include "gridctl/GXControl.h"
 #include "gridctl/GXGridParam.h"
 #include "gridctl/GXRangeList.h"
 #include "gridctl/GXStyle.h"
+#include "win/File.h"
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -194,6 +200,9 @@ public:
     // cells separated by m_sCellSep, each row ended by "\r\n". Cells covered
     // by a block give their text only at the block's top-left cell.
     CString GetCopyTextRanges(const CGXRangeList& ranges);
+    // The copy text of the range, UTF-8, written at the file's position.
+    // A failing write throws the file's CFileException.
+    BOOL CopyTextToFile(CFile& file, const CGXRange& range);
 
     // Put between the cells of a row by copying; set directly.
     CString m_sCellSep = L"\t";
@@ -204,6 +213,10 @@ private:
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
     CGXControl* controlFor(const CGXStyle& style) const;
     void redrawCells(const CGXRange& range, UINT flags);
+    // Runs a row store, remembering the row count before it.
+    BOOL storeRowChange(ROWCOL nCount, bool bInsert, const std::function<BOOL()>& store);
+    bool rowsAreOwn();
+    BOOL rowCountFollowed();
     void followInsertedRows(ROWCOL nRow, ROWCOL nCount);
     void followRemovedRows(ROWCOL nFromRow, ROWCOL nToRow);
     void storeNewRows(ROWCOL nRow, ROWCOL nCount, const std::vector<CGXStyle>* pCellsArray,
@@ -219,6 +232,14 @@ private:
     ROWCOL m_nRows = 0;
     ROWCOL m_nCols = 0;
     std::map<ROWCOL, std::map<ROWCOL, CGXStyle>> m_cells;
+    // Set by the base GetRowCount: tells whether a grid's count is the own one.
+    bool m_bOwnRowCountAsked = false;
+    struct PendingRowChange {
+        ROWCOL nBefore;
+        ROWCOL nCount;
+        bool bInsert;
+    };
+    std::optional<PendingRowChange> m_pendingRowChange;
 
     int m_nDefaultColWidth = 70;
     int m_nDefaultRowHeight = 20;

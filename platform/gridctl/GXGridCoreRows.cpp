@@ -11,7 +11,7 @@ BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeightArray,
 {
     if (nCount == 0 || nRow == 0 || nRow > GetRowCount() + 1 || nCount >= GX_MAXROWCOL - GetRowCount())
         return FALSE;
-    if (!StoreInsertRows(nRow, nCount, FALSE))
+    if (!storeRowChange(nCount, true, [&] { return StoreInsertRows(nRow, nCount, FALSE); }))
         return FALSE;
     followInsertedRows(nRow, nCount);
     if (anHeightArray)
@@ -41,7 +41,7 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags, GXCmdTy
 {
     if (nFromRow == 0 || nFromRow > nToRow || nToRow > GetRowCount())
         return FALSE;
-    if (!StoreRemoveRows(nFromRow, nToRow, FALSE))
+    if (!storeRowChange(nToRow - nFromRow + 1, false, [&] { return StoreRemoveRows(nFromRow, nToRow, FALSE); }))
         return FALSE;
     followRemovedRows(nFromRow, nToRow);
     SetModifiedFlag(TRUE);
@@ -49,14 +49,39 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFromRow, ROWCOL nToRow, UINT flags, GXCmdTy
     return TRUE;
 }
 
-// bProcessed: a derived store has stored the change in its own data, so the
-// core's own cells stay. Otherwise the rows go to the core's own data, which
-// takes rows inside its own rows or appended right after them.
+BOOL CGXGridCore::storeRowChange(ROWCOL nCount, bool bInsert, const std::function<BOOL()>& store)
+{
+    m_pendingRowChange = PendingRowChange{GetRowCount(), nCount, bInsert};
+    const BOOL bStored = store();
+    m_pendingRowChange.reset();
+    return bStored;
+}
+
+bool CGXGridCore::rowsAreOwn()
+{
+    m_bOwnRowCountAsked = false;
+    GetRowCount();
+    return m_bOwnRowCountAsked;
+}
+
+// Without bProcessed, nothing says whether a grid with rows of its own took
+// the change; its row count does.
+BOOL CGXGridCore::rowCountFollowed()
+{
+    if (!m_pendingRowChange)
+        return FALSE;
+    const PendingRowChange change = *m_pendingRowChange;
+    const ROWCOL now = GetRowCount();
+    return change.bInsert ? now == change.nBefore + change.nCount : now + change.nCount == change.nBefore;
+}
+
+// The core's own rows change only when the grid's row count is theirs, so a
+// grid over other data never has them changed behind its back.
 BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed)
 {
-    if (bProcessed)
-        return TRUE;
-    if (nRow == 0 || nRow > m_nRows + 1)
+    if (!rowsAreOwn())
+        return bProcessed || rowCountFollowed();
+    if (nRow == 0 || nRow > m_nRows + 1 || nCount >= GX_MAXROWCOL - m_nRows)
         return FALSE;
     gxdetail::insertRowKeys(m_cells, nRow, nCount);
     m_nRows += nCount;
@@ -65,8 +90,8 @@ BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed)
 
 BOOL CGXGridCore::StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL bProcessed)
 {
-    if (bProcessed)
-        return TRUE;
+    if (!rowsAreOwn())
+        return bProcessed || rowCountFollowed();
     if (nFromRow == 0 || nFromRow > nToRow || nToRow > m_nRows)
         return FALSE;
     gxdetail::removeRowKeys(m_cells, nFromRow, nToRow);

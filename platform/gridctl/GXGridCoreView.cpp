@@ -1,6 +1,7 @@
 // What CGXGridCore shows around the data: covered cells, frozen and header
-// rows and columns, the selection and the current cell.
+// rows and columns, the selection and the current cell, and copying.
 #include "gridctl/GXGridCore.h"
+#include "win/Utf8.h"
 
 #include <algorithm>
 
@@ -169,4 +170,13 @@ CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
             text += L"\r\n";
         }
     return text;
+}
+
+BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRange& range)
+{
+    CGXRangeList ranges;
+    ranges.AddTail(range);
+    const std::string bytes = toUtf8(GetCopyTextRanges(ranges).str());
+    file.Write(bytes.data(), (UINT)bytes.size());
+    return TRUE;
 }

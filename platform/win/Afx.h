@@ -1,11 +1,15 @@
 #pragma once
 // Everything of the Win32/MFC stand-in, as a host or the library includes it.
+#include "win/Clipboard.h"
 #include "win/DC.h"
 #include "win/Desktop.h"
+#include "win/Exception.h"
+#include "win/File.h"
 #include "win/Font.h"
 #include "win/Gdi.h"
 #include "win/GdiObject.h"
 #include "win/GdiTypes.h"
+#include "win/GlobalMemory.h"
 #include "win/Geometry.h"
 #include "win/Input.h"
 #include "win/MenuFlags.h"

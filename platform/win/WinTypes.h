@@ -25,6 +25,8 @@ typedef const wchar_t* LPCTSTR;
 typedef wchar_t* LPTSTR;
 typedef const char* LPCSTR;
 typedef long long __int64;
+typedef long long LONGLONG;
+typedef unsigned long long ULONGLONG;
 
 #ifndef TRUE
 #define TRUE 1
@@ -42,6 +44,8 @@ typedef uintptr_t DWORD_PTR;
 #define DECLARE_HANDLE(name) struct name##__; typedef struct name##__* name
 DECLARE_HANDLE(HINSTANCE);
 typedef HINSTANCE HMODULE;
+// Kernel object handles are untyped, as on Win32.
+typedef void* HANDLE;
 
 constexpr COLORREF RGB(int r, int g, int b)
 {
@@ -67,9 +71,12 @@ constexpr BYTE GetBValue(COLORREF c) { return (BYTE)((c >> 16) & 0xff); }
 #define ERROR_BAD_EXE_FORMAT 193L
 #define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_ACCESS_DENIED 5L
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_INVALID_PARAMETER 87L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_CLIPBOARD_NOT_OPEN 1418L
 
 DWORD GetLastError();
 void SetLastError(DWORD dwErrCode);

@@ -92,6 +92,60 @@ TEST_F(InsertRemove, RowsOutsideTheGridAreRefusedBeforeTheStore)
     EXPECT_TRUE(grid.InsertRows(5, 1)); // right after the last row
 }
 
+namespace {
+
+// Forwards inserts as a record grid does: the host's answer is dropped and
+// the caller's bProcessed (FALSE) goes on to the base. Removals pass the
+// host's answer on (HostGrid).
+class ForwardingGrid : public HostGrid {
+public:
+    using HostGrid::HostGrid;
+
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
+    {
+        log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
+        if (m_bAccept)
+            m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
+        return CGXGridCore::StoreInsertRows(nRow, nCount, bProcessed);
+    }
+};
+
+} // namespace
+
+TEST(GXGridCoreRows, AGridOverOtherDataIsJudgedByItsOwnRowCount)
+{
+    ForwardingGrid grid{{L"A"}, {{L"a1"}, {L"a2"}}};
+    grid.SelectRange(CGXRange().SetRows(2));
+    const std::string before = GridDump(grid);
+    ASSERT_EQ(before, "0 |   | A   |\n"
+                      "1 |   | a1  |\n"
+                      "2 | * | a2* |\n");
+
+    // The host takes the row although the store passes no bProcessed: the
+    // selection follows.
+    EXPECT_TRUE(grid.InsertRows(1, 1));
+    EXPECT_EQ(GridDump(grid), "0 |   | A   |\n"
+                              "1 |   |     |\n"
+                              "2 |   | a1  |\n"
+                              "3 | * | a2* |\n");
+
+    // A refused removal of that row is a refusal: the core's own (unused)
+    // rows never grew, so there is nothing to remove behind the host's back.
+    grid.m_bAccept = FALSE;
+    grid.SetModifiedFlag(FALSE);
+    const std::string afterInsert = GridDump(grid);
+    EXPECT_FALSE(grid.RemoveRows(1, 1));
+    EXPECT_FALSE(grid.InsertRows(1, 1));
+    EXPECT_EQ(GridDump(grid), afterInsert);
+    EXPECT_FALSE(grid.IsModified());
+    EXPECT_EQ(grid.m_log, "insert 1 1; remove 1 1; insert 1 1");
+
+    EXPECT_EQ(grid.CGXGridCore::GetRowCount(), 0u);
+    grid.m_bAccept = TRUE;
+    EXPECT_TRUE(grid.RemoveRows(1, 1));
+    EXPECT_EQ(GridDump(grid), before);
+}
+
 TEST(GXGridCoreRows, OwnDataRowsMoveWithTheirCellsHeightsAndHiddenState)
 {
     CGXGridCore grid;

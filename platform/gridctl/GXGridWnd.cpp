@@ -1,0 +1,193 @@
+// The window of a grid: creation and initialisation, redrawing, layout and
+// copying; the call flow is described in GXGridWnd.h.
+#include "gridctl/GXGridWnd.h"
+
+#include "win/Clipboard.h"
+#include "win/PaintDC.h"
+#include "win/SysColors.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+BOOL CGXGridWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    if (!CWnd::Create(nullptr, L"", dwStyle, rect, pParentWnd, nID))
+        return FALSE;
+    Initialize();
+    return TRUE;
+}
+
+void CGXGridWnd::Initialize()
+{
+    if (m_bInitDone)
+        return;
+    m_bInitDone = TRUE;
+    OnInitialUpdate();
+}
+
+void CGXGridWnd::OnInitialUpdate()
+{
+    OnGridInitialUpdate();
+}
+
+void CGXGridWnd::OnGridUpdate(CWnd*, __int64, CObject*)
+{
+    Redraw();
+}
+
+void CGXGridWnd::Redraw(UINT flags, BOOL)
+{
+    if (!::IsWindow(m_hWnd) || IsLockUpdate())
+        return;
+    Invalidate(TRUE);
+    if (flags == GX_UPDATENOW)
+        UpdateWindow();
+}
+
+void CGXGridWnd::RedrawRowCol(const CGXRange& range, UINT flags, BOOL)
+{
+    if (!::IsWindow(m_hWnd) || IsLockUpdate())
+        return;
+    // A range open to the last possible row or column stands for a change of
+    // layout from there on: what was drawn up to the client's edge changes.
+    const CRect r = rangeRect(range, true);
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return;
+    InvalidateRect(&r, TRUE);
+    if (flags == GX_UPDATENOW)
+        UpdateWindow();
+}
+
+ROWCOL CGXGridWnd::GetTopRow()
+{
+    return std::max(m_nTopRow, GetFrozenRows() + 1);
+}
+
+ROWCOL CGXGridWnd::GetLeftCol()
+{
+    return std::max(m_nLeftCol, GetFrozenCols() + 1);
+}
+
+std::vector<CGXGridWnd::Line> CGXGridWnd::layout(ROWCOL nCount, ROWCOL nFrozen, ROWCOL nFirst, int nExtent,
+                                                 bool bRows)
+{
+    std::vector<Line> lines;
+    int pos = 0;
+    auto place = [&](ROWCOL n) {
+        const int size = bRows ? GetRowHeight(n) : GetColWidth(n);
+        if (size > 0)
+            lines.push_back(Line{n, pos, size});
+        pos += std::max(size, 0);
+    };
+    for (ROWCOL n = 0; n <= std::min(nFrozen, nCount) && pos < nExtent; ++n)
+        place(n);
+    for (ROWCOL n = nFirst; n <= nCount && pos < nExtent; ++n)
+        place(n);
+    return lines;
+}
+
+std::vector<CGXGridWnd::Line> CGXGridWnd::ShownRows()
+{
+    CRect client;
+    GetClientRect(&client);
+    return layout(GetRowCount(), GetFrozenRows(), GetTopRow(), client.Height(), true);
+}
+
+std::vector<CGXGridWnd::Line> CGXGridWnd::ShownCols()
+{
+    CRect client;
+    GetClientRect(&client);
+    return layout(GetColCount(), GetFrozenCols(), GetLeftCol(), client.Width(), false);
+}
+
+namespace {
+
+// The extent [lo, hi) of the shown lines from..to; false when none is shown.
+// With bToEdge the extent runs on to nEdge, from where line `from` is or
+// would be.
+template <class Line>
+bool span(const std::vector<Line>& lines, ROWCOL from, ROWCOL to, bool bToEdge, LONG nEdge, LONG& lo, LONG& hi)
+{
+    lo = std::numeric_limits<LONG>::max();
+    hi = std::numeric_limits<LONG>::min();
+    for (const Line& line : lines)
+        if (line.n >= from && line.n <= to) {
+            lo = std::min<LONG>(lo, line.start);
+            hi = std::max<LONG>(hi, line.start + line.size);
+        }
+    if (bToEdge) {
+        if (lo > hi)
+            lo = lines.empty() ? 0 : lines.back().start + lines.back().size;
+        hi = nEdge;
+    }
+    return lo < hi;
+}
+
+} // namespace
+
+CRect CGXGridWnd::rangeRect(const CGXRange& range, bool bToEdge)
+{
+    CRect client, r;
+    GetClientRect(&client);
+    const bool bRowsToEdge = bToEdge && range.bottom >= GX_MAXROWCOL - 1;
+    const bool bColsToEdge = bToEdge && range.right >= GX_MAXROWCOL - 1;
+    if (!span(ShownRows(), range.top, range.bottom, bRowsToEdge, client.bottom, r.top, r.bottom) ||
+        !span(ShownCols(), range.left, range.right, bColsToEdge, client.right, r.left, r.right))
+        return CRect(0, 0, 0, 0);
+    return r;
+}
+
+CRect CGXGridWnd::CalcRectFromRowCol(ROWCOL nFromRow, ROWCOL nFromCol, ROWCOL nToRow, ROWCOL nToCol)
+{
+    return rangeRect(CGXRange(nFromRow, nFromCol, nToRow, nToCol), false);
+}
+
+BOOL CGXGridWnd::Copy()
+{
+    CGXRangeList ranges;
+    if (!CopyRangeList(ranges, TRUE))
+        return FALSE;
+    const CString text = GetCopyTextRanges(ranges);
+    const SIZE_T bytes = (SIZE_T)(text.GetLength() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block)
+        return FALSE;
+    std::memcpy(GlobalLock(block), text.GetString(), bytes);
+    GlobalUnlock(block);
+    if (!OpenClipboard(m_hWnd)) {
+        GlobalFree(block);
+        return FALSE;
+    }
+    EmptyClipboard();
+    const bool bTaken = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    CloseClipboard();
+    if (!bTaken)
+        GlobalFree(block);
+    return bTaken;
+}
+
+void CGXGridWnd::OnPaint()
+{
+    Initialize();
+    CPaintDC dc(this);
+    OnGridDraw(&dc);
+}
+
+// The grid paints every pixel itself.
+BOOL CGXGridWnd::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CGXGridWnd::OnGridDraw(CDC* pDC)
+{
+    CRect clip;
+    pDC->GetClipBox(&clip);
+    pDC->FillSolidRect(&clip, GetSysColor(COLOR_WINDOW));
+}
