@@ -4,6 +4,7 @@
 // style names that id; the control turns a cell value into what the cell
 // shows and copies.
 #include "gridctl/GXStyle.h"
+#include "win/DC.h"
 
 class CGXGridCore;
 
@@ -22,11 +23,27 @@ public:
     virtual BOOL GetControlText(CString& sResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                                 const CGXStyle& style);
 
+    // Draws the cell into rect: its interior, its 3-D frame and its text
+    // (GetControlText) in its font, colour and alignment. The style is the
+    // cell's composed style; pStandardStyle fills in what it leaves out.
+    virtual void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                      const CGXStyle* pStandardStyle);
+
     // The built-in conventions by control id: the drop-down lists
     // GX_IDS_CTRL_ONEBASED and GX_IDS_CTRL_ZEROBASED show the choice-list line
     // that the value counts (empty when there is no such line); every other
     // control shows the value itself.
     static CString ControlTextOf(LPCTSTR pszRawValue, const CGXStyle& style);
+
+    // Space between a cell's edges and its text.
+    static constexpr int GX_TEXT_MARGIN_X = 2;
+
+protected:
+    // The steps of Draw, for controls that draw differently.
+    virtual void DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style);
+    // Leaves in rect what lies inside the frame.
+    virtual void DrawFrame(CDC* pDC, CRect& rect, const CGXStyle& style);
+    virtual void DrawCellText(CDC* pDC, const CRect& rect, const CString& text, const CGXStyle& style);
 
 private:
     CGXGridCore* m_pGrid;

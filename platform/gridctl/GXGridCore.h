@@ -162,6 +162,7 @@ public:
     // selected rows count; bCanUseCurrentCell: with nothing selected, the
     // current cell's row.
     BOOL GetSelectedRows(CRowColArray& awRows, BOOL bRangeRowsOnly = FALSE, BOOL bCanUseCurrentCell = TRUE);
+    BOOL IsCellSelected(ROWCOL nRow, ROWCOL nCol) const { return m_selection.IsCellInList(nRow, nCol); }
     // The selected ranges, or (bCanUseCurrentCell) the current cell.
     BOOL CopyRangeList(CGXRangeList& list, BOOL bCanUseCurrentCell);
     // The current cell lies in rows 1.. and columns 1.. and is not hidden;

@@ -184,10 +184,3 @@ BOOL CGXGridWnd::OnEraseBkgnd(CDC*)
 {
     return TRUE;
 }
-
-void CGXGridWnd::OnGridDraw(CDC* pDC)
-{
-    CRect clip;
-    pDC->GetClipBox(&clip);
-    pDC->FillSolidRect(&clip, GetSysColor(COLOR_WINDOW));
-}

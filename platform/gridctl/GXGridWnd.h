@@ -53,8 +53,16 @@ public:
     BOOL Copy();
 
 protected:
-    // Paints the grid; the clip box is what needs painting.
+    // Paints the grid; the clip box is what needs painting. Every shown cell
+    // is drawn by its control (a covered block once, over its shown cells),
+    // selected cells other than headers in the highlight colours, then the
+    // grid lines; the client area right of and below the cells gets the
+    // window colour.
     virtual void OnGridDraw(CDC* pDC);
+    // The style a cell is drawn with: its composed style, highlighted when
+    // it is selected.
+    virtual void ComposeDrawStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style);
+    static constexpr COLORREF GX_GRIDLINE_COLOR = RGB(192, 192, 192);
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
@@ -73,8 +81,12 @@ protected:
 
 private:
     CRect rangeRect(const CGXRange& range, bool bToEdge);
+    void drawCell(CDC* pDC, const CGXRange& cell, const CRect& rect);
+    void drawGridLines(CDC* pDC, const std::vector<Line>& rows, const std::vector<Line>& cols);
     std::vector<Line> layout(ROWCOL nCount, ROWCOL nFrozen, ROWCOL nFirst, int nExtent, bool bRows);
 
+    // Draws cells whose control id has no control registered.
+    CGXControl m_plainControl{this};
     BOOL m_bInitDone = FALSE;
     ROWCOL m_nTopRow = 0;
     ROWCOL m_nLeftCol = 0;
