@@ -4,7 +4,8 @@
 // InvalidateRect -> the window's update rectangle (and its children's) grows
 // UpdateWindow / the message loop's WM_PAINT -> the window procedure
 //   -> BeginPaint: WM_NCPAINT when the frame is due, a DC limited to the
-//      update rectangle, the update emptied, WM_ERASEBKGND when erasing is due
+//      update rectangle, the update emptied, the children under it invalidated
+//      (they paint after the parent), WM_ERASEBKGND when erasing is due
 //   -> EndPaint releases the DC.
 #include "win/GdiHandles.h"
 #include "win/WindowManager.h"
@@ -113,6 +114,10 @@ HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint)
     w->erase = false;
     CRect within = update;
     within.OffsetRect(clientScreenRect(*w).TopLeft());
+    // The parent's DC does not leave its children out, so what it paints over
+    // them is theirs to paint again, after it.
+    for (HWND c : std::vector<HWND>(w->children))
+        if (Window* child = find(c); child && shownOnScreen(*child)) invalidate(*child, within, true, false);
     *lpPaint = PAINTSTRUCT{};
     lpPaint->hdc = windowDC(hWnd, true, &within);
     lpPaint->rcPaint = update;

@@ -180,6 +180,20 @@ TEST(Paint, WhatAWindowUncoversPaintsAgain)
     EXPECT_EQ(count(blue), 40 * 40);
 }
 
+TEST(Paint, AChildPaintedEarlyIsNotLostUnderItsParentsFirstPaint)
+{
+    testsupport::useSmallScreen(100, 100);
+    LoggingWnd parent("P", white), child("C", red);
+    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100)));
+    ASSERT_TRUE(child.create(&parent, CRect(10, 10, 40, 40)));
+    child.UpdateWindow(); // before the parent has painted at all
+    EXPECT_EQ(count(red), 30 * 30);
+    takeLog();
+    settle();
+    EXPECT_EQ(takeLog(), (Log{"P ncpaint", "P erase", "P paint", "C erase", "C paint"}));
+    EXPECT_EQ(count(red), 30 * 30);
+}
+
 TEST(Paint, ScreenshotsShowTheScreenOrOneWindow)
 {
     testsupport::useSmallScreen(120, 90);
