@@ -63,6 +63,8 @@ BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC
 // Text, in the selected font. The text's cell is its width times the font's
 // cell height, top-left at the given point; OPAQUE mode fills it first.
 // '&' has no special meaning (every format acts as with DT_NOPREFIX).
+// DT_WORDBREAK breaks lines between words to fit the rectangle's width; a
+// word wider than that stands alone and overflows (clipped unless DT_NOCLIP).
 BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c);
 int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format);
 BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl);

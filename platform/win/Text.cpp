@@ -48,6 +48,33 @@ std::vector<std::wstring_view> splitLines(std::wstring_view text, bool singleLin
     return lines;
 }
 
+// Breaks each line further between words so that it fits nWidth: the spaces
+// at a break are dropped, and a word wider than the line stands on a line of
+// its own and overflows it, as in Win32.
+std::vector<std::wstring_view> wrapLines(const std::vector<std::wstring_view>& lines, FontFace& face, int nWidth)
+{
+    std::vector<std::wstring_view> wrapped;
+    for (std::wstring_view line : lines) {
+        while (true) {
+            size_t end = 0, next = std::wstring_view::npos;
+            // Extend word by word while the line still fits.
+            for (size_t pos = 0; pos <= line.size();) {
+                const size_t wordEnd = std::min(line.find(L' ', pos), line.size());
+                if (end > 0 && face.textWidth(line.substr(0, wordEnd)) > nWidth)
+                    break;
+                end = wordEnd;
+                next = line.find_first_not_of(L' ', wordEnd);
+                pos = next == std::wstring_view::npos ? line.size() + 1 : next;
+            }
+            wrapped.push_back(line.substr(0, end));
+            if (next == std::wstring_view::npos)
+                break;
+            line = line.substr(next);
+        }
+    }
+    return wrapped;
+}
+
 } // namespace
 
 BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c)
@@ -66,7 +93,9 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
     if (!dc || !lprc || !dc->fontFace()) return 0;
     FontFace& face = *dc->fontFace();
     const bool single = format & DT_SINGLELINE;
-    const std::vector<std::wstring_view> lines = splitLines(textOf(lpchText, cchText), single);
+    std::vector<std::wstring_view> lines = splitLines(textOf(lpchText, cchText), single);
+    if ((format & DT_WORDBREAK) && !single)
+        lines = wrapLines(lines, face, lprc->right - lprc->left);
     const int lineHeight = face.height();
     const int height = lineHeight * (int)lines.size();
     const CRect rect(*lprc);

@@ -155,3 +155,42 @@ TEST(DrawText, RightAlignmentAndClippingToTheRectangle)
     EXPECT_EQ(clipped.inkBox(), CRect(10, 2, 40, 2 + clipped.dc.GetTextExtent(wide).cy));
     EXPECT_EQ(unclipped.inkBox().right, 10 + unclipped.dc.GetTextExtent(wide).cx);
 }
+
+TEST(DrawText, WordBreakFillsEachLineWithWholeWords)
+{
+    TextCanvas c(200, 120);
+    c.dc.SetBkColor(green);
+    const CString first = L"area of", second = L"the bars";
+    const int h = c.dc.GetTextExtent(first).cy;
+    // Wide enough for "area of" but not for "area of the".
+    const int width = c.dc.GetTextExtent(first).cx + c.dc.GetTextExtent(CString(L" th")).cx;
+    CRect r(10, 0, 10 + width, 120);
+    EXPECT_EQ(c.dc.DrawText(first + L" " + second, &r, DT_WORDBREAK), 2 * h);
+    EXPECT_EQ(c.inkBox(CRect(0, 0, 200, h)).Width(), c.dc.GetTextExtent(first).cx);
+    EXPECT_EQ(c.inkBox(CRect(0, h, 200, 2 * h)).Width(), c.dc.GetTextExtent(second).cx);
+    EXPECT_EQ(c.inkBox().bottom, 2 * h);
+
+    // Measuring wraps the same way; a line feed still breaks.
+    CRect m(0, 0, width, 0);
+    EXPECT_EQ(c.dc.DrawText(first + L" " + second + L"\nx", &m, DT_CALCRECT | DT_WORDBREAK), 3 * h);
+    EXPECT_EQ(m.Width(), c.dc.GetTextExtent(second).cx);
+    // On a single line the format does not break.
+    CRect s(0, 0, width, 0);
+    EXPECT_EQ(c.dc.DrawText(first + L" " + second, &s, DT_CALCRECT | DT_WORDBREAK | DT_SINGLELINE), h);
+}
+
+TEST(DrawText, WordBreakLeavesAnOverlongWordWholeOnItsOwnLine)
+{
+    TextCanvas c(300, 80);
+    c.dc.SetBkColor(green);
+    const CString word = L"Reinforcement";
+    const CSize wordSize = c.dc.GetTextExtent(word);
+    CRect m(0, 0, wordSize.cx / 2, 0);
+    EXPECT_EQ(c.dc.DrawText(CString(L"a ") + word + L" b", &m, DT_CALCRECT | DT_WORDBREAK), 3 * wordSize.cy);
+    EXPECT_EQ(m.Width(), wordSize.cx); // the rectangle grows to the word
+
+    // Drawn, the word is cut at the rectangle unless DT_NOCLIP.
+    CRect r(10, 0, 10 + wordSize.cx / 2, 80);
+    c.dc.DrawText(word, &r, DT_WORDBREAK);
+    EXPECT_EQ(c.inkBox(), CRect(10, 0, 10 + wordSize.cx / 2, wordSize.cy));
+}
