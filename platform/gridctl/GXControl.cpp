@@ -1,17 +1,9 @@
 #include "gridctl/GXControl.h"
 
+#include "gridctl/GXGridCore.h"
+
 #include "win/Font.h"
 #include "win/SysColors.h"
-
-namespace {
-
-// Colours may carry the grid library's mark in their top byte.
-COLORREF plainColor(COLORREF cr)
-{
-    return cr & 0x00FFFFFF;
-}
-
-} // namespace
 
 BOOL CGXControl::GetControlText(CString& sResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style)
 {
@@ -34,9 +26,7 @@ CString CGXControl::ControlTextOf(LPCTSTR pszRawValue, const CGXStyle& style)
 void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                       const CGXStyle* pStandardStyle)
 {
-    CGXStyle full(style);
-    if (pStandardStyle)
-        full.ChangeStyle(*pStandardStyle, gxApplyNew);
+    const CGXStyle full = FullStyle(style, pStandardStyle);
     DrawBackground(pDC, rect, full);
     DrawFrame(pDC, rect, full);
     CString text;
@@ -44,9 +34,17 @@ void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXS
     DrawCellText(pDC, rect, text, full);
 }
 
+CGXStyle CGXControl::FullStyle(const CGXStyle& style, const CGXStyle* pStandardStyle)
+{
+    CGXStyle full(style);
+    if (pStandardStyle)
+        full.ChangeStyle(*pStandardStyle, gxApplyNew);
+    return full;
+}
+
 void CGXControl::DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style)
 {
-    pDC->FillSolidRect(&rect, plainColor(style.GetInterior()));
+    pDC->FillSolidRect(&rect, PlainColor(style.GetInterior()));
 }
 
 void CGXControl::DrawFrame(CDC* pDC, CRect& rect, const CGXStyle& style)
@@ -68,19 +66,75 @@ void CGXControl::DrawCellText(CDC* pDC, const CRect& rect, const CString& text, 
 {
     if (text.IsEmpty())
         return;
-    LOGFONTW lf{};
-    style.GetFont().GetLogFont(lf, 100);
-    CFont font;
-    CFont* pOldFont = font.CreateFontIndirect(&lf) ? pDC->SelectObject(&font) : nullptr;
+    FontScope font(pDC, style);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF crOld = pDC->SetTextColor(plainColor(style.GetTextColor()));
+    const COLORREF crOld = pDC->SetTextColor(PlainColor(style.GetTextColor()));
     CRect textRect(rect);
     textRect.DeflateRect(GX_TEXT_MARGIN_X, 0);
-    const UINT format = (UINT)style.GetHorizontalAlignment() | (UINT)style.GetVerticalAlignment() | DT_SINGLELINE |
-                        DT_NOPREFIX;
-    pDC->DrawText(text, &textRect, format);
+    if (style.GetWrapText())
+        drawWrapped(pDC, textRect, text, style);
+    else
+        pDC->DrawText(text, &textRect,
+                      (UINT)style.GetHorizontalAlignment() | (UINT)style.GetVerticalAlignment() | DT_SINGLELINE |
+                          DT_NOPREFIX);
     pDC->SetTextColor(crOld);
     pDC->SetBkMode(nOldMode);
-    if (pOldFont)
-        pDC->SelectObject(pOldFont);
+}
+
+CGXControl::FontScope::FontScope(CDC* pDC, const CGXStyle& style) : m_pDC(pDC)
+{
+    LOGFONTW lf{};
+    style.GetFont().GetLogFont(lf, 100);
+    if (m_font.CreateFontIndirect(&lf))
+        m_pOld = pDC->SelectObject(&m_font);
+}
+
+CGXControl::FontScope::~FontScope()
+{
+    if (m_pOld)
+        m_pDC->SelectObject(m_pOld);
+}
+
+// DrawText places only single lines vertically: the block of wrapped lines is
+// measured and placed here.
+void CGXControl::drawWrapped(CDC* pDC, CRect rect, const CString& text, const CGXStyle& style)
+{
+    const UINT format = (UINT)style.GetHorizontalAlignment() | DT_WORDBREAK | DT_NOPREFIX;
+    CRect measured(rect);
+    const int height = pDC->DrawText(text, &measured, format | DT_CALCRECT);
+    const DWORD vertical = style.GetVerticalAlignment();
+    if (vertical == DT_VCENTER)
+        rect.top += (rect.Height() - height) / 2;
+    else if (vertical == DT_BOTTOM)
+        rect.top = rect.bottom - height;
+    pDC->DrawText(text, &rect, format);
+}
+
+void CGXControl::StartEdit(const CString&, const CString&) {}
+
+BOOL CGXControl::GetEditValue(CString&) const
+{
+    return FALSE;
+}
+
+BOOL CGXControl::KeyPressed(UINT, UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::LButtonUp(UINT, CPoint, ROWCOL, ROWCOL, const CRect&)
+{
+    return FALSE;
+}
+
+CGXStyle CGXControl::CellStyle(ROWCOL nRow, ROWCOL nCol) const
+{
+    CGXStyle style;
+    m_pGrid->ComposeStyleRowCol(nRow, nCol, &style);
+    return style;
+}
+
+BOOL CGXControl::StoreUserValue(ROWCOL nRow, ROWCOL nCol, const CString& sValue)
+{
+    return m_pGrid->OnStartEditing(nRow, nCol) && m_pGrid->SetValueRange(CGXRange(nRow, nCol), sValue.GetString());
 }

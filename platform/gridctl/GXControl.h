@@ -5,6 +5,7 @@
 // shows and copies.
 #include "gridctl/GXStyle.h"
 #include "win/DC.h"
+#include "win/Font.h"
 
 class CGXGridCore;
 
@@ -38,6 +39,26 @@ public:
     // Space between a cell's edges and its text.
     static constexpr int GX_TEXT_MARGIN_X = 2;
 
+    // --- Interaction. The grid opens a control's in-place editor on the
+    // current cell (CGXGridCore::StartEditing), gives the open editor the
+    // keys and characters, and gives a control the clicks on its cells.
+    // Whether the control edits its cell's value as text.
+    virtual BOOL CanEdit() const { return FALSE; }
+    // Opens the editor with sText (the caret at its end); sValue is the
+    // value the cell had, for telling whether the edit changed anything.
+    virtual void StartEdit(const CString& sText, const CString& sValue);
+    virtual BOOL IsActive() const { return FALSE; }
+    // The value the editor holds; FALSE when it equals the cell's value.
+    virtual BOOL GetEditValue(CString& sValue) const;
+    virtual void StopEdit() {}
+    // A key (WM_KEYDOWN) or character (WM_CHAR) for the open editor; TRUE
+    // when the editor used it.
+    virtual BOOL KeyPressed(UINT nMessage, UINT nChar, UINT nRepCnt = 1, UINT nFlags = 0);
+    // A left click pressed and released on the cell (nRow, nCol) that lies
+    // at rcCell; pt and rcCell in the grid's client coordinates. TRUE when
+    // the control acted on it.
+    virtual BOOL LButtonUp(UINT nFlags, CPoint pt, ROWCOL nRow, ROWCOL nCol, const CRect& rcCell);
+
 protected:
     // The steps of Draw, for controls that draw differently.
     virtual void DrawBackground(CDC* pDC, const CRect& rect, const CGXStyle& style);
@@ -45,6 +66,34 @@ protected:
     virtual void DrawFrame(CDC* pDC, CRect& rect, const CGXStyle& style);
     virtual void DrawCellText(CDC* pDC, const CRect& rect, const CString& text, const CGXStyle& style);
 
+    // The style Draw works with: the cell's, completed by the standard style.
+    static CGXStyle FullStyle(const CGXStyle& style, const CGXStyle* pStandardStyle);
+    // Colours may carry the grid library's mark in their top byte.
+    static COLORREF PlainColor(COLORREF cr) { return cr & 0x00FFFFFF; }
+    // Selects the style's font into the DC (for text and its measuring) and
+    // restores the previous one when it goes.
+    class FontScope {
+    public:
+        FontScope(CDC* pDC, const CGXStyle& style);
+        ~FontScope();
+        FontScope(const FontScope&) = delete;
+        FontScope& operator=(const FontScope&) = delete;
+
+    private:
+        CDC* m_pDC;
+        CFont m_font;
+        CFont* m_pOld = nullptr;
+    };
+    // The cell's composed style (the one Draw gets, without the highlight).
+    CGXStyle CellStyle(ROWCOL nRow, ROWCOL nCol) const;
+    // Whether the user may change the cell: enabled and not read-only.
+    static BOOL IsChangeable(const CGXStyle& style) { return style.GetEnabled() && !style.GetReadOnly(); }
+    // Stores a value the user gave the cell without the text editor: the
+    // grid's OnStartEditing is asked first, as for typing.
+    BOOL StoreUserValue(ROWCOL nRow, ROWCOL nCol, const CString& sValue);
+
 private:
+    void drawWrapped(CDC* pDC, CRect rect, const CString& text, const CGXStyle& style);
+
     CGXGridCore* m_pGrid;
 };

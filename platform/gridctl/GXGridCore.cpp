@@ -2,13 +2,26 @@
 // flow is described in GXGridCore.h.
 #include "gridctl/GXGridCore.h"
 
+#include "gridctl/GXCheckBox.h"
+#include "gridctl/GXEditControl.h"
 #include "gridctl/GXOwnership.h"
+#include "gridctl/GXPushbutton.h"
 
 #include <algorithm>
 
 CGXGridCore::CGXGridCore()
 {
     m_builtinStyles.CreateStandardStyles();
+    registerBuiltinControls();
+}
+
+void CGXGridCore::registerBuiltinControls()
+{
+    RegisterControl(GX_IDS_CTRL_HEADER, new CGXHeader(this));
+    RegisterControl(GX_IDS_CTRL_EDIT, new CGXEditControl(this));
+    RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(this));
+    RegisterControl(GX_IDS_CTRL_PUSHBTN, new CGXPushbutton(this));
+    RegisterControl(GX_IDS_CTRL_CHECKBOX, new CGXCheckBox(this));
 }
 
 CGXGridCore::~CGXGridCore() = default;
@@ -160,6 +173,9 @@ BOOL CGXGridCore::StoreStyleRange(const CGXRange& range, const CGXStyle& style, 
             bAny = bAny || bStored;
         }
     if (bAny) {
+        for (ROWCOL r = cells.top; r <= cells.bottom; ++r)
+            if (m_fittedRows.count(r))
+                m_changedRows.insert(r);
         SetModifiedFlag(TRUE);
         redrawCells(cells, flags);
     }

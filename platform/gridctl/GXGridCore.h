@@ -32,11 +32,28 @@
 //     follows upwards, again only on a non-zero answer.
 //   Redraw requests go to the virtual Redraw/RedrawRowCol, which the window
 //   implements; the core asks for none while LockUpdate(TRUE) is in force.
+//   Keys: the window -> ProcessKeys(pWnd, WM_KEYDOWN/WM_KEYUP, ...): the
+//     open editor's keys first (CGXControl::KeyPressed), then Enter commits,
+//     Esc cancels, F2 starts editing, arrows and Tab move the current cell
+//     (committing first) -> SetCurrentCell -> ScrollCellInView.
+//   Characters: the window -> OnGridChar: to the open editor, else a
+//     printable character starts editing with it.
+//   Editing: StartEditing -> the cell is changeable and its control edits
+//     text -> OnStartEditing(row, col) may refuse -> CGXControl::StartEdit.
+//     TransferCurrentCell -> the editor's value, when changed ->
+//     SetValueRange -> StoreStyleRowCol; a refused store leaves the cell's
+//     value as it was. Controls that change a value without the editor
+//     (check box, drop-down list) ask OnStartEditing and store the same way.
+//   Mouse (CGXGridWnd): HitTest -> selection, current cell, column-width
+//     tracking (OnTrackColWidth); a click released on the cell it began on
+//     -> the cell's control (CGXControl::LButtonUp; push buttons ->
+//     OnClickedButtonRowCol); right button -> DoRButtonDown.
 #include "gridctl/GXControl.h"
 #include "gridctl/GXGridParam.h"
 #include "gridctl/GXRangeList.h"
 #include "gridctl/GXStyle.h"
 #include "win/File.h"
+#include "win/Geometry.h"
 
 #include <functional>
 #include <map>
@@ -44,6 +61,8 @@
 #include <memory>
 #include <set>
 #include <vector>
+
+class CWnd;
 
 class CGXGridCore {
 public:
@@ -132,11 +151,15 @@ public:
     // The line height of the standard style's font.
     int GetFontHeight();
     // Gives the shown rows of the range the height of their highest cell:
-    // its text's lines in the cell's font plus a margin of
+    // its text's lines in the cell's font (wrap-text cells broken to the
+    // cell's width) plus a margin of
     // GX_CELL_MARGIN_Y above and below, at least one line. A cell covering
     // several rows adds its height spread over them, only with
     // bResizeCoveredCells.
     BOOL ResizeRowHeightsToFit(const CGXRange& range, BOOL bResizeCoveredCells = TRUE, UINT flags = GX_UPDATENOW);
+    // Fits again the rows that were fitted before and whose cells were
+    // stored since; TRUE when a row was fitted.
+    BOOL UpdateChangedRowHeights(UINT flags = GX_UPDATENOW);
     static constexpr int GX_CELL_MARGIN_Y = 2;
 
     // --- Covered cells: a block of cells shown as one, keyed by its top-left
@@ -172,6 +195,40 @@ public:
     BOOL GetCurrentCell(ROWCOL* pnRow, ROWCOL* pnCol) const;
     // FALSE when there was no current cell.
     BOOL ResetCurrentCell(BOOL bStoreChanges = TRUE);
+
+    // --- Input. The window passes its keys, characters and right clicks
+    // here; derived grids override these to add keys of their own and call
+    // the base for the rest. TRUE when the input was used.
+    virtual BOOL ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt = 1, UINT flags = 0);
+    virtual BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT flags);
+    // Asked before the user changes the cell (typing, F2, a check box click,
+    // a drop-down choice); FALSE refuses. The base allows.
+    virtual BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol);
+    // A push-button cell was clicked. The base does nothing.
+    virtual void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol);
+    // The right button went down at pt (client coordinates): the base makes
+    // an unselected data cell there the current cell, the selection cleared.
+    virtual BOOL DoRButtonDown(UINT flags, CPoint pt);
+    // What lies at a client point (GX_NOHIT without a window); pnRow and
+    // pnCol get the cell, or for GX_VERTLINE the column whose right border
+    // in the header rows was hit.
+    virtual int HitTest(CPoint pt, ROWCOL* pnRow, ROWCOL* pnCol);
+    // Scrolls so that the cell is shown whole (as far as the client area
+    // allows); TRUE when it scrolled. The base has nothing to scroll.
+    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
+    // Moves the current cell nCell steps, over hidden rows and columns and
+    // across covered blocks; commits an open editor first.
+    BOOL MoveCurrentCell(GXDirectionType direction, UINT nCell = 1);
+
+    // --- Editing the current cell in place
+    // Opens the current cell's editor with pText (else the cell's text);
+    // FALSE when the cell cannot be changed, its control edits no text or
+    // OnStartEditing refuses.
+    BOOL StartEditing(const CString* pText = nullptr);
+    BOOL IsActiveCurrentCell() const { return m_pActiveControl != nullptr; }
+    // Closes the editor; bSaveAndValidate stores a changed value. FALSE when
+    // the store was refused.
+    BOOL TransferCurrentCell(BOOL bSaveAndValidate = TRUE, UINT flags = GX_UPDATENOW);
 
     // --- Display state
     // Returns the previous state.
@@ -223,7 +280,12 @@ private:
     void storeNewRows(ROWCOL nRow, ROWCOL nCount, const std::vector<CGXStyle>* pCellsArray,
                       const std::vector<CGXStyle>* pRowsArray, ROWCOL nColCount);
     BOOL IsCoveredAway(ROWCOL nRow, ROWCOL nCol) const;
-    int textHeight(const CGXStyle& style, const CString& text);
+    void registerBuiltinControls();
+    BOOL moveKey(UINT nChar);
+    // The next cell from (nRow, nCol) in the direction, one step; FALSE at
+    // the grid's edge.
+    BOOL stepCell(GXDirectionType direction, ROWCOL& nRow, ROWCOL& nCol);
+    int textHeight(const CGXStyle& style, const CString& text, int nWidth);
 
     CGXGridParam* m_pParam = nullptr;
     std::unique_ptr<CGXGridParam> m_pOwnedParam;
@@ -265,4 +327,9 @@ private:
 
     std::map<WORD, std::unique_ptr<CGXControl>> m_controls;
     CGXControl* m_pDefaultControl = nullptr;
+    CGXControl* m_pActiveControl = nullptr;
+
+    // Rows fitted by ResizeRowHeightsToFit, and those of them stored into since.
+    std::set<ROWCOL> m_fittedRows;
+    std::set<ROWCOL> m_changedRows;
 };

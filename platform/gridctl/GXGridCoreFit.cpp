@@ -3,8 +3,11 @@
 #include "win/DC.h"
 
 #include <algorithm>
+#include <utility>
 
-int CGXGridCore::textHeight(const CGXStyle& style, const CString& text)
+// nWidth is the cell's width; wrapped text is broken to fit inside it as
+// the cell's control draws it (grid line, frame and text margins off).
+int CGXGridCore::textHeight(const CGXStyle& style, const CString& text, int nWidth)
 {
     LOGFONT lf;
     style.GetFont().GetLogFont(lf, 100);
@@ -13,15 +16,17 @@ int CGXGridCore::textHeight(const CGXStyle& style, const CString& text)
     if (!font.CreateFontIndirect(&lf) || !dc.CreateCompatibleDC(nullptr))
         return 0;
     CFont* old = dc.SelectObject(&font);
-    CRect rect(0, 0, 0, 0);
-    const int height = dc.DrawText(text.IsEmpty() ? CString(L" ") : text, &rect, DT_CALCRECT | DT_NOPREFIX);
+    const int frame = style.GetDraw3dFrame() == gxFrameNormal ? 0 : 2;
+    CRect rect(0, 0, std::max(1, nWidth - 1 - frame - 2 * CGXControl::GX_TEXT_MARGIN_X), 0);
+    const UINT format = DT_CALCRECT | DT_NOPREFIX | (style.GetWrapText() ? DT_WORDBREAK : 0);
+    const int height = dc.DrawText(text.IsEmpty() ? CString(L" ") : text, &rect, format);
     dc.SelectObject(old);
     return height;
 }
 
 int CGXGridCore::GetFontHeight()
 {
-    return textHeight(StandardStyle(), CString(L" "));
+    return textHeight(StandardStyle(), CString(L" "), 0);
 }
 
 BOOL CGXGridCore::ResizeRowHeightsToFit(const CGXRange& range, BOOL bResizeCoveredCells, UINT flags)
@@ -39,13 +44,27 @@ BOOL CGXGridCore::ResizeRowHeightsToFit(const CGXRange& range, BOOL bResizeCover
                 continue;
             CGXStyle style;
             ComposeStyleRowCol(r, c, &style);
-            const int needed = textHeight(style, GetCopyTextRowCol(r, c)) + 2 * GX_CELL_MARGIN_Y;
+            int width = 0;
+            for (ROWCOL col = block.left; col <= block.right; ++col)
+                width += GetColWidth(col);
+            const int needed = textHeight(style, GetCopyTextRowCol(r, c), width) + 2 * GX_CELL_MARGIN_Y;
             const int rows = (int)std::min(block.GetHeight(), cells.bottom - r + 1);
             for (int i = 0; i < rows; ++i)
                 heights[r + i] = std::max(heights[r + i], (needed + rows - 1) / rows);
         }
-    for (const auto& [row, height] : heights)
+    for (const auto& [row, height] : heights) {
         m_rowHeights[row] = height;
+        m_fittedRows.insert(row);
+        m_changedRows.erase(row);
+    }
     redrawCells(CGXRange().SetRows(cells.top, GX_MAXROWCOL - 1), flags);
     return !heights.empty();
+}
+
+BOOL CGXGridCore::UpdateChangedRowHeights(UINT flags)
+{
+    BOOL bFitted = FALSE;
+    for (const ROWCOL row : std::set<ROWCOL>(std::exchange(m_changedRows, {})))
+        bFitted = ResizeRowHeightsToFit(CGXRange().SetRows(row), TRUE, flags) || bFitted;
+    return bFitted;
 }

@@ -4,6 +4,7 @@
 #include "gridctl/GXRowKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeightArray,
                              const std::vector<CGXStyle>* pCellsArray, const std::vector<CGXStyle>* pRowsArray,
@@ -103,6 +104,8 @@ void CGXGridCore::followInsertedRows(ROWCOL nRow, ROWCOL nCount)
 {
     gxdetail::insertRowKeys(m_rowHeights, nRow, nCount);
     gxdetail::insertRowKeys(m_hiddenRows, nRow, nCount);
+    gxdetail::insertRowKeys(m_fittedRows, nRow, nCount);
+    gxdetail::insertRowKeys(m_changedRows, nRow, nCount);
     for (CGXRange& block : m_covered)
         block.OnInsertRows(nRow, nCount);
     m_selection.OnInsertRows(nRow, nCount);
@@ -114,6 +117,8 @@ void CGXGridCore::followRemovedRows(ROWCOL nFromRow, ROWCOL nToRow)
 {
     gxdetail::removeRowKeys(m_rowHeights, nFromRow, nToRow);
     gxdetail::removeRowKeys(m_hiddenRows, nFromRow, nToRow);
+    gxdetail::removeRowKeys(m_fittedRows, nFromRow, nToRow);
+    gxdetail::removeRowKeys(m_changedRows, nFromRow, nToRow);
     // A block left with one cell is no block any more.
     std::erase_if(m_covered, [&](CGXRange& block) {
         return !block.OnRemoveRows(nFromRow, nToRow) || (block.GetWidth() == 1 && block.GetHeight() == 1);
@@ -123,10 +128,14 @@ void CGXGridCore::followRemovedRows(ROWCOL nFromRow, ROWCOL nToRow)
         return;
     // The current cell stays in its column, on the row that moved up into
     // its place, or on the last row when there is none.
-    if (m_nCurrentRow > nToRow)
+    if (m_nCurrentRow > nToRow) {
         m_nCurrentRow -= nToRow - nFromRow + 1;
-    else
-        m_nCurrentRow = std::min(nFromRow, GetRowCount());
+        return;
+    }
+    // The edited row is gone, and with it what the editor was for.
+    if (m_pActiveControl)
+        std::exchange(m_pActiveControl, nullptr)->StopEdit();
+    m_nCurrentRow = std::min(nFromRow, GetRowCount());
     m_bCurrentCell = m_nCurrentRow >= 1;
 }
 

@@ -98,11 +98,16 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
         return FALSE;
     CGXRange block;
     GetCellRangeRowCol(nRow, nCol, block);
-    if (m_bCurrentCell)
+    if (m_bCurrentCell) {
+        if (m_nCurrentRow != block.top || m_nCurrentCol != block.left)
+            TransferCurrentCell();
         redrawCells(CGXRange(m_nCurrentRow, m_nCurrentCol), flags);
+    }
     m_bCurrentCell = TRUE;
     m_nCurrentRow = block.top;
     m_nCurrentCol = block.left;
+    if (flags & GX_SCROLLINVIEW)
+        ScrollCellInView(block.top, block.left, GX_INVALIDATE);
     redrawCells(block, flags);
     return TRUE;
 }
@@ -128,12 +133,11 @@ BOOL CGXGridCore::GetCurrentCell(ROWCOL* pnRow, ROWCOL* pnCol) const
     return TRUE;
 }
 
-// Editing and storing changes of the cell being edited come with the
-// window; here the cell is simply left.
-BOOL CGXGridCore::ResetCurrentCell(BOOL)
+BOOL CGXGridCore::ResetCurrentCell(BOOL bStoreChanges)
 {
     if (!m_bCurrentCell)
         return FALSE;
+    TransferCurrentCell(bStoreChanges);
     m_bCurrentCell = FALSE;
     redrawCells(CGXRange(m_nCurrentRow, m_nCurrentCol), GX_SMART);
     return TRUE;

@@ -13,6 +13,14 @@
 //   WM_PAINT -> OnGridDraw(pDC) with the update rectangle as clip box.
 //   Copy() -> CopyRangeList (selection, else current cell) ->
 //     GetCopyTextRanges -> the clipboard as CF_UNICODETEXT.
+//   WM_KEYDOWN/WM_KEYUP -> ProcessKeys; WM_CHAR -> OnGridChar;
+//   WM_RBUTTONDOWN -> DoRButtonDown (see GXGridCore.h).
+//   WM_LBUTTONDOWN -> HitTest: a column border in the header rows that
+//     OnTrackColWidth allows starts a width drag (the button's release sets
+//     the width); the corner selects the table, a row header whole rows, a
+//     column header whole columns, a data cell becomes the current cell;
+//     Shift extends from the last plain or Ctrl click, Ctrl adds.
+//   WM_LBUTTONUP on the cell the press began on -> its control's LButtonUp.
 //
 // Layout: rows 0..GetFrozenRows() stay at the top, then come the rows from
 // GetTopRow() on; columns likewise from the left. Hidden rows and columns
@@ -41,9 +49,14 @@ public:
     void RedrawRowCol(const CGXRange& range, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE) override;
 
     // The first row below the frozen rows and the first column right of the
-    // frozen columns that are shown.
+    // frozen columns that are shown: the scroll position.
     ROWCOL GetTopRow();
     ROWCOL GetLeftCol();
+    void SetTopRow(ROWCOL nRow, UINT flags = GX_UPDATENOW);
+    void SetLeftCol(ROWCOL nCol, UINT flags = GX_UPDATENOW);
+
+    int HitTest(CPoint pt, ROWCOL* pnRow, ROWCOL* pnCol) override;
+    BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE) override;
     // The client rectangle of the shown cells of the range (empty when none
     // of them is shown).
     CRect CalcRectFromRowCol(ROWCOL nFromRow, ROWCOL nFromCol, ROWCOL nToRow, ROWCOL nToCol);
@@ -56,16 +69,28 @@ protected:
     // Paints the grid; the clip box is what needs painting. Every shown cell
     // is drawn by its control (a covered block once, over its shown cells),
     // selected cells other than headers in the highlight colours, then the
-    // grid lines; the client area right of and below the cells gets the
+    // grid lines and the current cell's frame; the client area right of and below the cells gets the
     // window colour.
     virtual void OnGridDraw(CDC* pDC);
     // The style a cell is drawn with: its composed style, highlighted when
-    // it is selected.
+    // it is selected and not the current cell (which has its frame).
     virtual void ComposeDrawStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style);
     static constexpr COLORREF GX_GRIDLINE_COLOR = RGB(192, 192, 192);
+    static constexpr int GX_CURRENT_FRAME = 2;
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+
+    // Width of the zone on either side of a column border that grabs it.
+    static constexpr int GX_BORDER_GRIP = 2;
 
     // One shown row or column: its number and its extent in client pixels.
     struct Line {
@@ -83,6 +108,12 @@ private:
     CRect rangeRect(const CGXRange& range, bool bToEdge);
     void drawCell(CDC* pDC, const CGXRange& cell, const CRect& rect);
     void drawGridLines(CDC* pDC, const std::vector<Line>& rows, const std::vector<Line>& cols);
+    void drawCurrentCell(CDC* pDC);
+    void selectByClick(UINT nFlags, ROWCOL nRow, ROWCOL nCol);
+    BOOL trackableBorderAt(CPoint pt, ROWCOL& nCol);
+    void clickControl(UINT nFlags, CPoint pt);
+    // Scrolls one direction so that line n (beyond the frozen ones) is shown.
+    bool scrollLineInView(ROWCOL n, bool bRows, ROWCOL& first);
     std::vector<Line> layout(ROWCOL nCount, ROWCOL nFrozen, ROWCOL nFirst, int nExtent, bool bRows);
 
     // Draws cells whose control id has no control registered.
@@ -90,4 +121,13 @@ private:
     BOOL m_bInitDone = FALSE;
     ROWCOL m_nTopRow = 0;
     ROWCOL m_nLeftCol = 0;
+    // Mouse state: the cell a left press began on, the click that Shift
+    // extends from and the range it selected, a column whose width is
+    // being dragged from m_nTrackStartX.
+    CGXRange m_pressedCell;
+    CGXRange m_anchor;
+    CGXRange m_lastClickRange;
+    BOOL m_bTracking = FALSE;
+    ROWCOL m_nTrackCol = 0;
+    int m_nTrackStartX = 0;
 };

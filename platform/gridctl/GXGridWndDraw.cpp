@@ -30,6 +30,27 @@ void CGXGridWnd::OnGridDraw(CDC* pDC)
                 drawCell(pDC, cell, rect);
         }
     drawGridLines(pDC, rows, cols);
+    drawCurrentCell(pDC);
+}
+
+// A frame of GX_CURRENT_FRAME pixels inside the current cell, over its text.
+void CGXGridWnd::drawCurrentCell(CDC* pDC)
+{
+    ROWCOL nRow, nCol;
+    if (!GetCurrentCell(nRow, nCol))
+        return;
+    CGXRange block;
+    GetCellRangeRowCol(nRow, nCol, block);
+    CRect r = rangeRect(block, false);
+    if (r.IsRectEmpty())
+        return;
+    r.DeflateRect(0, 0, 1, 1);
+    const COLORREF color = GetSysColor(COLOR_WINDOWTEXT);
+    const int w = GX_CURRENT_FRAME;
+    pDC->FillSolidRect(r.left, r.top, r.Width(), w, color);
+    pDC->FillSolidRect(r.left, r.bottom - w, r.Width(), w, color);
+    pDC->FillSolidRect(r.left, r.top, w, r.Height(), color);
+    pDC->FillSolidRect(r.right - w, r.top, w, r.Height(), color);
 }
 
 // The grid line of a cell is its last column and row of pixels.
@@ -47,7 +68,9 @@ void CGXGridWnd::drawCell(CDC* pDC, const CGXRange& cell, const CRect& rect)
 void CGXGridWnd::ComposeDrawStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style)
 {
     ComposeStyleRowCol(nRow, nCol, &style);
-    if (nRow > GetHeaderRows() && nCol > GetHeaderCols() && IsCellSelected(nRow, nCol)) {
+    ROWCOL nCurRow = 0, nCurCol = 0;
+    const bool bCurrent = GetCurrentCell(nCurRow, nCurCol) && nCurRow == nRow && nCurCol == nCol;
+    if (nRow > GetHeaderRows() && nCol > GetHeaderCols() && IsCellSelected(nRow, nCol) && !bCurrent) {
         style.SetInterior(GetSysColor(COLOR_HIGHLIGHT));
         style.SetTextColor(GetSysColor(COLOR_HIGHLIGHTTEXT));
     }

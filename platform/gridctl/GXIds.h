@@ -36,6 +36,14 @@ constexpr UINT GX_SMART = 0x02;      // repaint what changed, merged with other 
 constexpr UINT GX_SCROLLINVIEW = 0x08; // scroll the new current cell into view
 constexpr UINT GX_NOSETFOCUS = 0x10;   // leave the keyboard focus where it is
 
+// Directions of CGXGridCore::MoveCurrentCell.
+enum GXDirectionType { GX_UP, GX_DOWN, GX_LEFT, GX_RIGHT };
+
+// What CGXGridCore::HitTest found at a point.
+constexpr int GX_NOHIT = 0;
+constexpr int GX_CELLHIT = 1;   // a cell (headers included)
+constexpr int GX_VERTLINE = 2;  // a column's right border in the header rows
+
 // Style value types.
 constexpr DWORD GX_VT_STRING = 0;
 constexpr DWORD GX_VT_NUMERIC = 1;
