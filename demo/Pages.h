@@ -15,3 +15,4 @@ void areaScalePage(DemoContext& demo);
 void chartPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);
 void windowsPage(DemoContext& demo);
+void dialogsPage(DemoContext& demo);

@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     chartPage(demo);
     drawingPage(demo);
     windowsPage(demo);
+    dialogsPage(demo);
 
     if (!gallery.write()) {
         std::cerr << "cannot write " << gallery.file("index.html") << "\n";
