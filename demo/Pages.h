@@ -16,3 +16,4 @@ void chartPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);
 void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);
+void dialogsPage(DemoContext& demo);

@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     drawingPage(demo);
     windowsPage(demo);
     gridPage(demo);
+    dialogsPage(demo);
 
     if (!gallery.write()) {
         std::cerr << "cannot write " << gallery.file("index.html") << "\n";

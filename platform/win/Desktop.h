@@ -68,7 +68,8 @@ public:
     void refuseTimers(bool refuse) { m_refuseTimers = refuse; }
     bool timersRefused() const { return m_refuseTimers; }
 
-    // Dispatches every pending message and paint (not WM_QUIT, which stays).
+    // Dispatches every pending message and paint (not WM_QUIT, which stays),
+    // each after the windows' PreTranslateMessage (CWinThread's), as MFC's loop does.
     void processMessages();
     void holdMessages(bool hold) { m_holdMessages = hold; }
     bool messagesHeld() const { return m_holdMessages; }

@@ -7,10 +7,13 @@
 //      for a command entry of the notification code and id; any other message
 //      to the first entry for it, from the class's own map up the chain of
 //      base maps. An entry calls its handler through its adapter.
+//      WM_MEASUREITEM/WM_DRAWITEM without an entry go to the control's own
+//      object (OnChildNotify), as MFC reflects them.
 //   -> nothing found: DefWindowProc (the class procedure, or ::DefWindowProcW)
 //   -> after WM_NCDESTROY the object is detached and PostNcDestroy is called.
 #include "win/Wnd.h"
 
+#include "win/Controls.h"
 #include "win/WinThread.h"
 
 namespace {
@@ -24,6 +27,16 @@ const AFX_MSGMAP_ENTRY* findEntry(const AFX_MSGMAP* map, UINT message, UINT code
             if (e->nMessage != message) continue;
             if (message != WM_COMMAND || (e->nCode == code && e->nID <= id && id <= e->nLastID)) return e;
         }
+    return nullptr;
+}
+
+// The object of the control that an owner-draw message is about.
+CWnd* ownerDrawControl(HWND parent, UINT message, LPARAM lParam)
+{
+    if (!lParam) return nullptr;
+    if (message == WM_DRAWITEM) return CWnd::FromHandlePermanent(((const DRAWITEMSTRUCT*)lParam)->hwndItem);
+    if (message == WM_MEASUREITEM)
+        return CWnd::FromHandlePermanent(::GetDlgItem(parent, (int)((const MEASUREITEMSTRUCT*)lParam)->CtlID));
     return nullptr;
 }
 
@@ -58,6 +71,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     } else if (const AFX_MSGMAP_ENTRY* e = findEntry(GetMessageMap(), message, 0, 0)) {
         result = e->pfn(this, wParam, lParam);
         handled = TRUE;
+    } else if (CWnd* control = ownerDrawControl(m_hWnd, message, lParam)) {
+        handled = control->OnChildNotify(message, wParam, lParam, &result);
     }
     if (pResult) *pResult = result;
     return handled;
@@ -69,6 +84,25 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     if (!e) return FALSE;
     e->pfn(this, wParam, lParam);
     return TRUE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND h = pMsg->hwnd; h && ::IsWindow(h); h = ::GetParent(h)) {
+        if (CWnd* w = FromHandlePermanent(h); w && w->PreTranslateMessage(pMsg)) return TRUE;
+        if (h == hWndStop) break;
+    }
+    return FALSE;
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

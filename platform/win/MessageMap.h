@@ -15,6 +15,7 @@
 
 #include <type_traits>
 
+class CMenu;
 class CWnd;
 
 typedef LRESULT (*AFX_PMSG)(CWnd* pWnd, WPARAM wParam, LPARAM lParam);
@@ -70,8 +71,9 @@ template <auto F, class Signature> typename Handler<decltype(F)>::Class* target(
     return static_cast<typename Handler<decltype(F)>::Class*>(w);
 }
 
-// CWnd::FromHandle, for adapters that pass windows.
+// CWnd::FromHandle and CMenu::FromHandle, for adapters that pass windows and menus.
 CWnd* windowOf(WPARAM handle);
+CMenu* menuOf(WPARAM handle);
 
 inline CPoint pointOf(LPARAM lParam)
 {
@@ -146,6 +148,11 @@ template <auto F> LRESULT onWindowInL(CWnd* w, WPARAM, LPARAM lParam)
     (target<F, void(CWnd*)>(w)->*F)(windowOf((WPARAM)lParam));
     return 0;
 }
+template <auto F> LRESULT onInitMenuPopup(CWnd* w, WPARAM wParam, LPARAM lParam)
+{
+    (target<F, void(CMenu*, UINT, BOOL)>(w)->*F)(menuOf(wParam), LOWORD(lParam), HIWORD(lParam));
+    return 0;
+}
 template <auto F> LRESULT onMessage(CWnd* w, WPARAM wParam, LPARAM lParam)
 {
     return (target<F, LRESULT(WPARAM, LPARAM)>(w)->*F)(wParam, lParam);
@@ -180,6 +187,7 @@ template <auto F> LRESULT onMessage(CWnd* w, WPARAM wParam, LPARAM lParam)
 #define ON_WM_SETFOCUS() AFX_ENTRY(WM_SETFOCUS, onWindowInW, OnSetFocus)
 #define ON_WM_KILLFOCUS() AFX_ENTRY(WM_KILLFOCUS, onWindowInW, OnKillFocus)
 #define ON_WM_CAPTURECHANGED() AFX_ENTRY(WM_CAPTURECHANGED, onWindowInL, OnCaptureChanged)
+#define ON_WM_INITMENUPOPUP() AFX_ENTRY(WM_INITMENUPOPUP, onInitMenuPopup, OnInitMenuPopup)
 #define ON_MESSAGE(message, memberFxn) AFX_ENTRY(message, onMessage, memberFxn)
 
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \

@@ -4,6 +4,7 @@
 #include "win/Desktop.h"
 #include "win/Input.h"
 #include "win/Timers.h"
+#include "win/WinThread.h"
 #include "win/WindowManager.h"
 
 #include <deque>
@@ -145,6 +146,7 @@ void Desktop::processMessages()
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
         PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
+        if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -20,6 +20,10 @@
 #define WM_ERASEBKGND 0x0014
 #define WM_SHOWWINDOW 0x0018
 #define WM_SETCURSOR 0x0020
+#define WM_DRAWITEM 0x002B
+#define WM_MEASUREITEM 0x002C
+#define WM_SETFONT 0x0030
+#define WM_GETFONT 0x0031
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
 #define WM_NCHITTEST 0x0084
@@ -29,8 +33,11 @@
 #define WM_CHAR 0x0102
 #define WM_SYSKEYDOWN 0x0104
 #define WM_SYSKEYUP 0x0105
+#define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
 #define WM_TIMER 0x0113
+#define WM_INITMENUPOPUP 0x0117
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
@@ -66,6 +73,18 @@
 
 // Notification code of a button click in WM_COMMAND; menu commands carry 0 too.
 #define BN_CLICKED 0
+
+// WM_SYSCOMMAND: the close box (or Alt+F4).
+#define SC_CLOSE 0xF060
+
+// Dialog results and the ids of the standard buttons.
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
 
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))

@@ -33,6 +33,7 @@
 #define BS_CHECKBOX 0x00000002L
 #define SS_LEFT 0x00000000L
 #define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
 #define SS_NOPREFIX 0x00000080L
 #define ES_LEFT 0x0000L
 #define ES_AUTOHSCROLL 0x0080L
@@ -53,3 +54,6 @@
 #define WC_EDIT L"Edit"
 #define WC_LISTBOX L"ListBox"
 #define PROGRESS_CLASS L"msctls_progress32"
+// The classes of dialog windows and of open popup menus.
+#define WC_DIALOG L"#32770"
+#define WC_POPUPMENU L"#32768"

@@ -1,11 +1,20 @@
 #include "win/WinThread.h"
 
+#include "win/Wnd.h"
+
 BOOL CWinThread::PumpMessage()
 {
     if (GetMessageW(&m_msgCur, nullptr, 0, 0) <= 0) return FALSE;
-    TranslateMessage(&m_msgCur);
-    DispatchMessageW(&m_msgCur);
+    if (!PreTranslateMessage(&m_msgCur)) {
+        TranslateMessage(&m_msgCur);
+        DispatchMessageW(&m_msgCur);
+    }
     return TRUE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    return CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, pMsg);
 }
 
 CWinThread* AfxGetThread()

@@ -7,9 +7,12 @@ class CWnd;
 class CWinThread {
 public:
     virtual ~CWinThread() = default;
-    // One message: GetMessageW, TranslateMessage, DispatchMessageW. FALSE on
+    // One message: GetMessageW, PreTranslateMessage, TranslateMessage, DispatchMessageW. FALSE on
     // WM_QUIT or when there is nothing to deliver.
     virtual BOOL PumpMessage();
+    // The windows' PreTranslateMessage, from the message's window up to the
+    // main window (dialog keys, for one).
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
     CWnd* GetMainWnd() { return m_pMainWnd; }
 
     // Set by the host; cleared when that window is destroyed.

@@ -2,6 +2,8 @@
 // the window tree, window data, texts and the window procedure.
 #include "win/WindowManager.h"
 
+#include "win/Controls.h"
+
 #include <algorithm>
 #include <cwchar>
 
@@ -89,6 +91,7 @@ ATOM RegisterClassW(const WNDCLASSW* lpWndClass)
 HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int x, int y,
                      int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
 {
+    platform::RegisterControlClasses();
     const WindowClass* cls = findClass(lpClassName);
     if (!cls) {
         SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
@@ -188,6 +191,16 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem)
     for (HWND c : w->children)
         if (const Window* child = find(c); child && child->id == (UINT)nIDDlgItem) return c;
     return nullptr;
+}
+
+int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount)
+{
+    const Window* w = findOrFail(hWnd);
+    if (!w || !lpClassName || nMaxCount <= 0) return 0;
+    const size_t n = std::min(w->cls->name.size(), (size_t)nMaxCount - 1);
+    std::wmemcpy(lpClassName, w->cls->name.c_str(), n);
+    lpClassName[n] = 0;
+    return (int)n;
 }
 
 int GetDlgCtrlID(HWND hWnd)

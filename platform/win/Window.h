@@ -140,6 +140,8 @@ HWND GetParent(HWND hWnd);
 BOOL IsChild(HWND hWndParent, HWND hWnd);
 HWND GetWindow(HWND hWnd, UINT uCmd);
 HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+// The window's class name as it was registered; 0 for an unknown window.
+int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
 int GetDlgCtrlID(HWND hWnd);
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);

@@ -220,6 +220,18 @@ void CWnd::GetWindowText(CString& rString) const
     rString = text.c_str();
 }
 
+void CWnd::SetDlgItemText(int nID, LPCWSTR lpszString)
+{
+    if (const HWND item = ::GetDlgItem(m_hWnd, nID)) ::SetWindowTextW(item, lpszString);
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    rString.Empty();
+    if (CWnd* item = GetDlgItem(nID)) item->GetWindowText(rString);
+    return rString.GetLength();
+}
+
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
     return !prgnUpdate && ::RedrawWindow(m_hWnd, lpRectUpdate, nullptr, flags);

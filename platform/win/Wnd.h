@@ -18,6 +18,7 @@
 #include "win/Timers.h"
 
 struct CCreateContext;
+class CMenu;
 class CRgn;
 
 class CWnd : public CObject {
@@ -64,6 +65,14 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // WM_COMMAND through the message map's command entries; TRUE when handled.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_MEASUREITEM and WM_DRAWITEM that the parent's map leaves are given
+    // back to the control's own object here (MFC's reflection).
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A message the loop is about to dispatch; TRUE takes it out of dispatch.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // PreTranslateMessage of the message's window and its parents and owners
+    // up to hWndStop, until one of them takes the message.
+    static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
     // The tree and the geometry.
     CWnd* GetParent() const;
@@ -89,6 +98,8 @@ public:
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+    void SetDlgItemText(int nID, LPCWSTR lpszString);
+    int GetDlgItemText(int nID, CString& rString) const;
 
     // Painting.
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
@@ -153,6 +164,7 @@ protected:
     afx_msg void OnSetFocus(CWnd*) { Default(); }
     afx_msg void OnKillFocus(CWnd*) { Default(); }
     afx_msg void OnCaptureChanged(CWnd*) { Default(); }
+    afx_msg void OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 
     // The procedure that DefWindowProc passes messages on to.
     WNDPROC m_pfnSuper = nullptr;

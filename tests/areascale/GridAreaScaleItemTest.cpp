@@ -14,6 +14,20 @@ void setList(std::vector<double> vals, std::vector<CString> names)
 }
 } // namespace
 
+TEST(AreaScaleGrid, IsAGridWindow)
+{
+    static_assert(std::is_base_of_v<CGXGridWnd, CGridAreaScale>);
+    static_assert(std::is_base_of_v<CObject, CGridAreaScale::CGridAreaScaleItem>);
+    CGridAreaScale grid;
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+    EXPECT_TRUE(grid.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &parent, 7));
+    EXPECT_TRUE(grid.IsInitialized());
+    EXPECT_EQ(grid.GetDlgCtrlID(), 7);
+    grid.DestroyWindow();
+    parent.DestroyWindow();
+}
+
 TEST(AreaScaleItem, DefaultsAndCopies)
 {
     Item item;

@@ -1,10 +1,13 @@
 #pragma once
-// The reinforcement area scale: CGridAreaScale and the types nested in it.
+// The reinforcement area scale: CGridAreaScale, the grid window that shows and
+// edits one scale, and the types nested in it. The rows and their arithmetic
+// are GridAreaScaleItem.h; generated scales and colours AutoScale.h.
+#include "gridctl/GXGridWnd.h"
 #include "win/Afx.h"
 
 #include <vector>
 
-class CGridAreaScale {
+class CGridAreaScale : public CGXGridWnd {
 public:
     // Where bar diameters come from and how they are shown (the bar source).
     enum eGridAreaScaleDimType {
