@@ -30,6 +30,12 @@ typedef uintptr_t ULONG_PTR;
 #define LB_GETITEMDATA 0x0199
 #define LB_SETITEMDATA 0x019A
 #define LB_GETITEMHEIGHT 0x01A1
+#define LB_SETCURSEL 0x0186
+#define LB_GETCURSEL 0x0188
+#define LB_ITEMFROMPOINT 0x01A9
+// Notification (WM_COMMAND to the parent, LBS_NOTIFY lists only): a click
+// changed the selected entry.
+#define LBN_SELCHANGE 1
 #define LB_OKAY 0
 #define LB_ERR (-1)
 

@@ -29,3 +29,10 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResu
     if (pResult) *pResult = TRUE;
     return TRUE;
 }
+
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
+{
+    const DWORD result = (DWORD)send(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    bOutside = HIWORD(result) != 0;
+    return LOWORD(result);
+}

@@ -35,6 +35,13 @@ public:
         return (int)send(LB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)lpRect);
     }
     int GetItemHeight(int nIndex) const { return (int)send(LB_GETITEMHEIGHT, (WPARAM)nIndex); }
+    // The selected entry of a single-selection list (LB_ERR when none); -1
+    // clears the selection.
+    int GetCurSel() const { return (int)send(LB_GETCURSEL); }
+    int SetCurSel(int nSelect) { return (int)SendMessage(LB_SETCURSEL, (WPARAM)nSelect); }
+    // The entry nearest to the client point; bOutside when the point is not
+    // on an entry.
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
 
     // The owner-draw slots; they do nothing here.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);

@@ -8,6 +8,9 @@
 //   -> from the top index down, each entry: owner-drawn lists send
 //   WM_DRAWITEM to the parent, the others draw the text themselves.
 // LB_SETTOPINDEX scrolls no further than to the page that shows the last entry.
+// WM_LBUTTONDOWN on an entry selects it (not in LBS_NOSEL lists) -> with
+//   LBS_NOTIFY, LBN_SELCHANGE to the parent. The selected entry is drawn in
+//   the highlight colours, or owner-drawn with ODS_SELECTED.
 #include "win/ControlSupport.h"
 
 #include "win/SysColors.h"
@@ -31,6 +34,7 @@ struct ListState {
     std::vector<Entry> entries;
     int top = 0;
     int extent = 0;
+    int selected = LB_ERR;
 };
 
 std::unordered_map<HWND, ListState>& lists()
@@ -150,6 +154,7 @@ LRESULT insert(HWND h, int index, LPARAM lParam)
     if (keepsStrings(h)) e.text = lParam ? (LPCWSTR)lParam : L"";
     else e.data = (ULONG_PTR)lParam;
     s.entries.insert(s.entries.begin() + index, e);
+    if (s.selected >= index) ++s.selected;
     measure(h, s, index);
     InvalidateRect(h, nullptr, TRUE);
     return index;
@@ -200,13 +205,17 @@ void drawScrollBar(HDC dc, const CRect& track, bool vertical, int first, int sho
 void drawEntry(HWND h, HDC dc, const ListState& s, int index, const CRect& r)
 {
     const Entry& e = s.entries[(size_t)index];
+    const bool selected = index == s.selected;
     if (!ownerDrawn(h)) {
         CRect text = r;
+        if (selected) fillRect(dc, r, GetSysColor(COLOR_HIGHLIGHT));
+        const COLORREF old = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         DrawTextW(dc, e.text.c_str(), (int)e.text.size(), &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        SetTextColor(dc, old);
         return;
     }
-    DRAWITEMSTRUCT dis{ODT_LISTBOX, (UINT)GetDlgCtrlID(h), (UINT)index, ODA_DRAWENTIRE,
-                       IsWindowEnabled(h) ? 0u : (UINT)ODS_DISABLED, h, dc, r, e.data};
+    const UINT state = (IsWindowEnabled(h) ? 0u : (UINT)ODS_DISABLED) | (selected ? (UINT)ODS_SELECTED : 0u);
+    DRAWITEMSTRUCT dis{ODT_LISTBOX, (UINT)GetDlgCtrlID(h), (UINT)index, ODA_DRAWENTIRE, state, h, dc, r, e.data};
     if (const HWND parent = GetParent(h)) SendMessageW(parent, WM_DRAWITEM, dis.CtlID, (LPARAM)&dis);
 }
 
@@ -249,6 +258,39 @@ LRESULT setTop(HWND h, WPARAM index)
     return LB_OKAY;
 }
 
+LRESULT select(HWND h, WPARAM index)
+{
+    ListState& s = lists()[h];
+    const bool valid = (int)index >= 0 && (size_t)(int)index < s.entries.size();
+    s.selected = valid ? (int)index : LB_ERR;
+    InvalidateRect(h, nullptr, TRUE);
+    return valid ? s.selected : LB_ERR;
+}
+
+// The entry under the point (low word) and whether the point lies off every
+// entry (high word), as LB_ITEMFROMPOINT gives it.
+LRESULT itemFromPoint(HWND h, CPoint pt)
+{
+    const ListState& s = lists()[h];
+    if (s.entries.empty()) return MAKELONG(0, 1);
+    const Layout l = layoutOf(h, s);
+    for (int i = s.top; i < (int)s.entries.size(); ++i) {
+        const CRect r = entryRect(h, s, i);
+        if (pt.y < r.bottom || i + 1 == (int)s.entries.size())
+            return MAKELONG(i, !(pt.y >= r.top && pt.y < r.bottom && l.items.PtInRect(pt)));
+    }
+    return MAKELONG(s.top, 1);
+}
+
+void click(HWND h, CPoint pt)
+{
+    const DWORD hit = (DWORD)itemFromPoint(h, pt);
+    if ((styleOf(h) & LBS_NOSEL) || HIWORD(hit) || LOWORD(hit) == lists()[h].selected) return;
+    select(h, LOWORD(hit));
+    if (const HWND parent = GetParent(h); parent && (styleOf(h) & LBS_NOTIFY))
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), LBN_SELCHANGE), (LPARAM)h);
+}
+
 LRESULT listMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
 {
     ListState& s = lists()[h];
@@ -259,11 +301,14 @@ LRESULT listMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
         if (!entryAt(h, wParam)) return LB_ERR;
         s.entries.erase(s.entries.begin() + (int)wParam);
         s.top = std::min(s.top, maxTop(h, s));
+        if (s.selected == (int)wParam) s.selected = LB_ERR;
+        else if (s.selected > (int)wParam) --s.selected;
         InvalidateRect(h, nullptr, TRUE);
         return (LRESULT)s.entries.size();
     case LB_RESETCONTENT:
         s.entries.clear();
         s.top = 0;
+        s.selected = LB_ERR;
         InvalidateRect(h, nullptr, TRUE);
         return 0;
     case LB_GETTEXT: return copyText(h, wParam, lParam);
@@ -293,6 +338,9 @@ LRESULT listMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
         const Entry* e = entryAt(h, wParam);
         return e ? e->height : fontHeight(h);
     }
+    case LB_SETCURSEL: return select(h, wParam);
+    case LB_GETCURSEL: return s.selected;
+    case LB_ITEMFROMPOINT: return itemFromPoint(h, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
     case LB_GETITEMRECT:
         if (!entryAt(h, wParam) || !lParam) return LB_ERR;
         *(RECT*)lParam = entryRect(h, s, (int)wParam);
@@ -310,9 +358,10 @@ LRESULT CALLBACK listBoxProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_PAINT: paint(h); return 0;
     case WM_SIZE: InvalidateRect(h, nullptr, TRUE); break;
+    case WM_LBUTTONDOWN: click(h, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))); return 0;
     case WM_NCDESTROY: lists().erase(h); break;
     default:
-        if (message >= LB_ADDSTRING && message <= LB_GETITEMHEIGHT) return listMessage(h, message, wParam, lParam);
+        if (message >= LB_ADDSTRING && message <= LB_ITEMFROMPOINT) return listMessage(h, message, wParam, lParam);
         break;
     }
     return DefWindowProcW(h, message, wParam, lParam);

@@ -138,3 +138,61 @@ TEST(ListBox, HorizontalExtentWiderThanTheListShowsAScrollBar)
     host.list.GetItemRect(0, &r);
     EXPECT_EQ(r.Width(), 300);
 }
+
+namespace {
+
+// Keeps the WM_COMMAND notifications that reach it.
+class NotifiedWnd : public testsupport::LoggingWnd {
+public:
+    NotifiedWnd() : LoggingWnd("P") {}
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        m_notes.push_back(std::to_string(LOWORD(wParam)) + " code " + std::to_string(HIWORD(wParam)) +
+                          (lParam ? " from list" : ""));
+        return TRUE;
+    }
+    std::vector<std::string> m_notes;
+};
+
+} // namespace
+
+TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)
+{
+    testsupport::useSmallScreen(300, 200);
+    NotifiedWnd parent;
+    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 300, 200), WS_VISIBLE));
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_NOTIFY, CRect(10, 10, 110, 110), &parent, 115));
+    for (LPCWSTR s : {L"one", L"two", L"three"})
+        list.AddString(s);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+    const int h = list.GetItemHeight(0);
+    desktop().processMessages();
+
+    BOOL bOutside = FALSE;
+    EXPECT_EQ(list.ItemFromPoint(CPoint(5, h + 1), bOutside), 1u);
+    EXPECT_FALSE(bOutside);
+    EXPECT_EQ(list.ItemFromPoint(CPoint(5, 3 * h + 5), bOutside), 2u); // below the last entry: nearest
+    EXPECT_TRUE(bOutside);
+
+    desktop().click(CPoint(10 + 5, 10 + h + h / 2));
+    EXPECT_EQ(list.GetCurSel(), 1);
+    EXPECT_EQ(parent.m_notes, std::vector<std::string>{"115 code 1 from list"});
+    EXPECT_EQ(desktop().screen().pixel(10 + 90, 10 + h + 1), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(desktop().screen().pixel(10 + 90, 10 + 1), GetSysColor(COLOR_WINDOW));
+    // The same entry again changes nothing; a click below the entries neither.
+    desktop().click(CPoint(10 + 5, 10 + h + h / 2));
+    desktop().click(CPoint(10 + 5, 10 + 3 * h + 10));
+    EXPECT_EQ(parent.m_notes.size(), 1u);
+    EXPECT_EQ(list.GetCurSel(), 1);
+
+    // The selection follows inserted and deleted entries and can be cleared.
+    list.InsertString(0, L"zero");
+    EXPECT_EQ(list.GetCurSel(), 2);
+    list.DeleteString(2);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+    EXPECT_EQ(list.SetCurSel(3), LB_ERR);
+    EXPECT_EQ(list.SetCurSel(0), 0);
+    list.SetCurSel(-1);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+}
