@@ -16,7 +16,12 @@ CString CGXControl::ControlTextOf(LPCTSTR pszRawValue, const CGXStyle& style)
     const WORD id = style.GetControl();
     if (id != GX_IDS_CTRL_ONEBASED && id != GX_IDS_CTRL_ZEROBASED)
         return CString(pszRawValue);
-    const long line = CGXStyle().SetValue(pszRawValue).GetLongValue() - (id == GX_IDS_CTRL_ONEBASED ? 1 : 0);
+    return ChoiceLineOf(pszRawValue, style, id == GX_IDS_CTRL_ONEBASED ? 1 : 0);
+}
+
+CString CGXControl::ChoiceLineOf(LPCTSTR pszRawValue, const CGXStyle& style, int nBase)
+{
+    const long line = CGXStyle().SetValue(pszRawValue).GetLongValue() - nBase;
     CString text;
     if (line < 0 || line > INT32_MAX || !style.GetChoiceListLine((int)line, text))
         return CString();

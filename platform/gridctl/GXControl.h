@@ -35,6 +35,9 @@ public:
     // that the value counts (empty when there is no such line); every other
     // control shows the value itself.
     static CString ControlTextOf(LPCTSTR pszRawValue, const CGXStyle& style);
+    // The choice-list line that the value counts from nBase; empty when
+    // there is no such line.
+    static CString ChoiceLineOf(LPCTSTR pszRawValue, const CGXStyle& style, int nBase);
 
     // Space between a cell's edges and its text.
     static constexpr int GX_TEXT_MARGIN_X = 2;

@@ -3,6 +3,7 @@
 #include "gridctl/GXGridCore.h"
 
 #include "gridctl/GXCheckBox.h"
+#include "gridctl/GXComboBox.h"
 #include "gridctl/GXEditControl.h"
 #include "gridctl/GXOwnership.h"
 #include "gridctl/GXPushbutton.h"
@@ -22,6 +23,9 @@ void CGXGridCore::registerBuiltinControls()
     RegisterControl(GX_IDS_CTRL_STATIC, new CGXStatic(this));
     RegisterControl(GX_IDS_CTRL_PUSHBTN, new CGXPushbutton(this));
     RegisterControl(GX_IDS_CTRL_CHECKBOX, new CGXCheckBox(this));
+    RegisterControl(GX_IDS_CTRL_COMBOBOX, new CGXComboBox(this, 0, GX_IDS_CTRL_COMBOBOX, GXCOMBO_TEXT));
+    RegisterControl(GX_IDS_CTRL_ONEBASED, new CGXComboBox(this, 0, GX_IDS_CTRL_ONEBASED, GXCOMBO_ONEBASED));
+    RegisterControl(GX_IDS_CTRL_ZEROBASED, new CGXComboBox(this, 0, GX_IDS_CTRL_ZEROBASED, GXCOMBO_ZEROBASED));
 }
 
 CGXGridCore::~CGXGridCore() = default;
