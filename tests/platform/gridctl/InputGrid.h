@@ -1,0 +1,108 @@
+#pragma once
+// A grid window over a host's records, on the desktop, for driving it as a
+// user would: it logs what reaches the host's overrides.
+#include "GridDump.h"
+#include "gridctl/GXGridWnd.h"
+#include "win/Desktop.h"
+#include "win/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <utility>
+
+#include <string>
+#include <vector>
+
+class InputGrid : public CGXGridWnd {
+public:
+    // Records of three columns; row 0 holds the titles A, B, C.
+    std::vector<std::vector<std::wstring>> m_records{
+        {L"a1", L"b1", L"c1"}, {L"a2", L"b2", L"c2"}, {L"a3", L"b3", L"c3"}, {L"a4", L"b4", L"c4"}};
+    // Styles of single cells beyond their values.
+    std::map<std::pair<ROWCOL, ROWCOL>, CGXStyle> m_styles;
+    BOOL m_bAcceptStore = TRUE;
+    BOOL m_bAllowEditing = TRUE;
+    ROWCOL m_nFixedCol = 0; // a column whose width the user may not drag
+    std::string m_log;
+
+    ROWCOL GetRowCount() override { return (ROWCOL)m_records.size(); }
+    ROWCOL GetColCount() override { return 3; }
+
+    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
+    {
+        if (mt == gxRemove || nType != 0 || nCol == 0 || nRow > m_records.size())
+            return FALSE;
+        const auto it = m_styles.find({nRow, nCol});
+        if (it != m_styles.end())
+            style.ChangeStyle(it->second, gxOverride);
+        if (!style.GetIncludeValue())
+            style.SetValue(nRow == 0 ? std::wstring(1, L'A' + (wchar_t)(nCol - 1)).c_str()
+                                     : m_records[nRow - 1][nCol - 1].c_str());
+        return TRUE;
+    }
+
+    BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType) override
+    {
+        if (mt == gxRemove || nType == -1 || nRow == 0)
+            return FALSE;
+        log("store " + cell(nRow, nCol) + " " + toUtf8(pStyle->GetValue().str()));
+        if (!m_bAcceptStore)
+            return FALSE;
+        const auto it = m_styles.find({nRow, nCol});
+        if (it != m_styles.end() && it->second.GetIncludeValue())
+            it->second.SetValue(pStyle->GetValue());
+        else
+            m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
+        return TRUE;
+    }
+
+    BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol) override
+    {
+        log("start " + cell(nRow, nCol));
+        return m_bAllowEditing;
+    }
+
+    void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override { log("button " + cell(nRow, nCol)); }
+
+    BOOL DoRButtonDown(UINT flags, CPoint pt) override
+    {
+        log("right " + std::to_string(pt.x) + "," + std::to_string(pt.y));
+        return CGXGridWnd::DoRButtonDown(flags, pt);
+    }
+
+    BOOL OnTrackColWidth(ROWCOL nCol) override { return nCol != m_nFixedCol; }
+
+    void log(const std::string& s) { m_log += (m_log.empty() ? "" : "; ") + s; }
+    static std::string cell(ROWCOL r, ROWCOL c) { return std::to_string(r) + "," + std::to_string(c); }
+};
+
+// The grid at the desktop's (10, 10), 300 x 200 pixels: columns of 70 and
+// rows of 20 pixels, so cell (r, c) lies at client (70c..70c+69, 20r..20r+19).
+class GridInput : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
+        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 1));
+        platform::desktop().processMessages();
+    }
+
+    // The middle of a cell (or a client point) in screen coordinates.
+    static CPoint cellPoint(ROWCOL r, ROWCOL c) { return CPoint(10 + 70 * (int)c + 35, 10 + 20 * (int)r + 10); }
+
+    void click(CPoint screen) { platform::desktop().click(screen); }
+    void clickCell(ROWCOL r, ROWCOL c) { click(cellPoint(r, c)); }
+    void withKey(UINT vk, const std::function<void()>& action)
+    {
+        platform::desktop().keyDown(vk);
+        action();
+        platform::desktop().keyUp(vk);
+    }
+    COLORREF screenPixel(int x, int y) { return platform::desktop().screen().pixel(x, y); }
+    std::string takeLog() { return std::exchange(grid.m_log, std::string()); }
+
+    CWnd frame;
+    InputGrid grid;
+};
