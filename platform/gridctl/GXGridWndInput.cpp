@@ -129,6 +129,11 @@ void CGXGridWnd::OnLButtonDown(UINT nFlags, CPoint point)
     m_pressedCell = CGXRange(nRow, nCol);
 }
 
+void CGXGridWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    OnLButtonDown(nFlags, point);
+}
+
 void CGXGridWnd::selectByClick(UINT nFlags, ROWCOL nRow, ROWCOL nCol)
 {
     TransferCurrentCell();

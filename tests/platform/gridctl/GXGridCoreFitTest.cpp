@@ -1,5 +1,6 @@
 #include "TestGrids.h"
 #include "gridctl/GXSysData.h"
+#include "win/Font.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,53 @@ TEST_F(Fit, ACellOverSeveralRowsSpreadsItsHeightOnlyWhenAskedTo)
     EXPECT_EQ(grid.GetRowHeight(1), half);
     EXPECT_EQ(grid.GetRowHeight(2), half);
     EXPECT_FALSE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(7)));
+}
+
+namespace {
+
+// The width of a text in the grid's standard font.
+int textWidth(CGXGridCore& grid, LPCWSTR text)
+{
+    LOGFONTW lf{};
+    grid.StandardStyle().GetFont().GetLogFont(lf, 100);
+    CFont font;
+    CDC dc;
+    font.CreateFontIndirect(&lf);
+    dc.CreateCompatibleDC(nullptr);
+    CFont* old = dc.SelectObject(&font);
+    const int width = dc.GetTextExtent(CString(text)).cx;
+    dc.SelectObject(old);
+    return width;
+}
+
+} // namespace
+
+TEST_F(Fit, WrappedTextBreaksToTheCellsWidth)
+{
+    grid.SetValueRange(CGXRange(1, 1), L"mm mm mm");
+    CGXStyle wrap;
+    wrap.SetWrapText(TRUE);
+    grid.StoreStyleRowCol(1, 1, &wrap, gxOverride, 0);
+    // Room for "mm m" inside the grid line and the text margins: one word a line.
+    const int inner = textWidth(grid, L"mm") + textWidth(grid, L" m");
+    grid.SetColWidth(1, 1, inner + 1 + 2 * CGXControl::GX_TEXT_MARGIN_X);
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
+    EXPECT_EQ(grid.GetRowHeight(1), 3 * line + margins);
+    grid.SetColWidth(1, 1, 300);
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
+    EXPECT_EQ(grid.GetRowHeight(1), line + margins);
+}
+
+TEST_F(Fit, ChangedRowsFitAgainOnlyWhenTheyWereFittedBefore)
+{
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
+    grid.SetValueRange(CGXRange(1, 1), L"two\nlines");
+    grid.SetValueRange(CGXRange(2, 2), L"1\n2\n3\n4\n5\n6"); // row 2 was never fitted
+    const int before = grid.GetRowHeight(2);
+    EXPECT_TRUE(grid.UpdateChangedRowHeights());
+    EXPECT_EQ(grid.GetRowHeight(1), 2 * line + margins);
+    EXPECT_EQ(grid.GetRowHeight(2), before);
+    EXPECT_FALSE(grid.UpdateChangedRowHeights()); // nothing changed since
 }
 
 TEST(GXSysData, StandardStylesUseTheSystemColours)

@@ -1,0 +1,153 @@
+#include "InputGrid.h"
+
+#include "gridctl/GXCheckBox.h"
+#include "gridctl/GXComboBox.h"
+#include "win/Input.h"
+#include "win/SysColors.h"
+
+using platform::desktop;
+
+namespace {
+
+// Stretches the list to twice the base height, as a host's combo box does.
+class TallCombo : public CGXComboBox {
+public:
+    using CGXComboBox::CGXComboBox;
+    CRect OnGetListboxRect(const CRect& rcCellRect) override
+    {
+        CRect r = CGXComboBox::OnGetListboxRect(rcCellRect);
+        r.bottom = r.top + 2 * r.Height();
+        return r;
+    }
+};
+
+} // namespace
+
+TEST_F(GridInput, ACheckBoxClickTogglesBetweenZeroAndOne)
+{
+    grid.m_styles[{2, 2}].SetControl(GX_IDS_CTRL_CHECKBOX).SetValue(L"0");
+    clickCell(2, 2);
+    EXPECT_EQ(takeLog(), "start 2,2; store 2,2 1");
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), L"1");
+    // The box stands left-aligned at client x 140 + 2, centred in the row;
+    // checked, it shows the tick's ink inside.
+    desktop().processMessages();
+    const int boxLeft = 10 + 140 + CGXControl::GX_TEXT_MARGIN_X, boxTop = 10 + 40 + (19 - 13) / 2;
+    EXPECT_EQ(screenPixel(boxLeft, boxTop + 6), GetSysColor(COLOR_BTNSHADOW));
+    bool ink = false;
+    for (int y = boxTop + 2; y < boxTop + 11; ++y)
+        for (int x = boxLeft + 2; x < boxLeft + 11; ++x)
+            ink = ink || screenPixel(x, y) == GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_TRUE(ink);
+    clickCell(2, 2); // at once: the second press of a double click
+    EXPECT_EQ(takeLog(), "start 2,2; store 2,2 0");
+    // A refused start, or a read-only box, changes nothing.
+    grid.m_bAllowEditing = FALSE;
+    clickCell(2, 2);
+    grid.m_bAllowEditing = TRUE;
+    grid.m_styles[{2, 2}].SetReadOnly(TRUE);
+    clickCell(2, 2);
+    EXPECT_EQ(takeLog(), "start 2,2");
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), L"0");
+}
+
+TEST_F(GridInput, APushButtonClickReachesOnClickedButtonRowCol)
+{
+    grid.m_styles[{3, 1}].SetControl(GX_IDS_CTRL_PUSHBTN).SetChoiceList(L"Go");
+    clickCell(3, 1);
+    EXPECT_EQ(takeLog(), "button 3,1");
+    // Pressed on the button but released elsewhere is no click.
+    desktop().moveMouse(cellPoint(3, 1));
+    desktop().pressButton();
+    desktop().moveMouse(cellPoint(3, 2));
+    desktop().releaseButton();
+    EXPECT_EQ(takeLog(), "");
+    grid.m_styles[{3, 1}].SetEnabled(FALSE);
+    clickCell(3, 1);
+    EXPECT_EQ(takeLog(), "");
+}
+
+namespace {
+
+// A control id and the value its list stores for the second line, "beta".
+struct ComboCase {
+    WORD id;
+    std::string stored;
+};
+
+} // namespace
+
+TEST_F(GridInput, ADropDownListStoresTheChosenLineByItsControlsConvention)
+{
+    for (const ComboCase& k : {ComboCase{GX_IDS_CTRL_COMBOBOX, "beta"}, ComboCase{GX_IDS_CTRL_ONEBASED, "2"},
+                               ComboCase{GX_IDS_CTRL_ZEROBASED, "1"}}) {
+        SCOPED_TRACE(k.id);
+        grid.m_styles[{1, 1}] = CGXStyle().SetControl(k.id).SetChoiceList(L"alpha\nbeta\ngamma");
+        auto* combo = static_cast<CGXComboBox*>(grid.GetRegisteredControl(k.id));
+        ASSERT_NE(combo, nullptr);
+        // The button is the cell's right end (client x 70..138).
+        click(CPoint(10 + 132, 10 + 30));
+        ASSERT_TRUE(combo->IsDroppedDown());
+        CListBox* list = combo->GetListBox();
+        EXPECT_EQ(list->GetCount(), 3);
+        CRect r;
+        list->GetWindowRect(&r);
+        EXPECT_EQ(r.left, 10 + 70);
+        EXPECT_EQ(r.top, 10 + 39); // right below the cell, over its grid line
+        const int h = list->GetItemHeight(0);
+        EXPECT_EQ(r.Height(), 3 * h + 2);
+        CRect line;
+        list->GetItemRect(1, &line);
+        list->ClientToScreen(&line);
+        click(line.CenterPoint());
+        EXPECT_FALSE(combo->IsDroppedDown());
+        EXPECT_EQ(takeLog(), "start 1,1; store 1,1 " + k.stored);
+        EXPECT_EQ(grid.GetValueRowCol(1, 1), CString(fromUtf8(k.stored).c_str()));
+        EXPECT_EQ(grid.GetCopyTextRowCol(1, 1), L"beta");
+    }
+}
+
+TEST_F(GridInput, TheDropDownListTakesKeysAndItsPlaceFromOnGetListboxRect)
+{
+    grid.RegisterControl(300, new TallCombo(&grid, 0, 300, GXCOMBO_ONEBASED));
+    grid.m_styles[{2, 2}] = CGXStyle().SetControl(300).SetChoiceList(L"one\ntwo\nthree\nfour").SetValue(L"2");
+    auto* combo = static_cast<CGXComboBox*>(grid.GetRegisteredControl(300));
+    EXPECT_EQ(grid.GetCopyTextRowCol(2, 2), L"two");
+    clickCell(2, 2); // a positional list opens from anywhere on the cell
+    ASSERT_TRUE(combo->IsDroppedDown());
+    CListBox* list = combo->GetListBox();
+    CRect r;
+    list->GetWindowRect(&r);
+    EXPECT_EQ(r.Height(), 2 * (4 * list->GetItemHeight(0) + 2));
+    EXPECT_EQ(list->GetCurSel(), 1); // the cell's line
+    desktop().pressKey(VK_DOWN);
+    desktop().pressKey(VK_RETURN);
+    EXPECT_EQ(takeLog(), "start 2,2; store 2,2 3");
+    // Esc closes without a change; the grid has the keys again.
+    clickCell(2, 2);
+    desktop().pressKey(VK_UP);
+    desktop().pressKey(VK_ESCAPE);
+    EXPECT_FALSE(combo->IsDroppedDown());
+    EXPECT_EQ(takeLog(), "start 2,2");
+    desktop().pressKey(VK_UP);
+    ROWCOL row = 0, col = 0;
+    grid.GetCurrentCell(row, col);
+    EXPECT_EQ(row, 1ul);
+}
+
+TEST_F(GridInput, AFreeTextComboEditsByTypingAndOpensOnlyFromItsButton)
+{
+    grid.m_styles[{1, 2}] = CGXStyle().SetControl(GX_IDS_CTRL_COMBOBOX).SetChoiceList(L"x\ny").SetValue(L"x");
+    auto* combo = static_cast<CGXComboBox*>(grid.GetRegisteredControl(GX_IDS_CTRL_COMBOBOX));
+    clickCell(1, 2);
+    EXPECT_FALSE(combo->IsDroppedDown());
+    desktop().typeText(L"free");
+    desktop().pressKey(VK_RETURN);
+    EXPECT_EQ(takeLog(), "start 1,2; store 1,2 free");
+    // Positional lists take no typing.
+    grid.m_styles[{1, 3}] = CGXStyle().SetControl(GX_IDS_CTRL_ONEBASED).SetChoiceList(L"x\ny").SetValue(L"1");
+    grid.SetCurrentCell(1, 3);
+    desktop().typeText(L"2");
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(takeLog(), "");
+}
