@@ -16,4 +16,5 @@ void chartPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);
 void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);
+void gridEditPage(DemoContext& demo);
 void dialogsPage(DemoContext& demo);

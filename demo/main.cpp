@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     drawingPage(demo);
     windowsPage(demo);
     gridPage(demo);
+    gridEditPage(demo);
     dialogsPage(demo);
 
     if (!gallery.write()) {
