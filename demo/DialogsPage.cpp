@@ -3,6 +3,7 @@
 // 40 %, and the record grids' context menu (480) opened over a window, both
 // answered by the scripted user, who takes the screenshots.
 #include "Pages.h"
+#include "Screenshot.h"
 
 #include "win/Afx.h"
 
@@ -97,8 +98,7 @@ void dialogsPage(DemoContext& demo)
 
     INT_PTR result = 0;
     platform::user().onModal([&](CDialog& dlg) {
-        if (platform::desktop().saveScreenshot(dlg, g.file("dialog-113.png")))
-            g.picture("dialog-113.png", "Template 113 shown modally: list entries, progress at 40 %");
+        screenshot(g, "dialog-113.png", "Template 113 shown modally: list entries, progress at 40 %", dlg);
         platform::pressButton(dlg, IDOK);
     });
     MessageDialog dlg;
@@ -110,8 +110,7 @@ void dialogsPage(DemoContext& demo)
     host.CreateEx(0, nullptr, L"Grid", WS_POPUP | WS_VISIBLE | WS_BORDER, CRect(40, 40, 440, 300), nullptr, 0);
     platform::desktop().processMessages();
     platform::user().chooseMenuCommand(39950, [&](HWND) {
-        if (platform::desktop().saveScreenshot(g.file("menu-480.png")))
-            g.picture("menu-480.png", "Menu 480 opened over a window by a right click");
+        screenshot(g, "menu-480.png", "Menu 480 opened over a window by a right click");
     });
     platform::desktop().click(CPoint(140, 120), platform::MouseButton::Right);
     g.paragraph("Command chosen: " + (host.m_chosen.empty() ? std::string("none") : host.m_chosen) + ".");

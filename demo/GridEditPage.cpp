@@ -2,6 +2,7 @@
 // typed into a cell, a check box clicked and a line chosen from a drop-down
 // list, each arriving in the host's store.
 #include "Pages.h"
+#include "Screenshot.h"
 
 #include "gridctl/GXComboBox.h"
 #include "gridctl/GXGridWnd.h"
@@ -88,8 +89,7 @@ void gridEditPage(DemoContext& demo)
     desk.setScreenSize(420, 260);
 
     CWnd frame;
-    frame.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), L"Beams",
-                   WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(10, 10, 410, 250), nullptr, 0);
+    createHostFrame(frame, L"Beams", CRect(10, 10, 410, 250));
     BeamGrid grid;
     grid.Create(WS_VISIBLE, CRect(8, 8, 388, 208), &frame, 1);
     grid.SetFrozenRows(1, 1);
@@ -99,8 +99,7 @@ void gridEditPage(DemoContext& demo)
     grid.SetCoveredCellsRowCol(0, 0, 1, 0);
     grid.SetCurrentCell(2, 1);
     desk.processMessages();
-    if (desk.saveScreenshot(frame, g.file("grid-edit-1.png")))
-        g.picture("grid-edit-1.png", "Before: the host's records, B1's width the current cell.");
+    screenshot(g, "grid-edit-1.png", "Before: the host's records, B1's width the current cell.", frame);
 
     auto screenOf = [&](ROWCOL r, ROWCOL c) {
         CRect cell = grid.CalcRectFromRowCol(r, c, r, c);
@@ -109,13 +108,11 @@ void gridEditPage(DemoContext& demo)
     };
     desk.click(screenOf(3, 1).CenterPoint());
     desk.typeText(L"320");
-    if (desk.saveScreenshot(frame, g.file("grid-edit-2.png")))
-        g.picture("grid-edit-2.png", "Typing 320 into B2's width: the editor in the cell with its caret.");
+    screenshot(g, "grid-edit-2.png", "Typing 320 into B2's width: the editor in the cell with its caret.", frame);
     desk.pressKey(VK_RETURN);
     desk.click(screenOf(3, 4).CenterPoint());
     desk.click(screenOf(4, 3).CenterPoint());
-    if (desk.saveScreenshot(g.file("grid-edit-3.png")))
-        g.picture("grid-edit-3.png", "B2 checked; B3's concrete list dropped down below its cell.");
+    screenshot(g, "grid-edit-3.png", "B2 checked; B3's concrete list dropped down below its cell.");
     auto* combo = static_cast<CGXComboBox*>(grid.GetRegisteredControl(GX_IDS_CTRL_ONEBASED));
     if (CListBox* list = combo->GetListBox()) {
         CRect line;
@@ -124,8 +121,7 @@ void gridEditPage(DemoContext& demo)
         desk.click(line.CenterPoint());
     }
     desk.processMessages();
-    if (desk.saveScreenshot(frame, g.file("grid-edit-4.png")))
-        g.picture("grid-edit-4.png", "After: 320 stored for B2, B2 checked, B3 of C25/30.");
+    screenshot(g, "grid-edit-4.png", "After: 320 stored for B2, B2 checked, B3 of C25/30.", frame);
     std::vector<std::vector<Gallery::Cell>> rows;
     for (const std::string& s : grid.m_stores)
         rows.push_back({s});

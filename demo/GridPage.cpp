@@ -2,6 +2,7 @@
 // header rows, a covered title block and a selected row, copied to the
 // clipboard and written as a semicolon-separated file.
 #include "Pages.h"
+#include "Screenshot.h"
 
 #include "gridctl/GXGridWnd.h"
 #include "win/Afx.h"
@@ -17,10 +18,7 @@ void gridPage(DemoContext& demo)
     desk.setScreenSize(420, 200);
 
     CWnd frame;
-    frame.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), L"Beams",
-                   WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(10, 10, 410, 190), nullptr, 0);
-    // The frame paints over its children's places, so it paints first.
-    desk.processMessages();
+    createHostFrame(frame, L"Beams", CRect(10, 10, 410, 190));
     CGXGridWnd grid;
     grid.Create(WS_VISIBLE, CRect(8, 8, 388, 148), &frame, 1);
     grid.SetRowCount(5);
@@ -41,9 +39,8 @@ void gridPage(DemoContext& demo)
     grid.HideCols(4, 4);
     grid.SelectRange(CGXRange().SetRows(3));
     desk.processMessages();
-    if (desk.saveScreenshot(frame, g.file("grid-1.png")))
-        g.picture("grid-1.png", "Headers on the button face, the title block painted once over its two columns, "
-                                "the \"Note\" column hidden, row B2 selected.");
+    screenshot(g, "grid-1.png", "Headers on the button face, the title block painted once over its two columns, "
+                                "the \"Note\" column hidden, row B2 selected.", frame);
 
     grid.Copy();
     const CString clipboard = platform::ClipboardText();

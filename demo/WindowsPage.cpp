@@ -2,6 +2,7 @@
 // themselves, follow the mouse, take clicks and run a timer, driven by a
 // scripted user and a virtual clock, with screenshots of each step.
 #include "Pages.h"
+#include "Screenshot.h"
 
 #include "win/Afx.h"
 
@@ -111,15 +112,6 @@ BEGIN_MESSAGE_MAP(ProgressWnd, CWnd)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-bool shot(Gallery& g, const std::string& name, const std::string& caption, HWND window = nullptr)
-{
-    const bool saved = window ? platform::desktop().saveScreenshot(window, g.file(name))
-                              : platform::desktop().saveScreenshot(g.file(name));
-    if (saved) g.picture(name, caption);
-    else g.paragraph("The screenshot " + name + " could not be written.");
-    return saved;
-}
-
 } // namespace
 
 void windowsPage(DemoContext& demo)
@@ -135,21 +127,20 @@ void windowsPage(DemoContext& demo)
     CanvasWnd canvas;
     ProgressWnd progress;
     CWnd note;
-    frame.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), L"vorel on the virtual desktop",
-                   WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 540, 280), nullptr, 0);
+    createHostFrame(frame, L"vorel on the virtual desktop", CRect(20, 20, 540, 280));
     canvas.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 330, 220), &frame, 100);
     progress.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(345, 10, 475, 34), &frame, 101);
     note.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_INFOBK + 1)), L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
                   CRect(345, 50, 500, 120), &frame, 102);
     desk.processMessages();
-    shot(g, "windows-1.png", "The frame paints its caption and dialog frame, the children their client edges and "
+    screenshot(g, "windows-1.png", "The frame paints its caption and dialog frame, the children their client edges and "
                              "contents, parents before children.");
 
     CRect r;
     canvas.GetWindowRect(&r);
     for (CPoint p : {CPoint(60, 50), CPoint(150, 120), CPoint(260, 80)}) desk.click(r.TopLeft() + CSize(p.x, p.y));
     desk.moveMouse(r.TopLeft() + CSize(200, 150));
-    shot(g, "windows-2.png", "Three clicks marked; the line follows the mouse over the canvas.");
+    screenshot(g, "windows-2.png", "Three clicks marked; the line follows the mouse over the canvas.");
     const bool sizeCursor = desk.cursor() == LoadCursor(nullptr, IDC_SIZENS);
     desk.moveMouse(CPoint(5, 5));
     std::vector<std::vector<Gallery::Cell>> rows;
@@ -159,10 +150,10 @@ void windowsPage(DemoContext& demo)
 
     progress.SetTimer(1, 100, nullptr);
     desk.advanceClock(450);
-    shot(g, "windows-3.png", "After 450 ms of virtual time: four ticks of a 100 ms timer.");
+    screenshot(g, "windows-3.png", "After 450 ms of virtual time: four ticks of a 100 ms timer.");
     desk.advanceClock(1000);
     note.ShowWindow(SW_HIDE);
     desk.processMessages();
-    shot(g, "windows-4.png", "The timer ran out after ten ticks; the hidden note's place is painted by its parent.",
+    screenshot(g, "windows-4.png", "The timer ran out after ten ticks; the hidden note's place is painted by its parent.",
          frame);
 }

@@ -10,7 +10,7 @@ namespace {
 // Pads beyond this are a template fault, not a layout wish.
 constexpr size_t kMaxWidth = 1024;
 
-struct Spec {
+struct Conversion {
     bool leftAlign = false;
     size_t width = 0;
     size_t precision = (size_t)-1;
@@ -28,28 +28,28 @@ size_t readNumber(const wchar_t* p, size_t& i)
 }
 
 // The "%s" conversion starting at p[0] == '%', if it is one.
-Spec readSpec(const wchar_t* p)
+Conversion readConversion(const wchar_t* p)
 {
-    Spec spec;
+    Conversion conv;
     size_t i = 1;
     while (p[i] && std::wcschr(L"-+ #0", p[i]))
-        spec.leftAlign |= p[i++] == L'-';
-    spec.width = readNumber(p, i);
+        conv.leftAlign |= p[i++] == L'-';
+    conv.width = readNumber(p, i);
     if (p[i] == L'.') {
         ++i;
-        spec.precision = readNumber(p, i);
+        conv.precision = readNumber(p, i);
     }
-    if (p[i] == L's') spec.length = i + 1;
-    return spec;
+    if (p[i] == L's') conv.length = i + 1;
+    return conv;
 }
 
-std::wstring applySpec(const Spec& spec, const wchar_t* arg)
+std::wstring applySpec(const Conversion& conv, const wchar_t* arg)
 {
     std::wstring text(arg ? arg : L"");
-    if (text.size() > spec.precision) text.resize(spec.precision);
-    if (text.size() < spec.width) {
-        const std::wstring pad(spec.width - text.size(), L' ');
-        text = spec.leftAlign ? text + pad : pad + text;
+    if (text.size() > conv.precision) text.resize(conv.precision);
+    if (text.size() < conv.width) {
+        const std::wstring pad(conv.width - text.size(), L' ');
+        text = conv.leftAlign ? text + pad : pad + text;
     }
     return text;
 }
@@ -71,14 +71,14 @@ CString substitute(const CString& strTemplate, const std::vector<const wchar_t*>
             p += 2;
             continue;
         }
-        const Spec spec = readSpec(p);
-        if (!spec.length) {
+        const Conversion conv = readConversion(p);
+        if (!conv.length) {
             out += *p++;
             continue;
         }
-        out += applySpec(spec, next < args.size() ? args[next] : nullptr);
+        out += applySpec(conv, next < args.size() ? args[next] : nullptr);
         ++next;
-        p += spec.length;
+        p += conv.length;
     }
     return CString(out);
 }
