@@ -130,18 +130,18 @@ INT_PTR CFileDialog::DoModal()
 CString CFileDialog::GetFileName() const
 {
     const std::wstring path = m_szFileName.data();
-    return path.substr(nameStart(path)).c_str();
+    return CString(path.substr(nameStart(path)));
 }
 
 CString CFileDialog::GetFileExt() const
 {
     const std::wstring path = m_szFileName.data();
-    return path.substr(extensionStart(path)).c_str();
+    return CString(path.substr(extensionStart(path)));
 }
 
 CString CFileDialog::GetFileTitle() const
 {
     const std::wstring path = m_szFileName.data();
     const size_t start = nameStart(path), ext = extensionStart(path);
-    return path.substr(start, ext < path.size() ? ext - 1 - start : std::wstring::npos).c_str();
+    return CString(path.substr(start, ext < path.size() ? ext - 1 - start : std::wstring::npos));
 }
