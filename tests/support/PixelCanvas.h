@@ -9,6 +9,15 @@
 
 namespace testsupport {
 
+// Plain colours that pixel tests paint and look for.
+namespace colours {
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF black = RGB(0, 0, 0);
+constexpr COLORREF red = RGB(255, 0, 0);
+constexpr COLORREF green = RGB(0, 255, 0);
+constexpr COLORREF blue = RGB(0, 0, 255);
+} // namespace colours
+
 class PixelCanvas {
 public:
     PixelCanvas(int width, int height, COLORREF fill) : m_fill(fill)

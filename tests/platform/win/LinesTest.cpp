@@ -6,11 +6,7 @@ using testsupport::PixelCanvas;
 
 namespace {
 
-constexpr COLORREF white = RGB(255, 255, 255);
-constexpr COLORREF black = RGB(0, 0, 0);
-constexpr COLORREF red = RGB(255, 0, 0);
-constexpr COLORREF green = RGB(0, 255, 0);
-constexpr COLORREF blue = RGB(0, 0, 255);
+using namespace testsupport::colours;
 const std::map<COLORREF, char> legend{{black, '#'}, {red, 'r'}, {green, 'g'}, {blue, 'b'}};
 
 } // namespace
