@@ -164,12 +164,20 @@ void CPainter::setPenColor(unsigned nPen)
 
 void CPainter::setBrushColor(const CRGB& color) { m_crBrush = color.colorref(); }
 
-// Draws a local segment, clipped to the DC's reach; the end pixel is left out.
-void CPainter::strokeLocal(CPoint2d a, CPoint2d b)
+// The DC's clip box grown by margin pixels: what drawing may touch, with room
+// for wide pens and text that starts outside.
+CRect CPainter::reach(int margin) const
 {
     CRect box;
     m_pDC->GetClipBox(&box);
-    box.InflateRect(4, 4);
+    box.InflateRect(margin, margin);
+    return box;
+}
+
+// Draws a local segment, clipped to the DC's reach; the end pixel is left out.
+void CPainter::strokeLocal(CPoint2d a, CPoint2d b)
+{
+    const CRect box = reach(4);
     double t0 = 0.0;
     if (!clipSegment(a, b, box, t0)) return;
     m_pDC->MoveTo(pixel(a.x), pixel(a.y));
@@ -189,26 +197,25 @@ void CPainter::drawDashedLine(const CPoint2d& a, const CPoint2d& b, int nPattern
     if (!m_pDC || !finite(a) || !finite(b)) return;
     CPoint2d from = global2Local(a), to = global2Local(b);
     const double fullSteps = std::max(std::fabs(to.x - from.x), std::fabs(to.y - from.y));
-    CRect box;
-    m_pDC->GetClipBox(&box);
-    box.InflateRect(4, 4);
+    const CRect box = reach(4);
     double t0 = 0.0;
     if (!clipSegment(from, to, box, t0)) return;
     const long long skipped = (long long)std::llround(t0 * fullSteps);
     const long long steps = (long long)std::llround(std::max(std::fabs(to.x - from.x), std::fabs(to.y - from.y)));
     const int scale = std::max(nScale, 1);
+    const long long start = skipped + std::max(nPhase, 0); // pattern step of the first pixel
     const auto at = [&](long long i) {
         const double t = steps ? (double)i / (double)steps : 0.0;
         return CPoint(pixel(from.x + (to.x - from.x) * t), pixel(from.y + (to.y - from.y) * t));
     };
     // Each run of dash steps is one line; the step after the run closes it.
     for (long long i = 0; i < steps;) {
-        if (!onDash(pattern, scale, i + skipped + std::max(nPhase, 0))) {
+        if (!onDash(pattern, scale, i + start)) {
             ++i;
             continue;
         }
         long long end = i;
-        while (end < steps && onDash(pattern, scale, end + skipped + std::max(nPhase, 0))) ++end;
+        while (end < steps && onDash(pattern, scale, end + start)) ++end;
         m_pDC->MoveTo(at(i));
         m_pDC->LineTo(at(end));
         i = end;
@@ -219,9 +226,7 @@ void CPainter::drawRectangle(const CPoint2d& a, const CPoint2d& b)
 {
     if (!m_pDC || !finite(a) || !finite(b)) return;
     const CPoint2d la = global2Local(a), lb = global2Local(b);
-    CRect box;
-    m_pDC->GetClipBox(&box);
-    box.InflateRect(4, 4);
+    const CRect box = reach(4);
     const auto clampX = [&](double x) { return pixel(std::clamp(x, (double)box.left, (double)box.right)); };
     const auto clampY = [&](double y) { return pixel(std::clamp(y, (double)box.top, (double)box.bottom)); };
     CRect r(clampX(la.x), clampY(la.y), clampX(lb.x), clampY(lb.y));
@@ -237,9 +242,7 @@ void CPainter::textOut(const CPoint2d& pt, const wchar_t* text)
 {
     if (!m_pDC || !text || !finite(pt)) return;
     const CPoint2d l = global2Local(pt);
-    CRect box;
-    m_pDC->GetClipBox(&box);
-    box.InflateRect(10000, 10000);
+    const CRect box = reach(10000);
     if (!(l.x > box.left && l.x < box.right && l.y > box.top && l.y < box.bottom)) return;
     m_pDC->TextOut(pixel(l.x), pixel(l.y), text, (int)std::wcslen(text));
 }

@@ -22,6 +22,7 @@
 //     multiplies every length (0 or 1: as given). nPhase skips that many pixels
 //     of the pattern at the start. Gaps are left untouched.
 #include "painter/Geometry2d.h"
+#include "win/Geometry.h"
 
 #include <vector>
 
@@ -68,6 +69,7 @@ private:
     friend class CPainterBegin;
     void bind(CDC* pDC);
     void unbind();
+    CRect reach(int margin) const;
     void strokeLocal(CPoint2d a, CPoint2d b);
 
     CPoint2d m_localOrigin;

@@ -6,9 +6,7 @@
 #include <link.h>
 #include <unistd.h>
 
-#include <climits>
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 namespace {

@@ -4,7 +4,6 @@
 #include "win/Resources.h"
 #include "win/Utf8.h"
 
-#include <clocale>
 #include <cwchar>
 #include <locale.h>
 #include <wctype.h>

@@ -43,7 +43,7 @@ Conversion readConversion(const wchar_t* p)
     return conv;
 }
 
-std::wstring applySpec(const Conversion& conv, const wchar_t* arg)
+std::wstring applyConversion(const Conversion& conv, const wchar_t* arg)
 {
     std::wstring text(arg ? arg : L"");
     if (text.size() > conv.precision) text.resize(conv.precision);
@@ -76,7 +76,7 @@ CString substitute(const CString& strTemplate, const std::vector<const wchar_t*>
             out += *p++;
             continue;
         }
-        out += applySpec(conv, next < args.size() ? args[next] : nullptr);
+        out += applyConversion(conv, next < args.size() ? args[next] : nullptr);
         ++next;
         p += conv.length;
     }
