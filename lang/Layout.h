@@ -1,9 +1,9 @@
 #pragma once
 // The resources every language module carries, laid out once; each language
 // supplies only its texts. Ids are those the library loads.
-#include "win/MenuFlags.h"
-#include "win/ResourceTable.h"
-#include "win/Styles.h"
+#include "win/user/MenuFlags.h"
+#include "win/kernel/ResourceTable.h"
+#include "win/user/Styles.h"
 
 namespace lang {
 

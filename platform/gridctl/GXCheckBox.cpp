@@ -1,6 +1,6 @@
 #include "gridctl/GXCheckBox.h"
 
-#include "win/SysColors.h"
+#include "win/gdi/SysColors.h"
 
 CGXCheckBox::CGXCheckBox(CGXGridCore* pGrid, BOOL bDraw3dFrame, UINT, UINT)
     : CGXControl(pGrid), m_bDraw3dFrame(bDraw3dFrame)

@@ -1,10 +1,10 @@
 #include "gridctl/GXComboBox.h"
 
 #include "gridctl/GXGridCore.h"
-#include "win/Input.h"
-#include "win/PaintDC.h"
-#include "win/Styles.h"
-#include "win/SysColors.h"
+#include "win/user/Input.h"
+#include "win/afx/PaintDC.h"
+#include "win/user/Styles.h"
+#include "win/gdi/SysColors.h"
 
 #include <algorithm>
 

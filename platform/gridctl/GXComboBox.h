@@ -14,8 +14,8 @@
 // line or Enter -> the value of that line -> SetValueRange ->
 // StoreStyleRowCol; Esc or the focus leaving closes the list unchanged.
 #include "gridctl/GXEditControl.h"
-#include "win/Font.h"
-#include "win/ListBox.h"
+#include "win/gdi/Font.h"
+#include "win/afx/ListBox.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 
 #include "gridctl/GXGridCore.h"
 
-#include "win/Font.h"
-#include "win/SysColors.h"
+#include "win/gdi/Font.h"
+#include "win/gdi/SysColors.h"
 
 BOOL CGXControl::GetControlText(CString& sResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style)
 {

@@ -4,8 +4,8 @@
 // style names that id; the control turns a cell value into what the cell
 // shows and copies.
 #include "gridctl/GXStyle.h"
-#include "win/DC.h"
-#include "win/Font.h"
+#include "win/gdi/DC.h"
+#include "win/gdi/Font.h"
 
 class CGXGridCore;
 

@@ -1,8 +1,8 @@
 #include "gridctl/GXEditControl.h"
 
 #include "gridctl/GXGridCore.h"
-#include "win/Input.h"
-#include "win/Messages.h"
+#include "win/user/Input.h"
+#include "win/user/Messages.h"
 
 #include <algorithm>
 

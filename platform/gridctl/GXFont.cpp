@@ -1,7 +1,7 @@
 #include "gridctl/GXFont.h"
 
 #include "gridctl/GXAttribute.h"
-#include "win/Desktop.h"
+#include "win/desktop/Desktop.h"
 
 #include <cmath>
 #include <cwchar>

@@ -3,8 +3,8 @@
 // unset, so that a style can say "bold" and take face and size from the
 // style it is combined with.
 #include "gridctl/GXIds.h"
-#include "win/GdiTypes.h"
-#include "win/String.h"
+#include "win/gdi/GdiTypes.h"
+#include "win/kernel/String.h"
 
 #include <optional>
 

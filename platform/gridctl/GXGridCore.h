@@ -52,8 +52,8 @@
 #include "gridctl/GXGridParam.h"
 #include "gridctl/GXRangeList.h"
 #include "gridctl/GXStyle.h"
-#include "win/File.h"
-#include "win/Geometry.h"
+#include "win/kernel/File.h"
+#include "win/kernel/Geometry.h"
 
 #include <functional>
 #include <map>

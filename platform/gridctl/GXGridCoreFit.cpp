@@ -1,6 +1,6 @@
 // Row heights that fit the cells' texts, measured with the cells' real fonts.
 #include "gridctl/GXGridCore.h"
-#include "win/DC.h"
+#include "win/gdi/DC.h"
 
 #include <algorithm>
 #include <utility>

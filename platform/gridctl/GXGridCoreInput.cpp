@@ -2,8 +2,8 @@
 // described in GXGridCore.h.
 #include "gridctl/GXGridCore.h"
 
-#include "win/Input.h"
-#include "win/Messages.h"
+#include "win/user/Input.h"
+#include "win/user/Messages.h"
 
 BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT nRepCnt, UINT flags)
 {

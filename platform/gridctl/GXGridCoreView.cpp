@@ -1,7 +1,7 @@
 // What CGXGridCore shows around the data: covered cells, frozen and header
 // rows and columns, the selection and the current cell, and copying.
 #include "gridctl/GXGridCore.h"
-#include "win/Utf8.h"
+#include "win/kernel/Utf8.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // copying; the call flow is described in GXGridWnd.h.
 #include "gridctl/GXGridWnd.h"
 
-#include "win/Clipboard.h"
-#include "win/PaintDC.h"
-#include "win/SysColors.h"
+#include "win/user/Clipboard.h"
+#include "win/afx/PaintDC.h"
+#include "win/gdi/SysColors.h"
 
 #include <algorithm>
 #include <cstring>

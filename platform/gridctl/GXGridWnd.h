@@ -26,7 +26,7 @@
 // GetTopRow() on; columns likewise from the left. Hidden rows and columns
 // take no room.
 #include "gridctl/GXGridCore.h"
-#include "win/Wnd.h"
+#include "win/afx/Wnd.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // the selection and the grid lines.
 #include "gridctl/GXGridWnd.h"
 
-#include "win/SysColors.h"
+#include "win/gdi/SysColors.h"
 
 #include <set>
 #include <utility>

@@ -2,8 +2,8 @@
 // described in GXGridWnd.h.
 #include "gridctl/GXGridWnd.h"
 
-#include "win/Input.h"
-#include "win/Messages.h"
+#include "win/user/Input.h"
+#include "win/user/Messages.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Row/column numbers, flag values and built-in control ids of the grid core.
-#include "win/WinTypes.h"
+#include "win/kernel/WinTypes.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Objects that are handed over with a "must delete" switch (parameter
 // object, styles map): the holder keeps the pointer and owns it on request.
-#include "win/WinTypes.h"
+#include "win/kernel/WinTypes.h"
 
 #include <memory>
 

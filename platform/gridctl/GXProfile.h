@@ -9,7 +9,7 @@
 //   "Interior"  COLORREF, decimal   "TextColor"  COLORREF, decimal
 //   "HorzAlign" 0, 1 or 2           "VertAlign"  0, 4 or 8
 // Numbers must be whole decimal texts; anything else is ignored on reading.
-#include "win/String.h"
+#include "win/kernel/String.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 #include "gridctl/GXPushbutton.h"
 
 #include "gridctl/GXGridCore.h"
-#include "win/SysColors.h"
+#include "win/gdi/SysColors.h"
 
 void CGXPushbutton::Draw(CDC* pDC, CRect rect, ROWCOL, ROWCOL, const CGXStyle& style,
                          const CGXStyle* pStandardStyle)

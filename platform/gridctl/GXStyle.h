@@ -10,7 +10,7 @@
 #include "gridctl/GXAttribute.h"
 #include "gridctl/GXFont.h"
 #include "gridctl/GXIds.h"
-#include "win/String.h"
+#include "win/kernel/String.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The system data of the grid library: the system colours as the grid
 // draws with them.
-#include "win/SysColors.h"
+#include "win/gdi/SysColors.h"
 
 struct GX_SYS_DATA {
     // GetSysColor of the index; 0 outside the scheme.

@@ -1,7 +1,7 @@
 #pragma once
 // CGXTabBeam: the strip of sheet tabs of a grid window with several sheets.
 // Its fonts and height are set directly; the beam owns the two fonts.
-#include "win/Font.h"
+#include "win/gdi/Font.h"
 
 class CGXTabBeam {
 public:

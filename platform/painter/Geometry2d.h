@@ -1,7 +1,7 @@
 #pragma once
 // Pellix value types: points, displacements, rectangles and colours of the
 // painter's global (model) space, where y grows upward.
-#include "win/WinTypes.h"
+#include "win/kernel/WinTypes.h"
 
 #include <algorithm>
 #include <limits>

@@ -22,7 +22,7 @@
 //     multiplies every length (0 or 1: as given). nPhase skips that many pixels
 //     of the pattern at the start. Gaps are left untouched.
 #include "painter/Geometry2d.h"
-#include "win/Geometry.h"
+#include "win/kernel/Geometry.h"
 
 #include <vector>
 

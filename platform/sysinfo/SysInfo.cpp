@@ -1,6 +1,6 @@
 #include "sysinfo/SysInfo.h"
 
-#include "win/Desktop.h"
+#include "win/desktop/Desktop.h"
 
 namespace {
 

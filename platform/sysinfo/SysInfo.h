@@ -1,6 +1,6 @@
 #pragma once
 // System services: the font character set of a language and the screen's scale.
-#include "win/WinTypes.h"
+#include "win/kernel/WinTypes.h"
 
 enum SYS_DPI_FACTOR_DIR {
     SYS_DPI_FACTOR_X = 1, // horizontal

@@ -25,7 +25,7 @@
 //   spaces, a sign, a decimal point or comma, an exponent (1.5e-3), and a unit
 //   symbol after the number (spaces allowed, letters in any case; "2" or "^2"
 //   for "²", ' for ft and " for in). Anything else is refused.
-#include "win/String.h"
+#include "win/kernel/String.h"
 
 namespace qemet {
 

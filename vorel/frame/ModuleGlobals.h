@@ -1,7 +1,7 @@
 #pragma once
 // The library's module-level state, one instance per process, used from the
 // host's GUI thread only.
-#include "win/WinTypes.h"
+#include "win/kernel/WinTypes.h"
 
 namespace NVorel {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The resources carried by the library file itself: six bitmaps.
-#include "win/ResourceTable.h"
+#include "win/kernel/ResourceTable.h"
 
 namespace NVorel {
 

@@ -22,7 +22,7 @@
 // with more "%s" than arguments renders the missing ones as empty text, and
 // arguments beyond its "%s" are ignored.
 #include "reproach/ReproachArg.h"
-#include "win/StringArray.h"
+#include "win/kernel/StringArray.h"
 
 #include <vector>
 

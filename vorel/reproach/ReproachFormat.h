@@ -6,7 +6,7 @@
 // (on the right with '-'); a missing or null argument is empty text. Any other
 // '%' sequence is kept as it stands and takes no argument, since every argument
 // is text. Arguments beyond the template's "%s" are ignored.
-#include "win/String.h"
+#include "win/kernel/String.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 
 #include "gridctl/GXCheckBox.h"
 #include "gridctl/GXComboBox.h"
-#include "win/Input.h"
-#include "win/SysColors.h"
+#include "win/user/Input.h"
+#include "win/gdi/SysColors.h"
 
 using platform::desktop;
 

@@ -1,6 +1,6 @@
 #include "TestGrids.h"
 #include "gridctl/GXSysData.h"
-#include "win/Font.h"
+#include "win/gdi/Font.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TestGrids.h"
 #include "gridctl/GXGridWnd.h"
-#include "win/Desktop.h"
-#include "win/PaintDC.h"
-#include "win/SysColors.h"
+#include "win/desktop/Desktop.h"
+#include "win/afx/PaintDC.h"
+#include "win/gdi/SysColors.h"
 
 #include <gtest/gtest.h>
 

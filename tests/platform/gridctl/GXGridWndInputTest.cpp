@@ -1,7 +1,7 @@
 #include "InputGrid.h"
 
-#include "win/Input.h"
-#include "win/SysColors.h"
+#include "win/user/Input.h"
+#include "win/gdi/SysColors.h"
 
 using platform::desktop;
 

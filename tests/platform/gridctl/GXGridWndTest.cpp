@@ -1,7 +1,7 @@
 #include "TestGrids.h"
 #include "gridctl/GXGridWnd.h"
-#include "win/Clipboard.h"
-#include "win/Desktop.h"
+#include "win/user/Clipboard.h"
+#include "win/desktop/Desktop.h"
 
 #include "../../support/TempDir.h"
 

@@ -1,6 +1,6 @@
 #include "GridDump.h"
 
-#include "win/Utf8.h"
+#include "win/kernel/Utf8.h"
 
 #include <algorithm>
 #include <vector>

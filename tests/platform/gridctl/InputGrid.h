@@ -3,8 +3,8 @@
 // user would: it logs what reaches the host's overrides.
 #include "GridDump.h"
 #include "gridctl/GXGridWnd.h"
-#include "win/Desktop.h"
-#include "win/Utf8.h"
+#include "win/desktop/Desktop.h"
+#include "win/kernel/Utf8.h"
 
 #include <gtest/gtest.h>
 

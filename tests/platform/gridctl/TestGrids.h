@@ -1,7 +1,7 @@
 #pragma once
 // Grids as the library's grids use the core.
 #include "gridctl/GXGridCore.h"
-#include "win/Utf8.h"
+#include "win/kernel/Utf8.h"
 
 #include <string>
 #include <vector>

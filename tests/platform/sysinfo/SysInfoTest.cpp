@@ -1,5 +1,5 @@
 #include "sysinfo/SysInfo.h"
-#include "win/Desktop.h"
+#include "win/desktop/Desktop.h"
 
 #include <gtest/gtest.h>
 

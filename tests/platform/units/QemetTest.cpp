@@ -1,5 +1,5 @@
 #include "units/Qemet.h"
-#include "win/Utf8.h"
+#include "win/kernel/Utf8.h"
 
 #include <gtest/gtest.h>
 

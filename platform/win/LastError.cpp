@@ -1,8 +1,0 @@
-#include "win/WinTypes.h"
-
-namespace {
-thread_local DWORD lastError = 0;
-}
-
-DWORD GetLastError() { return lastError; }
-void SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }

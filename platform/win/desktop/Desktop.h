@@ -1,0 +1,94 @@
+#pragma once
+// The one virtual desktop of the process and its seam to the outside: the
+// screen that every window and screen DC draws into, the user's mouse and
+// keyboard, the clock that window timers run on, and screenshots. Tests and the
+// demo script it; a presenter can show the screen and feed real input and time
+// through the same calls.
+//
+// Input and clock steps deliver what they cause at once, as a running message
+// loop would: the messages are posted, then processMessages() dispatches
+// everything pending (posted messages, then paints). While messages are held
+// (an application busy computing) they stay queued for the application's own
+// PeekMessage/GetMessage.
+//
+// The defaults are 1920 x 1080 pixels at 96 DPI, the clock at 0 ms.
+#include "win/kernel/String.h"
+#include "win/display/Surface.h"
+#include "win/user/Window.h"
+
+#include <filesystem>
+
+namespace platform {
+
+enum class MouseButton { Left, Right, Middle };
+
+class Desktop {
+public:
+    Surface& screen();
+    const Surface& screen() const;
+
+    CSize screenSize() const { return m_size; }
+    // Also clears the screen; DCs on the screen stay valid.
+    void setScreenSize(int width, int height);
+
+    int dpi() const { return m_dpi; }
+    // Values below 1 are taken as 96.
+    void setDpi(int dpi);
+
+    // The desktop's own background, where no window is.
+    void paintBackground(const CRect& r);
+
+    // The mouse, in screen coordinates: a move goes to the capture window or to
+    // the window under the cursor (WM_SETCURSOR first, then WM_MOUSEMOVE in
+    // client coordinates), and ends tracked mouse-leave requests.
+    void moveMouse(CPoint screen);
+    void pressButton(MouseButton button = MouseButton::Left);
+    void releaseButton(MouseButton button = MouseButton::Left);
+    // Moves there, presses and releases.
+    void click(CPoint screen, MouseButton button = MouseButton::Left);
+    CPoint cursorPos() const;
+    // The cursor shape that SetCursor set last.
+    HCURSOR cursor() const;
+
+    // The keyboard: keys go to the focus window as WM_KEYDOWN/WM_KEYUP
+    // (WM_SYSKEY... while Alt is down); the message loop's TranslateMessage
+    // adds WM_CHAR for keys that type a character (a US layout).
+    void keyDown(UINT vk);
+    void keyUp(UINT vk);
+    void pressKey(UINT vk);
+    // Presses each character's key, with Shift where the layout needs it;
+    // characters without a key arrive as WM_CHAR alone.
+    void typeText(const CString& text);
+
+    // The clock of window timers and GetTickCount. Advancing it fires every
+    // timer that falls due on the way, earliest first, each at its own time.
+    DWORD now() const;
+    void advanceClock(DWORD ms);
+    // While set, SetTimer fails, as when the system has no timers left.
+    void refuseTimers(bool refuse) { m_refuseTimers = refuse; }
+    bool timersRefused() const { return m_refuseTimers; }
+
+    // Dispatches every pending message and paint (not WM_QUIT, which stays),
+    // each after the windows' PreTranslateMessage (CWinThread's), as MFC's loop does.
+    void processMessages();
+    void holdMessages(bool hold) { m_holdMessages = hold; }
+    bool messagesHeld() const { return m_holdMessages; }
+
+    // PNG files of the whole screen or of one window's rectangle, as they are now.
+    bool saveScreenshot(const std::filesystem::path& file) const;
+    bool saveScreenshot(HWND hWnd, const std::filesystem::path& file) const;
+
+private:
+    // Delivers what an input or clock step posted, unless messages are held.
+    void settle();
+
+    CSize m_size{1920, 1080};
+    int m_dpi = 96;
+    mutable Surface m_screen; // allocated on first use
+    bool m_refuseTimers = false;
+    bool m_holdMessages = false;
+};
+
+Desktop& desktop();
+
+} // namespace platform

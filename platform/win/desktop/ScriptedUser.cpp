@@ -1,0 +1,140 @@
+#include "win/desktop/ScriptedUser.h"
+
+#include "win/desktop/Desktop.h"
+#include "win/afx/Dialog.h"
+
+namespace platform {
+
+void User::onModal(DialogScript script)
+{
+    Answer a{PromptKind::Modal};
+    a.script = std::move(script);
+    m_answers.push_back(std::move(a));
+}
+
+void User::chooseMenuCommand(UINT id, MenuLook look)
+{
+    Answer a{PromptKind::Menu};
+    a.command = id;
+    a.look = std::move(look);
+    m_answers.push_back(std::move(a));
+}
+
+void User::dismissMenu(MenuLook look)
+{
+    Answer a{PromptKind::Menu};
+    a.look = std::move(look);
+    m_answers.push_back(std::move(a));
+}
+
+void User::openFile(const CString& path)
+{
+    Answer a{PromptKind::OpenFile};
+    a.path = path;
+    m_answers.push_back(std::move(a));
+}
+
+void User::saveFileAs(const CString& path)
+{
+    Answer a{PromptKind::SaveFile};
+    a.path = path;
+    m_answers.push_back(std::move(a));
+}
+
+void User::confirm(bool yes)
+{
+    Answer a{PromptKind::Confirm};
+    a.yes = yes;
+    m_answers.push_back(std::move(a));
+}
+
+void User::pickColour(COLORREF colour)
+{
+    Answer a{PromptKind::Colour};
+    a.colour = colour;
+    m_answers.push_back(std::move(a));
+}
+
+void User::cancel()
+{
+    Answer a{PromptKind::Modal};
+    a.cancel = true;
+    m_answers.push_back(std::move(a));
+}
+
+void User::reset()
+{
+    m_answers.clear();
+    m_prompts.clear();
+}
+
+bool User::take(PromptKind kind, const CString& text, Answer& answer)
+{
+    m_prompts.push_back(Prompt{kind, text});
+    if (m_answers.empty()) return false;
+    const Answer& first = m_answers.front();
+    if (!first.cancel && first.kind != kind) return false;
+    answer = std::move(m_answers.front());
+    m_answers.pop_front();
+    return !answer.cancel;
+}
+
+void User::answerModal(CDialog& dialog)
+{
+    CString title;
+    dialog.GetWindowText(title);
+    Answer a{PromptKind::Modal};
+    if (take(PromptKind::Modal, title, a) && a.script) a.script(dialog);
+}
+
+UINT User::answerMenu(HWND menuWindow)
+{
+    Answer a{PromptKind::Menu};
+    if (!take(PromptKind::Menu, CString(), a)) return 0;
+    if (a.look) a.look(menuWindow);
+    return a.command;
+}
+
+bool User::answerFile(bool open, const CString& filter, CString& path)
+{
+    Answer a{open ? PromptKind::OpenFile : PromptKind::SaveFile};
+    if (!take(a.kind, filter, a)) return false;
+    path = a.path;
+    return true;
+}
+
+bool User::answerConfirm(const CString& question)
+{
+    Answer a{PromptKind::Confirm};
+    return take(PromptKind::Confirm, question, a) && a.yes;
+}
+
+bool User::answerColour(const CString& initial, COLORREF& colour)
+{
+    Answer a{PromptKind::Colour};
+    if (!take(PromptKind::Colour, initial, a)) return false;
+    colour = a.colour;
+    return true;
+}
+
+User& user()
+{
+    static User* u = new User; // see WindowManager.cpp
+    return *u;
+}
+
+void pressButton(CWnd& dialog, int id)
+{
+    CWnd* control = dialog.GetDlgItem(id);
+    if (!control) return;
+    CRect r;
+    control->GetWindowRect(&r);
+    desktop().click(r.CenterPoint());
+}
+
+void closeDialog(CWnd& dialog)
+{
+    dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+} // namespace platform

@@ -1,0 +1,187 @@
+#include "win/gdi/GdiHandles.h"
+
+#include "win/desktop/Desktop.h"
+
+#include <cwchar>
+#include <memory>
+#include <unordered_map>
+
+namespace platform::gdi {
+
+namespace {
+
+struct Tables {
+    std::unordered_map<uintptr_t, std::unique_ptr<Object>> objects;
+    std::unordered_map<uintptr_t, std::unique_ptr<DeviceContext>> dcs;
+    std::unordered_map<int, HGDIOBJ> stock;
+    HGDIOBJ defaultBitmap = nullptr;
+    uintptr_t next = 0x100000;
+};
+
+// Never destroyed: GDI objects of static lifetime may be deleted after the
+// end of main, in any order.
+Tables& tables()
+{
+    static Tables* t = new Tables;
+    return *t;
+}
+
+uintptr_t newHandle()
+{
+    return tables().next += 4;
+}
+
+LOGFONTW stockFont(LONG height, LONG weight, const wchar_t* face)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    std::wcsncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return lf;
+}
+
+std::optional<Object> makeStock(int id)
+{
+    auto pen = [](UINT style, COLORREF c) { return Object{PenObject{{style, {1, 0}, c}}, true}; };
+    auto brush = [](UINT style, COLORREF c) { return Object{BrushObject{{style, c, 0}}, true}; };
+    auto font = [](const LOGFONTW& lf) { return Object{FontObject{lf}, true}; };
+    switch (id) {
+    case WHITE_BRUSH: return brush(BS_SOLID, RGB(255, 255, 255));
+    case BLACK_BRUSH: return brush(BS_SOLID, RGB(0, 0, 0));
+    case NULL_BRUSH: return brush(BS_NULL, 0);
+    case WHITE_PEN: return pen(PS_SOLID, RGB(255, 255, 255));
+    case BLACK_PEN: return pen(PS_SOLID, RGB(0, 0, 0));
+    case NULL_PEN: return pen(PS_NULL, 0);
+    // The classic bold system font and the dialog font.
+    case SYSTEM_FONT: return font(stockFont(16, FW_BOLD, L"System"));
+    case DEFAULT_GUI_FONT: return font(stockFont(-11, FW_NORMAL, L"MS Shell Dlg"));
+    default: return std::nullopt;
+    }
+}
+
+void select(HGDIOBJ h, int delta)
+{
+    if (Object* o = findObject(h)) o->selections += delta;
+}
+
+} // namespace
+
+FontFace* FontObject::resolve()
+{
+    if (!matched) {
+        face = MatchFont(log);
+        matched = true;
+    }
+    return face;
+}
+
+UINT Object::type() const
+{
+    static constexpr UINT types[] = {OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP};
+    return types[data.index()];
+}
+
+HGDIOBJ addObject(Object object)
+{
+    const uintptr_t h = newHandle();
+    tables().objects[h] = std::make_unique<Object>(std::move(object));
+    return (HGDIOBJ)h;
+}
+
+Object* findObject(HGDIOBJ h)
+{
+    auto& objects = tables().objects;
+    auto it = objects.find((uintptr_t)h);
+    return it == objects.end() ? nullptr : it->second.get();
+}
+
+bool deleteObject(HGDIOBJ h)
+{
+    Object* o = findObject(h);
+    if (!o) return false;
+    if (o->stock) return true;
+    if (o->selections > 0) return false;
+    tables().objects.erase((uintptr_t)h);
+    return true;
+}
+
+HGDIOBJ stockObject(int id)
+{
+    auto& stock = tables().stock;
+    auto it = stock.find(id);
+    if (it != stock.end()) return it->second;
+    std::optional<Object> o = makeStock(id);
+    return o ? stock[id] = addObject(std::move(*o)) : nullptr;
+}
+
+HGDIOBJ defaultBitmap()
+{
+    HGDIOBJ& h = tables().defaultBitmap;
+    if (!h) h = addObject(Object{BitmapObject{Surface(1, 1)}, true});
+    return h;
+}
+
+Surface& DeviceContext::surface()
+{
+    return display ? *display : std::get<BitmapObject>(findObject(bitmap)->data).surface;
+}
+
+CRect DeviceContext::clipBox()
+{
+    CRect box = surface().bounds();
+    if (area) box.IntersectRect(&box, &*area);
+    if (clip) box.IntersectRect(&box, &*clip);
+    return box;
+}
+
+CRect DeviceContext::toSurface(const RECT& r) const
+{
+    CRect s(r);
+    s.OffsetRect(origin);
+    return s;
+}
+
+const LOGPEN& DeviceContext::penLog() const
+{
+    return findAs<PenObject>(pen)->log;
+}
+
+const LOGBRUSH& DeviceContext::brushLog() const
+{
+    return findAs<BrushObject>(brush)->log;
+}
+
+FontFace* DeviceContext::fontFace() const
+{
+    return findAs<FontObject>(font)->resolve();
+}
+
+HDC addDC(DeviceContext dc)
+{
+    dc.pen = stockObject(BLACK_PEN);
+    dc.brush = stockObject(WHITE_BRUSH);
+    dc.font = stockObject(SYSTEM_FONT);
+    dc.bitmap = dc.display ? nullptr : defaultBitmap();
+    for (HGDIOBJ h : {dc.pen, dc.brush, dc.font, dc.bitmap}) select(h, 1);
+    const uintptr_t h = newHandle();
+    tables().dcs[h] = std::make_unique<DeviceContext>(std::move(dc));
+    return (HDC)h;
+}
+
+DeviceContext* findDC(HDC h)
+{
+    auto& dcs = tables().dcs;
+    auto it = dcs.find((uintptr_t)h);
+    return it == dcs.end() ? nullptr : it->second.get();
+}
+
+bool deleteDC(HDC h)
+{
+    DeviceContext* dc = findDC(h);
+    if (!dc) return false;
+    for (HGDIOBJ o : {dc->pen, dc->brush, dc->font, dc->bitmap}) select(o, -1);
+    tables().dcs.erase((uintptr_t)h);
+    return true;
+}
+
+} // namespace platform::gdi

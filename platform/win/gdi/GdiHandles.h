@@ -1,0 +1,113 @@
+#pragma once
+// The GDI objects and device contexts behind the handles: the platform's own
+// side of HPEN/HBRUSH/HFONT/HBITMAP and HDC, for the GDI functions of this
+// folder (and the window manager's DCs) only.
+//
+// Handles are numbers that are never reused, so a stale handle is unknown
+// afterwards. An object selected into a DC cannot be deleted (DeleteObject
+// fails, as on Win32), so a DC always refers to live objects; a bitmap can be
+// selected into one DC at a time.
+#include "win/gdi/FontEngine.h"
+#include "win/gdi/GdiTypes.h"
+#include "win/display/Surface.h"
+
+#include <optional>
+#include <variant>
+
+namespace platform::gdi {
+
+struct PenObject {
+    LOGPEN log;
+};
+struct BrushObject {
+    LOGBRUSH log;
+};
+struct FontObject {
+    LOGFONTW log;
+    FontFace* face = nullptr; // matched on first use
+    bool matched = false;
+
+    FontFace* resolve();
+};
+struct BitmapObject {
+    Surface surface;
+};
+
+struct Object {
+    std::variant<PenObject, BrushObject, FontObject, BitmapObject> data;
+    bool stock = false;
+    int selections = 0; // how many DCs hold it
+
+    UINT type() const;
+};
+
+HGDIOBJ addObject(Object object);
+Object* findObject(HGDIOBJ h);
+template <class T> T* findAs(HGDIOBJ h)
+{
+    Object* o = findObject(h);
+    return o ? std::get_if<T>(&o->data) : nullptr;
+}
+// False for unknown handles and for objects that are selected into a DC.
+// Stock objects stay and count as deleted.
+bool deleteObject(HGDIOBJ h);
+// WHITE_BRUSH ... DEFAULT_GUI_FONT; null for other ids.
+HGDIOBJ stockObject(int id);
+// The 1 x 1 bitmap that a new memory DC holds.
+HGDIOBJ defaultBitmap();
+
+struct DeviceContext {
+    // The screen for display DCs; null for memory DCs, which draw on the bitmap
+    // selected into them.
+    Surface* display = nullptr;
+    CPoint origin;             // where logical (0, 0) lies on the surface
+    std::optional<CRect> area; // the part of the surface the DC may touch, if limited
+    std::optional<CRect> clip; // the application's clip rectangle, surface coordinates
+
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ font = nullptr;
+    HGDIOBJ bitmap = nullptr;
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    CPoint position; // logical
+    int dashPhase = 0;
+
+    Surface& surface();
+    // Where drawing may land, in surface coordinates.
+    CRect clipBox();
+    CPoint toSurface(int x, int y) const { return CPoint(x + origin.x, y + origin.y); }
+    CRect toSurface(const RECT& r) const;
+    const LOGPEN& penLog() const;
+    const LOGBRUSH& brushLog() const;
+    FontFace* fontFace() const;
+};
+
+// Where a drawing operation may put pixels: the DC's surface within its clip box.
+struct Canvas {
+    explicit Canvas(DeviceContext& dc) : surface(dc.surface()), clip(dc.clipBox()) {}
+    void plot(int x, int y, COLORREF c)
+    {
+        if (clip.PtInRect(CPoint(x, y))) surface.row(y)[x] = c;
+    }
+    void fill(CRect r, COLORREF c)
+    {
+        if (r.IntersectRect(&r, &clip)) surface.fill(r, c);
+    }
+
+    Surface& surface;
+    CRect clip;
+};
+
+// A DC with the default objects (black pen, white brush, system font, and the
+// default bitmap for memory DCs) selected.
+HDC addDC(DeviceContext dc);
+DeviceContext* findDC(HDC h);
+// Gives up the DC's selections; false for an unknown handle.
+bool deleteDC(HDC h);
+
+// Fills a logical rectangle with a colour, as CDC::FillSolidRect does.
+bool fillSolid(HDC h, const RECT& r, COLORREF color);
+
+} // namespace platform::gdi

@@ -1,0 +1,150 @@
+// Text output and measurement in the DC's font.
+#include "win/gdi/Gdi.h"
+#include "win/gdi/GdiHandles.h"
+#include "win/kernel/Utf8.h"
+
+#include <cwchar>
+#include <string_view>
+#include <vector>
+
+using namespace platform;
+using namespace platform::gdi;
+
+namespace {
+
+std::wstring_view textOf(LPCWSTR s, int c)
+{
+    if (!s) return {};
+    return c < 0 ? std::wstring_view(s) : std::wstring_view(s, (size_t)c);
+}
+
+// Draws a line of text with its cell's top-left at (x, y), in surface coordinates.
+void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_view text, int x, int y)
+{
+    if (dc.bkMode == OPAQUE) canvas.fill(CRect(x, y, x + face.textWidth(text), y + face.height()), dc.bkColor);
+    const int baseline = y + face.ascent();
+    for (wchar_t ch : text) {
+        const Glyph& g = face.glyph((char32_t)ch);
+        const int left = x + g.left, top = baseline - g.top;
+        for (int j = 0; j < g.rows; ++j)
+            for (int i = 0; i < g.width; ++i)
+                if (g.ink[(size_t)j * (size_t)g.width + (size_t)i]) canvas.plot(left + i, top + j, dc.textColor);
+        x += g.advance;
+    }
+}
+
+std::vector<std::wstring_view> splitLines(std::wstring_view text, bool singleLine)
+{
+    std::vector<std::wstring_view> lines;
+    if (singleLine) return {text};
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'\n' && text[i] != L'\r') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        start = i + 1;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// Breaks each line further between words so that it fits nWidth: the spaces
+// at a break are dropped, and a word wider than the line stands on a line of
+// its own and overflows it, as in Win32.
+std::vector<std::wstring_view> wrapLines(const std::vector<std::wstring_view>& lines, FontFace& face, int nWidth)
+{
+    std::vector<std::wstring_view> wrapped;
+    for (std::wstring_view line : lines) {
+        while (true) {
+            size_t end = 0, next = std::wstring_view::npos;
+            // Extend word by word while the line still fits.
+            for (size_t pos = 0; pos <= line.size();) {
+                const size_t wordEnd = std::min(line.find(L' ', pos), line.size());
+                if (end > 0 && face.textWidth(line.substr(0, wordEnd)) > nWidth)
+                    break;
+                end = wordEnd;
+                next = line.find_first_not_of(L' ', wordEnd);
+                pos = next == std::wstring_view::npos ? line.size() + 1 : next;
+            }
+            wrapped.push_back(line.substr(0, end));
+            if (next == std::wstring_view::npos)
+                break;
+            line = line.substr(next);
+        }
+    }
+    return wrapped;
+}
+
+} // namespace
+
+BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c)
+{
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !dc->fontFace()) return FALSE;
+    Canvas canvas(*dc);
+    const CPoint p = dc->toSurface(x, y);
+    drawLine(*dc, canvas, *dc->fontFace(), textOf(lpString, c), p.x, p.y);
+    return TRUE;
+}
+
+int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
+{
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !lprc || !dc->fontFace()) return 0;
+    FontFace& face = *dc->fontFace();
+    const bool single = format & DT_SINGLELINE;
+    std::vector<std::wstring_view> lines = splitLines(textOf(lpchText, cchText), single);
+    if ((format & DT_WORDBREAK) && !single)
+        lines = wrapLines(lines, face, lprc->right - lprc->left);
+    const int lineHeight = face.height();
+    const int height = lineHeight * (int)lines.size();
+    const CRect rect(*lprc);
+    if (format & DT_CALCRECT) {
+        int width = 0;
+        for (std::wstring_view line : lines) width = std::max(width, face.textWidth(line));
+        lprc->right = lprc->left + width;
+        lprc->bottom = lprc->top + height;
+        return height;
+    }
+    // Vertical placement acts on single lines only.
+    int y = rect.top;
+    if (single && (format & DT_VCENTER)) y = rect.top + (rect.Height() - lineHeight) / 2;
+    else if (single && (format & DT_BOTTOM)) y = rect.bottom - lineHeight;
+    Canvas canvas(*dc);
+    if (!(format & DT_NOCLIP)) {
+        const CRect area = dc->toSurface(rect);
+        if (!canvas.clip.IntersectRect(&canvas.clip, &area)) canvas.clip.SetRectEmpty();
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int width = face.textWidth(lines[i]);
+        int x = rect.left;
+        if (format & DT_CENTER) x = rect.left + (rect.Width() - width) / 2;
+        else if (format & DT_RIGHT) x = rect.right - width;
+        const CPoint p = dc->toSurface(x, y + (int)i * lineHeight);
+        drawLine(*dc, canvas, face, lines[i], p.x, p.y);
+    }
+    return single && (format & (DT_VCENTER | DT_BOTTOM)) ? y - rect.top + lineHeight : height;
+}
+
+BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl)
+{
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !psizl || !dc->fontFace() || (c > 0 && !lpString)) return FALSE;
+    FontFace& face = *dc->fontFace();
+    psizl->cx = face.textWidth(textOf(lpString, c < 0 ? 0 : c));
+    psizl->cy = face.height();
+    return TRUE;
+}
+
+int GetTextFaceW(HDC hdc, int c, LPWSTR lpName)
+{
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !dc->fontFace()) return 0;
+    const std::wstring name = fromUtf8(dc->fontFace()->family());
+    if (!lpName) return (int)name.size() + 1;
+    if (c <= 0) return 0;
+    const size_t n = std::min(name.size(), (size_t)c - 1);
+    std::wmemcpy(lpName, name.data(), n);
+    lpName[n] = 0;
+    return (int)n + 1;
+}

@@ -1,0 +1,280 @@
+// The mouse: capture, tracking, cursors, and the desktop's mouse input.
+//
+// Desktop::moveMouse(p)
+//   -> the window under p (WindowFromPoint, with WM_NCHITTEST)
+//   -> a tracked window the cursor left gets WM_MOUSELEAVE posted
+//   -> without capture: WM_SETCURSOR sent to the window under the cursor
+//   -> WM_MOUSEMOVE posted in client coordinates to the capture window, or to
+//      the window under the cursor when the cursor is in its client area
+//   -> the desktop delivers it.
+// Buttons go the same way; a second press within the double-click time and
+// distance, in a window whose class has CS_DBLCLKS, is a double click.
+#include "win/user/Input.h"
+
+#include "win/desktop/Desktop.h"
+#include "win/user/MessageQueue.h"
+#include "win/user/Timers.h"
+#include "win/user/WindowManager.h"
+
+#include <cstdlib>
+
+using namespace platform;
+
+namespace {
+
+constexpr DWORD doubleClickTime = 500;
+constexpr int doubleClickDistance = 2;
+
+struct LastPress {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    DWORD time = 0;
+    CPoint pos;
+};
+
+struct Mouse {
+    CPoint pos;
+    HCURSOR shape = nullptr;
+    bool shapeSet = false;
+    HWND capture = nullptr;
+    HWND tracked = nullptr;
+    LastPress lastPress;
+};
+
+Mouse& mouse()
+{
+    static Mouse* m = new Mouse; // see WindowManager.cpp
+    return *m;
+}
+
+struct ButtonMessages {
+    int vk;
+    UINT down, up, dblclk;
+};
+
+ButtonMessages messagesOf(MouseButton b)
+{
+    switch (b) {
+    case MouseButton::Right: return {VK_RBUTTON, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK};
+    case MouseButton::Middle: return {VK_MBUTTON, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK};
+    default: return {VK_LBUTTON, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK};
+    }
+}
+
+WPARAM keyFlags()
+{
+    WPARAM flags = 0;
+    const std::pair<int, WPARAM> keys[] = {{VK_LBUTTON, MK_LBUTTON}, {VK_RBUTTON, MK_RBUTTON},
+                                           {VK_MBUTTON, MK_MBUTTON}, {VK_SHIFT, MK_SHIFT},
+                                           {VK_CONTROL, MK_CONTROL}};
+    for (auto [vk, flag] : keys)
+        if (GetAsyncKeyState(vk) & 0x8000) flags |= flag;
+    return flags;
+}
+
+struct Hit {
+    HWND hwnd = nullptr;
+    LRESULT code = HTNOWHERE;
+};
+
+Hit hitAt(POINT p)
+{
+    Hit hit;
+    hit.hwnd = WindowFromPoint(p);
+    if (hit.hwnd) hit.code = SendMessageW(hit.hwnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    return hit;
+}
+
+void checkLeave(const Hit& hit)
+{
+    Mouse& m = mouse();
+    if (m.tracked && (hit.hwnd != m.tracked || hit.code != HTCLIENT)) {
+        PostMessageW(m.tracked, WM_MOUSELEAVE, 0, 0);
+        m.tracked = nullptr;
+    }
+}
+
+bool isDoubleClick(HWND target, UINT down)
+{
+    const LastPress& last = mouse().lastPress;
+    const wm::Window* w = wm::find(target);
+    return w && (w->cls->style & CS_DBLCLKS) && last.hwnd == target && last.message == down &&
+           GetTickCount() - last.time <= doubleClickTime &&
+           std::abs(last.pos.x - mouse().pos.x) <= doubleClickDistance &&
+           std::abs(last.pos.y - mouse().pos.y) <= doubleClickDistance;
+}
+
+// Sends WM_SETCURSOR and posts the mouse message; returns the window it went to.
+HWND deliver(UINT message)
+{
+    Mouse& m = mouse();
+    const Hit hit = hitAt(m.pos);
+    checkLeave(hit);
+    HWND target = m.capture;
+    if (!target) {
+        if (!hit.hwnd) {
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            return nullptr;
+        }
+        if (!wm::acceptsInput(hit.hwnd)) return nullptr;
+        SendMessageW(hit.hwnd, WM_SETCURSOR, (WPARAM)hit.hwnd, MAKELPARAM(hit.code, message));
+        if (hit.code != HTCLIENT || !IsWindow(hit.hwnd)) return nullptr;
+        target = hit.hwnd;
+    }
+    CPoint p = m.pos;
+    ScreenToClient(target, &p);
+    PostMessageW(target, message, keyFlags(), MAKELPARAM(p.x, p.y));
+    return target;
+}
+
+} // namespace
+
+namespace platform::wm {
+
+void forgetMouse(HWND h)
+{
+    Mouse& m = mouse();
+    if (m.capture == h) m.capture = nullptr;
+    if (m.tracked == h) m.tracked = nullptr;
+    if (m.lastPress.hwnd == h) m.lastPress = LastPress{};
+}
+
+bool acceptsInput(HWND h)
+{
+    for (const Window* w = find(h); w; w = w->parent ? find(w->parent) : nullptr)
+        if (w->style & WS_DISABLED) return false;
+    return true;
+}
+
+} // namespace platform::wm
+
+HWND SetCapture(HWND hWnd)
+{
+    if (!wm::findOrFail(hWnd)) return nullptr;
+    const HWND old = mouse().capture;
+    mouse().capture = hWnd;
+    if (old && old != hWnd) SendMessageW(old, WM_CAPTURECHANGED, 0, (LPARAM)hWnd);
+    return old;
+}
+
+BOOL ReleaseCapture()
+{
+    const HWND old = mouse().capture;
+    mouse().capture = nullptr;
+    if (old) SendMessageW(old, WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+HWND GetCapture()
+{
+    return mouse().capture;
+}
+
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack)
+{
+    if (!lpEventTrack || lpEventTrack->cbSize != sizeof(TRACKMOUSEEVENT)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    Mouse& m = mouse();
+    const DWORD flags = lpEventTrack->dwFlags;
+    if (flags & TME_QUERY) {
+        *lpEventTrack = TRACKMOUSEEVENT{sizeof(TRACKMOUSEEVENT), m.tracked ? (DWORD)TME_LEAVE : 0, m.tracked, 0};
+        return TRUE;
+    }
+    if ((flags & ~(DWORD)(TME_LEAVE | TME_CANCEL)) || !(flags & TME_LEAVE)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const HWND h = lpEventTrack->hwndTrack;
+    if (!wm::findOrFail(h)) return FALSE;
+    if (flags & TME_CANCEL) {
+        if (m.tracked == h) m.tracked = nullptr;
+        return TRUE;
+    }
+    const Hit hit = hitAt(m.pos);
+    if (hit.hwnd == h && hit.code == HTCLIENT) m.tracked = h;
+    else PostMessageW(h, WM_MOUSELEAVE, 0, 0);
+    return TRUE;
+}
+
+BOOL _TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack)
+{
+    return TrackMouseEvent(lpEventTrack);
+}
+
+HCURSOR LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName)
+{
+    static const WORD shapes[] = {32512, 32513, 32514, 32515, 32516, 32642, 32643,
+                                  32644, 32645, 32646, 32648, 32649};
+    const auto id = (WORD)(uintptr_t)lpCursorName;
+    if (!hInstance && IS_INTRESOURCE(lpCursorName))
+        for (WORD shape : shapes)
+            if (shape == id) return (HCURSOR)(uintptr_t)(0x10000 + id);
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    return nullptr;
+}
+
+HCURSOR SetCursor(HCURSOR hCursor)
+{
+    const HCURSOR old = GetCursor();
+    mouse().shape = hCursor;
+    mouse().shapeSet = true;
+    return old;
+}
+
+HCURSOR GetCursor()
+{
+    return mouse().shapeSet ? mouse().shape : LoadCursorW(nullptr, IDC_ARROW);
+}
+
+BOOL GetCursorPos(LPPOINT lpPoint)
+{
+    if (!lpPoint) return FALSE;
+    *lpPoint = mouse().pos;
+    return TRUE;
+}
+
+CPoint Desktop::cursorPos() const
+{
+    return mouse().pos;
+}
+
+HCURSOR Desktop::cursor() const
+{
+    return GetCursor();
+}
+
+void Desktop::moveMouse(CPoint screen)
+{
+    mouse().pos = screen;
+    deliver(WM_MOUSEMOVE);
+    settle();
+}
+
+void Desktop::pressButton(MouseButton button)
+{
+    const ButtonMessages b = messagesOf(button);
+    wm::setAsyncKey(b.vk, true);
+    Mouse& m = mouse();
+    const Hit hit = m.capture ? Hit{m.capture, HTCLIENT} : hitAt(m.pos);
+    const bool dbl = hit.hwnd && isDoubleClick(hit.hwnd, b.down);
+    const HWND target = deliver(dbl ? b.dblclk : b.down);
+    m.lastPress = dbl || !target ? LastPress{} : LastPress{target, b.down, GetTickCount(), m.pos};
+    settle();
+}
+
+void Desktop::releaseButton(MouseButton button)
+{
+    const ButtonMessages b = messagesOf(button);
+    wm::setAsyncKey(b.vk, false);
+    deliver(b.up);
+    settle();
+}
+
+void Desktop::click(CPoint screen, MouseButton button)
+{
+    moveMouse(screen);
+    pressButton(button);
+    releaseButton(button);
+}

@@ -1,0 +1,276 @@
+#include "win/user/MenuData.h"
+
+#include "win/kernel/ModuleState.h"
+#include "win/kernel/Resources.h"
+#include "win/user/Input.h"
+#include "win/afx/Wnd.h"
+
+#include <algorithm>
+
+#include <cwchar>
+#include <memory>
+#include <unordered_map>
+
+namespace platform::menus {
+
+namespace {
+
+struct Table {
+    std::unordered_map<HMENU, std::unique_ptr<Menu>> menus;
+    uintptr_t next = 0x300000;
+};
+
+Table& table()
+{
+    static auto* t = new Table; // see WindowManager.cpp
+    return *t;
+}
+
+// Builds the items of one level from items[i] on, while their depth is `depth`.
+HMENU build(std::span<const winres::MenuItemResource> items, size_t& i, int depth)
+{
+    const HMENU h = add();
+    while (i < items.size() && items[i].depth >= depth) {
+        const winres::MenuItemResource& r = items[i++];
+        Item item{r.id, r.text ? r.text : L"", (UINT)r.flags, nullptr};
+        if (r.flags & MF_POPUP) item.sub = build(items, i, depth + 1);
+        find(h)->items.push_back(std::move(item));
+    }
+    return h;
+}
+
+} // namespace
+
+Menu* find(HMENU h)
+{
+    const auto it = table().menus.find(h);
+    return it == table().menus.end() ? nullptr : it->second.get();
+}
+
+HMENU add()
+{
+    const HMENU h = (HMENU)(table().next += 4);
+    table().menus[h] = std::make_unique<Menu>();
+    return h;
+}
+
+void remove(HMENU h)
+{
+    table().menus.erase(h);
+}
+
+Item* findItem(HMENU h, UINT id, UINT flags, HMENU* owner)
+{
+    Menu* m = find(h);
+    if (!m) return nullptr;
+    if (flags & MF_BYPOSITION) {
+        if (id >= m->items.size()) return nullptr;
+        if (owner) *owner = h;
+        return &m->items[id];
+    }
+    for (Item& item : m->items) {
+        if (item.sub) {
+            if (Item* inner = findItem(item.sub, id, flags, owner)) return inner;
+        } else if (!(item.flags & MF_SEPARATOR) && item.id == id) {
+            if (owner) *owner = h;
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+namespace {
+
+// A temporary object for each menu without one that FromHandle was asked for.
+std::unordered_map<HMENU, std::unique_ptr<CMenu>>& temporaries()
+{
+    static auto* t = new std::unordered_map<HMENU, std::unique_ptr<CMenu>>; // see WindowManager.cpp
+    return *t;
+}
+
+std::unordered_map<HMENU, CMenu*>& permanents()
+{
+    static auto* p = new std::unordered_map<HMENU, CMenu*>; // see WindowManager.cpp
+    return *p;
+}
+
+} // namespace
+
+void forgetTemporary(HMENU h)
+{
+    const auto it = temporaries().find(h);
+    if (it == temporaries().end()) return;
+    it->second->m_hMenu = nullptr;
+    temporaries().erase(it);
+}
+
+HMENU fromResource(const winres::MenuResource& resource)
+{
+    size_t i = 0;
+    return build(resource.items, i, 0);
+}
+
+} // namespace platform::menus
+
+using namespace platform;
+
+HMENU LoadMenuW(HINSTANCE hInstance, LPCWSTR lpMenuName)
+{
+    if (!IS_INTRESOURCE(lpMenuName)) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    const winres::MenuResource* r = FindMenuResource(hInstance, (UINT)(uintptr_t)lpMenuName);
+    if (!r) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    return menus::fromResource(*r);
+}
+
+BOOL DestroyMenu(HMENU hMenu)
+{
+    menus::Menu* m = menus::find(hMenu);
+    if (!m) return FALSE;
+    for (const menus::Item& item : m->items)
+        if (item.sub) DestroyMenu(item.sub);
+    menus::remove(hMenu);
+    menus::forgetTemporary(hMenu);
+    return TRUE;
+}
+
+BOOL IsMenu(HMENU hMenu)
+{
+    return menus::find(hMenu) != nullptr;
+}
+
+HMENU GetSubMenu(HMENU hMenu, int nPos)
+{
+    const menus::Item* item = nPos < 0 ? nullptr : menus::findItem(hMenu, (UINT)nPos, MF_BYPOSITION);
+    return item ? item->sub : nullptr;
+}
+
+int GetMenuItemCount(HMENU hMenu)
+{
+    const menus::Menu* m = menus::find(hMenu);
+    return m ? (int)m->items.size() : -1;
+}
+
+UINT GetMenuItemID(HMENU hMenu, int nPos)
+{
+    const menus::Item* item = nPos < 0 ? nullptr : menus::findItem(hMenu, (UINT)nPos, MF_BYPOSITION);
+    if (!item || item->sub) return (UINT)-1;
+    return item->flags & MF_SEPARATOR ? 0 : item->id;
+}
+
+DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck)
+{
+    menus::Item* item = menus::findItem(hMenu, uIDCheckItem, uCheck);
+    if (!item) return (DWORD)-1;
+    const DWORD previous = item->flags & MF_CHECKED;
+    item->flags = (item->flags & ~(UINT)MF_CHECKED) | (uCheck & MF_CHECKED);
+    return previous;
+}
+
+BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable)
+{
+    menus::Item* item = menus::findItem(hMenu, uIDEnableItem, uEnable);
+    if (!item) return -1;
+    const UINT mask = MF_GRAYED | MF_DISABLED;
+    const BOOL previous = (BOOL)(item->flags & mask);
+    item->flags = (item->flags & ~mask) | (uEnable & mask);
+    return previous;
+}
+
+UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags)
+{
+    const menus::Item* item = menus::findItem(hMenu, uId, uFlags);
+    if (!item) return (UINT)-1;
+    if (!item->sub) return item->flags;
+    return ((UINT)GetMenuItemCount(item->sub) << 8) | (item->flags & 0xFF);
+}
+
+int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags)
+{
+    const menus::Item* item = menus::findItem(hMenu, uIDItem, flags);
+    if (!item) return 0;
+    if (!lpString || cchMax <= 0) return (int)item->text.size();
+    const int n = std::min((int)item->text.size(), cchMax - 1);
+    std::wmemcpy(lpString, item->text.c_str(), (size_t)n);
+    lpString[n] = 0;
+    return n;
+}
+
+CMenu::~CMenu()
+{
+    if (m_hMenu) ::DestroyMenu(Detach());
+}
+
+CMenu* CMenu::FromHandle(HMENU hMenu)
+{
+    if (!IsMenu(hMenu)) return nullptr;
+    if (const auto it = menus::permanents().find(hMenu); it != menus::permanents().end()) return it->second;
+    auto& slot = menus::temporaries()[hMenu];
+    if (!slot) {
+        slot = std::make_unique<CMenu>();
+        slot->m_hMenu = hMenu;
+    }
+    return slot.get();
+}
+
+BOOL CMenu::Attach(HMENU hMenu)
+{
+    if (m_hMenu || !IsMenu(hMenu) || menus::permanents().count(hMenu)) return FALSE;
+    m_hMenu = hMenu;
+    menus::permanents()[hMenu] = this;
+    return TRUE;
+}
+
+HMENU CMenu::Detach()
+{
+    const HMENU h = m_hMenu;
+    if (const auto it = menus::permanents().find(h); it != menus::permanents().end() && it->second == this)
+        menus::permanents().erase(it);
+    m_hMenu = nullptr;
+    return h;
+}
+
+BOOL CMenu::LoadMenu(UINT nIDResource)
+{
+    return LoadMenu(MAKEINTRESOURCEW(nIDResource));
+}
+
+BOOL CMenu::LoadMenu(LPCWSTR lpszResourceName)
+{
+    if (m_hMenu) return FALSE;
+    return Attach(::LoadMenuW(AfxFindResourceHandle(lpszResourceName, RT_MENU), lpszResourceName));
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    return m_hMenu && ::DestroyMenu(Detach());
+}
+
+CMenu* CMenu::GetSubMenu(int nPos) const
+{
+    return FromHandle(::GetSubMenu(m_hMenu, nPos));
+}
+
+int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
+{
+    const int n = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);
+    std::wstring text((size_t)n + 1, L'\0');
+    text.resize((size_t)::GetMenuStringW(m_hMenu, nIDItem, text.data(), n + 1, nFlags));
+    rString = text.c_str();
+    return (int)text.size();
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd ? pWnd->m_hWnd : nullptr, lpRect);
+}
+
+CMenu* afx::menuOf(WPARAM handle)
+{
+    return CMenu::FromHandle((HMENU)handle);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// Menus: the Win32 menu functions over HMENU handles and MFC's CMenu.
+//
+// LoadMenuW builds a menu from a menu resource (its flat list with depths),
+// each MF_POPUP item with a submenu of its own handle. DestroyMenu destroys a
+// menu with its submenus; a destroyed handle is never valid again.
+// TrackPopupMenu (MenuWindow.cpp):
+//   -> WM_INITMENUPOPUP (menu, position 0) sent to the owner window, which may
+//      check or gray items
+//   -> the menu shown on the screen as a window at (x, y), kept on the screen
+//   -> the desktop's user answers (platform::User::answerMenu): a command of
+//      an enabled item, found in submenus too (whose WM_INITMENUPOPUP comes
+//      first), or nothing
+//   -> the menu window goes; the command is posted to the owner as WM_COMMAND
+//      (id, 0), or returned with TPM_RETURNCMD.
+#include "win/user/MenuFlags.h"
+#include "win/kernel/Object.h"
+#include "win/kernel/String.h"
+#include "win/user/Window.h"
+
+#define TPM_LEFTBUTTON 0x0000L
+#define TPM_RIGHTBUTTON 0x0002L
+#define TPM_LEFTALIGN 0x0000L
+#define TPM_CENTERALIGN 0x0004L
+#define TPM_RIGHTALIGN 0x0008L
+#define TPM_TOPALIGN 0x0000L
+#define TPM_VCENTERALIGN 0x0010L
+#define TPM_BOTTOMALIGN 0x0020L
+#define TPM_NONOTIFY 0x0080L
+#define TPM_RETURNCMD 0x0100L
+
+// Integer resource names only.
+HMENU LoadMenuW(HINSTANCE hInstance, LPCWSTR lpMenuName);
+BOOL DestroyMenu(HMENU hMenu);
+BOOL IsMenu(HMENU hMenu);
+HMENU GetSubMenu(HMENU hMenu, int nPos);
+// -1 for an invalid menu.
+int GetMenuItemCount(HMENU hMenu);
+// 0 for a separator, -1 for a submenu or a position without an item.
+UINT GetMenuItemID(HMENU hMenu, int nPos);
+// MF_BYCOMMAND looks through the submenus as well. The previous check state,
+// or -1 when there is no such item.
+DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
+// MF_ENABLED, MF_GRAYED or MF_DISABLED; the previous state or -1.
+BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+// The item's flags (MF_CHECKED, MF_GRAYED, MF_SEPARATOR...); for a submenu the
+// number of its items in the high byte; -1 when there is no such item.
+UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+// The text with its '&' marks; the number of characters copied.
+int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags);
+// Non-zero on success; with TPM_RETURNCMD the chosen command, 0 for none.
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
+
+class CWnd;
+
+class CMenu : public CObject {
+public:
+    CMenu() = default;
+    // Destroys the attached menu.
+    ~CMenu() override;
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+
+    operator HMENU() const { return m_hMenu; }
+    HMENU GetSafeHmenu() const { return m_hMenu; }
+    // The object attached to the menu, or a temporary one that lives as long
+    // as the menu.
+    static CMenu* FromHandle(HMENU hMenu);
+    BOOL Attach(HMENU hMenu);
+    HMENU Detach();
+
+    // Through AfxFindResourceHandle: the current resource handle, then the chain.
+    BOOL LoadMenu(UINT nIDResource);
+    BOOL LoadMenu(LPCWSTR lpszResourceName);
+    BOOL DestroyMenu();
+
+    CMenu* GetSubMenu(int nPos) const;
+    UINT GetMenuItemCount() const { return (UINT)::GetMenuItemCount(m_hMenu); }
+    UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
+    UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
+    UINT GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+
+    HMENU m_hMenu = nullptr;
+};
+
+namespace platform {
+
+// What the menu window shows, for the window and for tests: the item's
+// rectangle in the menu window's client area (empty when it has no such
+// command), and the menu a menu window shows.
+CRect MenuItemRect(HWND menuWindow, UINT id);
+HMENU MenuOfWindow(HWND menuWindow);
+
+} // namespace platform

@@ -1,0 +1,242 @@
+// Popup menus on the screen: TrackPopupMenu and the window that shows a menu.
+// Items are a row each in the menu font: a check-mark column, the text (its
+// '&' marks left out, a tab's right part right-aligned), an arrow for a
+// submenu; separators are an etched line; grayed items are in the gray-text
+// colour. The window has a raised two-pixel edge.
+#include "win/user/MenuData.h"
+
+#include "win/user/ControlSupport.h"
+#include "win/desktop/Desktop.h"
+#include "win/user/MessageQueue.h"
+#include "win/desktop/ScriptedUser.h"
+#include "win/gdi/SysColors.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+using namespace platform;
+
+namespace {
+
+constexpr int edgeWidth = 3;
+constexpr int separatorHeight = 9;
+
+std::unordered_map<HWND, HMENU>& shownMenus()
+{
+    static auto* m = new std::unordered_map<HWND, HMENU>; // see WindowManager.cpp
+    return *m;
+}
+
+struct MenuMetrics {
+    HFONT font;
+    int rowHeight;
+    int checkWidth;
+};
+
+MenuMetrics metrics()
+{
+    static HFONT font = nullptr;
+    NONCLIENTMETRICSW m{};
+    m.cbSize = sizeof m;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0);
+    if (!font) font = CreateFontIndirectW(&m.lfMenuFont);
+    return {font, m.iMenuHeight, m.iMenuHeight};
+}
+
+std::pair<std::wstring, std::wstring> textParts(const menus::Item& item)
+{
+    const std::wstring shown = ctl::withoutMnemonics(item.text);
+    const size_t tab = shown.find(L'\t');
+    if (tab == std::wstring::npos) return {shown, L""};
+    return {shown.substr(0, tab), shown.substr(tab + 1)};
+}
+
+int textWidth(HDC dc, const std::wstring& text)
+{
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), (int)text.size(), &size);
+    return size.cx;
+}
+
+CSize menuSize(const menus::Menu& menu)
+{
+    const MenuMetrics mm = metrics();
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, mm.font);
+    int width = 0, height = 0;
+    for (const menus::Item& item : menu.items) {
+        height += item.flags & MF_SEPARATOR ? separatorHeight : mm.rowHeight;
+        const auto [left, right] = textParts(item);
+        width = std::max(width, textWidth(dc, left) + (right.empty() ? 0 : textWidth(dc, right) + mm.rowHeight));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return CSize(width + 2 * mm.checkWidth + 2 * edgeWidth, height + 2 * edgeWidth);
+}
+
+// Each item's row in the window's client area.
+std::vector<CRect> rows(const menus::Menu& menu, int width)
+{
+    const MenuMetrics mm = metrics();
+    std::vector<CRect> r;
+    int y = edgeWidth;
+    for (const menus::Item& item : menu.items) {
+        const int h = item.flags & MF_SEPARATOR ? separatorHeight : mm.rowHeight;
+        r.emplace_back(edgeWidth, y, width - edgeWidth, y + h);
+        y += h;
+    }
+    return r;
+}
+
+void drawCheck(HDC dc, const CRect& box, COLORREF color)
+{
+    // A tick: down-right for three steps, then up-right for four, two pixels thick.
+    const CPoint c = box.CenterPoint();
+    for (int i = 0; i < 7; ++i) {
+        const int x = c.x - 3 + i, y = i < 3 ? c.y - 1 + i : c.y + 1 - (i - 2);
+        ctl::fillRect(dc, CRect(x, y, x + 1, y + 3), color);
+    }
+}
+
+void drawArrow(HDC dc, const CRect& box, COLORREF color)
+{
+    const CPoint c = box.CenterPoint();
+    for (int i = 0; i < 4; ++i) ctl::fillRect(dc, CRect(c.x - 2 + i, c.y - 3 + i, c.x - 1 + i, c.y + 4 - i), color);
+}
+
+void paintItem(HDC dc, const menus::Item& item, const CRect& row, const MenuMetrics& mm)
+{
+    if (item.flags & MF_SEPARATOR) {
+        const int y = row.top + row.Height() / 2 - 1;
+        ctl::fillRect(dc, CRect(row.left + 1, y, row.right - 1, y + 1), GetSysColor(COLOR_3DSHADOW));
+        ctl::fillRect(dc, CRect(row.left + 1, y + 1, row.right - 1, y + 2), GetSysColor(COLOR_3DHILIGHT));
+        return;
+    }
+    const COLORREF color = GetSysColor(item.flags & (MF_GRAYED | MF_DISABLED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT);
+    const CRect checkBox(row.left, row.top, row.left + mm.checkWidth, row.bottom);
+    if (item.flags & MF_CHECKED) drawCheck(dc, checkBox, color);
+    if (item.sub) drawArrow(dc, CRect(row.right - mm.checkWidth, row.top, row.right, row.bottom), color);
+    const auto [left, right] = textParts(item);
+    CRect text(checkBox.right, row.top, row.right - mm.checkWidth, row.bottom);
+    SetTextColor(dc, color);
+    DrawTextW(dc, left.c_str(), (int)left.size(), &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, right.c_str(), (int)right.size(), &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+}
+
+void paint(HWND h)
+{
+    ctl::PaintScope p(h);
+    const CRect client = p.client();
+    ctl::fillRect(p.dc(), client, GetSysColor(COLOR_MENU));
+    ctl::drawEdge(p.dc(), client, false);
+    const menus::Menu* menu = menus::find(MenuOfWindow(h));
+    if (!menu) return;
+    const MenuMetrics mm = metrics();
+    SelectObject(p.dc(), mm.font);
+    SetBkMode(p.dc(), TRANSPARENT);
+    const std::vector<CRect> r = rows(*menu, client.Width());
+    for (size_t i = 0; i < menu->items.size(); ++i) paintItem(p.dc(), menu->items[i], r[i], mm);
+}
+
+CPoint placed(CPoint at, CSize size, UINT flags)
+{
+    if (flags & TPM_RIGHTALIGN) at.x -= size.cx;
+    else if (flags & TPM_CENTERALIGN) at.x -= size.cx / 2;
+    if (flags & TPM_BOTTOMALIGN) at.y -= size.cy;
+    else if (flags & TPM_VCENTERALIGN) at.y -= size.cy / 2;
+    const CSize screen = desktop().screenSize();
+    at.x = std::max(0L, std::min((LONG)at.x, (LONG)(screen.cx - size.cx)));
+    at.y = std::max(0L, std::min((LONG)at.y, (LONG)(screen.cy - size.cy)));
+    return at;
+}
+
+// The submenus from hMenu down to the one that holds the item (positions in
+// their parents), when the command is one the user can choose.
+bool pathTo(HMENU hMenu, UINT id, std::vector<std::pair<HMENU, int>>& path)
+{
+    const menus::Menu* m = menus::find(hMenu);
+    if (!m) return false;
+    for (size_t i = 0; i < m->items.size(); ++i) {
+        const menus::Item& item = m->items[i];
+        if (item.flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)) continue;
+        if (!item.sub && item.id == id) return true;
+        if (!item.sub) continue;
+        path.emplace_back(item.sub, (int)i);
+        if (pathTo(item.sub, id, path)) return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+// The user's choice, once the submenus leading to it have been opened.
+UINT choose(HMENU hMenu, HWND owner, UINT id)
+{
+    std::vector<std::pair<HMENU, int>> path;
+    if (!id || !pathTo(hMenu, id, path)) return 0;
+    for (const auto& [sub, pos] : path) SendMessageW(owner, WM_INITMENUPOPUP, (WPARAM)sub, MAKELPARAM(pos, FALSE));
+    // The owner may have grayed it on the way.
+    path.clear();
+    return pathTo(hMenu, id, path) ? id : 0;
+}
+
+} // namespace
+
+namespace platform::ctl {
+
+LRESULT CALLBACK menuProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: paint(h); return 0;
+    case WM_NCDESTROY: shownMenus().erase(h); break;
+    default: break;
+    }
+    return DefWindowProcW(h, message, wParam, lParam);
+}
+
+} // namespace platform::ctl
+
+namespace platform {
+
+HMENU MenuOfWindow(HWND menuWindow)
+{
+    const auto it = shownMenus().find(menuWindow);
+    return it == shownMenus().end() ? nullptr : it->second;
+}
+
+CRect MenuItemRect(HWND menuWindow, UINT id)
+{
+    const menus::Menu* menu = menus::find(MenuOfWindow(menuWindow));
+    if (!menu) return CRect();
+    CRect client;
+    GetClientRect(menuWindow, &client);
+    const std::vector<CRect> r = rows(*menu, client.Width());
+    for (size_t i = 0; i < menu->items.size(); ++i)
+        if (!(menu->items[i].flags & MF_SEPARATOR) && !menu->items[i].sub && menu->items[i].id == id) return r[i];
+    return CRect();
+}
+
+} // namespace platform
+
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT*)
+{
+    if (!IsMenu(hMenu) || !IsWindow(hWnd)) return FALSE;
+    SendMessageW(hWnd, WM_INITMENUPOPUP, (WPARAM)hMenu, MAKELPARAM(0, FALSE));
+    const menus::Menu* menu = menus::find(hMenu);
+    if (!menu || !IsWindow(hWnd)) return FALSE;
+
+    const CSize size = menuSize(*menu);
+    const CPoint at = placed(CPoint(x, y), size, uFlags);
+    const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WC_POPUPMENU, L"", WS_POPUP, at.x, at.y,
+                                        size.cx, size.cy, nullptr, nullptr, nullptr, nullptr);
+    if (!window) return FALSE;
+    shownMenus()[window] = hMenu;
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    const UINT answer = user().answerMenu(window);
+    DestroyWindow(window);
+
+    const UINT id = IsMenu(hMenu) && IsWindow(hWnd) ? choose(hMenu, hWnd, answer) : 0;
+    if (uFlags & TPM_RETURNCMD) return (BOOL)id;
+    if (id && !(uFlags & TPM_NONOTIFY)) PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    return TRUE;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Window, dialog and control style bits with their Win32 values.
+#include "win/kernel/WinTypes.h"
+
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_CLIPSIBLINGS 0x04000000L
+#define WS_CLIPCHILDREN 0x02000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_DLGFRAME 0x00400000L
+#define WS_VSCROLL 0x00200000L
+#define WS_HSCROLL 0x00100000L
+#define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
+#define WS_GROUP 0x00020000L
+#define WS_TABSTOP 0x00010000L
+#define WS_EX_TOPMOST 0x00000008L
+#define WS_EX_TOOLWINDOW 0x00000080L
+#define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_NOACTIVATE 0x08000000L
+
+#define DS_MODALFRAME 0x80L
+#define DS_SETFONT 0x40L
+#define DS_CENTER 0x0800L
+#define DS_CONTROL 0x0400L
+
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_CHECKBOX 0x00000002L
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
+#define SS_NOPREFIX 0x00000080L
+#define ES_LEFT 0x0000L
+#define ES_AUTOHSCROLL 0x0080L
+
+#define LBS_NOTIFY 0x0001L
+#define LBS_OWNERDRAWFIXED 0x0010L
+#define LBS_OWNERDRAWVARIABLE 0x0020L
+#define LBS_HASSTRINGS 0x0040L
+#define LBS_NOINTEGRALHEIGHT 0x0100L
+#define LBS_DISABLENOSCROLL 0x1000L
+#define LBS_NOSEL 0x4000L
+
+#define PBS_SMOOTH 0x01
+
+// Class names of the predefined controls, as dialog templates name them.
+#define WC_BUTTON L"Button"
+#define WC_STATIC L"Static"
+#define WC_EDIT L"Edit"
+#define WC_LISTBOX L"ListBox"
+#define PROGRESS_CLASS L"msctls_progress32"
+// The classes of dialog windows and of open popup menus.
+#define WC_DIALOG L"#32770"
+#define WC_POPUPMENU L"#32768"

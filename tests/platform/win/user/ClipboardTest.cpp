@@ -1,0 +1,126 @@
+#include "platform/win/LoggingWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// A movable block holding the text and its terminating zero, as a copying
+// application prepares it.
+HGLOBAL textBlock(const std::wstring& text)
+{
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    return block;
+}
+
+bool isLiveBlock(HGLOBAL block)
+{
+    return GlobalSize(block) != 0;
+}
+
+} // namespace
+
+TEST(Clipboard, TextPutByOneWindowIsReadBackWhole)
+{
+    testsupport::LoggingWnd owner("O");
+    ASSERT_TRUE(owner.create(nullptr, CRect(0, 0, 50, 50)));
+    const std::wstring text = L"Stütze\tC30/37\r\nBalken\t\x4e2d\r\n";
+
+    ASSERT_TRUE(OpenClipboard(owner));
+    ASSERT_TRUE(EmptyClipboard());
+    HGLOBAL block = textBlock(text);
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), block);
+    EXPECT_TRUE(CloseClipboard());
+
+    EXPECT_EQ(GetClipboardOwner(), owner.GetSafeHwnd());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_EQ(platform::ClipboardText(), CString(text.c_str()));
+
+    // Another reader sees the same block, sized in wide characters.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(GlobalSize(data), (text.size() + 1) * sizeof(wchar_t));
+    EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(data))), text);
+    GlobalUnlock(data);
+    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+    EXPECT_TRUE(CloseClipboard());
+}
+
+TEST(Clipboard, DataBelongsToTheClipboardOnlyOnceItIsTaken)
+{
+    testsupport::LoggingWnd owner("O"), other("P");
+    ASSERT_TRUE(owner.create(nullptr, CRect(0, 0, 50, 50)));
+    ASSERT_TRUE(other.create(nullptr, CRect(60, 0, 110, 50)));
+
+    // A closed clipboard takes nothing; the block stays the caller's.
+    HGLOBAL refused = textBlock(L"x");
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, refused), nullptr);
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CLIPBOARD_NOT_OPEN);
+    EXPECT_FALSE(EmptyClipboard());
+    EXPECT_FALSE(CloseClipboard());
+    EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);
+    EXPECT_TRUE(isLiveBlock(refused));
+
+    // Open for one window, closed to another.
+    ASSERT_TRUE(OpenClipboard(owner));
+    EXPECT_FALSE(OpenClipboard(other));
+    EXPECT_TRUE(EmptyClipboard());
+    HGLOBAL first = textBlock(L"first");
+    HGLOBAL second = textBlock(L"second");
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, first), first);
+    // Setting the format again frees the block it replaces.
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, second), second);
+    EXPECT_FALSE(isLiveBlock(first));
+    EXPECT_EQ(platform::ClipboardText(), L"second");
+    // A handle that is no block is refused.
+    EXPECT_EQ(SetClipboardData(CF_TEXT, (HANDLE)&owner), nullptr);
+    EXPECT_TRUE(CloseClipboard());
+
+    // Emptied without a window, the clipboard has no owner and takes nothing.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(EmptyClipboard());
+    EXPECT_FALSE(isLiveBlock(second));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, refused), nullptr);
+    EXPECT_TRUE(isLiveBlock(refused));
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_EQ(platform::ClipboardText(), L"");
+    EXPECT_EQ(GlobalFree(refused), nullptr);
+}
+
+TEST(GlobalMemory, BlocksCountLocksAndRefuseForeignHandles)
+{
+    HGLOBAL block = GlobalAlloc(GHND, 3 * sizeof(wchar_t));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(GlobalSize(block), 3 * sizeof(wchar_t));
+    auto* chars = static_cast<wchar_t*>(GlobalLock(block));
+    ASSERT_NE(chars, nullptr);
+    EXPECT_EQ(chars[0], 0);
+    EXPECT_EQ(chars[2], 0);
+    // A second lock gives the same memory; the last unlock reports FALSE with no error.
+    EXPECT_EQ(GlobalLock(block), chars);
+    EXPECT_TRUE(GlobalUnlock(block));
+    EXPECT_FALSE(GlobalUnlock(block));
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_SUCCESS);
+
+    EXPECT_EQ(GlobalFree(block), nullptr);
+    // Freed and foreign handles are refused, never used.
+    EXPECT_EQ(GlobalLock(block), nullptr);
+    EXPECT_EQ(GlobalSize(block), 0u);
+    EXPECT_EQ(GlobalFree(block), block);
+    int notABlock = 0;
+    EXPECT_EQ(GlobalLock(&notABlock), nullptr);
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_HANDLE);
+
+    // An empty block exists but has no memory to lock.
+    HGLOBAL empty = GlobalAlloc(GMEM_FIXED, 0);
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(GlobalLock(empty), nullptr);
+    EXPECT_EQ(GlobalFree(empty), nullptr);
+}

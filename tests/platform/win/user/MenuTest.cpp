@@ -1,0 +1,147 @@
+#include "platform/win/LoggingWnd.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using platform::desktop;
+using platform::user;
+using Log = std::vector<std::string>;
+
+namespace {
+
+void useEnglishResources()
+{
+    const HMODULE lang = LoadLibraryW(testsupport::languageModule("048").wstring().c_str());
+    ASSERT_NE(lang, nullptr);
+    AfxSetResourceHandle(lang);
+}
+
+// An owner that checks "Bars by name" when the menu opens and logs commands.
+class MenuOwner : public CWnd {
+public:
+    Log m_log;
+
+protected:
+    afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu)
+    {
+        m_log.push_back("init " + std::to_string(nIndex) + (bSysMenu ? " system" : ""));
+        pMenu->CheckMenuItem(39953, MF_CHECKED | MF_BYCOMMAND);
+    }
+    afx_msg void OnExport() { m_log.push_back("export"); }
+    afx_msg void OnBars(UINT nID) { m_log.push_back("bars " + std::to_string(nID)); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(MenuOwner, CWnd)
+    ON_WM_INITMENUPOPUP()
+    ON_COMMAND(39950, OnExport)
+    ON_COMMAND_RANGE(39953, 39954, OnBars)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Menu, LoadedMenuHasItsItemsAndStates)
+{
+    useEnglishResources();
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(480));
+    EXPECT_EQ(menu.GetMenuItemCount(), 1u);
+    CMenu* popup = menu.GetSubMenu(0);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->GetMenuItemCount(), 4u);
+    EXPECT_EQ(popup->GetMenuItemID(0), 57642u);
+    EXPECT_EQ(popup->GetMenuItemID(2), 0u); // the separator
+    EXPECT_EQ(menu.GetMenuItemID(0), (UINT)-1); // a submenu
+    EXPECT_EQ(menu.GetMenuState(0, MF_BYPOSITION), (4u << 8) | MF_POPUP);
+    CString text;
+    popup->GetMenuString(39950, text, MF_BYCOMMAND);
+    EXPECT_EQ(text, L"&Export as CSV...");
+
+    // By command reaches into the submenu; the previous state comes back.
+    EXPECT_EQ(menu.CheckMenuItem(57634, MF_CHECKED), (UINT)MF_UNCHECKED);
+    EXPECT_EQ(popup->GetMenuState(57634, MF_BYCOMMAND), (UINT)MF_CHECKED);
+    EXPECT_EQ(menu.CheckMenuItem(57634, MF_UNCHECKED), (UINT)MF_CHECKED);
+    EXPECT_EQ(menu.CheckMenuItem(4711, MF_CHECKED), (UINT)-1);
+    EXPECT_EQ(menu.GetMenuState(4711, MF_BYCOMMAND), (UINT)-1);
+
+    const HMENU sub = *popup;
+    EXPECT_TRUE(menu.DestroyMenu());
+    EXPECT_FALSE(IsMenu(sub));
+    EXPECT_EQ(CMenu::FromHandle(sub), nullptr);
+    EXPECT_FALSE(menu.LoadMenu(4711));
+}
+
+TEST(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
+{
+    useEnglishResources();
+    testsupport::useSmallScreen(400, 300);
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+    desktop().processMessages();
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(481));
+
+    bool looked = false;
+    user().chooseMenuCommand(39954, [&](HWND window) {
+        looked = true;
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_EQ(platform::MenuOfWindow(window), menu.GetSubMenu(0)->m_hMenu);
+        // Opened at the point asked; the check mark set at WM_INITMENUPOPUP is drawn.
+        CRect r;
+        GetWindowRect(window, &r);
+        EXPECT_EQ(r.TopLeft(), CPoint(50, 40));
+        CRect item = platform::MenuItemRect(window, 39953);
+        ASSERT_FALSE(item.IsRectEmpty());
+        CPoint origin(0, 0);
+        ClientToScreen(window, &origin);
+        item.OffsetRect(origin);
+        bool check = false;
+        for (int x = item.left; x < item.left + item.Height(); ++x)
+            for (int y = item.top; y < item.bottom; ++y)
+                check |= desktop().screen().pixel(x, y) == GetSysColor(COLOR_MENUTEXT);
+        EXPECT_TRUE(check);
+        EXPECT_EQ(desktop().screen().pixel(r.left + 3, r.bottom - 4), GetSysColor(COLOR_MENU));
+    });
+    EXPECT_TRUE(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 50, 40, &owner));
+    EXPECT_TRUE(looked);
+    EXPECT_EQ(menu.GetSubMenu(0)->GetMenuState(39953, MF_BYCOMMAND), (UINT)MF_CHECKED);
+    // The command is posted: it arrives with the next messages.
+    EXPECT_EQ(owner.m_log, Log{"init 0"});
+    desktop().processMessages();
+    EXPECT_EQ(owner.m_log, (Log{"init 0", "bars 39954"}));
+    // The menu window is gone and what it covered is painted again.
+    EXPECT_EQ(desktop().screen().pixel(55, 45), testsupport::desktopColor());
+}
+
+TEST(Menu, DismissedGrayedOrMissingChoicesSendNothing)
+{
+    useEnglishResources();
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(480));
+    CMenu* popup = menu.GetSubMenu(0);
+    user().dismissMenu();
+    EXPECT_TRUE(popup->TrackPopupMenu(0, 0, 0, &owner));
+    popup->EnableMenuItem(39950, MF_GRAYED);
+    user().chooseMenuCommand(39950);
+    popup->TrackPopupMenu(0, 0, 0, &owner);
+    user().chooseMenuCommand(4711);
+    popup->TrackPopupMenu(0, 0, 0, &owner);
+    // Nobody scripted: dismissed.
+    popup->TrackPopupMenu(0, 0, 0, &owner);
+    desktop().processMessages();
+    EXPECT_EQ(owner.m_log, (Log{"init 0", "init 0", "init 0", "init 0"}));
+
+    // TPM_RETURNCMD returns the command instead of sending it.
+    popup->EnableMenuItem(39950, MF_ENABLED);
+    user().chooseMenuCommand(39950);
+    EXPECT_EQ(popup->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 39950);
+    desktop().processMessages();
+    EXPECT_EQ(owner.m_log.back(), "init 0");
+    user().chooseMenuCommand(39950);
+    popup->TrackPopupMenu(0, 0, 0, &owner);
+    desktop().processMessages();
+    EXPECT_EQ(owner.m_log.back(), "export");
+    EXPECT_FALSE(TrackPopupMenu(nullptr, 0, 0, 0, 0, owner, nullptr));
+}

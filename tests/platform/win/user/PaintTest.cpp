@@ -1,0 +1,216 @@
+#include "platform/win/LoggingWnd.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using testsupport::desktopColor;
+using testsupport::LoggingWnd;
+using testsupport::takeLog;
+using Log = std::vector<std::string>;
+
+namespace {
+
+constexpr COLORREF white = RGB(255, 255, 255), red = RGB(255, 0, 0), blue = RGB(0, 0, 255),
+                   green = RGB(0, 255, 0);
+
+COLORREF at(int x, int y)
+{
+    return platform::desktop().screen().pixel(x, y);
+}
+
+int count(COLORREF c, const CRect& within = CRect(0, 0, 10000, 10000))
+{
+    const platform::Surface& s = platform::desktop().screen();
+    int n = 0;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) n += within.PtInRect(CPoint(x, y)) && s.pixel(x, y) == c;
+    return n;
+}
+
+void settle()
+{
+    platform::desktop().processMessages();
+}
+
+} // namespace
+
+TEST(Paint, PaintingLandsInsideTheWindowAndNowhereElse)
+{
+    testsupport::useSmallScreen(200, 150);
+    LoggingWnd frame("F", white), inner("I", red), overhanging("O", blue);
+    ASSERT_TRUE(frame.create(nullptr, CRect(20, 20, 180, 130), WS_VISIBLE | WS_BORDER));
+    ASSERT_TRUE(inner.create(&frame, CRect(10, 10, 60, 40)));
+    ASSERT_TRUE(overhanging.create(&frame, CRect(140, 90, 200, 150)));
+    settle();
+
+    // Each paints far beyond its borders; its DC keeps it inside.
+    EXPECT_EQ(count(desktopColor()), 200 * 150 - 160 * 110);
+    EXPECT_EQ(at(20, 20), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(at(179, 129), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(count(red), 50 * 30);
+    EXPECT_EQ(count(red, CRect(31, 31, 81, 61)), 50 * 30);
+    // The overhanging child is cut at its parent's client area.
+    EXPECT_EQ(count(blue), 18 * 18);
+    EXPECT_EQ(count(blue, CRect(161, 111, 179, 129)), 18 * 18);
+    EXPECT_EQ(count(white), 158 * 108 - 50 * 30 - 18 * 18);
+}
+
+TEST(Paint, HiddenWindowsDrawNothing)
+{
+    testsupport::useSmallScreen(100, 100);
+    LoggingWnd parent("P"), child("C");
+    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100), 0));
+    ASSERT_TRUE(child.create(&parent, CRect(10, 10, 50, 50), WS_VISIBLE));
+    settle();
+    takeLog();
+    for (CWnd* w : {(CWnd*)&parent, (CWnd*)&child}) {
+        CClientDC dc(w);
+        dc.FillSolidRect(0, 0, 100, 100, red);
+        EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID);
+    }
+    EXPECT_EQ(count(desktopColor()), 100 * 100);
+    EXPECT_TRUE(takeLog().empty());
+
+    parent.ShowWindow(SW_SHOW);
+    CClientDC(&child).FillSolidRect(0, 0, 100, 100, red);
+    EXPECT_EQ(count(red), 40 * 40);
+}
+
+TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
+{
+    testsupport::useSmallScreen(100, 100);
+    LoggingWnd w("W");
+    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 100, 100), WS_VISIBLE, 0,
+                         AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_INFOBK + 1))));
+    settle();
+    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 100 * 100);
+    CClientDC(&w).FillSolidRect(0, 0, 100, 100, red);
+    takeLog();
+
+    const CRect part(10, 10, 20, 30);
+    w.InvalidateRect(&part);
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_EQ(count(red), 100 * 100);
+    w.UpdateWindow();
+    EXPECT_EQ(takeLog(), (Log{"W erase", "W paint"}));
+    EXPECT_EQ(w.m_lastPaint, part);
+    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 10 * 20);
+    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK), part), 10 * 20);
+    w.UpdateWindow();
+    EXPECT_TRUE(takeLog().empty());
+
+    // Without erasing; and two areas paint as one rectangle holding both.
+    const CRect a(0, 0, 5, 5), b(50, 60, 70, 80);
+    w.InvalidateRect(&a, FALSE);
+    w.InvalidateRect(&b, FALSE);
+    settle();
+    EXPECT_EQ(takeLog(), Log{"W paint"});
+    EXPECT_EQ(w.m_lastPaint, CRect(0, 0, 70, 80));
+
+    w.Invalidate();
+    w.ValidateRect(nullptr);
+    w.UpdateWindow();
+    EXPECT_TRUE(takeLog().empty());
+    w.RedrawWindow();
+    EXPECT_EQ(takeLog(), (Log{"W erase", "W paint"}));
+    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 100 * 100);
+}
+
+TEST(Paint, FramesAreDrawnAroundTheClientArea)
+{
+    testsupport::useSmallScreen(200, 150);
+    LoggingWnd dialog("D"), edged("E");
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, L"Title", WS_POPUP | WS_VISIBLE | WS_CAPTION,
+                                CRect(10, 10, 110, 80), nullptr, 0));
+    ASSERT_TRUE(edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 30),
+                               &dialog, 1));
+    settle();
+    CRect client;
+    dialog.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 94, 46));
+    CRect adjusted = client;
+    AdjustWindowRectEx(&adjusted, WS_POPUP | WS_CAPTION, FALSE, 0);
+    EXPECT_EQ(adjusted.Size(), CSize(100, 70));
+
+    // Dialog frame: light outside top-left, dark outside bottom-right; the caption bar.
+    EXPECT_EQ(at(10, 10), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(at(109, 79), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(at(105, 14), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_GT(count(GetSysColor(COLOR_CAPTIONTEXT), CRect(13, 13, 107, 31)), 10);
+    // The sunken edge of the child, at (23, 41) on the screen.
+    EXPECT_EQ(at(23, 41), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(at(24, 42), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(at(42, 60), GetSysColor(COLOR_3DHILIGHT));
+    EXPECT_EQ(at(41, 59), GetSysColor(COLOR_3DLIGHT));
+
+    // A window DC starts at the window's corner and stays inside the window.
+    CWindowDC dc(&dialog);
+    dc.FillSolidRect(-5, -5, 6, 6, green);
+    EXPECT_EQ(count(green), 1);
+    EXPECT_EQ(at(10, 10), green);
+}
+
+TEST(Paint, WhatAWindowUncoversPaintsAgain)
+{
+    testsupport::useSmallScreen(200, 150);
+    LoggingWnd parent("P", white), child("C", red);
+    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100)));
+    ASSERT_TRUE(child.create(&parent, CRect(10, 20, 40, 60)));
+    settle();
+    takeLog();
+    child.ShowWindow(SW_HIDE);
+    settle();
+    EXPECT_EQ(takeLog(), (Log{"C show 0", "P erase", "P paint"}));
+    EXPECT_EQ(parent.m_lastPaint, CRect(10, 20, 40, 60));
+    EXPECT_EQ(count(white), 100 * 100);
+
+    // A top-level window moved: painted at once in its new place; the desktop
+    // takes its old place at once, a window under it paints later.
+    LoggingWnd top("T", blue);
+    ASSERT_TRUE(top.create(nullptr, CRect(50, 50, 90, 90)));
+    settle();
+    takeLog();
+    top.MoveWindow(150, 100, 40, 40);
+    EXPECT_EQ(count(blue, CRect(150, 100, 190, 140)), 40 * 40);
+    EXPECT_EQ(at(95, 95), white);
+    EXPECT_EQ(at(60, 60), desktopColor());
+    settle();
+    EXPECT_EQ(takeLog(), (Log{"T move 150,100", "T ncpaint", "T erase", "T paint", "P erase", "P paint"}));
+    EXPECT_EQ(at(60, 60), white);
+    EXPECT_EQ(count(blue), 40 * 40);
+}
+
+TEST(Paint, AChildPaintedEarlyIsNotLostUnderItsParentsFirstPaint)
+{
+    testsupport::useSmallScreen(100, 100);
+    LoggingWnd parent("P", white), child("C", red);
+    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100)));
+    ASSERT_TRUE(child.create(&parent, CRect(10, 10, 40, 40)));
+    child.UpdateWindow(); // before the parent has painted at all
+    EXPECT_EQ(count(red), 30 * 30);
+    takeLog();
+    settle();
+    EXPECT_EQ(takeLog(), (Log{"P ncpaint", "P erase", "P paint", "C erase", "C paint"}));
+    EXPECT_EQ(count(red), 30 * 30);
+}
+
+TEST(Paint, ScreenshotsShowTheScreenOrOneWindow)
+{
+    testsupport::useSmallScreen(120, 90);
+    LoggingWnd w("W", red);
+    ASSERT_TRUE(w.create(nullptr, CRect(30, 20, 70, 50), WS_VISIBLE | WS_BORDER));
+    settle();
+    testsupport::TempDir dir;
+    ASSERT_TRUE(platform::desktop().saveScreenshot(dir.file("screen.png")));
+    ASSERT_TRUE(platform::desktop().saveScreenshot(w, dir.file("window.png")));
+    EXPECT_FALSE(platform::desktop().saveScreenshot((HWND)0x1234, dir.file("none.png")));
+
+    const auto screen = platform::LoadPng(dir.file("screen.png"));
+    const auto window = platform::LoadPng(dir.file("window.png"));
+    ASSERT_TRUE(screen && window);
+    EXPECT_EQ(*screen, platform::desktop().screen());
+    EXPECT_EQ(window->bounds(), CRect(0, 0, 40, 30));
+    EXPECT_EQ(window->pixel(0, 0), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(window->pixel(1, 1), red);
+    EXPECT_EQ(window->pixel(38, 28), red);
+}
