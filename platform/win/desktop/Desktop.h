@@ -13,7 +13,7 @@
 //
 // The defaults are 1920 x 1080 pixels at 96 DPI, the clock at 0 ms.
 #include "win/kernel/String.h"
-#include "win/display/Surface.h"
+#include "win/display/Display.h"
 #include "win/user/Window.h"
 
 #include <filesystem>
@@ -24,19 +24,13 @@ enum class MouseButton { Left, Right, Middle };
 
 class Desktop {
 public:
-    Surface& screen();
-    const Surface& screen() const;
-
-    CSize screenSize() const { return m_size; }
-    // Also clears the screen; DCs on the screen stay valid.
-    void setScreenSize(int width, int height);
-
-    int dpi() const { return m_dpi; }
-    // Values below 1 are taken as 96.
-    void setDpi(int dpi);
-
-    // The desktop's own background, where no window is.
-    void paintBackground(const CRect& r);
+    // The screen, its size and DPI: the display's (win/display/Display.h).
+    Surface& screen() { return display().screen(); }
+    const Surface& screen() const { return display().screen(); }
+    CSize screenSize() const { return display().screenSize(); }
+    void setScreenSize(int width, int height) { display().setScreenSize(width, height); }
+    int dpi() const { return display().dpi(); }
+    void setDpi(int dpi) { display().setDpi(dpi); }
 
     // The mouse, in screen coordinates: a move goes to the capture window or to
     // the window under the cursor (WM_SETCURSOR first, then WM_MOUSEMOVE in
@@ -82,9 +76,6 @@ private:
     // Delivers what an input or clock step posted, unless messages are held.
     void settle();
 
-    CSize m_size{1920, 1080};
-    int m_dpi = 96;
-    mutable Surface m_screen; // allocated on first use
     bool m_refuseTimers = false;
     bool m_holdMessages = false;
 };

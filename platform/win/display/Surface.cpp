@@ -1,7 +1,5 @@
 #include "win/display/Surface.h"
 
-#include "win/gdi/GdiTypes.h"
-
 #include <algorithm>
 
 namespace platform {

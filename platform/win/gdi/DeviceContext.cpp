@@ -1,5 +1,5 @@
 // The Win32 functions that create device contexts and set their state.
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 #include "win/gdi/Gdi.h"
 #include "win/gdi/GdiHandles.h"
 #include "win/user/WindowManager.h"
@@ -13,7 +13,7 @@ HDC displayDC(HWND hWnd, bool client)
 {
     if (hWnd) return platform::wm::windowDC(hWnd, client, nullptr);
     DeviceContext dc;
-    dc.display = &desktop().screen();
+    dc.display = &display().screen();
     return addDC(std::move(dc));
 }
 
@@ -148,7 +148,7 @@ int GetClipBox(HDC hdc, LPRECT lprect)
 int GetDeviceCaps(HDC hdc, int index)
 {
     if (!findDC(hdc)) return 0;
-    const Desktop& d = desktop();
+    const Display& d = display();
     switch (index) {
     case HORZRES: return d.screenSize().cx;
     case VERTRES: return d.screenSize().cy;

@@ -1,7 +1,5 @@
 #include "win/gdi/GdiHandles.h"
 
-#include "win/desktop/Desktop.h"
-
 #include <cwchar>
 #include <memory>
 #include <unordered_map>

@@ -11,8 +11,6 @@ DECLARE_HANDLE(HBITMAP);
 // Any GDI object; every typed handle converts to it.
 typedef void* HGDIOBJ;
 
-#define CLR_INVALID 0xFFFFFFFF
-
 // Object types, as GetObjectType names them.
 #define OBJ_PEN 1
 #define OBJ_BRUSH 2

@@ -1,6 +1,6 @@
 #include "win/gdi/Png.h"
 
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 
 #include <png.h>
 
@@ -42,7 +42,7 @@ bool SavePng(const CBitmap& bitmap, const std::filesystem::path& file)
 
 bool SaveScreenPng(const CRect& part, const std::filesystem::path& file)
 {
-    return SavePng(desktop().screen(), part, file);
+    return SavePng(display().screen(), part, file);
 }
 
 std::optional<Surface> LoadPng(const std::filesystem::path& file)

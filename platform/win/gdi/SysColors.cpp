@@ -1,6 +1,6 @@
 #include "win/gdi/SysColors.h"
 
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 
 #include <cmath>
 #include <cwchar>
@@ -40,7 +40,7 @@ constexpr COLORREF classicScheme[] = {
 LOGFONTW uiFont(int points, LONG weight)
 {
     LOGFONTW lf{};
-    lf.lfHeight = -(LONG)std::lround(points * platform::desktop().dpi() / 72.0);
+    lf.lfHeight = -(LONG)std::lround(points * platform::display().dpi() / 72.0);
     lf.lfWeight = weight;
     std::wcsncpy(lf.lfFaceName, L"Tahoma", LF_FACESIZE - 1);
     return lf;
@@ -48,7 +48,7 @@ LOGFONTW uiFont(int points, LONG weight)
 
 int scaled(int pixelsAt96)
 {
-    return (int)std::lround(pixelsAt96 * platform::desktop().dpi() / 96.0);
+    return (int)std::lround(pixelsAt96 * platform::display().dpi() / 96.0);
 }
 
 } // namespace

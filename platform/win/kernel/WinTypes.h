@@ -54,6 +54,8 @@ constexpr COLORREF RGB(int r, int g, int b)
 constexpr BYTE GetRValue(COLORREF c) { return (BYTE)(c & 0xff); }
 constexpr BYTE GetGValue(COLORREF c) { return (BYTE)((c >> 8) & 0xff); }
 constexpr BYTE GetBValue(COLORREF c) { return (BYTE)((c >> 16) & 0xff); }
+// Not a colour: what a colour read outside a surface or a failed colour call gives.
+#define CLR_INVALID 0xFFFFFFFF
 
 // Integer resource names, as MAKEINTRESOURCE forms them.
 #define MAKEINTRESOURCEW(i) ((LPWSTR)((uintptr_t)((WORD)(i))))

@@ -1,7 +1,7 @@
 #include "win/user/DialogTemplate.h"
 
 #include "win/user/ControlSupport.h"
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 #include "win/user/Input.h"
 #include "win/user/MessageQueue.h"
 
@@ -49,7 +49,7 @@ void sendCommand(HWND hDlg, int id)
 // Kept on the screen where it can be: its top-left corner wins.
 CRect onScreen(CRect r)
 {
-    const CSize screen = platform::desktop().screenSize();
+    const CSize screen = platform::display().screenSize();
     r.OffsetRect(std::min(0L, (LONG)(screen.cx - r.right)), std::min(0L, (LONG)(screen.cy - r.bottom)));
     r.OffsetRect(std::max(0L, -r.left), std::max(0L, -r.top));
     return r;
@@ -114,10 +114,10 @@ HFONT DialogTemplateFont(const winres::DialogResource& dialog)
     static auto* fonts = new std::map<std::tuple<std::wstring, WORD, int>, HFONT>; // see WindowManager.cpp
     const std::wstring face = dialog.fontFace ? dialog.fontFace : L"MS Shell Dlg";
     const WORD points = dialog.pointSize ? dialog.pointSize : 8;
-    HFONT& font = (*fonts)[{face, points, desktop().dpi()}];
+    HFONT& font = (*fonts)[{face, points, display().dpi()}];
     if (!font) {
         LOGFONTW lf{};
-        lf.lfHeight = -mulDiv(points, desktop().dpi(), 72);
+        lf.lfHeight = -mulDiv(points, display().dpi(), 72);
         lf.lfWeight = FW_NORMAL;
         std::wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
         font = CreateFontIndirectW(&lf);
@@ -144,7 +144,7 @@ CRect DialogWindowRect(const winres::DialogResource& dialog, HWND hWndParent)
     AdjustWindowRectEx(&r, dialog.style, FALSE, dialog.exStyle);
     if (dialog.style & WS_CHILD) return r;
     if (dialog.style & DS_CENTER) {
-        CRect area(CPoint(0, 0), desktop().screenSize());
+        CRect area(CPoint(0, 0), display().screenSize());
         if (hWndParent) GetWindowRect(hWndParent, &area);
         r.OffsetRect(area.CenterPoint() - r.CenterPoint());
     } else if (hWndParent) {

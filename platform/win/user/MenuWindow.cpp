@@ -6,7 +6,7 @@
 #include "win/user/MenuData.h"
 
 #include "win/user/ControlSupport.h"
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 #include "win/user/MessageQueue.h"
 #include "win/desktop/ScriptedUser.h"
 #include "win/gdi/SysColors.h"
@@ -144,7 +144,7 @@ CPoint placed(CPoint at, CSize size, UINT flags)
     else if (flags & TPM_CENTERALIGN) at.x -= size.cx / 2;
     if (flags & TPM_BOTTOMALIGN) at.y -= size.cy;
     else if (flags & TPM_VCENTERALIGN) at.y -= size.cy / 2;
-    const CSize screen = desktop().screenSize();
+    const CSize screen = display().screenSize();
     at.x = std::max(0L, std::min((LONG)at.x, (LONG)(screen.cx - size.cx)));
     at.y = std::max(0L, std::min((LONG)at.y, (LONG)(screen.cy - size.cy)));
     return at;

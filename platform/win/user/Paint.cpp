@@ -10,7 +10,7 @@
 #include "win/gdi/GdiHandles.h"
 #include "win/user/WindowManager.h"
 
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 
 using namespace platform;
 using namespace platform::wm;
@@ -45,7 +45,7 @@ HDC windowDC(HWND h, bool client, const CRect* within)
     const Window* w = findOrFail(h);
     if (!w) return nullptr;
     gdi::DeviceContext dc;
-    dc.display = &desktop().screen();
+    dc.display = &display().screen();
     dc.origin = (client ? clientScreenRect(*w) : screenRect(*w)).TopLeft();
     CRect area = visibleRect(*w, client);
     if (within && !area.IntersectRect(&area, within)) area.SetRectEmpty();

@@ -1,6 +1,6 @@
 #include "win/user/WindowManager.h"
 
-#include "win/desktop/Desktop.h"
+#include "win/display/Display.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -218,7 +218,7 @@ void expose(const Window& w, const CRect& screen)
         return;
     }
     // The desktop paints itself at once; the windows it covered paint later.
-    desktop().paintBackground(screen);
+    display().paintBackground(screen);
     const std::vector<HWND> top = tables().topLevel;
     for (HWND h : top)
         if (Window* x = find(h); x && x != &w) invalidate(*x, screen, true);
