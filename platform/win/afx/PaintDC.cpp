@@ -24,3 +24,13 @@ CClientDC::~CClientDC()
 {
     if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
 }
+
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
+{
+    Attach(::GetWindowDC(m_hWnd));
+}
+
+CWindowDC::~CWindowDC()
+{
+    if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
+}

@@ -1,7 +1,6 @@
 #include "win/gdi/DC.h"
 
 #include "win/gdi/GdiHandles.h"
-#include "win/afx/Wnd.h"
 
 CDC::~CDC()
 {
@@ -97,14 +96,4 @@ CSize CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const
     SIZE size{0, 0};
     ::GetTextExtentPoint32W(m_hDC, lpszString, nCount, &size);
     return size;
-}
-
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
-{
-    Attach(::GetWindowDC(m_hWnd));
-}
-
-CWindowDC::~CWindowDC()
-{
-    if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
 }

@@ -1,13 +1,11 @@
 #pragma once
-// CDC, the MFC device context over an HDC, and CWindowDC. A DC draws on a
-// surface: memory DCs on the bitmap selected into them, screen and window DCs
-// on the desktop's screen (a window's with its origin and limits; see
-// PaintDC.h for the client-area DCs).
+// CDC, the MFC device context over an HDC. A DC draws on a surface: memory
+// DCs on the bitmap selected into them, screen and window DCs on the display's
+// screen (a window's with its origin and limits; the DCs of windows are in
+// win/afx/PaintDC.h).
 #include "win/gdi/Font.h"
 #include "win/gdi/GdiObject.h"
 #include "win/kernel/String.h"
-
-class CWnd;
 
 class CDC {
 public:
@@ -72,14 +70,4 @@ public:
 
 private:
     HGDIOBJ Select(CGdiObject* pObject);
-};
-
-// The DC of a whole window, or of the whole screen for a null window.
-class CWindowDC : public CDC {
-public:
-    explicit CWindowDC(CWnd* pWnd);
-    ~CWindowDC() override;
-
-protected:
-    HWND m_hWnd = nullptr;
 };

@@ -2,20 +2,11 @@
 #include "win/display/Display.h"
 #include "win/gdi/Gdi.h"
 #include "win/gdi/GdiHandles.h"
-#include "win/user/WindowManager.h"
 
 using namespace platform;
 using namespace platform::gdi;
 
 namespace {
-
-HDC displayDC(HWND hWnd, bool client)
-{
-    if (hWnd) return platform::wm::windowDC(hWnd, client, nullptr);
-    DeviceContext dc;
-    dc.display = &display().screen();
-    return addDC(std::move(dc));
-}
 
 HGDIOBJ& slotFor(DeviceContext& dc, const Object& o)
 {
@@ -52,20 +43,16 @@ template <class T> T getField(HDC hdc, T DeviceContext::*field, T failure)
 
 } // namespace
 
-HDC GetDC(HWND hWnd)
+namespace platform::gdi {
+
+HDC addScreenDC()
 {
-    return displayDC(hWnd, true);
+    DeviceContext dc;
+    dc.display = &display().screen();
+    return addDC(std::move(dc));
 }
 
-HDC GetWindowDC(HWND hWnd)
-{
-    return displayDC(hWnd, false);
-}
-
-int ReleaseDC(HWND, HDC hDC)
-{
-    return deleteDC(hDC) ? 1 : 0;
-}
+} // namespace platform::gdi
 
 HDC CreateCompatibleDC(HDC hdc)
 {

@@ -1,6 +1,7 @@
 #include "win/gdi/Font.h"
 
 #include "win/gdi/DC.h"
+#include "win/gdi/GdiHandles.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -23,10 +24,10 @@ BOOL CFont::CreateFontIndirect(const LOGFONTW* lpLogFont)
 BOOL CFont::CreatePointFontIndirect(const LOGFONTW* lpLogFont, CDC* pDC)
 {
     if (!lpLogFont) return FALSE;
-    HDC hdc = pDC ? pDC->m_hDC : ::GetDC(nullptr);
+    HDC hdc = pDC ? pDC->m_hDC : platform::gdi::addScreenDC();
     LOGFONTW lf = *lpLogFont;
     // 720 tenths of a point per inch.
     lf.lfHeight = -std::abs(mulDiv(::GetDeviceCaps(hdc, LOGPIXELSY), lf.lfHeight, 720));
-    if (!pDC) ::ReleaseDC(nullptr, hdc);
+    if (!pDC) ::DeleteDC(hdc);
     return CreateFontIndirect(&lf);
 }

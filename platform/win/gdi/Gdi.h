@@ -21,10 +21,8 @@ BOOL DeleteObject(HGDIOBJ ho);
 // many; with a null buffer, returns the size of the record.
 int GetObjectW(HGDIOBJ h, int c, LPVOID pv);
 
-// Device contexts. GetDC(NULL) and GetWindowDC(NULL) draw on the whole screen.
-HDC GetDC(HWND hWnd);
-HDC GetWindowDC(HWND hWnd);
-int ReleaseDC(HWND hWnd, HDC hDC);
+// Device contexts; those of windows and the screen are USER's (GetDC in
+// win/user/Window.h).
 HDC CreateCompatibleDC(HDC hdc);
 BOOL DeleteDC(HDC hdc);
 // Returns the previous object of that kind; null when it cannot be selected.

@@ -104,6 +104,8 @@ struct Canvas {
 // default bitmap for memory DCs) selected.
 HDC addDC(DeviceContext dc);
 DeviceContext* findDC(HDC h);
+// A DC on the whole screen, as GetDC(NULL) gives it.
+HDC addScreenDC();
 // Gives up the DC's selections; false for an unknown handle.
 bool deleteDC(HDC h);
 

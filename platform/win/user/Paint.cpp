@@ -55,6 +55,21 @@ HDC windowDC(HWND h, bool client, const CRect* within)
 
 } // namespace platform::wm
 
+HDC GetDC(HWND hWnd)
+{
+    return hWnd ? windowDC(hWnd, true, nullptr) : gdi::addScreenDC();
+}
+
+HDC GetWindowDC(HWND hWnd)
+{
+    return hWnd ? windowDC(hWnd, false, nullptr) : gdi::addScreenDC();
+}
+
+int ReleaseDC(HWND, HDC hDC)
+{
+    return gdi::deleteDC(hDC) ? 1 : 0;
+}
+
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
 {
     Window* w = findOrFail(hWnd);

@@ -182,6 +182,11 @@ BOOL UpdateWindow(HWND hWnd);
 BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags);
 HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
 BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+// DCs of a window's client area or whole window; GetDC(NULL) and
+// GetWindowDC(NULL) draw on the whole screen.
+HDC GetDC(HWND hWnd);
+HDC GetWindowDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
 
 // The window procedure.
 LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
