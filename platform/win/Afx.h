@@ -39,6 +39,6 @@
 #include "win/user/DialogTemplate.h"
 #include "win/afx/FileDialog.h"
 #include "win/afx/ListBox.h"
-#include "win/user/Menu.h"
+#include "win/afx/Menu.h"
 #include "win/afx/ProgressCtrl.h"
 #include "win/desktop/ScriptedUser.h"

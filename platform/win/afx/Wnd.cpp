@@ -1,7 +1,7 @@
 #include "win/afx/Wnd.h"
 
 #include "win/kernel/ModuleState.h"
-#include "win/user/WindowManager.h"
+#include "win/user/ObjectHooks.h"
 
 #include <map>
 #include <memory>
@@ -29,35 +29,43 @@ public:
 
 std::unordered_map<HWND, std::unique_ptr<TemporaryWnd>>& temporaries()
 {
-    static auto* t = new std::unordered_map<HWND, std::unique_ptr<TemporaryWnd>>; // see WindowManager.cpp
+    static auto* t = new std::unordered_map<HWND, std::unique_ptr<TemporaryWnd>>; // see win/user/WindowManager.cpp
     return *t;
 }
 
 void ensureAfxWndClass()
 {
-    if (wm::findClass(L"AfxWnd")) return;
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
     const WNDCLASSW cls{CS_DBLCLKS, DefWindowProcW, 0, 0, nullptr, nullptr, LoadCursorW(nullptr, IDC_ARROW),
                         nullptr, nullptr, L"AfxWnd"};
     RegisterClassW(&cls);
 }
 
-} // namespace
-
-namespace platform::wm {
-
-void attachCreatingWnd(Window& w)
+// Attaches the object whose CreateEx is running to its new window.
+void attachCreatingWnd(HWND h)
 {
     if (!creating) return;
-    creating->SubclassWindow(w.handle);
+    creating->SubclassWindow(h);
     creating = nullptr;
 }
 
+// Drops the temporary object of a destroyed window.
 void forgetWnd(HWND h)
 {
     temporaries().erase(h);
 }
 
-} // namespace platform::wm
+// USER tells this layer about every window created and destroyed from the
+// time it is loaded.
+[[maybe_unused]] const bool windowHooksInstalled = [] {
+    objectHooks().windowCreated = attachCreatingWnd;
+    objectHooks().windowDestroyed = forgetWnd;
+    return true;
+}();
+
+} // namespace
 
 CWnd::~CWnd()
 {
@@ -67,7 +75,7 @@ CWnd::~CWnd()
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
     if (CWnd* w = FromHandlePermanent(hWnd)) return w;
-    if (!wm::find(hWnd)) return nullptr;
+    if (!::IsWindow(hWnd)) return nullptr;
     auto& slot = temporaries()[hWnd];
     if (!slot) slot = std::make_unique<TemporaryWnd>(hWnd);
     return slot.get();
@@ -75,15 +83,13 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    const wm::Window* w = wm::find(hWnd);
-    return w ? w->wnd : nullptr;
+    return static_cast<CWnd*>(WindowObject(hWnd));
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    wm::Window* w = wm::find(hWndNew);
-    if (!w || w->wnd || m_hWnd) return FALSE;
-    w->wnd = this;
+    if (!::IsWindow(hWndNew) || WindowObject(hWndNew) || m_hWnd) return FALSE;
+    SetWindowObject(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -91,7 +97,7 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     const HWND h = m_hWnd;
-    if (wm::Window* w = wm::find(h); w && w->wnd == this) w->wnd = nullptr;
+    if (WindowObject(h) == this) SetWindowObject(h, nullptr);
     m_hWnd = nullptr;
     return h;
 }

@@ -119,7 +119,7 @@ bool User::answerColour(const CString& initial, COLORREF& colour)
 
 User& user()
 {
-    static User* u = new User; // see WindowManager.cpp
+    static User* u = new User; // see win/user/WindowManager.cpp
     return *u;
 }
 

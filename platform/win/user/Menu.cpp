@@ -1,9 +1,8 @@
 #include "win/user/MenuData.h"
 
-#include "win/kernel/ModuleState.h"
 #include "win/kernel/Resources.h"
 #include "win/user/Input.h"
-#include "win/afx/Wnd.h"
+#include "win/user/ObjectHooks.h"
 
 #include <algorithm>
 
@@ -79,31 +78,6 @@ Item* findItem(HMENU h, UINT id, UINT flags, HMENU* owner)
     return nullptr;
 }
 
-namespace {
-
-// A temporary object for each menu without one that FromHandle was asked for.
-std::unordered_map<HMENU, std::unique_ptr<CMenu>>& temporaries()
-{
-    static auto* t = new std::unordered_map<HMENU, std::unique_ptr<CMenu>>; // see WindowManager.cpp
-    return *t;
-}
-
-std::unordered_map<HMENU, CMenu*>& permanents()
-{
-    static auto* p = new std::unordered_map<HMENU, CMenu*>; // see WindowManager.cpp
-    return *p;
-}
-
-} // namespace
-
-void forgetTemporary(HMENU h)
-{
-    const auto it = temporaries().find(h);
-    if (it == temporaries().end()) return;
-    it->second->m_hMenu = nullptr;
-    temporaries().erase(it);
-}
-
 HMENU fromResource(const winres::MenuResource& resource)
 {
     size_t i = 0;
@@ -135,7 +109,7 @@ BOOL DestroyMenu(HMENU hMenu)
     for (const menus::Item& item : m->items)
         if (item.sub) DestroyMenu(item.sub);
     menus::remove(hMenu);
-    menus::forgetTemporary(hMenu);
+    if (const auto hook = objectHooks().menuDestroyed) hook(hMenu);
     return TRUE;
 }
 
@@ -199,78 +173,4 @@ int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT 
     std::wmemcpy(lpString, item->text.c_str(), (size_t)n);
     lpString[n] = 0;
     return n;
-}
-
-CMenu::~CMenu()
-{
-    if (m_hMenu) ::DestroyMenu(Detach());
-}
-
-CMenu* CMenu::FromHandle(HMENU hMenu)
-{
-    if (!IsMenu(hMenu)) return nullptr;
-    if (const auto it = menus::permanents().find(hMenu); it != menus::permanents().end()) return it->second;
-    auto& slot = menus::temporaries()[hMenu];
-    if (!slot) {
-        slot = std::make_unique<CMenu>();
-        slot->m_hMenu = hMenu;
-    }
-    return slot.get();
-}
-
-BOOL CMenu::Attach(HMENU hMenu)
-{
-    if (m_hMenu || !IsMenu(hMenu) || menus::permanents().count(hMenu)) return FALSE;
-    m_hMenu = hMenu;
-    menus::permanents()[hMenu] = this;
-    return TRUE;
-}
-
-HMENU CMenu::Detach()
-{
-    const HMENU h = m_hMenu;
-    if (const auto it = menus::permanents().find(h); it != menus::permanents().end() && it->second == this)
-        menus::permanents().erase(it);
-    m_hMenu = nullptr;
-    return h;
-}
-
-BOOL CMenu::LoadMenu(UINT nIDResource)
-{
-    return LoadMenu(MAKEINTRESOURCEW(nIDResource));
-}
-
-BOOL CMenu::LoadMenu(LPCWSTR lpszResourceName)
-{
-    if (m_hMenu) return FALSE;
-    return Attach(::LoadMenuW(AfxFindResourceHandle(lpszResourceName, RT_MENU), lpszResourceName));
-}
-
-BOOL CMenu::DestroyMenu()
-{
-    return m_hMenu && ::DestroyMenu(Detach());
-}
-
-CMenu* CMenu::GetSubMenu(int nPos) const
-{
-    return FromHandle(::GetSubMenu(m_hMenu, nPos));
-}
-
-int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
-{
-    const int n = ::GetMenuStringW(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    std::wstring text((size_t)n + 1, L'\0');
-    text.resize((size_t)::GetMenuStringW(m_hMenu, nIDItem, text.data(), n + 1, nFlags));
-    rString = text.c_str();
-    return (int)text.size();
-}
-
-BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
-{
-    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd ? pWnd->m_hWnd : nullptr, lpRect);
-}
-
-CMenu* afx::menuOf(WPARAM handle)
-{
-    return CMenu::FromHandle((HMENU)handle);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Menus: the Win32 menu functions over HMENU handles and MFC's CMenu.
+// Menus: the Win32 menu functions over HMENU handles (MFC's CMenu is in
+// win/afx/Menu.h).
 //
 // LoadMenuW builds a menu from a menu resource (its flat list with depths),
 // each MF_POPUP item with a submenu of its own handle. DestroyMenu destroys a
@@ -14,7 +15,6 @@
 //   -> the menu window goes; the command is posted to the owner as WM_COMMAND
 //      (id, 0), or returned with TPM_RETURNCMD.
 #include "win/user/MenuFlags.h"
-#include "win/kernel/Object.h"
 #include "win/kernel/String.h"
 #include "win/user/Window.h"
 
@@ -50,41 +50,6 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags);
 // Non-zero on success; with TPM_RETURNCMD the chosen command, 0 for none.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
-
-class CWnd;
-
-class CMenu : public CObject {
-public:
-    CMenu() = default;
-    // Destroys the attached menu.
-    ~CMenu() override;
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
-
-    operator HMENU() const { return m_hMenu; }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-    // The object attached to the menu, or a temporary one that lives as long
-    // as the menu.
-    static CMenu* FromHandle(HMENU hMenu);
-    BOOL Attach(HMENU hMenu);
-    HMENU Detach();
-
-    // Through AfxFindResourceHandle: the current resource handle, then the chain.
-    BOOL LoadMenu(UINT nIDResource);
-    BOOL LoadMenu(LPCWSTR lpszResourceName);
-    BOOL DestroyMenu();
-
-    CMenu* GetSubMenu(int nPos) const;
-    UINT GetMenuItemCount() const { return (UINT)::GetMenuItemCount(m_hMenu); }
-    UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
-    UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
-    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
-    UINT GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
-    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
-    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
-
-    HMENU m_hMenu = nullptr;
-};
 
 namespace platform {
 

@@ -24,7 +24,5 @@ void remove(HMENU h);
 // The item with that command (looking into submenus) or at that position;
 // `owner` is the menu that holds it.
 Item* findItem(HMENU h, UINT id, UINT flags, HMENU* owner = nullptr);
-// Menu.cpp: the temporary CMenu of a destroyed menu goes.
-void forgetTemporary(HMENU h);
 
 } // namespace platform::menus

@@ -3,6 +3,7 @@
 #include "win/user/WindowManager.h"
 
 #include "win/user/Controls.h"
+#include "win/user/ObjectHooks.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -57,7 +58,7 @@ void sendNcDestroyAndFree(HWND h)
     forgetTimers(h);
     forgetInput(h);
     forgetMessages(h);
-    forgetWnd(h);
+    if (const auto hook = platform::objectHooks().windowDestroyed) hook(h);
     remove(h);
 }
 
@@ -118,7 +119,7 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
     w->rect = CRect(x, y, x + std::max(nWidth, 0), y + std::max(nHeight, 0));
     w->text = lpWindowName ? lpWindowName : L"";
     const HWND h = add(std::move(w));
-    attachCreatingWnd(*find(h));
+    if (const auto hook = platform::objectHooks().windowCreated) hook(h);
 
     CREATESTRUCTW cs{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, y, x, (LONG)dwStyle, lpWindowName,
                      lpClassName, dwExStyle};

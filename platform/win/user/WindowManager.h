@@ -18,8 +18,6 @@
 #include <string>
 #include <vector>
 
-class CWnd;
-
 namespace platform::wm {
 
 struct WindowClass {
@@ -34,7 +32,7 @@ struct Window {
     HWND handle = nullptr;
     const WindowClass* cls = nullptr;
     WNDPROC proc = nullptr;
-    CWnd* wnd = nullptr; // the MFC object attached to the window, if any
+    void* wnd = nullptr; // the MFC layer's object of the window (WindowObject), if any
     DWORD style = 0;
     DWORD exStyle = 0;
     UINT id = 0;
@@ -95,10 +93,6 @@ HWND hitTest(POINT screen, const std::vector<HWND>& skip);
 // What the other files of the window side do for the window manager.
 namespace platform::wm {
 
-// Wnd.cpp: attaches the CWnd whose CreateEx is running to its new window;
-// drops the temporary CWnd of a destroyed window.
-void attachCreatingWnd(Window& w);
-void forgetWnd(HWND h);
 // Timers.cpp, Keyboard.cpp, MessageQueue.cpp: a destroyed window's timers,
 // input and posted messages end.
 void forgetTimers(HWND h);
