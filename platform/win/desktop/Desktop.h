@@ -1,35 +1,37 @@
 #pragma once
-// The one virtual desktop of the process and its seam to the outside: the
-// screen that every window and screen DC draws into, the user's mouse and
-// keyboard, the clock that window timers run on, and screenshots. Tests and the
-// demo script it; a presenter can show the screen and feed real input and time
-// through the same calls.
+// The one virtual desktop of the process and its seam to the outside, on top
+// of every other layer: the screen that every window and screen DC draws into
+// (the display's, win/display/Display.h), the user's mouse and keyboard and the
+// clock that window timers run on (USER's devices, win/user/Input.h and
+// Timers.h), the message loop, and screenshots. Tests and the demo script it;
+// a presenter can show the screen and feed real input and time through the
+// same calls.
 //
 // Input and clock steps deliver what they cause at once, as a running message
-// loop would: the messages are posted, then processMessages() dispatches
+// loop would: USER posts the messages, then processMessages() dispatches
 // everything pending (posted messages, then paints). While messages are held
 // (an application busy computing) they stay queued for the application's own
 // PeekMessage/GetMessage.
 //
 // The defaults are 1920 x 1080 pixels at 96 DPI, the clock at 0 ms.
-#include "win/kernel/String.h"
 #include "win/display/Display.h"
-#include "win/user/Window.h"
+#include "win/kernel/String.h"
+#include "win/user/Input.h"
+#include "win/user/Timers.h"
 
 #include <filesystem>
 
 namespace platform {
 
-enum class MouseButton { Left, Right, Middle };
-
 class Desktop {
 public:
-    // The screen, its size and DPI: the display's (win/display/Display.h).
     Surface& screen() { return display().screen(); }
     const Surface& screen() const { return display().screen(); }
     CSize screenSize() const { return display().screenSize(); }
+    // Also clears the screen; DCs on the screen stay valid.
     void setScreenSize(int width, int height) { display().setScreenSize(width, height); }
     int dpi() const { return display().dpi(); }
+    // Values below 1 are taken as 96.
     void setDpi(int dpi) { display().setDpi(dpi); }
 
     // The mouse, in screen coordinates: a move goes to the capture window or to
@@ -59,8 +61,8 @@ public:
     DWORD now() const;
     void advanceClock(DWORD ms);
     // While set, SetTimer fails, as when the system has no timers left.
-    void refuseTimers(bool refuse) { m_refuseTimers = refuse; }
-    bool timersRefused() const { return m_refuseTimers; }
+    void refuseTimers(bool refuse) { devices::refuseTimers(refuse); }
+    bool timersRefused() const { return devices::timersRefused(); }
 
     // Dispatches every pending message and paint (not WM_QUIT, which stays),
     // each after the windows' PreTranslateMessage (CWinThread's), as MFC's loop does.
@@ -76,7 +78,6 @@ private:
     // Delivers what an input or clock step posted, unless messages are held.
     void settle();
 
-    bool m_refuseTimers = false;
     bool m_holdMessages = false;
 };
 

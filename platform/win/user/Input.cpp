@@ -1,17 +1,16 @@
 // The mouse: capture, tracking, cursors, and the desktop's mouse input.
 //
-// Desktop::moveMouse(p)
+// devices::moveMouse(p), from the desktop facade
 //   -> the window under p (WindowFromPoint, with WM_NCHITTEST)
 //   -> a tracked window the cursor left gets WM_MOUSELEAVE posted
 //   -> without capture: WM_SETCURSOR sent to the window under the cursor
 //   -> WM_MOUSEMOVE posted in client coordinates to the capture window, or to
 //      the window under the cursor when the cursor is in its client area
-//   -> the desktop delivers it.
+//   -> the facade's message loop delivers it.
 // Buttons go the same way; a second press within the double-click time and
 // distance, in a window whose class has CS_DBLCLKS, is a double click.
 #include "win/user/Input.h"
 
-#include "win/desktop/Desktop.h"
 #include "win/user/MessageQueue.h"
 #include "win/user/Timers.h"
 #include "win/user/WindowManager.h"
@@ -235,24 +234,15 @@ BOOL GetCursorPos(LPPOINT lpPoint)
     return TRUE;
 }
 
-CPoint Desktop::cursorPos() const
-{
-    return mouse().pos;
-}
+namespace platform::devices {
 
-HCURSOR Desktop::cursor() const
-{
-    return GetCursor();
-}
-
-void Desktop::moveMouse(CPoint screen)
+void moveMouse(CPoint screen)
 {
     mouse().pos = screen;
     deliver(WM_MOUSEMOVE);
-    settle();
 }
 
-void Desktop::pressButton(MouseButton button)
+void pressButton(MouseButton button)
 {
     const ButtonMessages b = messagesOf(button);
     wm::setAsyncKey(b.vk, true);
@@ -261,20 +251,13 @@ void Desktop::pressButton(MouseButton button)
     const bool dbl = hit.hwnd && isDoubleClick(hit.hwnd, b.down);
     const HWND target = deliver(dbl ? b.dblclk : b.down);
     m.lastPress = dbl || !target ? LastPress{} : LastPress{target, b.down, GetTickCount(), m.pos};
-    settle();
 }
 
-void Desktop::releaseButton(MouseButton button)
+void releaseButton(MouseButton button)
 {
     const ButtonMessages b = messagesOf(button);
     wm::setAsyncKey(b.vk, false);
     deliver(b.up);
-    settle();
 }
 
-void Desktop::click(CPoint screen, MouseButton button)
-{
-    moveMouse(screen);
-    pressButton(button);
-    releaseButton(button);
-}
+} // namespace platform::devices

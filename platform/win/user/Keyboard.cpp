@@ -1,12 +1,12 @@
 // The keyboard: focus, key state, the US layout, and the desktop's key input.
 //
-// Desktop::keyDown(vk) -> the key is down now (GetAsyncKeyState)
+// devices::keyDown(vk), from the desktop facade -> the key is down now
+//   (GetAsyncKeyState)
 //   -> WM_KEYDOWN (WM_SYSKEYDOWN with Alt) posted to the focus window
 //   -> when the message loop retrieves it, GetKeyState follows (noteInput),
 //      and TranslateMessage puts the key's WM_CHAR in front of the queue.
 #include "win/user/Input.h"
 
-#include "win/desktop/Desktop.h"
 #include "win/user/MessageQueue.h"
 #include "win/user/WindowManager.h"
 
@@ -163,7 +163,9 @@ SHORT VkKeyScanW(WCHAR ch)
     return -1;
 }
 
-void Desktop::keyDown(UINT vk)
+namespace platform::devices {
+
+void keyDown(UINT vk)
 {
     vk &= 0xFF;
     const bool repeat = isDown(keyboard().async, vk);
@@ -171,38 +173,15 @@ void Desktop::keyDown(UINT vk)
     const LPARAM flags = 1 | (repeat ? (1 << 30) : 0);
     if (const HWND focus = keyboard().focus; focus && wm::acceptsInput(focus))
         PostMessageW(focus, keyMessage(vk, true), vk, flags);
-    settle();
 }
 
-void Desktop::keyUp(UINT vk)
+void keyUp(UINT vk)
 {
     vk &= 0xFF;
     const UINT message = keyMessage(vk, false);
     wm::setAsyncKey((int)vk, false);
     if (const HWND focus = keyboard().focus; focus && wm::acceptsInput(focus))
         PostMessageW(focus, message, vk, (LPARAM)(DWORD)0xC0000001);
-    settle();
 }
 
-void Desktop::pressKey(UINT vk)
-{
-    keyDown(vk);
-    keyUp(vk);
-}
-
-void Desktop::typeText(const CString& text)
-{
-    for (int i = 0; i < text.GetLength(); ++i) {
-        const WCHAR ch = text[i];
-        const SHORT scan = VkKeyScanW(ch);
-        if (scan == -1) {
-            if (const HWND focus = keyboard().focus) PostMessageW(focus, WM_CHAR, ch, 1);
-            settle();
-            continue;
-        }
-        const bool shift = (scan & 0x100) && !isDown(keyboard().async, VK_SHIFT);
-        if (shift) keyDown(VK_SHIFT);
-        pressKey((UINT)(scan & 0xFF));
-        if (shift) keyUp(VK_SHIFT);
-    }
-}
+} // namespace platform::devices

@@ -1,10 +1,8 @@
-// The thread's message queue and the desktop's message loop.
+// The thread's message queue.
 #include "win/user/MessageQueue.h"
 
-#include "win/desktop/Desktop.h"
 #include "win/user/Input.h"
 #include "win/user/Timers.h"
-#include "win/afx/WinThread.h"
 #include "win/user/WindowManager.h"
 
 #include <deque>
@@ -139,15 +137,4 @@ LRESULT DispatchMessageW(const MSG* lpMsg)
             w->frame = false;
         }
     return result;
-}
-
-void Desktop::processMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
-        PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
-        if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }

@@ -1,13 +1,13 @@
 // Window timers on the desktop's virtual clock.
 //
 // SetTimer -> a timer due at now + period
-// Desktop::advanceClock(ms) -> while a timer falls due before the target time:
-//   the clock jumps to the earliest due time (the earlier set timer first on a
-//   tie), WM_TIMER is posted, the timer is due again one period later, and the
-//   desktop delivers what is pending; then the clock reaches the target.
+// devices::advanceClock(ms), from the desktop facade -> while a timer falls
+//   due before the target time: the clock jumps to the earliest due time (the
+//   earlier set timer first on a tie), WM_TIMER is posted, the timer is due
+//   again one period later, and the facade's message loop delivers what is
+//   pending; then the clock reaches the target.
 #include "win/user/Timers.h"
 
-#include "win/desktop/Desktop.h"
 #include "win/user/MessageQueue.h"
 #include "win/user/WindowManager.h"
 
@@ -32,6 +32,7 @@ struct Clock {
     uint64_t now = 0;
     uint64_t setCount = 0;
     std::vector<Timer> timers;
+    bool refused = false;
 };
 
 Clock& timeline()
@@ -69,7 +70,7 @@ void forgetTimers(HWND h)
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc)
 {
     if (!wm::findOrFail(hWnd)) return 0;
-    if (desktop().timersRefused()) {
+    if (timeline().refused) {
         SetLastError(ERROR_NO_SYSTEM_RESOURCES);
         return 0;
     }
@@ -97,12 +98,9 @@ DWORD GetTickCount()
     return (DWORD)timeline().now;
 }
 
-DWORD Desktop::now() const
-{
-    return GetTickCount();
-}
+namespace platform::devices {
 
-void Desktop::advanceClock(DWORD ms)
+void advanceClock(DWORD ms, const std::function<void()>& afterEachTimer)
 {
     Clock& c = timeline();
     const uint64_t target = c.now + ms;
@@ -111,8 +109,19 @@ void Desktop::advanceClock(DWORD ms)
         t->due += t->period;
         if (!wm::isQueued(t->hwnd, WM_TIMER, t->id))
             PostMessageW(t->hwnd, WM_TIMER, t->id, (LPARAM)t->proc);
-        settle();
+        afterEachTimer();
     }
     c.now = target;
-    settle();
 }
+
+void refuseTimers(bool refuse)
+{
+    timeline().refused = refuse;
+}
+
+bool timersRefused()
+{
+    return timeline().refused;
+}
+
+} // namespace platform::devices

@@ -1,8 +1,10 @@
 #pragma once
-// Window timers on the desktop's virtual clock (Desktop::advanceClock). A
+// Window timers on the desktop's virtual clock (devices::advanceClock). A
 // timer falls due every nElapse milliseconds; WM_TIMER is then posted to its
 // window (once: a timer whose WM_TIMER still waits in the queue adds none).
 #include "win/user/Window.h"
+
+#include <functional>
 
 typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
@@ -19,3 +21,17 @@ UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerF
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 // The virtual clock in milliseconds.
 DWORD GetTickCount();
+
+// The desktop's clock, which the desktop facade (win/desktop/Desktop.h)
+// advances.
+namespace platform::devices {
+
+// Fires every timer that falls due within ms, earliest first, each at its own
+// time: WM_TIMER is posted, then afterEachTimer runs (the facade's message
+// loop); then the clock reaches its target.
+void advanceClock(DWORD ms, const std::function<void()>& afterEachTimer);
+// While set, SetTimer fails, as when the system has no timers left.
+void refuseTimers(bool refuse);
+bool timersRefused();
+
+} // namespace platform::devices
