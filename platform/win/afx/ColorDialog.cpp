@@ -1,6 +1,6 @@
 #include "win/afx/ColorDialog.h"
 
-#include "win/desktop/ScriptedUser.h"
+#include "win/afx/DialogPrompts.h"
 
 BOOL ChooseColorW(LPCHOOSECOLORW lpcc)
 {
@@ -9,7 +9,7 @@ BOOL ChooseColorW(LPCHOOSECOLORW lpcc)
     CString shown;
     shown.Format(L"#%02X%02X%02X", GetRValue(initial), GetGValue(initial), GetBValue(initial));
     COLORREF chosen = initial;
-    if (!platform::user().answerColour(shown, chosen)) return FALSE;
+    if (!platform::dialogPrompts().answerColour(shown, chosen)) return FALSE;
     lpcc->rgbResult = chosen & 0x00FFFFFF;
     return TRUE;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The colour dialog: ChooseColorW and MFC's CColorDialog. The desktop's user
-// answers with a colour (platform::User::pickColour, prompted with the
-// initial colour as "#RRGGBB").
+// The colour dialog: ChooseColorW and MFC's CColorDialog. The user answers
+// with a colour (platform::DialogPrompts::answerColour, prompted with the
+// initial colour as "#RRGGBB"; the desktop's scripted user: pickColour).
 #include "win/afx/Dialog.h"
 
 #define CC_RGBINIT 0x00000001

@@ -2,7 +2,7 @@
 
 #include "win/kernel/ModuleState.h"
 #include "win/kernel/Resources.h"
-#include "win/desktop/ScriptedUser.h"
+#include "win/afx/DialogPrompts.h"
 #include "win/afx/WinThread.h"
 
 namespace {
@@ -176,7 +176,7 @@ void CDialog::runModalLoop()
         if (!m_bContinueModal) break;
         if (!userTookTurn) {
             userTookTurn = true;
-            platform::user().answerModal(*this);
+            platform::dialogPrompts().answerModal(*this);
         } else if (!cancelled) {
             cancelled = true;
             SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), (LPARAM)::GetDlgItem(m_hWnd, IDCANCEL));

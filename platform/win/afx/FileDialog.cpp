@@ -1,6 +1,6 @@
 #include "win/afx/FileDialog.h"
 
-#include "win/desktop/ScriptedUser.h"
+#include "win/afx/DialogPrompts.h"
 #include "win/kernel/Utf8.h"
 
 #include <filesystem>
@@ -57,7 +57,7 @@ bool acceptable(const std::wstring& path, DWORD flags)
     if (!(flags & OFN_OVERWRITEPROMPT) || !exists) return true;
     CString question;
     question.Format(L"%s already exists.\nDo you want to replace it?", path.substr(nameStart(path)).c_str());
-    return platform::user().answerConfirm(question);
+    return platform::dialogPrompts().answerConfirm(question);
 }
 
 BOOL askForFile(LPOPENFILENAMEW ofn, bool open)
@@ -67,7 +67,7 @@ BOOL askForFile(LPOPENFILENAMEW ofn, bool open)
     const CString filter = filterText(ofn->lpstrFilter);
     for (;;) {
         CString answer;
-        if (!platform::user().answerFile(open, filter, answer)) return FALSE;
+        if (!platform::dialogPrompts().answerFile(open, filter, answer)) return FALSE;
         const std::wstring path = withDefaultExtension((LPCWSTR)answer, ofn->lpstrDefExt);
         if (!acceptable(path, ofn->Flags)) continue;
         if (path.size() + 1 > ofn->nMaxFile) {

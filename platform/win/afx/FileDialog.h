@@ -1,7 +1,8 @@
 #pragma once
 // The file open and save dialogs: GetOpenFileNameW, GetSaveFileNameW and
-// MFC's CFileDialog. The desktop's user answers with a path
-// (platform::User::openFile / saveFileAs, prompted with the filter).
+// MFC's CFileDialog. The user answers with a path
+// (platform::DialogPrompts::answerFile, prompted with the filter; the
+// desktop's scripted user: openFile / saveFileAs).
 //
 // A name without an extension gets the default extension (given with or
 // without its dot). With OFN_OVERWRITEPROMPT an existing file is only taken

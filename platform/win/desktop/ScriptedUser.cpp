@@ -5,6 +5,18 @@
 
 namespace platform {
 
+namespace {
+
+// The scripted user answers every prompt of the process from the time this
+// layer is loaded.
+[[maybe_unused]] const bool installed = [] {
+    setMenuPrompts(&user());
+    setDialogPrompts(&user());
+    return true;
+}();
+
+} // namespace
+
 void User::onModal(DialogScript script)
 {
     Answer a{PromptKind::Modal};

@@ -1,7 +1,9 @@
 #pragma once
-// The desktop's user for modal UI: the one seam through which modal dialogs,
-// popup menus, file and colour dialogs and confirmations get their answers.
-// A test or the demo queues answers in the order the prompts will come:
+// The desktop's user for modal UI: it answers the prompts of popup menus
+// (USER's MenuPrompts) and of modal dialogs, file and colour dialogs and
+// confirmations (the MFC layer's DialogPrompts), installed as both when this
+// layer is loaded. A test or the demo queues answers in the order the prompts
+// will come:
 //
 //   platform::user().chooseMenuCommand(39950);
 //   platform::user().saveFileAs(L"/tmp/table.csv");
@@ -15,14 +17,14 @@
 // fits every kind); otherwise, or with no answer waiting, it gets the
 // default answer: cancel. So unscripted modal UI never blocks. Every prompt
 // is recorded, answered or not.
+#include "win/afx/DialogPrompts.h"
 #include "win/kernel/String.h"
-#include "win/user/Window.h"
+#include "win/user/Menu.h"
 
 #include <deque>
 #include <functional>
 #include <vector>
 
-class CDialog;
 class CWnd;
 
 namespace platform {
@@ -34,7 +36,7 @@ struct Prompt {
     CString text; // the dialog's title, the file filter, the question
 };
 
-class User {
+class User : public MenuPrompts, public DialogPrompts {
 public:
     using DialogScript = std::function<void(CDialog&)>;
     // Looks at the open menu (its window) before the answer is given.
@@ -58,12 +60,12 @@ public:
     // The prompts, as modal UI asks them. A dialog script runs while the
     // dialog is shown and its messages are dispatched; the dialog stays open
     // when the script does not close it (DoModal then cancels it).
-    void answerModal(CDialog& dialog);
+    void answerModal(CDialog& dialog) override;
     // The chosen command, 0 for a dismissed menu.
-    UINT answerMenu(HWND menuWindow);
-    bool answerFile(bool open, const CString& filter, CString& path);
-    bool answerConfirm(const CString& question);
-    bool answerColour(const CString& initial, COLORREF& colour);
+    UINT answerMenu(HWND menuWindow) override;
+    bool answerFile(bool open, const CString& filter, CString& path) override;
+    bool answerConfirm(const CString& question) override;
+    bool answerColour(const CString& initial, COLORREF& colour) override;
 
 private:
     struct Answer {

@@ -9,9 +9,9 @@
 //   -> WM_INITMENUPOPUP (menu, position 0) sent to the owner window, which may
 //      check or gray items
 //   -> the menu shown on the screen as a window at (x, y), kept on the screen
-//   -> the desktop's user answers (platform::User::answerMenu): a command of
-//      an enabled item, found in submenus too (whose WM_INITMENUPOPUP comes
-//      first), or nothing
+//   -> the menu prompts answer (platform::MenuPrompts, which the desktop
+//      layer installs: its scripted user): a command of an enabled item,
+//      found in submenus too (whose WM_INITMENUPOPUP comes first), or nothing
 //   -> the menu window goes; the command is posted to the owner as WM_COMMAND
 //      (id, 0), or returned with TPM_RETURNCMD.
 #include "win/user/MenuFlags.h"
@@ -58,5 +58,19 @@ namespace platform {
 // command), and the menu a menu window shows.
 CRect MenuItemRect(HWND menuWindow, UINT id);
 HMENU MenuOfWindow(HWND menuWindow);
+
+// Who chooses from an open popup menu: a person on the real system; here
+// whoever a higher layer installs (the desktop's scripted user). The default
+// dismisses every menu, so TrackPopupMenu never blocks.
+class MenuPrompts {
+public:
+    virtual ~MenuPrompts() = default;
+    // The chosen command, 0 for a dismissed menu.
+    virtual UINT answerMenu(HWND menuWindow);
+};
+
+MenuPrompts& menuPrompts();
+// Null brings the default back.
+void setMenuPrompts(MenuPrompts* prompts);
 
 } // namespace platform

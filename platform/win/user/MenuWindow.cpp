@@ -8,7 +8,6 @@
 #include "win/user/ControlSupport.h"
 #include "win/display/Display.h"
 #include "win/user/MessageQueue.h"
-#include "win/desktop/ScriptedUser.h"
 #include "win/gdi/SysColors.h"
 
 #include <algorithm>
@@ -20,6 +19,8 @@ namespace {
 
 constexpr int edgeWidth = 3;
 constexpr int separatorHeight = 9;
+
+MenuPrompts* installedPrompts = nullptr;
 
 std::unordered_map<HWND, HMENU>& shownMenus()
 {
@@ -197,6 +198,22 @@ LRESULT CALLBACK menuProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
 
 namespace platform {
 
+UINT MenuPrompts::answerMenu(HWND)
+{
+    return 0;
+}
+
+MenuPrompts& menuPrompts()
+{
+    static MenuPrompts dismissing;
+    return installedPrompts ? *installedPrompts : dismissing;
+}
+
+void setMenuPrompts(MenuPrompts* prompts)
+{
+    installedPrompts = prompts;
+}
+
 HMENU MenuOfWindow(HWND menuWindow)
 {
     const auto it = shownMenus().find(menuWindow);
@@ -232,7 +249,7 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     shownMenus()[window] = hMenu;
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    const UINT answer = user().answerMenu(window);
+    const UINT answer = menuPrompts().answerMenu(window);
     DestroyWindow(window);
 
     const UINT id = IsMenu(hMenu) && IsWindow(hWnd) ? choose(hMenu, hWnd, answer) : 0;
