@@ -142,6 +142,32 @@ TEST(Dialog, EscTheCloseBoxAndAnUnansweredDialogCancel)
     EXPECT_EQ(user().prompts()[0].text, L"Messages");
 }
 
+TEST(Dialog, TheInstalledPromptsAnswerAndWithoutAnyModalUICancels)
+{
+    useEnglishResources();
+    struct Answers : platform::DialogPrompts {
+        void answerModal(CDialog& dialog) override { dialog.EndDialog(42); }
+        bool answerColour(const CString&, COLORREF& colour) override
+        {
+            colour = RGB(1, 2, 3);
+            return true;
+        }
+    } answers;
+    CDialog dlg(113);
+    CColorDialog colour;
+    const size_t asked = user().prompts().size();
+    platform::setDialogPrompts(&answers);
+    EXPECT_EQ(dlg.DoModal(), 42);
+    EXPECT_EQ(colour.DoModal(), IDOK);
+    EXPECT_EQ(colour.GetColor(), RGB(1, 2, 3));
+    platform::setDialogPrompts(nullptr);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(colour.DoModal(), IDCANCEL);
+    EXPECT_EQ(colour.GetColor(), RGB(1, 2, 3));
+    platform::setDialogPrompts(&user());
+    EXPECT_EQ(user().prompts().size(), asked);
+}
+
 TEST(Dialog, ModalDialogDisablesItsOwnerWhileItRuns)
 {
     useEnglishResources();

@@ -145,3 +145,22 @@ TEST(Menu, DismissedGrayedOrMissingChoicesSendNothing)
     EXPECT_EQ(owner.m_log.back(), "export");
     EXPECT_FALSE(TrackPopupMenu(nullptr, 0, 0, 0, 0, owner, nullptr));
 }
+
+TEST(Menu, TheInstalledPromptsChooseAndWithoutAnyTheMenuIsDismissed)
+{
+    useEnglishResources();
+    struct Exporter : platform::MenuPrompts {
+        UINT answerMenu(HWND) override { return 39950; }
+    } exporter;
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(480));
+    const size_t asked = user().prompts().size();
+    platform::setMenuPrompts(&exporter);
+    EXPECT_EQ(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 39950);
+    platform::setMenuPrompts(nullptr);
+    EXPECT_EQ(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 0);
+    platform::setMenuPrompts(&user());
+    EXPECT_EQ(user().prompts().size(), asked);
+}
