@@ -1,5 +1,5 @@
 #pragma once
-// CListBox: the MFC object of a list box control (ListBoxControl.cpp). An
+// CListBox: the MFC object of a list box control (win/user/ListBoxControl.cpp). An
 // owner-drawn list's WM_MEASUREITEM and WM_DRAWITEM, sent to its parent, come
 // back to the object's MeasureItem and DrawItem (CWnd::OnChildNotify).
 #include "win/user/Controls.h"

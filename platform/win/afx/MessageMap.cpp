@@ -1,7 +1,9 @@
-// Message dispatch of window objects.
+// Message dispatch of window objects, in the MFC layer on top of USER.
 //
-// SendMessageW / DispatchMessageW
-//   -> the window's procedure: AfxWndProc for windows with a CWnd
+// SendMessageW / DispatchMessageW (USER)
+//   -> the window's procedure: AfxWndProc for windows with a CWnd, which
+//      SubclassWindow puts in when it attaches the object (for a CWnd's own
+//      CreateEx through USER's creation hook, before the window's first message)
 //   -> AfxCallWndProc: records the current message (for Default), then
 //   -> pWnd->WindowProc -> OnWndMsg: WM_COMMAND goes to OnCommand, which looks
 //      for a command entry of the notification code and id; any other message

@@ -1,5 +1,5 @@
 #pragma once
-// CProgressCtrl: the MFC object of a progress bar control (ProgressControl.cpp).
+// CProgressCtrl: the MFC object of a progress bar control (win/user/ProgressControl.cpp).
 #include "win/user/Controls.h"
 #include "win/afx/Wnd.h"
 

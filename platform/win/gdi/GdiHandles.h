@@ -1,7 +1,7 @@
 #pragma once
 // The GDI objects and device contexts behind the handles: the platform's own
 // side of HPEN/HBRUSH/HFONT/HBITMAP and HDC, for the GDI functions of this
-// folder (and the window manager's DCs) only.
+// folder (and USER's window DCs and window painting) only.
 //
 // Handles are numbers that are never reused, so a stale handle is unknown
 // afterwards. An object selected into a DC cannot be deleted (DeleteObject

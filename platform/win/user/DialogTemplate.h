@@ -1,7 +1,7 @@
 #pragma once
 // Dialog windows from templates, the Win32 side: the class "#32770" and its
 // default procedure, dialog units, the template's controls as child windows,
-// and the dialog keys. CDialog (Dialog.h) builds on these.
+// and the dialog keys. CDialog (win/afx/Dialog.h) builds on these.
 //
 // A template's positions and sizes are dialog units: a horizontal unit is a
 // quarter of the template font's average character width, a vertical unit an

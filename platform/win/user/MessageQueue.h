@@ -1,8 +1,14 @@
 #pragma once
-// The thread's message queue. Messages come out in this order: posted
+// The thread's message queue, in USER. Messages come out in this order: posted
 // messages (input included) first to last, then WM_QUIT, then WM_PAINT for a
 // window that needs painting (see Window.h for the order among windows).
 // Nothing blocks: GetMessageW returns -1 when there is nothing to deliver.
+//
+// The loops that empty it live in the layers above and give MFC's
+// PreTranslateMessage its turn before TranslateMessage and DispatchMessageW:
+// CWinThread::PumpMessage and CDialog's modal loop (MFC), and the desktop
+// facade's processMessages after each input or clock step. The queue calls
+// nothing above USER.
 #include "win/user/Window.h"
 
 #define PM_NOREMOVE 0x0000

@@ -1,15 +1,21 @@
 #pragma once
-// The window manager behind HWND: the platform's own side of the windows, for
-// the window functions of this folder only.
+// The window manager behind HWND, in USER: the platform's own side of the
+// windows, for the window functions of this folder only. It draws through GDI
+// on the display's screen and calls nothing above USER: the MFC layer follows
+// windows through the hooks it installs (ObjectHooks.h), and the desktop
+// facade on top feeds input and runs the message loop.
 //
 // CreateWindowExW -> add() links a Window into its parent's children (at the
-//   bottom, as Win32 does) or the top-level list (on top)
+//   bottom, as Win32 does) or the top-level list (on top); the creation hook
+//   attaches the CWnd whose CreateEx runs, before the first message
 // geometry        -> screenRect()/clientScreenRect() walk up the parents;
 //   visibleRect() is where a DC of the window may draw
 // painting        -> invalidate() marks the window and its children;
 //   nextToPaint() walks the tree bottom-up in z-order, parents first
 // input           -> hitTest() finds the deepest window under a point
-// DestroyWindow   -> remove() unlinks and frees a window; its handle is never
+// DestroyWindow   -> WM_DESTROY, WM_NCDESTROY, then the window's timers,
+//   input and posted messages end, the destruction hook drops a temporary
+//   CWnd, and remove() unlinks and frees the window; its handle is never
 //   reused, so a stale handle is simply unknown afterwards.
 #include "win/user/Window.h"
 
