@@ -39,8 +39,10 @@ void Display::paintBackground(const CRect& r)
 
 Display& display()
 {
-    static Display d;
-    return d;
+    // Never destroyed: a window of static lifetime may still uncover the
+    // screen after the end of main.
+    static Display* d = new Display;
+    return *d;
 }
 
 } // namespace platform

@@ -112,21 +112,16 @@ namespace platform {
 
 enum class MouseButton { Left, Right, Middle };
 
-// The desktop's mouse and keyboard: each call changes what GetCursorPos and
-// GetAsyncKeyState report and posts what it causes to the queue, dispatching
-// nothing. The desktop facade (win/desktop/Desktop.h) calls these, then runs
-// the message loop.
+// The desktop's mouse and keyboard as USER takes them in: each call changes
+// what GetCursorPos and GetAsyncKeyState report and posts what it causes (see
+// Input.cpp, Keyboard.cpp), dispatching nothing. The desktop facade
+// (win/desktop/Desktop.h) calls these, then runs the message loop.
 namespace devices {
 
-// In screen coordinates. The move goes to the capture window or to the
-// window under the cursor (WM_SETCURSOR sent first, then WM_MOUSEMOVE in
-// client coordinates), and ends tracked mouse-leave requests.
+// In screen coordinates.
 void moveMouse(CPoint screen);
-// A second press within the double-click time and distance, in a window whose
-// class has CS_DBLCLKS, is a double click.
 void pressButton(MouseButton button);
 void releaseButton(MouseButton button);
-// To the focus window as WM_KEYDOWN/WM_KEYUP (WM_SYSKEY... while Alt is down).
 void keyDown(UINT vk);
 void keyUp(UINT vk);
 
