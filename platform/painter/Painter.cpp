@@ -133,16 +133,32 @@ void CPainter::bind(CDC* pDC)
 {
     unbind();
     m_pDC = pDC;
+    if (m_pDC) selectBrush();
 }
 
 void CPainter::unbind()
 {
     if (m_pDC && m_pOldPen) m_pDC->SelectObject(m_pOldPen);
+    if (m_pDC && m_pOldBrush) m_pDC->SelectObject(m_pOldBrush);
     for (CPen* pen : m_pens) delete pen;
     m_pens.clear();
+    delete m_pBrush;
+    m_pBrush = nullptr;
     m_nPen = -1;
     m_pOldPen = nullptr;
+    m_pOldBrush = nullptr;
     m_pDC = nullptr;
+}
+
+// The brush colour as the bound DC's brush; the DC's own brush comes back at
+// the end of the binding.
+void CPainter::selectBrush()
+{
+    auto* brush = new CBrush(m_crBrush);
+    CBrush* previous = m_pDC->SelectObject(brush);
+    if (!m_pOldBrush) m_pOldBrush = previous;
+    delete m_pBrush;
+    m_pBrush = brush;
 }
 
 unsigned CPainter::addPenColor(const CRGB& color, int nWidth, int nStyle)
@@ -162,7 +178,11 @@ void CPainter::setPenColor(unsigned nPen)
     m_nPen = (int)nPen;
 }
 
-void CPainter::setBrushColor(const CRGB& color) { m_crBrush = color.colorref(); }
+void CPainter::setBrushColor(const CRGB& color)
+{
+    m_crBrush = color.colorref();
+    if (m_pDC) selectBrush();
+}
 
 // The DC's clip box grown by margin pixels: what drawing may touch, with room
 // for wide pens and text that starts outside.
@@ -231,11 +251,7 @@ void CPainter::drawRectangle(const CPoint2d& a, const CPoint2d& b)
     const auto clampY = [&](double y) { return pixel(std::clamp(y, (double)box.top, (double)box.bottom)); };
     CRect r(clampX(la.x), clampY(la.y), clampX(lb.x), clampY(lb.y));
     r.NormalizeRect();
-    CBrush brush;
-    brush.CreateSolidBrush(m_crBrush);
-    CBrush* previous = m_pDC->SelectObject(&brush);
     m_pDC->Rectangle(r.left, r.top, r.right + 1, r.bottom + 1);
-    m_pDC->SelectObject(previous);
 }
 
 void CPainter::textOut(const CPoint2d& pt, const wchar_t* text)

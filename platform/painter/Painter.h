@@ -7,7 +7,8 @@
 // (x1, y0). A side of local or global size 0 maps with factor 1 instead.
 //
 // Drawing calls work only while a CPainterBegin binds a DC; without one they do
-// nothing. Global points become pixels by rounding to the nearest integer;
+// nothing. While bound, the brush colour is also the DC's brush, so that
+// PatBlt with PATCOPY fills with it. Global points become pixels by rounding to the nearest integer;
 // lines are clipped to the DC's clip box first, so far-off or huge coordinates
 // cost nothing, and a point that is not finite draws nothing.
 //
@@ -27,6 +28,7 @@
 #include <vector>
 
 class CDC;
+class CBrush;
 class CPen;
 
 namespace Pellix {
@@ -71,6 +73,7 @@ private:
     void unbind();
     CRect reach(int margin) const;
     void strokeLocal(CPoint2d a, CPoint2d b);
+    void selectBrush();
 
     CPoint2d m_localOrigin;
     CVector2d m_localSize{1.0, 1.0};
@@ -84,6 +87,8 @@ private:
     int m_nPen = -1;
     CPen* m_pOldPen = nullptr;
     COLORREF m_crBrush = 0x00FFFFFF;
+    CBrush* m_pBrush = nullptr;
+    CBrush* m_pOldBrush = nullptr;
 };
 
 // Binds a DC to a painter for its lifetime (one binding at a time); at the end

@@ -161,3 +161,20 @@ TEST(PainterDrawing, TextTopLeftAtThePoint)
     EXPECT_LE(ink.bottom, 10 + extent.cy);
     EXPECT_LE(ink.left, 12); // starts at the point, not somewhere further right
 }
+
+TEST(PainterDrawing, TheBrushColourIsTheDcsBrushWhileBound)
+{
+    PixelCanvas c(6, 2, white);
+    CPainter p = painterFor(6, 2, 0.0, 0.0, 5.0, 1.0);
+    p.setBrushColor(CRGB(red)); // before the binding: taken up by it
+    {
+        CPainterBegin begin(&p, &c.dc);
+        c.dc.PatBlt(0, 0, 2, 2, PATCOPY);
+        p.setBrushColor(CRGB(blue));
+        c.dc.PatBlt(2, 0, 2, 2, PATCOPY);
+    }
+    c.dc.PatBlt(4, 0, 2, 1, BLACKNESS);
+    c.dc.PatBlt(4, 0, 2, 1, PATCOPY); // the DC's own brush again
+    EXPECT_EQ(c.dump(legend), "rrbb..\n"
+                              "rrbb..\n");
+}
