@@ -6,6 +6,19 @@ BEGIN_MESSAGE_MAP(HostFrame, CWnd)
     ON_MESSAGE(NVorel::WM_RWVIEW_MOUSE, OnViewMouse)
 END_MESSAGE_MAP()
 
+CRect colourBox(const CRect& within, COLORREF colour, bool except)
+{
+    CRect box;
+    for (int y = within.top; y < within.bottom; ++y)
+        for (int x = within.left; x < within.right; ++x)
+            if ((screenAt(x, y) == colour) != except) {
+                const CRect pixel(x, y, x + 1, y + 1);
+                if (box.IsRectEmpty()) box = pixel;
+                else box.UnionRect(&box, &pixel);
+            }
+    return box;
+}
+
 std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const CRect& skip)
 {
     const platform::Surface& picture = *platform::BitmapSurface(bitmap);

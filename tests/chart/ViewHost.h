@@ -66,6 +66,10 @@ inline CRect clientOnScreen(const CWnd& wnd)
     return r;
 }
 
+// The smallest screen rectangle within `within` holding every pixel of that
+// colour (or, with `except`, every pixel not of it); empty when there is none.
+CRect colourBox(const CRect& within, COLORREF colour, bool except = false);
+
 // Where the client area of the view differs from its bitmap on the screen,
 // as "(x, y)" client points; empty when the screen shows exactly the picture.
 // Points in skip (client coordinates) are left out.
