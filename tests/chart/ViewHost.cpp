@@ -19,7 +19,7 @@ CRect colourBox(const CRect& within, COLORREF colour, bool except)
     return box;
 }
 
-std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const CRect& skip)
+std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const std::vector<CRect>& skip)
 {
     const platform::Surface& picture = *platform::BitmapSurface(bitmap);
     const CRect r = clientOnScreen(view);
@@ -27,7 +27,9 @@ std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const CRect&
     int count = 0;
     for (int y = 0; y < r.Height(); ++y)
         for (int x = 0; x < r.Width(); ++x) {
-            if (skip.PtInRect(CPoint(x, y)) || picture.pixel(x, y) == screenAt(r.left + x, r.top + y)) continue;
+            const bool skipped =
+                std::any_of(skip.begin(), skip.end(), [&](const CRect& s) { return s.PtInRect(CPoint(x, y)); });
+            if (skipped || picture.pixel(x, y) == screenAt(r.left + x, r.top + y)) continue;
             if (count++ < 8) out += "(" + std::to_string(x) + ", " + std::to_string(y) + ") ";
         }
     return count ? out + std::to_string(count) + " pixels differ" : out;

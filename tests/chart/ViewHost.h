@@ -5,8 +5,11 @@
 #include "frame/Lang.h"
 #include "support/PixelCanvas.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace viewtest {
 
@@ -72,7 +75,7 @@ CRect colourBox(const CRect& within, COLORREF colour, bool except = false);
 
 // Where the client area of the view differs from its bitmap on the screen,
 // as "(x, y)" client points; empty when the screen shows exactly the picture.
-// Points in skip (client coordinates) are left out.
-std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const CRect& skip = CRect());
+// Points in the skip rectangles (client coordinates) are left out.
+std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const std::vector<CRect>& skip = {});
 
 } // namespace viewtest
