@@ -13,6 +13,7 @@ void languagePage(DemoContext& demo);
 void reproachPage(DemoContext& demo);
 void areaScalePage(DemoContext& demo);
 void chartPage(DemoContext& demo);
+void trackingViewPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);
 void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);

@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     reproachPage(demo);
     areaScalePage(demo);
     chartPage(demo);
+    trackingViewPage(demo);
     drawingPage(demo);
     windowsPage(demo);
     gridPage(demo);
