@@ -74,13 +74,6 @@ protected:
 
 } // namespace
 
-TEST_F(PopupLabelTest, IsAHiddenChildFromTheLanguageModulesTemplate)
-{
-    EXPECT_EQ(label.GetParent(), &frame);
-    EXPECT_TRUE(label.GetStyle() & WS_CHILD);
-    EXPECT_FALSE(label.IsWindowVisible());
-}
-
 TEST_F(PopupLabelTest, PlainTextIsSizedByItsExtentAndCutToTheMaximumWidth)
 {
     label.SetText(L"Hello");
