@@ -41,11 +41,10 @@ void paint(HWND h)
     drawEdge(dc, r, pushed);
     wchar_t text[256];
     GetWindowTextW(h, text, 256);
-    const std::wstring shown = withoutMnemonics(text);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(h) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     if (pushed) r.OffsetRect(1, 1);
-    DrawTextW(dc, shown.c_str(), (int)shown.size(), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void setPushed(HWND h, bool pushed)

@@ -1,6 +1,6 @@
 #pragma once
 // What the predefined controls share: the font each one keeps, painting with
-// it, texts without their '&' marks, and the 3-D edges of buttons and bars.
+// it, and the 3-D edges of buttons and bars.
 // For the control files of this folder only.
 #include "win/user/Controls.h"
 #include "win/gdi/Gdi.h"
@@ -15,9 +15,6 @@ namespace platform::ctl {
 bool fontMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 // The control's font, or the default GUI font when it was given none.
 HFONT fontOf(HWND h);
-
-// "&Break" shows as "Break"; "&&" is a literal '&'.
-std::wstring withoutMnemonics(std::wstring_view text);
 
 // A raised (or, pressed, sunken) two-pixel edge around r.
 void drawEdge(HDC hdc, const CRect& r, bool sunken);

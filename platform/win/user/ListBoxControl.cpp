@@ -210,7 +210,7 @@ void drawEntry(HWND h, HDC dc, const ListState& s, int index, const CRect& r)
         CRect text = r;
         if (selected) fillRect(dc, r, GetSysColor(COLOR_HIGHLIGHT));
         const COLORREF old = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        DrawTextW(dc, e.text.c_str(), (int)e.text.size(), &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        DrawTextW(dc, e.text.c_str(), (int)e.text.size(), &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         SetTextColor(dc, old);
         return;
     }
