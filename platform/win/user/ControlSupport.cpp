@@ -65,6 +65,16 @@ HFONT fontOf(HWND h)
     return it != fonts().end() && it->second ? it->second : (HFONT)GetStockObject(DEFAULT_GUI_FONT);
 }
 
+WCHAR mnemonicOf(std::wstring_view text)
+{
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] != L'&') return text[i + 1];
+        ++i;
+    }
+    return 0;
+}
+
 void fillRect(HDC hdc, const CRect& r, COLORREF color)
 {
     gdi::fillSolid(hdc, r, color);

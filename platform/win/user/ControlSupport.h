@@ -16,6 +16,10 @@ bool fontMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 // The control's font, or the default GUI font when it was given none.
 HFONT fontOf(HWND h);
 
+// The character after the first single '&' of a text ("&&" is a literal
+// '&'); 0 when the text has no mnemonic.
+WCHAR mnemonicOf(std::wstring_view text);
+
 // A raised (or, pressed, sunken) two-pixel edge around r.
 void drawEdge(HDC hdc, const CRect& r, bool sunken);
 void fillRect(HDC hdc, const CRect& r, COLORREF color);

@@ -357,6 +357,7 @@ LRESULT CALLBACK listBoxProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     if (fontMessage(h, message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_PAINT: paint(h); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SIZE: InvalidateRect(h, nullptr, TRUE); break;
     case WM_LBUTTONDOWN: click(h, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))); return 0;
     case WM_NCDESTROY: lists().erase(h); break;

@@ -32,6 +32,7 @@ LRESULT CALLBACK staticProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     if (fontMessage(h, message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_PAINT: paint(h); return 0;
+    case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_SETTEXT:
     case WM_ENABLE:
         InvalidateRect(h, nullptr, TRUE);
