@@ -149,6 +149,26 @@ BOOL CGXGridCore::CanCopy()
     return CopyRangeList(list, TRUE);
 }
 
+// A cell that holds the separator, a quote or a line break would break the
+// rows and cells apart for a reader: it is enclosed in quotes, its own
+// quotes doubled, as RFC 4180 has it. Other cells stay as they are.
+CString CGXGridCore::quotedCell(const CString& text) const
+{
+    const std::wstring& s = text.str();
+    const std::wstring& sep = m_sCellSep.str();
+    const bool bHard = s.find_first_of(L"\"\r\n") != std::wstring::npos ||
+                       (!sep.empty() && s.find(sep) != std::wstring::npos);
+    if (!bHard)
+        return text;
+    std::wstring quoted = L"\"";
+    for (wchar_t ch : s) {
+        if (ch == L'"')
+            quoted += L'"';
+        quoted += ch;
+    }
+    return CString(quoted + L"\"");
+}
+
 CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
 {
     CRowColArray rowStarts, rowEnds, colStarts, colEnds;
@@ -169,7 +189,7 @@ CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
                         text += m_sCellSep;
                     first = false;
                     if (!IsCoveredAway(r, c))
-                        text += GetCopyTextRowCol(r, c);
+                        text += quotedCell(GetCopyTextRowCol(r, c));
                 }
             text += L"\r\n";
         }
