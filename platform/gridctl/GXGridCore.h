@@ -275,15 +275,17 @@ public:
     // double quotes with its quotes doubled (RFC 4180); other cells are
     // written as they are.
     CString GetCopyTextRanges(const CGXRangeList& ranges);
-    // The copy text of the range, UTF-8, written at the file's position.
-    // A failing write throws the file's CFileException.
+    // The copy text of the range, UTF-8, written at the file's position a
+    // few rows at a time. A failing write throws the file's CFileException.
     BOOL CopyTextToFile(CFile& file, const CGXRange& range);
 
     // Put between the cells of a row by copying; set directly.
     CString m_sCellSep = L"\t";
 
 private:
-    CString quotedCell(const CString& text) const;
+    void appendQuotedCell(std::wstring& line, const CString& text) const;
+    // The copy text of the ranges' rows, each row with its "\r\n", one after another.
+    BOOL forEachCopyRow(const CGXRangeList& ranges, const std::function<void(const std::wstring&)>& f);
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
