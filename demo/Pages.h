@@ -18,4 +18,5 @@ void drawingPage(DemoContext& demo);
 void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);
 void gridEditPage(DemoContext& demo);
+void recordGridPage(DemoContext& demo);
 void dialogsPage(DemoContext& demo);

@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     windowsPage(demo);
     gridPage(demo);
     gridEditPage(demo);
+    recordGridPage(demo);
     dialogsPage(demo);
 
     if (!gallery.write()) {

@@ -34,8 +34,12 @@
 //   implements; the core asks for none while LockUpdate(TRUE) is in force.
 //   Keys: the window -> ProcessKeys(pWnd, WM_KEYDOWN/WM_KEYUP, ...): the
 //     open editor's keys first (CGXControl::KeyPressed), then Enter commits,
-//     Esc cancels, F2 starts editing, arrows and Tab move the current cell
-//     (committing first) -> SetCurrentCell -> ScrollCellInView.
+//     Esc cancels, F2 starts editing, Ctrl+C copies (Copy), arrows and Tab
+//     move the current cell (committing first) -> SetCurrentCell ->
+//     ScrollCellInView; Home and End go to the row's first and last column,
+//     Ctrl+Home and Ctrl+End to the first and last data cell; Page Up and
+//     Page Down scroll a page (ScrollRows, GetPageRows) and move the current
+//     cell with it.
 //   Characters: the window -> OnGridChar: to the open editor, else a
 //     printable character starts editing with it.
 //   Editing: StartEditing -> the cell is changeable and its control edits
@@ -216,6 +220,13 @@ public:
     // Scrolls so that the cell is shown whole (as far as the client area
     // allows); TRUE when it scrolled. The base has nothing to scroll.
     virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
+    // Scrolls the rows below the frozen ones by nDelta rows (negative: up), no
+    // further than the first row or the page that shows the last one; TRUE
+    // when it scrolled. The base has nothing to scroll.
+    virtual BOOL ScrollRows(long nDelta);
+    // The rows below the frozen ones that a page shows whole (at least 1):
+    // what Page Up and Page Down move. The base, without a view, gives 1.
+    virtual ROWCOL GetPageRows();
     // Moves the current cell nCell steps, over hidden rows and columns and
     // across covered blocks; commits an open editor first.
     BOOL MoveCurrentCell(GXDirectionType direction, UINT nCell = 1);
@@ -253,19 +264,28 @@ public:
     // --- Copying
     // TRUE when there are selected cells or a current cell.
     BOOL CanCopy();
+    // The selection (or the current cell) to the clipboard; Ctrl+C. The base,
+    // without a window, has no clipboard and gives FALSE.
+    virtual BOOL Copy();
     // The text of the cells in the rows and columns of the ranges (as
     // GetRowArray/GetColArray give them), hidden rows and columns left out:
     // cells separated by m_sCellSep, each row ended by "\r\n". Cells covered
-    // by a block give their text only at the block's top-left cell.
+    // by a block give their text only at the block's top-left cell. A cell
+    // holding the separator, a double quote, "\r" or "\n" is enclosed in
+    // double quotes with its quotes doubled (RFC 4180); other cells are
+    // written as they are.
     CString GetCopyTextRanges(const CGXRangeList& ranges);
-    // The copy text of the range, UTF-8, written at the file's position.
-    // A failing write throws the file's CFileException.
+    // The copy text of the range, UTF-8, written at the file's position a
+    // few rows at a time. A failing write throws the file's CFileException.
     BOOL CopyTextToFile(CFile& file, const CGXRange& range);
 
     // Put between the cells of a row by copying; set directly.
     CString m_sCellSep = L"\t";
 
 private:
+    void appendQuotedCell(std::wstring& line, const CString& text) const;
+    // The copy text of the ranges' rows, each row with its "\r\n", one after another.
+    BOOL forEachCopyRow(const CGXRangeList& ranges, const std::function<void(const std::wstring&)>& f);
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
@@ -282,6 +302,12 @@ private:
     BOOL IsCoveredAway(ROWCOL nRow, ROWCOL nCol) const;
     void registerBuiltinControls();
     BOOL moveKey(UINT nChar);
+    BOOL movePage(bool bDown);
+    // Home/End and their Ctrl forms: the current cell to the edge given.
+    BOOL jumpKey(bool bEnd, bool bCtrl);
+    // The first or last row (column) that is neither hidden nor a header; 0
+    // when there is none.
+    ROWCOL edgeLine(bool bRows, bool bLast);
     // The next cell from (nRow, nCol) in the direction, one step; FALSE at
     // the grid's edge.
     BOOL stepCell(GXDirectionType direction, ROWCOL& nRow, ROWCOL& nCol);

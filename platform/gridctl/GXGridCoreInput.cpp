@@ -5,6 +5,8 @@
 #include "win/user/Input.h"
 #include "win/user/Messages.h"
 
+#include <algorithm>
+
 BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT nRepCnt, UINT flags)
 {
     if (nMessage != WM_KEYDOWN)
@@ -20,6 +22,8 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT nRepCnt, UI
         return TRUE;
     case VK_F2:
         return StartEditing();
+    case 'C':
+        return GetKeyState(VK_CONTROL) < 0 && Copy();
     default:
         return moveKey(nChar);
     }
@@ -34,8 +38,54 @@ BOOL CGXGridCore::moveKey(UINT nChar)
     case VK_LEFT: return MoveCurrentCell(GX_LEFT, 1);
     case VK_RIGHT: return MoveCurrentCell(GX_RIGHT, 1);
     case VK_TAB: return MoveCurrentCell(bShift ? GX_LEFT : GX_RIGHT, 1);
+    case VK_PRIOR: return movePage(false);
+    case VK_NEXT: return movePage(true);
+    case VK_HOME: return jumpKey(false, GetKeyState(VK_CONTROL) < 0);
+    case VK_END: return jumpKey(true, GetKeyState(VK_CONTROL) < 0);
     default: return FALSE;
     }
+}
+
+// The view moves a page and the current cell with it, so that it keeps its
+// place on the screen where the grid lets it.
+BOOL CGXGridCore::movePage(bool bDown)
+{
+    const ROWCOL page = std::max<ROWCOL>(1, GetPageRows());
+    const BOOL bScrolled = ScrollRows(bDown ? (long)page : -(long)page);
+    const BOOL bMoved = MoveCurrentCell(bDown ? GX_DOWN : GX_UP, (UINT)page);
+    return bScrolled || bMoved;
+}
+
+BOOL CGXGridCore::jumpKey(bool bEnd, bool bCtrl)
+{
+    ROWCOL nRow = 0, nCol = 0;
+    if (bCtrl)
+        nRow = edgeLine(true, bEnd);
+    else if (!GetCurrentCell(nRow, nCol))
+        return FALSE;
+    nCol = edgeLine(false, bEnd);
+    if (nRow == 0 || nCol == 0)
+        return FALSE;
+    TransferCurrentCell();
+    SelectRange(CGXRange().SetTable(), FALSE);
+    return SetCurrentCell(nRow, nCol, GX_SCROLLINVIEW);
+}
+
+ROWCOL CGXGridCore::edgeLine(bool bRows, bool bLast)
+{
+    const ROWCOL first = (bRows ? GetHeaderRows() : GetHeaderCols()) + 1;
+    const ROWCOL last = bRows ? GetRowCount() : GetColCount();
+    auto shown = [&](ROWCOL n) { return !(bRows ? IsRowHidden(n) : IsColHidden(n)); };
+    if (bLast) {
+        for (ROWCOL n = last; n >= first; --n)
+            if (shown(n))
+                return n;
+        return 0;
+    }
+    for (ROWCOL n = first; n <= last; ++n)
+        if (shown(n))
+            return n;
+    return 0;
 }
 
 BOOL CGXGridCore::OnGridChar(UINT nChar, UINT nRepCnt, UINT flags)
@@ -73,6 +123,21 @@ int CGXGridCore::HitTest(CPoint, ROWCOL*, ROWCOL*)
 }
 
 BOOL CGXGridCore::ScrollCellInView(ROWCOL, ROWCOL, UINT, BOOL)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::ScrollRows(long)
+{
+    return FALSE;
+}
+
+ROWCOL CGXGridCore::GetPageRows()
+{
+    return 1;
+}
+
+BOOL CGXGridCore::Copy()
 {
     return FALSE;
 }

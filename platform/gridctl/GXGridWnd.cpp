@@ -20,6 +20,8 @@ BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEWHEEL()
     ON_WM_SETCURSOR()
     ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
@@ -103,16 +105,12 @@ std::vector<CGXGridWnd::Line> CGXGridWnd::layout(ROWCOL nCount, ROWCOL nFrozen, 
 
 std::vector<CGXGridWnd::Line> CGXGridWnd::ShownRows()
 {
-    CRect client;
-    GetClientRect(&client);
-    return layout(GetRowCount(), GetFrozenRows(), GetTopRow(), client.Height(), true);
+    return layout(GetRowCount(), GetFrozenRows(), GetTopRow(), GetGridRect().Height(), true);
 }
 
 std::vector<CGXGridWnd::Line> CGXGridWnd::ShownCols()
 {
-    CRect client;
-    GetClientRect(&client);
-    return layout(GetColCount(), GetFrozenCols(), GetLeftCol(), client.Width(), false);
+    return layout(GetColCount(), GetFrozenCols(), GetLeftCol(), GetGridRect().Width(), false);
 }
 
 namespace {
@@ -142,8 +140,8 @@ bool span(const std::vector<Line>& lines, ROWCOL from, ROWCOL to, bool bToEdge, 
 
 CRect CGXGridWnd::rangeRect(const CGXRange& range, bool bToEdge)
 {
-    CRect client, r;
-    GetClientRect(&client);
+    const CRect client = GetGridRect();
+    CRect r;
     const bool bRowsToEdge = bToEdge && range.bottom >= GX_MAXROWCOL - 1;
     const bool bColsToEdge = bToEdge && range.right >= GX_MAXROWCOL - 1;
     if (!span(ShownRows(), range.top, range.bottom, bRowsToEdge, client.bottom, r.top, r.bottom) ||

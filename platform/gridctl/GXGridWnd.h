@@ -21,13 +21,22 @@
 //     column header whole columns, a data cell becomes the current cell;
 //     Shift extends from the last plain or Ctrl click, Ctrl adds.
 //   WM_LBUTTONUP on the cell the press began on -> its control's LButtonUp.
+//   Scroll bars (GXGridWndScroll.cpp): a press on an arrow scrolls a line,
+//     on the track a page, on the thumb starts a drag (WM_MOUSEMOVE under
+//     capture sets the first line, WM_LBUTTONUP ends it); WM_MOUSEWHEEL
+//     scrolls three rows a notch (ScrollRows).
 //
 // Layout: rows 0..GetFrozenRows() stay at the top, then come the rows from
 // GetTopRow() on; columns likewise from the left. Hidden rows and columns
-// take no room.
+// take no room. A vertical scroll bar runs down the client area's right edge
+// when the rows below the frozen ones do not all fit (or are scrolled), a
+// horizontal one along its bottom edge for the columns; the cells take the
+// rest (GetGridRect).
 #include "gridctl/GXGridCore.h"
+#include "gridctl/GXScrollBar.h"
 #include "win/afx/Wnd.h"
 
+#include <optional>
 #include <vector>
 
 class CGXGridWnd : public CWnd, public CGXGridCore {
@@ -54,6 +63,10 @@ public:
     ROWCOL GetLeftCol();
     void SetTopRow(ROWCOL nRow, UINT flags = GX_UPDATENOW);
     void SetLeftCol(ROWCOL nCol, UINT flags = GX_UPDATENOW);
+    BOOL ScrollRows(long nDelta) override;
+    ROWCOL GetPageRows() override;
+    // The client area less the scroll bars that are shown: where the cells are.
+    CRect GetGridRect();
 
     int HitTest(CPoint pt, ROWCOL* pnRow, ROWCOL* pnCol) override;
     BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE) override;
@@ -63,7 +76,7 @@ public:
 
     // The selection (or the current cell) to the clipboard as text; FALSE
     // when there is nothing to copy or the clipboard is not to be had.
-    BOOL Copy();
+    BOOL Copy() override;
 
 protected:
     // Paints the grid; the clip box is what needs painting. Every shown cell
@@ -89,8 +102,13 @@ protected:
     // quick clicks each count (a check box toggles twice).
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+
+    // Rows a notch of the mouse wheel scrolls.
+    static constexpr int GX_WHEEL_ROWS = 3;
 
     // Width of the zone on either side of a column border that grabs it.
     static constexpr int GX_BORDER_GRIP = 2;
@@ -119,6 +137,29 @@ private:
     bool scrollLineInView(ROWCOL n, bool bRows, ROWCOL& first);
     std::vector<Line> layout(ROWCOL nCount, ROWCOL nFrozen, ROWCOL nFirst, int nExtent, bool bRows);
 
+    // Scrolling, one direction at a time (bRows: the rows, else the columns);
+    // every walk over the lines stops at the edge of the view, so that ten
+    // million rows cost what a page of them costs.
+    int lineSize(ROWCOL n, bool bRows);
+    ROWCOL lineCount(bool bRows);
+    ROWCOL firstScrollLine(bool bRows);
+    ROWCOL firstShownLine(bool bRows);
+    // The room below or right of the frozen lines in an extent of the view.
+    int scrollRoom(bool bRows, int nExtent);
+    // Whether the scrolling lines all fit the extent from the first one on.
+    bool allLinesFit(bool bRows, int nExtent);
+    // The first shown line that puts the last line at the view's edge.
+    ROWCOL lastFirstLine(bool bRows, int nExtent);
+    ROWCOL pageLines(bool bRows, int nExtent);
+    void setFirstLine(bool bRows, ROWCOL nFirst);
+    BOOL scrollLines(bool bRows, long nDelta);
+    // Which bars the content needs in the client area.
+    void neededBars(bool& bVert, bool& bHorz);
+    // The bar of one direction as it is now; none when it is not shown.
+    std::optional<CGXScrollBar> scrollBar(bool bRows);
+    bool scrollBarClick(CPoint point);
+    void drawScrollBars(CDC* pDC);
+
     // Draws cells whose control id has no control registered.
     CGXControl m_plainControl{this};
     BOOL m_bInitDone = FALSE;
@@ -133,4 +174,10 @@ private:
     BOOL m_bTracking = FALSE;
     ROWCOL m_nTrackCol = 0;
     int m_nTrackStartX = 0;
+    // A thumb being dragged: its bar and where on the thumb it was grabbed.
+    bool m_bThumbDrag = false;
+    bool m_bThumbRows = true;
+    int m_nThumbGrab = 0;
+    // Wheel turns of less than a notch add up.
+    int m_nWheelRest = 0;
 };

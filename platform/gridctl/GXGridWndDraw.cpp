@@ -31,6 +31,7 @@ void CGXGridWnd::OnGridDraw(CDC* pDC)
         }
     drawGridLines(pDC, rows, cols);
     drawCurrentCell(pDC);
+    drawScrollBars(pDC);
 }
 
 // A frame of GX_CURRENT_FRAME pixels inside the current cell, over its text.

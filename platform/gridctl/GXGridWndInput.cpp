@@ -9,6 +9,8 @@
 
 int CGXGridWnd::HitTest(CPoint pt, ROWCOL* pnRow, ROWCOL* pnCol)
 {
+    if (!GetGridRect().PtInRect(pt))
+        return GX_NOHIT;
     const std::vector<Line> rows = ShownRows(), cols = ShownCols();
     const auto row = std::find_if(rows.begin(), rows.end(),
                                   [&](const Line& l) { return pt.y >= l.start && pt.y < l.start + l.size; });
@@ -59,30 +61,30 @@ BOOL CGXGridWnd::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL)
 }
 
 // A line before the first shown one becomes the first; one beyond the
-// client's edge brings as many lines into view as it takes to show it
-// whole, or becomes the first when it is larger than the room there is.
+// view's edge brings as many lines into view as it takes to show it whole,
+// or becomes the first when it is larger than the room there is. Both walks
+// stop at the edge of the view, however far the line lies.
 bool CGXGridWnd::scrollLineInView(ROWCOL n, bool bRows, ROWCOL& first)
 {
-    const ROWCOL nFrozen = bRows ? GetFrozenRows() : GetFrozenCols();
-    const ROWCOL nCount = bRows ? GetRowCount() : GetColCount();
-    if (n <= nFrozen || n > nCount)
+    if (n < firstScrollLine(bRows) || n > lineCount(bRows))
         return false;
     if (n < first) {
         first = n;
         return true;
     }
-    auto size = [&](ROWCOL k) { return bRows ? GetRowHeight(k) : GetColWidth(k); };
-    CRect client;
-    GetClientRect(&client);
-    const int extent = bRows ? client.Height() : client.Width();
+    const CRect grid = GetGridRect();
+    const int room = scrollRoom(bRows, bRows ? grid.Height() : grid.Width());
     int used = 0;
-    for (ROWCOL k = 0; k <= std::min(nFrozen, nCount); ++k)
-        used += size(k);
-    for (ROWCOL k = first; k <= n; ++k)
-        used += size(k);
+    for (ROWCOL k = first; k <= n && used <= room; ++k)
+        used += lineSize(k, bRows);
+    if (used <= room)
+        return false;
+    ROWCOL k = n;
+    used = lineSize(n, bRows);
+    while (k > first && used + lineSize(k - 1, bRows) <= room)
+        used += lineSize(--k, bRows);
     const ROWCOL old = first;
-    while (used > extent && first < n)
-        used -= size(first++);
+    first = k;
     return first != old;
 }
 
@@ -114,6 +116,8 @@ void CGXGridWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
     SetFocus();
     m_pressedCell = CGXRange();
+    if (scrollBarClick(point))
+        return;
     ROWCOL nRow = 0, nCol = 0;
     if (trackableBorderAt(point, nCol)) {
         TransferCurrentCell();
@@ -169,6 +173,10 @@ void CGXGridWnd::selectByClick(UINT nFlags, ROWCOL nRow, ROWCOL nCol)
 
 void CGXGridWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (m_bThumbDrag) {
+        ReleaseCapture();
+        return;
+    }
     if (m_bTracking) {
         const ROWCOL nCol = m_nTrackCol;
         const int width = std::max(1, GetColWidth(nCol) + (int)point.x - m_nTrackStartX);
@@ -217,4 +225,5 @@ BOOL CGXGridWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 void CGXGridWnd::OnCaptureChanged(CWnd*)
 {
     m_bTracking = FALSE;
+    m_bThumbDrag = false;
 }

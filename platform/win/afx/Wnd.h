@@ -157,6 +157,8 @@ protected:
     afx_msg void OnRButtonUp(UINT, CPoint) { Default(); }
     afx_msg void OnRButtonDblClk(UINT, CPoint) { Default(); }
     afx_msg void OnMouseLeave() { Default(); }
+    // The point is in screen coordinates.
+    afx_msg BOOL OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
     afx_msg BOOL OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
     afx_msg void OnKeyDown(UINT, UINT, UINT) { Default(); }
     afx_msg void OnKeyUp(UINT, UINT, UINT) { Default(); }

@@ -63,6 +63,12 @@ void Desktop::keyUp(UINT vk)
     settle();
 }
 
+void Desktop::turnWheel(int delta)
+{
+    devices::turnWheel(delta);
+    settle();
+}
+
 void Desktop::pressKey(UINT vk)
 {
     keyDown(vk);

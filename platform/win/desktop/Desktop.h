@@ -52,6 +52,9 @@ public:
     void keyDown(UINT vk);
     void keyUp(UINT vk);
     void pressKey(UINT vk);
+    // The mouse wheel: delta in WHEEL_DELTA steps a notch, positive away from
+    // the user (scrolling up); WM_MOUSEWHEEL goes to the focus window.
+    void turnWheel(int delta);
     // Presses each character's key, with Shift where the layout needs it;
     // characters without a key arrive as WM_CHAR alone.
     void typeText(const CString& text);

@@ -11,6 +11,7 @@ namespace {
 // layer is loaded.
 [[maybe_unused]] const bool installed = [] {
     setMenuPrompts(&user());
+    setMessageBoxPrompts(&user());
     setDialogPrompts(&user());
     return true;
 }();
@@ -64,6 +65,14 @@ void User::pickColour(COLORREF colour)
 {
     Answer a{PromptKind::Colour};
     a.colour = colour;
+    m_answers.push_back(std::move(a));
+}
+
+void User::answerMessage(int id, MenuLook look)
+{
+    Answer a{PromptKind::Message};
+    a.button = id;
+    a.look = std::move(look);
     m_answers.push_back(std::move(a));
 }
 
@@ -127,6 +136,14 @@ bool User::answerColour(const CString& initial, COLORREF& colour)
     if (!take(PromptKind::Colour, initial, a)) return false;
     colour = a.colour;
     return true;
+}
+
+int User::answerMessageBox(HWND box, const CString& text, UINT)
+{
+    Answer a{PromptKind::Message};
+    if (!take(PromptKind::Message, text, a)) return 0;
+    if (a.look) a.look(box);
+    return a.button;
 }
 
 User& user()

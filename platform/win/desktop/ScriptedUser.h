@@ -1,13 +1,14 @@
 #pragma once
-// The desktop's user for modal UI: it answers the prompts of popup menus
-// (USER's MenuPrompts) and of modal dialogs, file and colour dialogs and
-// confirmations (the MFC layer's DialogPrompts), installed as both when this
-// layer is loaded. A test or the demo queues answers in the order the prompts
+// The desktop's user for modal UI: it answers the prompts of popup menus and
+// message boxes (USER's MenuPrompts and MessageBoxPrompts) and of modal
+// dialogs, file and colour dialogs and confirmations (the MFC layer's
+// DialogPrompts), installed as all three when this layer is loaded. A test or the demo queues answers in the order the prompts
 // will come:
 //
 //   platform::user().chooseMenuCommand(39950);
 //   platform::user().saveFileAs(L"/tmp/table.csv");
 //   platform::user().confirm(true); // replace the existing file
+//   platform::user().answerMessage(IDOK); // a message box's button
 //   platform::user().onModal([](CDialog& dlg) {
 //       platform::desktop().saveScreenshot(dlg, "dialog.png");
 //       platform::pressButton(dlg, IDOK);
@@ -20,6 +21,7 @@
 #include "win/afx/DialogPrompts.h"
 #include "win/kernel/String.h"
 #include "win/user/Menu.h"
+#include "win/user/MessageBox.h"
 
 #include <deque>
 #include <functional>
@@ -29,17 +31,17 @@ class CWnd;
 
 namespace platform {
 
-enum class PromptKind { Modal, Menu, OpenFile, SaveFile, Confirm, Colour };
+enum class PromptKind { Modal, Menu, OpenFile, SaveFile, Confirm, Colour, Message };
 
 struct Prompt {
     PromptKind kind;
-    CString text; // the dialog's title, the file filter, the question
+    CString text; // the dialog's title, the file filter, the question, the message
 };
 
-class User : public MenuPrompts, public DialogPrompts {
+class User : public MenuPrompts, public MessageBoxPrompts, public DialogPrompts {
 public:
     using DialogScript = std::function<void(CDialog&)>;
-    // Looks at the open menu (its window) before the answer is given.
+    // Looks at the open menu or message box (its window) before the answer is given.
     using MenuLook = std::function<void(HWND)>;
 
     // The answers, queued.
@@ -50,6 +52,8 @@ public:
     void saveFileAs(const CString& path);
     void confirm(bool yes);
     void pickColour(COLORREF colour);
+    // The button of a message box (IDOK, IDYES...).
+    void answerMessage(int id, MenuLook look = {});
     void cancel();
 
     size_t waitingAnswers() const { return m_answers.size(); }
@@ -66,6 +70,7 @@ public:
     bool answerFile(bool open, const CString& filter, CString& path) override;
     bool answerConfirm(const CString& question) override;
     bool answerColour(const CString& initial, COLORREF& colour) override;
+    int answerMessageBox(HWND box, const CString& text, UINT type) override;
 
 private:
     struct Answer {
@@ -78,6 +83,7 @@ private:
         CString path;
         bool yes = false;
         COLORREF colour = 0;
+        int button = 0;
     };
     // The first waiting answer when it fits, after recording the prompt.
     bool take(PromptKind kind, const CString& text, Answer& answer);

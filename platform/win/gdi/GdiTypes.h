@@ -47,7 +47,22 @@ struct LOGBRUSH {
 #define FW_DONTCARE 0
 #define FW_NORMAL 400
 #define FW_BOLD 700
+#define ANSI_CHARSET 0
 #define DEFAULT_CHARSET 1
+// Output and clipping precision, quality, pitch and family of a LOGFONT; the
+// font engine matches by face, height, weight and italic and keeps these as given.
+#define OUT_DEFAULT_PRECIS 0
+#define CLIP_DEFAULT_PRECIS 0
+#define CLIP_STROKE_PRECIS 2
+#define CLIP_LH_ANGLES 0x10
+#define DEFAULT_QUALITY 0
+#define DEFAULT_PITCH 0
+#define FIXED_PITCH 1
+#define VARIABLE_PITCH 2
+#define FF_DONTCARE 0x00
+#define FF_ROMAN 0x10
+#define FF_SWISS 0x20
+#define FF_MODERN 0x30
 struct LOGFONTW {
     LONG lfHeight; // < 0: character height, > 0: cell height, 0: a default size
     LONG lfWidth;

@@ -2,7 +2,9 @@
 
 #include "win/kernel/Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cwchar>
 #include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,6 +53,37 @@ int CFileException::OsErrorToException(LONG lOsError, const CString& strFileName
     default:
         return genericException;
     }
+}
+
+BOOL CFileException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError, UINT*) const
+{
+    static const wchar_t* const texts[] = {
+        L"No error occurred.",
+        L"An unexpected error occurred while accessing %1.",
+        L"%1 was not found.",
+        L"%1 contains an invalid path.",
+        L"%1 could not be opened because there are too many open files.",
+        L"Access to %1 was denied.",
+        L"An invalid file handle was associated with %1.",
+        L"%1 could not be removed because it is the current directory.",
+        L"%1 could not be created because the directory is full.",
+        L"Seek failed on %1",
+        L"A hardware I/O error was reported while accessing %1.",
+        L"A sharing violation occurred while accessing %1.",
+        L"A locking violation occurred while accessing %1.",
+        L"Disk full while accessing %1.",
+        L"An attempt was made to access %1 past its end.",
+    };
+    if (!lpszError || nMaxError == 0)
+        return FALSE;
+    const int cause = m_cause >= none && m_cause <= endOfFile ? m_cause : genericException;
+    std::wstring text = texts[cause];
+    if (const size_t at = text.find(L"%1"); at != std::wstring::npos)
+        text.replace(at, 2, m_strFileName.IsEmpty() ? L"an unnamed file" : m_strFileName.GetString());
+    const size_t n = std::min<size_t>(text.size(), nMaxError - 1);
+    std::wmemcpy(lpszError, text.c_str(), n);
+    lpszError[n] = 0;
+    return TRUE;
 }
 
 void CFileException::ThrowOsError(LONG lOsError, LPCWSTR lpszFileName)

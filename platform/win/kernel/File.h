@@ -33,6 +33,9 @@ public:
     // file in an existing folder is fileNotFound, a missing folder badPath.
     static int OsErrorToException(LONG lOsError, const CString& strFileName = CString());
     [[noreturn]] static void ThrowOsError(LONG lOsError, LPCWSTR lpszFileName = nullptr);
+    // MFC's text for the cause, naming the file ("Access to C:\\a.csv was
+    // denied."; "an unnamed file" without a name).
+    BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
 
     int m_cause;
     LONG m_lOsError;

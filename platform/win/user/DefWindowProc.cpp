@@ -168,6 +168,7 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXT: return copyText(*w, wParam, (LPWSTR)lParam);
     case WM_GETTEXTLENGTH: return (LRESULT)w->text.size();
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
+    case WM_MOUSEWHEEL: return w->parent ? SendMessageW(w->parent, Msg, wParam, lParam) : 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageW(hWnd, WM_CLOSE, 0, 0);
         return 0;

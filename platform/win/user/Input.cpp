@@ -9,6 +9,8 @@
 //   -> the facade's message loop delivers it.
 // Buttons go the same way; a second press within the double-click time and
 // distance, in a window whose class has CS_DBLCLKS, is a double click.
+// The wheel turns for the focus window, whose DefWindowProc hands it on to
+// the parent, as Win32's does.
 #include "win/user/Input.h"
 
 #include "win/user/MessageQueue.h"
@@ -258,6 +260,14 @@ void releaseButton(MouseButton button)
     const ButtonMessages b = messagesOf(button);
     wm::setAsyncKey(b.vk, false);
     deliver(b.up);
+}
+
+void turnWheel(int delta)
+{
+    const HWND focus = GetFocus();
+    if (!focus || !wm::acceptsInput(focus)) return;
+    const Mouse& m = mouse();
+    PostMessageW(focus, WM_MOUSEWHEEL, MAKEWPARAM(keyFlags(), (WORD)(short)delta), MAKELPARAM(m.pos.x, m.pos.y));
 }
 
 } // namespace platform::devices

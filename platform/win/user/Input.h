@@ -124,6 +124,9 @@ void pressButton(MouseButton button);
 void releaseButton(MouseButton button);
 void keyDown(UINT vk);
 void keyUp(UINT vk);
+// Turns the wheel by delta (WHEEL_DELTA a notch, positive away from the
+// user): WM_MOUSEWHEEL to the focus window, the cursor in screen coordinates.
+void turnWheel(int delta);
 
 } // namespace devices
 

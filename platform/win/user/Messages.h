@@ -50,6 +50,7 @@
 #define WM_MBUTTONDOWN 0x0207
 #define WM_MBUTTONUP 0x0208
 #define WM_MBUTTONDBLCLK 0x0209
+#define WM_MOUSEWHEEL 0x020A
 #define WM_CAPTURECHANGED 0x0215
 #define WM_MOUSELEAVE 0x02A3
 #define WM_USER 0x0400
@@ -61,6 +62,12 @@
 #define MK_SHIFT 0x0004
 #define MK_CONTROL 0x0008
 #define MK_MBUTTON 0x0010
+
+// WM_MOUSEWHEEL: the distance turned (positive away from the user, one notch
+// is WHEEL_DELTA) in the high word of wParam, the key flags in its low word.
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(wParam) ((short)HIWORD(wParam))
+#define GET_KEYSTATE_WPARAM(wParam) (LOWORD(wParam))
 
 // WM_SIZE kinds.
 #define SIZE_RESTORED 0

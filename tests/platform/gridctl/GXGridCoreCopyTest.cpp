@@ -58,3 +58,19 @@ TEST_F(Copy, CanCopyWithASelectionOrACurrentCell)
     grid.SelectRange(CGXRange(2, 2));
     EXPECT_TRUE(grid.CanCopy());
 }
+
+TEST_F(Copy, CellsThatWouldBreakTheRowsApartAreQuoted)
+{
+    grid.SetValueRange(CGXRange(1, 1), L"a;b");
+    grid.SetValueRange(CGXRange(1, 2), L"say \"hi\"");
+    grid.SetValueRange(CGXRange(1, 3), L"two\r\nlines");
+    grid.SetValueRange(CGXRange(2, 1), L"tab\there");
+    grid.SetValueRange(CGXRange(2, 2), L" m\u00b2 ");
+    grid.SetValueRange(CGXRange(2, 3), L"\n");
+    // With tabs between the cells, a tab is what must be quoted, not ";".
+    EXPECT_EQ(copy({CGXRange(1, 1, 2, 3)}), L"a;b\t\"say \"\"hi\"\"\"\t\"two\r\nlines\"\r\n"
+                                            L"\"tab\there\"\t m\u00b2 \t\"\n\"\r\n");
+    grid.m_sCellSep = L";";
+    EXPECT_EQ(copy({CGXRange(1, 1, 2, 3)}), L"\"a;b\";\"say \"\"hi\"\"\";\"two\r\nlines\"\r\n"
+                                            L"tab\there; m\u00b2 ;\"\n\"\r\n");
+}

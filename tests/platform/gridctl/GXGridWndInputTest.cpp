@@ -1,5 +1,6 @@
 #include "InputGrid.h"
 
+#include "win/user/Clipboard.h"
 #include "win/user/Input.h"
 #include "win/gdi/SysColors.h"
 
@@ -223,4 +224,21 @@ TEST_F(GridInput, ScrollCellInViewBringsRowsBelowTheFrozenOnesIntoView)
     ROWCOL r = 0, c = 0;
     grid.GetCurrentCell(r, c);
     EXPECT_EQ(r, 4ul);
+}
+
+TEST_F(GridInput, CtrlCCopiesTheSelectionWithItsHardCellsQuoted)
+{
+    grid.m_records[1][0] = L"a\t2";
+    clickCell(2, 0); // row 2, whole
+    withKey(VK_CONTROL, [&] { desktop().pressKey('C'); });
+    EXPECT_EQ(platform::ClipboardText(), L"\t\"a\t2\"\tb2\tc2\r\n");
+    // A plain C types into the current cell instead.
+    clickCell(3, 3);
+    desktop().pressKey('C');
+    EXPECT_EQ(platform::ClipboardText(), L"\t\"a\t2\"\tb2\tc2\r\n");
+    EXPECT_TRUE(grid.IsActiveCurrentCell());
+    // Leave the clipboard as the other tests expect to find it.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
 }

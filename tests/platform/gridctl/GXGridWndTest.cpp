@@ -200,3 +200,24 @@ TEST_F(GridWindow, CopyTextToFileThrowsWhenTheFileCannotBeWritten)
         e->Delete();
     }
 }
+
+TEST(GridFile, ALargeTableIsWrittenWholeAFewRowsAtATime)
+{
+    // Some 90 kB of text: more than one piece of the file's writing.
+    std::vector<std::vector<std::wstring>> records;
+    std::string expected = "A\tB\tC\r\n";
+    for (int r = 1; r <= 4000; ++r) {
+        const std::wstring n = std::to_wstring(r);
+        records.push_back({L"a" + n, L"b\u00b2" + n, L"c;" + n});
+        const std::string s = std::to_string(r);
+        expected += "a" + s + "\tb\xc2\xb2" + s + "\tc;" + s + "\r\n";
+    }
+    HostGrid grid({L"A", L"B", L"C"}, records);
+    testsupport::TempDir dir;
+    const std::filesystem::path path = dir.file("large.txt");
+    {
+        CFile file(path.wstring().c_str(), CFile::modeCreate | CFile::modeWrite);
+        EXPECT_TRUE(grid.CopyTextToFile(file, CGXRange(0, 1, 4000, 3)));
+    }
+    EXPECT_EQ(contents(path), expected);
+}

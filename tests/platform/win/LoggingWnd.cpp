@@ -41,6 +41,7 @@ BEGIN_MESSAGE_MAP(LoggingWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSELEAVE()
+    ON_WM_MOUSEWHEEL()
     ON_WM_SETCURSOR()
     ON_WM_KEYDOWN()
     ON_WM_KEYUP()
@@ -123,6 +124,14 @@ BOOL LoggingWnd::OnEraseBkgnd(CDC* pDC)
 void LoggingWnd::OnTimer(UINT_PTR nIDEvent)
 {
     log("timer " + std::to_string(nIDEvent) + " @" + std::to_string(GetTickCount()));
+}
+
+// Left to the default, which hands it on to the parent.
+BOOL LoggingWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    log("wheel " + std::to_string(zDelta) + " at " + std::to_string(pt.x) + "," + std::to_string(pt.y) + " " +
+        std::to_string(nFlags));
+    return CWnd::OnMouseWheel(nFlags, zDelta, pt);
 }
 
 void LoggingWnd::OnMouseMove(UINT nFlags, CPoint point)

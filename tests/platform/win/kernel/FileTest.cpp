@@ -123,3 +123,21 @@ TEST(File, FullDeviceReportsDiskFull)
     EXPECT_EQ(e.m_cause, CFileException::diskFull);
     EXPECT_EQ(e.m_strFileName, L"/dev/full");
 }
+
+TEST(File, AnExceptionTellsTheUserWhatWentWrongWithWhichFile)
+{
+    wchar_t text[128];
+    EXPECT_TRUE(CFileException(CFileException::badPath, 2, L"/no/such/x.csv").GetErrorMessage(text, 128));
+    EXPECT_STREQ(text, L"/no/such/x.csv contains an invalid path.");
+    EXPECT_TRUE(CFileException(CFileException::accessDenied, 13, L"/etc/x.csv").GetErrorMessage(text, 128));
+    EXPECT_STREQ(text, L"Access to /etc/x.csv was denied.");
+    EXPECT_TRUE(CFileException(CFileException::diskFull).GetErrorMessage(text, 128));
+    EXPECT_STREQ(text, L"Disk full while accessing an unnamed file.");
+    // Cut to the buffer, always ended.
+    EXPECT_TRUE(CFileException(CFileException::fileNotFound, 2, L"abc.csv").GetErrorMessage(text, 8));
+    EXPECT_STREQ(text, L"abc.csv");
+    // A cause outside MFC's list reads as the generic one.
+    EXPECT_TRUE(CFileException(99, -1, L"a").GetErrorMessage(text, 128));
+    EXPECT_STREQ(text, L"An unexpected error occurred while accessing a.");
+    EXPECT_FALSE(CFileException().GetErrorMessage(nullptr, 0));
+}

@@ -291,3 +291,23 @@ TEST(Input, AltMakesSystemKeysWithTheContextBitThatTranslateToSystemCharacters)
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_PAINT);
     desk().holdMessages(false);
 }
+
+TEST(Input, TheWheelTurnsForTheFocusWindowAndPassesOnToItsParent)
+{
+    Scene s;
+    ::SetFocus(nullptr);
+    takeLog();
+    desk().turnWheel(-WHEEL_DELTA);
+    EXPECT_TRUE(takeLog().empty());
+
+    s.child.SetFocus();
+    desk().moveMouse(CPoint(250, 200)); // over the frame, away from the child
+    takeLog();
+    desk().keyDown(VK_CONTROL);
+    desk().turnWheel(-2 * WHEEL_DELTA);
+    desk().keyUp(VK_CONTROL);
+    // The child leaves it to the default, which gives it to the parent.
+    EXPECT_EQ(linesWith(takeLog(), {"wheel"}), (Log{"C wheel -240 at 250,200 8", "P wheel -240 at 250,200 8"}));
+    desk().turnWheel(WHEEL_DELTA / 4);
+    EXPECT_EQ(linesWith(takeLog(), {"wheel"}), (Log{"C wheel 30 at 250,200 0", "P wheel 30 at 250,200 0"}));
+}

@@ -1,0 +1,325 @@
+// A beam table as a host builds it on CRGrid: the host keeps its beams in SI
+// units and answers the grid's questions; the grid shows them in the user's
+// units under two header rows, and a user edits, inserts, deletes, selects
+// and exports them. A long table of computed load cases shows the scroll bars.
+#include "Pages.h"
+#include "Screenshot.h"
+
+#include "frame/Lang.h"
+#include "grid/RGrid.h"
+#include "units/Qemet.h"
+#include "win/Afx.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <memory>
+
+namespace {
+
+using NVorel::CRGrid;
+using qemet::Qemet;
+
+// The host's own strings: the column titles.
+enum : UINT { IDS_BEAM = 4001, IDS_B, IDS_H, IDS_SPAN, IDS_CONCRETE, IDS_SECTION, IDS_CASE, IDS_MOMENT };
+const winres::StringResource kHostStrings[] = {
+    {IDS_BEAM, L"Beam"},   {IDS_B, L"b"},           {IDS_H, L"h"},      {IDS_SPAN, L"Span"},
+    {IDS_CONCRETE, L"Concrete"}, {IDS_SECTION, L"Section"}, {IDS_CASE, L"Load case"}, {IDS_MOMENT, L"M"},
+};
+const winres::ResourceTable kHostTable{kHostStrings, {}, {}, {}};
+
+enum Field { F_NAME = 1, F_B, F_H, F_SPAN, F_CONCRETE };
+constexpr int G_SECTION = 1;
+constexpr UINT WM_BEAMS_CHANGED = WM_APP + 1;
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+struct Beam {
+    std::wstring name;
+    double b, h, span; // m; NaN: not given yet
+    std::wstring concrete;
+};
+
+// The host's grid: a few hundred lines of a real host come down to these.
+class BeamTable : public CRGrid {
+public:
+    std::vector<Beam> m_beams{{L"B1", 0.30, 0.60, 6.0, L"C30/37"},
+                              {L"B2", 0.25, 0.50, 4.5, L"C25/30"},
+                              {L"B3", 0.30, 0.75, 8.2, L"C35/45"},
+                              {L"B4", 0.20, 0.40, 3.6, L"C30/37"}};
+    std::vector<std::string> m_calls;
+
+    void describe()
+    {
+        GetCols() = {{F_NAME, -1, false},
+                     {F_B, G_SECTION, false},
+                     {F_H, G_SECTION, false},
+                     {F_SPAN, -1, false},
+                     {F_CONCRETE, -1, false}};
+        ApplyCol2Var();
+        setContextMenu(true);
+    }
+
+protected:
+    int _GetRowCount() override { return (int)m_beams.size(); }
+
+    int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
+    {
+        if (nRec < 0 || nRec >= (int)m_beams.size())
+            return 0;
+        const Beam& beam = m_beams[(size_t)nRec];
+        switch (nField) {
+        case F_NAME: style.SetValue(beam.name.c_str()); return 1;
+        case F_CONCRETE: style.SetValue(beam.concrete.c_str()); return 1;
+        default:
+            style.SetValue(Qemet().CnvUnitSIToText(kindOf(nField), valueOf(beam, nField), qemet::BU_DISPLAY,
+                                                   qemet::SDU_POINT))
+                .SetHorizontalAlignment(DT_RIGHT);
+            return 1;
+        }
+    }
+
+    int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
+    {
+        if (nRec < 0 || nRec >= (int)m_beams.size())
+            return 0;
+        Beam& beam = m_beams[(size_t)nRec];
+        const CString& text = pStyle->GetValue();
+        m_calls.push_back("_StoreStyleRowCol(" + std::to_string(nRec) + ", " + std::to_string(nField) + ", \"" +
+                          toUtf8(text.str()) + "\")");
+        if (nField == F_NAME || nField == F_CONCRETE) {
+            (nField == F_NAME ? beam.name : beam.concrete) = text.GetString();
+        } else {
+            double si = 0;
+            if (Qemet().CnvUnitSIToDouble(si, kindOf(nField), text, qemet::BU_DISPLAY) != qemet::QR_OK)
+                return 0; // not a length: the cell keeps its value
+            valueOf(beam, nField) = si;
+        }
+        notify(WM_BEAMS_CHANGED);
+        return 1;
+    }
+
+    int _GetStyleHeader(int nLevel, int nId, bool, CGXStyle& style) override
+    {
+        if (nLevel == 1) {
+            style.SetValue(loaded(IDS_SECTION));
+            return 1;
+        }
+        switch (nId) {
+        case F_NAME: style.SetValue(loaded(IDS_BEAM)); break;
+        case F_B: style.SetValue(makeColName(IDS_B, qemet::QT_SECTION_SIZE)); break;
+        case F_H: style.SetValue(makeColName(IDS_H, qemet::QT_SECTION_SIZE)); break;
+        case F_SPAN: style.SetValue(makeColName(IDS_SPAN, qemet::QT_LENGTH)); break;
+        default: style.SetValue(loaded(IDS_CONCRETE));
+        }
+        return 1;
+    }
+
+    int _StoreInsertRows(int nRec, int nCount) override
+    {
+        m_calls.push_back("_StoreInsertRows(" + std::to_string(nRec) + ", " + std::to_string(nCount) + ")");
+        if (nRec < 0 || nRec > (int)m_beams.size())
+            return 0;
+        m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{L"", kNone, kNone, kNone, L""});
+        notify(WM_BEAMS_CHANGED);
+        return 1;
+    }
+
+    int _StoreRemoveRows(int nFromRec, int nToRec) override
+    {
+        m_calls.push_back("_StoreRemoveRows(" + std::to_string(nFromRec) + ", " + std::to_string(nToRec) + ")");
+        if (nFromRec < 0 || nToRec >= (int)m_beams.size())
+            return 0;
+        m_beams.erase(m_beams.begin() + nFromRec, m_beams.begin() + nToRec + 1);
+        notify(WM_BEAMS_CHANGED);
+        return 1;
+    }
+
+    int _GetColWidth(int nField, bool) override { return nField == F_NAME ? 56 : nField == F_CONCRETE ? 84 : 72; }
+
+private:
+    static qemet::QEMET_TYPES kindOf(int nField) { return nField == F_SPAN ? qemet::QT_LENGTH : qemet::QT_SECTION_SIZE; }
+    static double& valueOf(Beam& beam, int nField) { return nField == F_B ? beam.b : nField == F_H ? beam.h : beam.span; }
+    static double valueOf(const Beam& beam, int nField) { return valueOf(const_cast<Beam&>(beam), nField); }
+    static CString loaded(UINT id)
+    {
+        CString s;
+        s.LoadString(id);
+        return s;
+    }
+};
+
+// Ten million load cases, each computed when the grid asks for it.
+class LoadCaseTable : public CRGrid {
+public:
+    void describe()
+    {
+        GetCols() = {{0, -1, false}, {1, -1, false}, {2, -1, false}};
+        ApplyCol2Var();
+    }
+
+protected:
+    int _GetRowCount() override { return 10000000; }
+    int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
+    {
+        if (nField == 0)
+            style.SetValue(std::to_wstring(nRec + 1).c_str());
+        else if (nField == 1)
+            style.SetValue((L"LC " + std::to_wstring(nRec % 97 + 1)).c_str());
+        else
+            style.SetValue(Qemet().CnvUnitSIToText(qemet::QT_NUMBER, 120.0 * std::sin(nRec * 0.001), 1, 0))
+                .SetHorizontalAlignment(DT_RIGHT);
+        return 1;
+    }
+    int _GetStyleHeader(int, int nId, bool, CGXStyle& style) override
+    {
+        static const wchar_t* const titles[] = {L"#", L"Load case", L"M [kNm]"};
+        style.SetValue(titles[nId]);
+        return 1;
+    }
+    int _GetColWidth(int nField, bool) override { return nField == 0 ? 80 : 90; }
+};
+
+// The host's frame: it counts the grid's change notifications.
+class BeamFrame : public CWnd {
+public:
+    int m_nChanges = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_BEAMS_CHANGED)
+            ++m_nChanges;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+std::string fileText(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+void recordGridPage(DemoContext& demo)
+{
+    Gallery& g = demo.gallery;
+    platform::Desktop& desk = platform::desktop();
+    g.beginPage("Record grid",
+                "A beam table of a host on CRGrid. The host keeps its beams in metres and answers the grid's "
+                "questions (_GetRowCount, _GetStyleRowCol, _GetStyleHeader, _StoreStyleRowCol, _StoreInsertRows, "
+                "_StoreRemoveRows); the grid shows them in the user's units (millimetres for the section, metres "
+                "for the span) under two header rows: \"Section\" over b and h, whose titles come from "
+                "makeColName with the unit on a second line. The user types a value, inserts and deletes rows, "
+                "selects all and exports the table from the context menu.");
+    desk.setScreenSize(520, 330);
+    NVorel::setLangWork(48, demo.languageFolder.c_str());
+    const HINSTANCE savedResources = AfxGetResourceHandle();
+    AfxSetResourceHandle(platform::RegisterApplicationModule(&kHostTable));
+    auto language = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule()); // menu 480, string 39951
+    Qemet::SetDisplayUnit(qemet::QT_SECTION_SIZE, qemet::QU_MM, 0);
+    Qemet::SetDisplayUnit(qemet::QT_LENGTH, qemet::QU_M, 2);
+
+    BeamFrame frame;
+    frame.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), L"Beams",
+                   WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(10, 10, 510, 250), nullptr, 0);
+    BeamTable grid;
+    grid.Create(WS_VISIBLE, CRect(8, 8, 488, 208), &frame, 1);
+    grid.describe();
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(0, 1));
+    desk.processMessages();
+    screenshot(g, "records-1.png", "The host's four beams: \"Section\" over b and h, the unit under each title.",
+               frame);
+
+    auto cellPoint = [&](ROWCOL r, ROWCOL c) {
+        CRect cell = grid.CalcRectFromRowCol(r, c, r, c);
+        grid.ClientToScreen(&cell);
+        return cell.CenterPoint();
+    };
+    desk.click(cellPoint(3, 2));
+    desk.typeText(L"550");
+    desk.pressKey(VK_RETURN);
+    screenshot(g, "records-2.png", "B2's h typed as 550: the host stores 0.55 m and shows it back in millimetres.",
+               frame);
+
+    desk.click(cellPoint(4, 0)); // B3's row header selects the row
+    desk.pressKey(VK_INSERT);
+    screenshot(g, "records-3.png", "Insert: a new, empty record before the selected B3.", frame);
+
+    desk.advanceClock(1000);
+    desk.click(cellPoint(6, 0));
+    desk.pressKey(VK_DELETE);
+    screenshot(g, "records-4.png", "Delete: the selected B4 removed.", frame);
+
+    desk.keyDown(VK_CONTROL);
+    desk.pressKey('A');
+    desk.keyUp(VK_CONTROL);
+    screenshot(g, "records-5.png", "Ctrl+A: the whole table selected.", frame);
+
+    const std::filesystem::path csv = g.file("beams.csv");
+    platform::user().chooseMenuCommand(39950, [&](HWND) {
+        screenshot(g, "records-6.png", "A right click: the context menu (menu 480 of the language module) at the "
+                                       "click, \"Export as CSV...\" about to be chosen.");
+    });
+    platform::user().saveFileAs(CString((g.folder() / "beams").wstring().c_str()));
+    desk.click(cellPoint(3, 3), platform::MouseButton::Right);
+    screenshot(g, "records-7.png", "After the export: the table as it was.", frame);
+    g.link("beams.csv", "beams.csv: the table as the export wrote it (UTF-8 with a byte-order mark, \";\" between "
+                        "cells, CRLF line ends, the two-line titles quoted).");
+    std::string written = fileText(csv);
+    if (written.rfind("\xEF\xBB\xBF", 0) == 0)
+        written.erase(0, 3);
+    std::vector<std::pair<std::string, unsigned>> lines;
+    for (size_t at = 0, end; (end = written.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.emplace_back(written.substr(at, end - at), 0u);
+    g.paragraph("Its lines (a quoted title keeps its own line break):");
+    g.coloredLines(lines);
+
+    // A folder that does not exist: the user is told, the table stays.
+    platform::user().saveFileAs(CString((g.folder() / "no-such-folder" / "beams.csv").wstring().c_str()));
+    platform::user().answerMessage(IDOK, [&](HWND box) {
+        screenshot(g, "records-8.png", "Exporting into a folder that does not exist: the user is told which "
+                                       "file could not be made; nothing is written and the grid goes on.", box);
+    });
+    grid.SendMessage(WM_COMMAND, 39950);
+
+    std::vector<std::vector<Gallery::Cell>> calls;
+    for (const std::string& c : grid.m_calls)
+        calls.push_back({c});
+    g.table({"What reached the host"}, calls);
+    g.paragraph("The grid notified the host's frame " + std::to_string(frame.m_nChanges) +
+                " times (notify, after every stored change).");
+    frame.DestroyWindow();
+
+    // Ten million records the host computes on request; nothing is kept per record.
+    g.paragraph("A table of ten million load cases, each computed when the grid paints it. The scroll bar's "
+                "thumb is dragged to the middle, then Ctrl+End goes to the last record.");
+    CWnd longFrame;
+    createHostFrame(longFrame, L"Load cases", CRect(10, 10, 510, 250));
+    LoadCaseTable cases;
+    cases.Create(WS_VISIBLE, CRect(8, 8, 488, 208), &longFrame, 2);
+    cases.describe();
+    desk.processMessages();
+    CRect client;
+    cases.GetClientRect(&client);
+    CPoint thumb(client.right - 8, 20), middle(client.right - 8, client.Height() / 2);
+    cases.ClientToScreen(&thumb);
+    cases.ClientToScreen(&middle);
+    desk.moveMouse(thumb);
+    desk.pressButton();
+    desk.moveMouse(middle);
+    desk.releaseButton();
+    screenshot(g, "records-9.png", "The thumb dragged half way: record " + std::to_string(cases.GetTopRow()) +
+                                       " at the top.", longFrame);
+    cases.SetFocus();
+    desk.keyDown(VK_CONTROL);
+    desk.pressKey(VK_END);
+    desk.keyUp(VK_CONTROL);
+    screenshot(g, "records-10.png", "Ctrl+End: the last of the ten million records.", longFrame);
+    longFrame.DestroyWindow();
+
+    Qemet::SetUnitSystem(qemet::US_METRIC);
+    language.reset();
+    AfxSetResourceHandle(savedResources);
+}

@@ -1,0 +1,237 @@
+#include "gridctl/GXGridWnd.h"
+#include "win/desktop/Desktop.h"
+#include "win/gdi/SysColors.h"
+
+#include <gtest/gtest.h>
+
+using platform::desktop;
+
+namespace {
+
+// As many rows as a host likes, each cell's text made on request: nothing is
+// kept per row.
+class TallGrid : public CGXGridWnd {
+public:
+    ROWCOL m_nRows = 1000;
+    ROWCOL m_nCols = 3;
+
+    ROWCOL GetRowCount() override { return m_nRows; }
+    ROWCOL GetColCount() override { return m_nCols; }
+    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
+    {
+        if (mt == gxRemove || nType != 0)
+            return FALSE;
+        style.SetValue((std::to_wstring(nRow) + L"," + std::to_wstring(nCol)).c_str());
+        return TRUE;
+    }
+};
+
+// The grid at the desktop's (10, 10), 300 x 200 pixels, rows of 20 and
+// columns of 70. With more rows than fit, a bar of 16 pixels runs down the
+// right edge (client x 284..299): arrows at y 0..15 and 184..199, the track
+// between them (168 pixels); 180 pixels under the header row show 9 rows.
+class GridScroll : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
+        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 1));
+        desktop().processMessages();
+    }
+
+    static CPoint screen(int x, int y) { return CPoint(10 + x, 10 + y); }
+    COLORREF pixel(int x, int y) { return desktop().screen().pixel(10 + x, 10 + y); }
+    void click(int x, int y) { desktop().click(screen(x, y)); }
+    ROWCOL currentRow()
+    {
+        ROWCOL r = 0, c = 0;
+        grid.GetCurrentCell(r, c);
+        return r;
+    }
+    ROWCOL currentCol()
+    {
+        ROWCOL r = 0, c = 0;
+        grid.GetCurrentCell(r, c);
+        return c;
+    }
+    // The thumb's top edge on the vertical bar: its highlight line, found
+    // down the bar's middle column between the arrows.
+    int thumbTop()
+    {
+        for (int y = 16; y < 184; ++y)
+            if (pixel(287, y) == GetSysColor(COLOR_BTNHIGHLIGHT))
+                return y;
+        return -1;
+    }
+    void withCtrl(UINT vk)
+    {
+        desktop().keyDown(VK_CONTROL);
+        desktop().pressKey(vk);
+        desktop().keyUp(VK_CONTROL);
+    }
+
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF track = RGB(233, 231, 227); // half way from the bar colour to white
+    CWnd frame;
+    TallGrid grid;
+};
+
+} // namespace
+
+TEST_F(GridScroll, ABarAppearsOnlyWhenTheRowsDoNotFit)
+{
+    grid.m_nRows = 9; // rows 1..9 fill the 180 pixels exactly
+    grid.Redraw();
+    desktop().processMessages();
+    EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 300, 200));
+    EXPECT_EQ(pixel(292, 100), GetSysColor(COLOR_WINDOW));
+
+    grid.m_nRows = 10;
+    grid.Redraw();
+    desktop().processMessages();
+    EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 284, 200));
+    // The up arrow: a raised button with a black triangle, tip at the top.
+    EXPECT_EQ(pixel(284, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(pixel(299, 15), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(pixel(292, 6), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(292, 5), face);
+    EXPECT_EQ(pixel(289, 9), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(288, 9), face);
+    // The down arrow, tip at the bottom.
+    EXPECT_EQ(pixel(292, 193), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(292, 194), face);
+    EXPECT_EQ(pixel(289, 190), RGB(0, 0, 0));
+    // 9 of 10 rows shown: the thumb fills 151 of the 168 track pixels from the top.
+    EXPECT_EQ(thumbTop(), 16);
+    EXPECT_EQ(pixel(292, 100), face);
+    EXPECT_EQ(pixel(292, 170), track);
+    // No cell is drawn under the bar.
+    EXPECT_EQ(grid.HitTest(CPoint(290, 30), nullptr, nullptr), GX_NOHIT);
+}
+
+TEST_F(GridScroll, ArrowAndTrackClicksScrollALineAndAPage)
+{
+    click(292, 8); // up, at the top already
+    EXPECT_EQ(grid.GetTopRow(), 1ul);
+    click(292, 192);
+    EXPECT_EQ(grid.GetTopRow(), 2ul);
+    // The thumb (8 pixels: the shortest) sits at the top; below it, a page of 9 rows.
+    click(292, 150);
+    EXPECT_EQ(grid.GetTopRow(), 11ul);
+    click(292, 16); // the track's first pixel, just above the thumb (now at 17)
+    EXPECT_EQ(grid.GetTopRow(), 2ul);
+    // The rows shown follow: the first row under the header is row 2.
+    ROWCOL r = 0, c = 0;
+    EXPECT_EQ(grid.HitTest(CPoint(100, 30), &r, &c), GX_CELLHIT);
+    EXPECT_EQ(r, 2ul);
+}
+
+TEST_F(GridScroll, DraggingTheThumbScrollsInProportion)
+{
+    // 1000 rows, the last page starts at row 992: positions 0..991 over the
+    // 160 pixels the 8-pixel thumb can travel.
+    ASSERT_EQ(thumbTop(), 16);
+    desktop().moveMouse(screen(292, 20));
+    desktop().pressButton();
+    desktop().moveMouse(screen(292, 100)); // 80 pixels: half way
+    EXPECT_EQ(grid.GetTopRow(), 497ul);    // 1 + round(80 * 991 / 160)
+    EXPECT_EQ(thumbTop(), 96);
+    desktop().moveMouse(screen(292, 400)); // far below the bar: the end
+    EXPECT_EQ(grid.GetTopRow(), 992ul);
+    desktop().moveMouse(screen(40, -300)); // far above: the start
+    EXPECT_EQ(grid.GetTopRow(), 1ul);
+    desktop().moveMouse(screen(292, 60));
+    desktop().releaseButton();
+    EXPECT_EQ(grid.GetTopRow(), 249ul); // 1 + round(40 * 991 / 160)
+    // Released: the mouse moves nothing any more.
+    desktop().moveMouse(screen(292, 150));
+    EXPECT_EQ(grid.GetTopRow(), 249ul);
+}
+
+TEST_F(GridScroll, TheWheelScrollsThreeRowsANotch)
+{
+    click(100, 30); // the focus
+    desktop().turnWheel(-WHEEL_DELTA);
+    EXPECT_EQ(grid.GetTopRow(), 4ul);
+    desktop().turnWheel(-2 * WHEEL_DELTA);
+    EXPECT_EQ(grid.GetTopRow(), 10ul);
+    // Half notches add up.
+    desktop().turnWheel(WHEEL_DELTA / 2);
+    EXPECT_EQ(grid.GetTopRow(), 10ul);
+    desktop().turnWheel(WHEEL_DELTA / 2);
+    EXPECT_EQ(grid.GetTopRow(), 7ul);
+    desktop().turnWheel(10 * WHEEL_DELTA);
+    EXPECT_EQ(grid.GetTopRow(), 1ul);
+}
+
+TEST_F(GridScroll, PageKeysMoveTheViewAndTheCurrentCellAPage)
+{
+    click(100, 30); // cell (1, 1)
+    desktop().pressKey(VK_NEXT);
+    EXPECT_EQ(grid.GetTopRow(), 10ul);
+    EXPECT_EQ(currentRow(), 10ul);
+    desktop().pressKey(VK_NEXT);
+    EXPECT_EQ(grid.GetTopRow(), 19ul);
+    EXPECT_EQ(currentRow(), 19ul);
+    desktop().pressKey(VK_PRIOR);
+    EXPECT_EQ(grid.GetTopRow(), 10ul);
+    EXPECT_EQ(currentRow(), 10ul);
+    // End and Home stay in the row.
+    desktop().pressKey(VK_END);
+    EXPECT_EQ(currentCol(), 3ul);
+    desktop().pressKey(VK_HOME);
+    EXPECT_EQ(currentCol(), 1ul);
+    EXPECT_EQ(currentRow(), 10ul);
+}
+
+TEST_F(GridScroll, CtrlEndAndCtrlHomeReachTheLastAndFirstOfTenMillionRows)
+{
+    grid.m_nRows = 10000000;
+    grid.HideCols(3, 3);
+    click(100, 30);
+    withCtrl(VK_END);
+    EXPECT_EQ(currentRow(), 10000000ul);
+    EXPECT_EQ(currentCol(), 2ul); // column 3 is hidden
+    EXPECT_EQ(grid.GetTopRow(), 9999992ul);
+    EXPECT_EQ(thumbTop(), 176); // the shortest thumb at the end of the track
+    click(292, 192);            // down: nothing further
+    EXPECT_EQ(grid.GetTopRow(), 9999992ul);
+
+    // Half way down the track is half way through the records.
+    desktop().moveMouse(screen(292, 180));
+    desktop().pressButton();
+    desktop().moveMouse(screen(292, 100));
+    desktop().releaseButton();
+    EXPECT_EQ(grid.GetTopRow(), 4999997ul); // 1 + round(80 * 9999991 / 160)
+
+    withCtrl(VK_HOME);
+    EXPECT_EQ(currentRow(), 1ul);
+    EXPECT_EQ(currentCol(), 1ul);
+    EXPECT_EQ(grid.GetTopRow(), 1ul);
+}
+
+TEST_F(GridScroll, ColumnsScrollWithABarAlongTheBottom)
+{
+    grid.m_nRows = 5;
+    grid.m_nCols = 10; // 770 pixels of columns
+    grid.Redraw();
+    desktop().processMessages();
+    // Only the columns overflow: the bar runs the whole width at y 184..199.
+    EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 300, 184));
+    EXPECT_EQ(pixel(292, 192), RGB(0, 0, 0)); // the right arrow's tip region
+    click(292, 192);
+    EXPECT_EQ(grid.GetLeftCol(), 2ul);
+    ROWCOL r = 0, c = 0;
+    grid.HitTest(CPoint(100, 30), &r, &c);
+    EXPECT_EQ(c, 2ul);
+
+    // With rows that overflow too, both bars; the corner between them is plain.
+    grid.m_nRows = 50;
+    grid.Redraw();
+    desktop().processMessages();
+    EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 284, 184));
+    EXPECT_EQ(pixel(292, 192), face);
+    click(292, 192);
+    EXPECT_EQ(grid.GetLeftCol(), 2ul);
+    EXPECT_EQ(grid.GetTopRow(), 1ul);
+}

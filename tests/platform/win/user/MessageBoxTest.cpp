@@ -1,0 +1,110 @@
+#include "platform/win/LoggingWnd.h"
+
+#include <gtest/gtest.h>
+
+using platform::desktop;
+using platform::PromptKind;
+using platform::user;
+
+namespace {
+
+struct Owner {
+    Owner()
+    {
+        user().reset();
+        EXPECT_TRUE(frame.create(nullptr, CRect(100, 100, 500, 400)));
+        desktop().processMessages();
+    }
+    ~Owner() { user().reset(); }
+    testsupport::LoggingWnd frame{"F"};
+};
+
+CString textOf(HWND h)
+{
+    wchar_t buffer[256] = {};
+    GetWindowTextW(h, buffer, 256);
+    return buffer;
+}
+
+} // namespace
+
+TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
+{
+    Owner o;
+    bool looked = false;
+    user().answerMessage(IDOK, [&](HWND box) {
+        looked = true;
+        EXPECT_TRUE(IsWindowVisible(box));
+        EXPECT_EQ(textOf(box), L"Export");
+        EXPECT_EQ(GetParent(box), o.frame.m_hWnd); // the owner
+        EXPECT_FALSE(o.frame.IsWindowEnabled());
+        // Centred over the owner.
+        CRect r, owner;
+        GetWindowRect(box, &r);
+        o.frame.GetWindowRect(&owner);
+        EXPECT_LE(std::abs(r.CenterPoint().x - owner.CenterPoint().x), 1);
+        EXPECT_LE(std::abs(r.CenterPoint().y - owner.CenterPoint().y), 1);
+        // The text over one OK button, painted: the caption bar on the screen.
+        const HWND ok = GetDlgItem(box, IDOK);
+        ASSERT_NE(ok, nullptr);
+        EXPECT_EQ(textOf(ok), L"OK");
+        EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+        CRect text, button;
+        GetWindowRect(GetDlgItem(box, 0xFFFF), &text);
+        GetWindowRect(ok, &button);
+        EXPECT_LT(text.bottom, button.top);
+        EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), L"Access to /x.csv was denied.");
+        EXPECT_EQ(desktop().screen().pixel(r.right - 6, r.top + 8), GetSysColor(COLOR_ACTIVECAPTION));
+    });
+    EXPECT_EQ(MessageBoxW(o.frame, L"Access to /x.csv was denied.", L"Export", MB_OK | MB_ICONERROR), IDOK);
+    EXPECT_TRUE(looked);
+    EXPECT_TRUE(o.frame.IsWindowEnabled());
+    ASSERT_EQ(user().prompts().size(), 1u);
+    EXPECT_EQ(user().prompts()[0].kind, PromptKind::Message);
+    EXPECT_EQ(user().prompts()[0].text, L"Access to /x.csv was denied.");
+    // Gone from the screen: nothing is left at the owner's centre but the owner.
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(300, 250)), &o.frame);
+}
+
+TEST(MessageBox, WithoutAFittingAnswerTheBoxIsCancelled)
+{
+    Owner o;
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_OK), IDOK);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_YESNO), IDNO);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_ABORTRETRYIGNORE), IDABORT);
+    // A button the box does not have is no answer.
+    user().answerMessage(IDYES);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_RETRYCANCEL), IDCANCEL);
+    user().answerMessage(IDRETRY);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_RETRYCANCEL), IDRETRY);
+    // A type without buttons here shows nothing.
+    SetLastError(0);
+    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, 7), 0);
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(user().prompts().size(), 7u);
+
+    // An owner disabled before stays disabled; a null caption reads "Error".
+    o.frame.EnableWindow(FALSE);
+    user().answerMessage(IDOK, [](HWND box) { EXPECT_EQ(textOf(box), L"Error"); });
+    EXPECT_EQ(MessageBoxW(o.frame, L"x", nullptr, MB_OK), IDOK);
+    EXPECT_FALSE(o.frame.IsWindowEnabled());
+}
+
+TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
+{
+    Owner o;
+    AfxGetThread()->m_pMainWnd = &o.frame;
+    HWND owner = nullptr;
+    CString caption;
+    user().answerMessage(IDNO, [&](HWND box) {
+        owner = GetParent(box);
+        caption = textOf(box);
+    });
+    EXPECT_EQ(AfxMessageBox(L"Replace?", MB_YESNO), IDNO);
+    EXPECT_EQ(owner, o.frame.m_hWnd);
+    EXPECT_EQ(caption, AfxGetAppName());
+    EXPECT_EQ(caption, L"test-platform-win-user");
+    AfxGetThread()->m_pMainWnd = nullptr;
+}

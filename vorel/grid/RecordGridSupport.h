@@ -1,0 +1,54 @@
+#pragma once
+// What the record grids share, whatever their column model: the registry of
+// live grids, unit column titles, typed cell readers, notifications, the
+// spare row below the last one, and the walk over the selected rows.
+#include "gridctl/GXGridWnd.h"
+#include "units/Qemet.h"
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace NVorel::recordgrid {
+
+template <class Grid> void enrol(std::vector<Grid*>& all, Grid* pGrid)
+{
+    all.push_back(pGrid);
+}
+
+template <class Grid> void withdraw(std::vector<Grid*>& all, Grid* pGrid)
+{
+    all.erase(std::remove(all.begin(), all.end(), pGrid), all.end());
+}
+
+// Grids without a live window are passed over.
+template <class Grid> void redrawAll(const std::vector<Grid*>& all)
+{
+    for (Grid* pGrid : all)
+        if (::IsWindow(pGrid->GetSafeHwnd()))
+            pGrid->Redraw(GX_SMART, TRUE);
+}
+
+// The text of string nStringId, then "\n (" + the display unit's name + ")".
+CString unitColumnTitle(int nStringId, qemet::QEMET_TYPES eType);
+
+// A cell's text read as a number. Text: parsed (a text that is no number
+// gives 0) and true. No text: with bRequired the cell becomes the current one
+// and false, the value untouched; otherwise the default and true. A cell
+// outside the grid has no text.
+bool readDouble(CGXGridCore& grid, double* pValue, int nRow, int nCol, bool bRequired, double dDefault);
+bool readInt(CGXGridCore& grid, int* pValue, int nRow, int nCol, bool bRequired, int nDefault);
+
+// Sends nMsg (wParam and lParam 0) to the receiver, else to the grid's
+// parent; nothing without either.
+void notifyReceiver(CWnd& grid, CWnd* pReceiver, int nMsg);
+
+// One row inserted after the last one, the former last row redrawn.
+void appendEmptyRow(CGXGridCore& grid);
+
+// Calls f with each whole selected row other than row 0, the last first, so
+// that inserting or removing at one leaves the rows still to come where they
+// were; updates are locked meanwhile.
+void forSelectedRowsBackwards(CGXGridCore& grid, const std::function<void(ROWCOL)>& f);
+
+} // namespace NVorel::recordgrid
