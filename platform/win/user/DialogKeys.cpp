@@ -152,14 +152,13 @@ BOOL character(HWND hDlg, const MSG& msg, UINT code)
 BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg)
 {
     if (!lpMsg || !IsWindow(hDlg) || (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd))) return FALSE;
-    if (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_CHAR && lpMsg->message != WM_SYSCHAR) return FALSE;
+    // Alt with a key is the dialog's, whatever the control takes.
+    if (lpMsg->message == WM_SYSCHAR)
+        return std::iswalnum((WCHAR)lpMsg->wParam) && pressMnemonic(hDlg, lpMsg->hwnd, (WCHAR)lpMsg->wParam);
+    if (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_CHAR) return FALSE;
     const UINT code = dialogCode(lpMsg->hwnd, lpMsg);
     if (code & DLGC_WANTALLKEYS) return FALSE;
-    switch (lpMsg->message) {
-    case WM_KEYDOWN: return keyDown(hDlg, *lpMsg, code);
-    case WM_CHAR: return character(hDlg, *lpMsg, code);
-    default: return std::iswalnum((WCHAR)lpMsg->wParam) && pressMnemonic(hDlg, lpMsg->hwnd, (WCHAR)lpMsg->wParam);
-    }
+    return lpMsg->message == WM_KEYDOWN ? keyDown(hDlg, *lpMsg, code) : character(hDlg, *lpMsg, code);
 }
 
 HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious)

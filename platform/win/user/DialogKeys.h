@@ -7,7 +7,8 @@
 // TRUE when the message was a dialog key of a window of the dialog, which has
 // then been acted on (it must not be dispatched); FALSE for every other
 // message, which the caller dispatches as usual. The keys, unless the focus
-// control claims them in its WM_GETDLGCODE answer:
+// control claims them in its WM_GETDLGCODE answer (Alt with a mnemonic is
+// the dialog's in any case):
 // - Tab and Shift+Tab: the focus to the next or previous tab stop, round;
 // - Enter: BN_CLICKED of the focused push button, else of the default push
 //   button (IDOK without one); Esc: IDCANCEL;
