@@ -18,8 +18,8 @@
 // collector, that a running computation creates, refreshes, reports progress
 // in and polls for its break button (isBreak(true) pumps the thread's
 // messages, so the button is clicked and the dialog repainted meanwhile). The
-// collector's destructor destroys that dialog; without one, every non-modal
-// operation does nothing, progress() is null and isBreak is true.
+// collector's destructor destroys that dialog; without one, every other
+// non-modal operation does nothing, progress() is null and isBreak is true.
 //
 // Copies: a copy-constructed collector starts without a non-modal dialog; an
 // assignment copies the lists and keeps the target's own dialog. A dialog is
@@ -88,7 +88,7 @@ public:
     void createNoModal(CWnd* pParent, int bShow);
     // Renders every message into the dialog and shows it, also after OK.
     void refreshNoModal();
-    // The last line becomes the list's top line.
+    // Scrolls the list to its last line.
     void scrollToEnd();
     // Shows the dialog again unless the user closed it with OK since the last
     // refresh, or it has no lines.
@@ -105,7 +105,7 @@ public:
     // The dialog's progress bar, for the host to set range, step and position.
     CProgressCtrl* progress();
     // The break button's flag (true without a dialog); bPump first handles
-    // the messages waiting in the thread's queue.
+    // the messages waiting in the thread's queue, with or without a dialog.
     bool isBreak(bool bPump) const;
     void setBreak(bool bBreak);
 

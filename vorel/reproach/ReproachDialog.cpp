@@ -119,7 +119,6 @@ CProgressCtrl* CReproach::progress()
 
 bool CReproach::isBreak(bool bPump) const
 {
-    if (!m_pDlgNoModal) return true;
     if (bPump) pumpWaitingMessages();
     // Read after pumping: a handler may have destroyed the dialog meanwhile.
     return !m_pDlgNoModal || m_pDlgNoModal->m_bBreak;
