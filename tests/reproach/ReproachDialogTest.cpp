@@ -416,3 +416,50 @@ TEST_F(ReproachDialog, TheDialogLivesAsLongAsItsCollector)
     r.setProgText(L"p");
     EXPECT_FALSE(r.isBreak(true));
 }
+
+TEST_F(ReproachDialog, WithoutTheLanguageModuleTheHostsOwnTemplateServesOrNone)
+{
+    HostFrame frame;
+    freeLang();
+    // The host has no template 113: a dialog object without a window, whose
+    // operations do nothing; a computation polling it runs on.
+    CReproach r;
+    r.add(kError, CString(L"e"));
+    r.createNoModal(&frame, 1);
+    ASSERT_NE(r.progress(), nullptr);
+    EXPECT_EQ(r.progress()->m_hWnd, nullptr);
+    r.refreshNoModal();
+    r.scrollToEnd();
+    r.showControls(SW_HIDE, SW_HIDE, SW_HIDE);
+    r.setProgText(L"p");
+    r.setTitle(L"t");
+    r.showNoModal();
+    r.progress()->SetPos(3);
+    EXPECT_FALSE(r.isBreak(true));
+    r.destroyNoModal();
+
+    // A host that carries template 113 itself gets its own dialog.
+    static const winres::DialogItemResource items[] = {
+        {WC_LISTBOX, ID_LIST, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, 0, 5,
+         5, 200, 80},
+        {PROGRESS_CLASS, ID_BAR, L"", WS_CHILD | WS_VISIBLE, 0, 5, 90, 100, 8},
+        {WC_STATIC, ID_TEXT, L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 5, 100, 100, 8},
+        {WC_BUTTON, ID_BREAK, L"Stop", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 110, 90, 40, 14},
+        {WC_BUTTON, IDOK, L"Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 160, 90, 40, 14},
+    };
+    static const winres::DialogResource dialogs[] = {
+        {113, WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 210, 110, L"Host messages", L"MS Shell Dlg", 8, items}};
+    static const winres::ResourceTable table{kHostStrings, {}, dialogs, {}};
+    AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
+    CReproach own;
+    own.add(kError, CString(L"e"));
+    own.createNoModal(&frame, 1);
+    own.refreshNoModal();
+    CString caption;
+    dialogOf(own)->GetWindowText(caption);
+    EXPECT_EQ(caption, L"Host messages");
+    EXPECT_EQ(linesOf(*dialogOf(own)), (std::vector<Line>{{L"e", kRed}}));
+
+    // The language module back for the tests after this one.
+    setLangWork(49, (std::filesystem::path(VOREL_LANG_DIR).wstring() + L"/").c_str());
+}
