@@ -3,8 +3,9 @@ BUILD      ?= build
 SANBUILD   ?= build-sanitize
 BENCHBUILD ?= build-bench
 JOBS       ?= 2
+PREFIX     ?= /usr/local
 
-.PHONY: all deps demo test sanitize bench clean
+.PHONY: all deps demo test sanitize bench install clean
 
 all: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -39,6 +40,10 @@ sanitize: deps $(SANBUILD)/build.ninja
 bench: deps $(BENCHBUILD)/build.ninja
 	cmake --build $(BENCHBUILD) -j $(JOBS)
 	@for b in $(BENCHBUILD)/bench/bench-*; do echo "== $$b"; $$b; done
+
+# Headers, libraries, language modules, the CMake package and vorel.pc under PREFIX.
+install: all
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD) $(BENCHBUILD) demo-out
