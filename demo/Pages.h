@@ -12,6 +12,7 @@ struct DemoContext {
 void languagePage(DemoContext& demo);
 void reproachPage(DemoContext& demo);
 void areaScalePage(DemoContext& demo);
+void areaScaleEditorPage(DemoContext& demo);
 void chartPage(DemoContext& demo);
 void trackingViewPage(DemoContext& demo);
 void drawingPage(DemoContext& demo);

@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     languagePage(demo);
     reproachPage(demo);
     areaScalePage(demo);
+    areaScaleEditorPage(demo);
     chartPage(demo);
     trackingViewPage(demo);
     drawingPage(demo);

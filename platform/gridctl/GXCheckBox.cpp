@@ -1,6 +1,7 @@
 #include "gridctl/GXCheckBox.h"
 
 #include "win/gdi/SysColors.h"
+#include "win/user/Input.h"
 
 CGXCheckBox::CGXCheckBox(CGXGridCore* pGrid, BOOL bDraw3dFrame, UINT, UINT)
     : CGXControl(pGrid), m_bDraw3dFrame(bDraw3dFrame)
@@ -65,6 +66,16 @@ void CGXCheckBox::DrawCheckBox(CDC* pDC, CRect rect, ROWCOL, ROWCOL, UINT nState
 }
 
 BOOL CGXCheckBox::LButtonUp(UINT, CPoint, ROWCOL nRow, ROWCOL nCol, const CRect&)
+{
+    return toggle(nRow, nCol);
+}
+
+BOOL CGXCheckBox::KeyPressedOnCell(UINT nChar, ROWCOL nRow, ROWCOL nCol)
+{
+    return nChar == VK_SPACE && toggle(nRow, nCol);
+}
+
+BOOL CGXCheckBox::toggle(ROWCOL nRow, ROWCOL nCol)
 {
     const CGXStyle style = CellStyle(nRow, nCol);
     if (!IsChangeable(style))

@@ -1,8 +1,8 @@
 #pragma once
 // CGXCheckBox: a check box cell (GX_IDS_CTRL_CHECKBOX). The value is "0"
 // (unchecked) or "1" (checked; so is any other non-zero number); the choice
-// list is the caption beside the box. A click on a changeable cell stores
-// the other value.
+// list is the caption beside the box. A click on a changeable cell, or Space
+// while it is the current cell, stores the other value.
 //
 // Draw: background and frame, then ComputeCheckBoxRect places the box and
 // DrawCheckBox draws it with its caption; both are steps that a derived box
@@ -25,6 +25,8 @@ public:
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     BOOL LButtonUp(UINT nFlags, CPoint pt, ROWCOL nRow, ROWCOL nCol, const CRect& rcCell) override;
+    // Space toggles the current cell's box, as a click does.
+    BOOL KeyPressedOnCell(UINT nChar, ROWCOL nRow, ROWCOL nCol) override;
 
     // The box's rectangle in the cell rcItem: GX_CHECKBOX_SIZE square,
     // placed by the horizontal alignment in dtAlign and centred vertically.
@@ -37,5 +39,7 @@ public:
     static BOOL IsChecked(const CGXStyle& style) { return style.GetLongValue() != 0; }
 
 private:
+    BOOL toggle(ROWCOL nRow, ROWCOL nCol);
+
     BOOL m_bDraw3dFrame;
 };

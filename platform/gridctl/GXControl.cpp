@@ -132,6 +132,11 @@ BOOL CGXControl::LButtonUp(UINT, CPoint, ROWCOL, ROWCOL, const CRect&)
     return FALSE;
 }
 
+BOOL CGXControl::KeyPressedOnCell(UINT, ROWCOL, ROWCOL)
+{
+    return FALSE;
+}
+
 CGXStyle CGXControl::CellStyle(ROWCOL nRow, ROWCOL nCol) const
 {
     CGXStyle style;

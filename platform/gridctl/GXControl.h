@@ -61,6 +61,9 @@ public:
     // at rcCell; pt and rcCell in the grid's client coordinates. TRUE when
     // the control acted on it.
     virtual BOOL LButtonUp(UINT nFlags, CPoint pt, ROWCOL nRow, ROWCOL nCol, const CRect& rcCell);
+    // A key pressed while the cell (nRow, nCol) is current and no editor is
+    // open; TRUE when the control acted on it. The base acts on none.
+    virtual BOOL KeyPressedOnCell(UINT nChar, ROWCOL nRow, ROWCOL nCol);
 
 protected:
     // The steps of Draw, for controls that draw differently.

@@ -33,8 +33,9 @@
 //   Redraw requests go to the virtual Redraw/RedrawRowCol, which the window
 //   implements; the core asks for none while LockUpdate(TRUE) is in force.
 //   Keys: the window -> ProcessKeys(pWnd, WM_KEYDOWN/WM_KEYUP, ...): the
-//     open editor's keys first (CGXControl::KeyPressed), then Enter commits,
-//     Esc cancels, F2 starts editing, Ctrl+C copies (Copy), arrows and Tab
+//     open editor's keys first (CGXControl::KeyPressed); with no editor
+//     open the current cell's control (CGXControl::KeyPressedOnCell: Space
+//     toggles a check box); then Enter commits, Esc cancels, F2 starts editing, Ctrl+C copies (Copy), arrows and Tab
 //     move the current cell (committing first) -> SetCurrentCell ->
 //     ScrollCellInView; Home and End go to the row's first and last column,
 //     Ctrl+Home and Ctrl+End to the first and last data cell; Page Up and
@@ -215,7 +216,8 @@ public:
     virtual BOOL DoRButtonDown(UINT flags, CPoint pt);
     // What lies at a client point (GX_NOHIT without a window); pnRow and
     // pnCol get the cell, or for GX_VERTLINE the column whose right border
-    // in the header rows was hit.
+    // in the header rows was hit, for GX_HORZLINE the row whose bottom
+    // border in the header columns was hit.
     virtual int HitTest(CPoint pt, ROWCOL* pnRow, ROWCOL* pnCol);
     // Scrolls so that the cell is shown whole (as far as the client area
     // allows); TRUE when it scrolled. The base has nothing to scroll.
@@ -301,6 +303,8 @@ private:
                       const std::vector<CGXStyle>* pRowsArray, ROWCOL nColCount);
     BOOL IsCoveredAway(ROWCOL nRow, ROWCOL nCol) const;
     void registerBuiltinControls();
+    // A key for the current cell's control while no editor is open.
+    BOOL keyOnCurrentCell(UINT nChar);
     BOOL moveKey(UINT nChar);
     BOOL movePage(bool bDown);
     // Home/End and their Ctrl forms: the current cell to the edge given.

@@ -13,6 +13,8 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT nRepCnt, UI
         return FALSE;
     if (m_pActiveControl && m_pActiveControl->KeyPressed(nMessage, nChar, nRepCnt, flags))
         return TRUE;
+    if (!m_pActiveControl && keyOnCurrentCell(nChar))
+        return TRUE;
     switch (nChar) {
     case VK_RETURN:
     case VK_ESCAPE:
@@ -27,6 +29,15 @@ BOOL CGXGridCore::ProcessKeys(CWnd*, UINT nMessage, UINT nChar, UINT nRepCnt, UI
     default:
         return moveKey(nChar);
     }
+}
+
+BOOL CGXGridCore::keyOnCurrentCell(UINT nChar)
+{
+    ROWCOL nRow, nCol;
+    if (!GetCurrentCell(nRow, nCol))
+        return FALSE;
+    CGXControl* control = GetControl(nRow, nCol);
+    return control && control->KeyPressedOnCell(nChar, nRow, nCol);
 }
 
 BOOL CGXGridCore::moveKey(UINT nChar)

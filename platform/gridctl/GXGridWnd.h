@@ -17,7 +17,8 @@
 //   WM_RBUTTONDOWN -> DoRButtonDown (see GXGridCore.h).
 //   WM_LBUTTONDOWN -> HitTest: a column border in the header rows that
 //     OnTrackColWidth allows starts a width drag (the button's release sets
-//     the width); the corner selects the table, a row header whole rows, a
+//     the width), a row border in the header columns a height drag when the
+//     parameter object enables row-height tracking; the corner selects the table, a row header whole rows, a
 //     column header whole columns, a data cell becomes the current cell;
 //     Shift extends from the last plain or Ctrl click, Ctrl adds.
 //   WM_LBUTTONUP on the cell the press began on -> its control's LButtonUp.
@@ -135,6 +136,8 @@ private:
     void drawCurrentCell(CDC* pDC);
     void selectByClick(UINT nFlags, ROWCOL nRow, ROWCOL nCol);
     BOOL trackableBorderAt(CPoint pt, ROWCOL& nCol);
+    // A row border in the header columns, with row-height tracking enabled.
+    BOOL trackableRowBorderAt(CPoint pt, ROWCOL& nRow);
     void clickControl(UINT nFlags, CPoint pt);
     // Scrolls one direction so that line n (beyond the frozen ones) is shown.
     bool scrollLineInView(ROWCOL n, bool bRows, ROWCOL& first);
@@ -177,6 +180,10 @@ private:
     BOOL m_bTracking = FALSE;
     ROWCOL m_nTrackCol = 0;
     int m_nTrackStartX = 0;
+    // A row whose height is being dragged from m_nTrackStartY.
+    BOOL m_bTrackingRow = FALSE;
+    ROWCOL m_nTrackRow = 0;
+    int m_nTrackStartY = 0;
     // A thumb being dragged: its bar and where on the thumb it was grabbed.
     bool m_bThumbDrag = false;
     bool m_bThumbRows = true;

@@ -33,6 +33,14 @@ int CGXGridWnd::HitTest(CPoint pt, ROWCOL* pnRow, ROWCOL* pnCol)
         return GX_NOHIT;
     if (pnCol)
         *pnCol = col->n;
+    // The border of a row likewise, in the header columns.
+    if (col->n <= GetHeaderCols())
+        for (const Line& line : rows)
+            if (std::abs(pt.y - (line.start + line.size - 1)) <= GX_BORDER_GRIP) {
+                if (pnRow)
+                    *pnRow = line.n;
+                return GX_HORZLINE;
+            }
     return GX_CELLHIT;
 }
 
@@ -118,6 +126,13 @@ BOOL CGXGridWnd::trackableBorderAt(CPoint pt, ROWCOL& nCol)
     return HitTest(pt, &nRow, &nCol) == GX_VERTLINE && OnTrackColWidth(nCol);
 }
 
+BOOL CGXGridWnd::trackableRowBorderAt(CPoint pt, ROWCOL& nRow)
+{
+    ROWCOL nCol;
+    return GetParam() && GetParam()->GetTrackRowHeight() != GX_TRACK_NONE &&
+           HitTest(pt, &nRow, &nCol) == GX_HORZLINE;
+}
+
 void CGXGridWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
     SetFocus();
@@ -130,6 +145,14 @@ void CGXGridWnd::OnLButtonDown(UINT nFlags, CPoint point)
         m_nTrackCol = nCol;
         m_nTrackStartX = point.x;
         m_bTracking = TRUE;
+        SetCapture();
+        return;
+    }
+    if (trackableRowBorderAt(point, nRow)) {
+        TransferCurrentCell();
+        m_nTrackRow = nRow;
+        m_nTrackStartY = point.y;
+        m_bTrackingRow = TRUE;
         SetCapture();
         return;
     }
@@ -190,6 +213,13 @@ void CGXGridWnd::OnLButtonUp(UINT nFlags, CPoint point)
         SetColWidth(nCol, nCol, width);
         return;
     }
+    if (m_bTrackingRow) {
+        const ROWCOL nRow = m_nTrackRow;
+        const int height = std::max(1, GetRowHeight(nRow) + (int)point.y - m_nTrackStartY);
+        ReleaseCapture();
+        SetRowHeight(nRow, nRow, height);
+        return;
+    }
     clickControl(nFlags, point);
     m_pressedCell = CGXRange();
 }
@@ -219,17 +249,23 @@ void CGXGridWnd::OnRButtonDown(UINT nFlags, CPoint point)
 BOOL CGXGridWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
     CPoint pt;
-    ROWCOL nCol;
+    ROWCOL nLine;
     GetCursorPos(&pt);
     ScreenToClient(&pt);
-    if (nHitTest != HTCLIENT || !(m_bTracking || trackableBorderAt(pt, nCol)))
+    if (nHitTest != HTCLIENT)
         return CWnd::OnSetCursor(pWnd, nHitTest, message);
-    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    if (m_bTracking || (!m_bTrackingRow && trackableBorderAt(pt, nLine)))
+        SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    else if (m_bTrackingRow || trackableRowBorderAt(pt, nLine))
+        SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+    else
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
     return TRUE;
 }
 
 void CGXGridWnd::OnCaptureChanged(CWnd*)
 {
     m_bTracking = FALSE;
+    m_bTrackingRow = FALSE;
     m_bThumbDrag = false;
 }

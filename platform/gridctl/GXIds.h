@@ -43,6 +43,7 @@ enum GXDirectionType { GX_UP, GX_DOWN, GX_LEFT, GX_RIGHT };
 constexpr int GX_NOHIT = 0;
 constexpr int GX_CELLHIT = 1;   // a cell (headers included)
 constexpr int GX_VERTLINE = 2;  // a column's right border in the header rows
+constexpr int GX_HORZLINE = 3;  // a row's bottom border in the header columns
 
 // Style value types.
 constexpr DWORD GX_VT_STRING = 0;

@@ -151,3 +151,40 @@ TEST_F(GridInput, AFreeTextComboEditsByTypingAndOpensOnlyFromItsButton)
     EXPECT_FALSE(grid.IsActiveCurrentCell());
     EXPECT_EQ(takeLog(), "");
 }
+
+TEST_F(GridInput, SpaceTogglesTheCurrentCheckBoxAsAClickDoes)
+{
+    grid.m_styles[{3, 1}].SetControl(GX_IDS_CTRL_CHECKBOX).SetValue(L"0");
+    grid.SetFocus();
+    grid.SetCurrentCell(3, 1);
+    desktop().pressKey(VK_SPACE);
+    EXPECT_EQ(takeLog(), "start 3,1; store 3,1 1");
+    EXPECT_FALSE(grid.IsActiveCurrentCell()); // the space typed nothing
+    desktop().pressKey(VK_SPACE);
+    EXPECT_EQ(takeLog(), "start 3,1; store 3,1 0");
+    // A read-only box stays as it is.
+    grid.m_styles[{3, 1}].SetReadOnly(TRUE);
+    desktop().pressKey(VK_SPACE);
+    EXPECT_EQ(takeLog(), "");
+    EXPECT_EQ(grid.GetValueRowCol(3, 1), L"0");
+    // In a text cell Space is typed as before.
+    grid.SetCurrentCell(3, 2);
+    desktop().pressKey(VK_SPACE);
+    EXPECT_TRUE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(takeLog(), "start 3,2");
+}
+
+TEST_F(GridInput, AHeaderCellLooksLikeAHeaderWhateverItsStyleSays)
+{
+    grid.m_styles[{2, 1}].SetControl(GX_IDS_CTRL_HEADER).SetInterior(RGB(255, 0, 0)).SetDraw3dFrame(gxFrameInset);
+    grid.m_styles[{2, 2}].SetInterior(RGB(255, 0, 0)); // a sentinel: plain cells keep their interior
+    grid.Redraw();
+    desktop().processMessages();
+    // Cell (2, 1) covers client x 70..138 and y 40..58 inside its grid lines.
+    const int left = 10 + 70, top = 10 + 40, right = 10 + 138, bottom = 10 + 58;
+    EXPECT_EQ(screenPixel(left, top), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(screenPixel(right, bottom), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(screenPixel(left + 4, top + 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(screenPixel(right - 3, bottom - 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(screenPixel(10 + 140 + 4, top + 3), RGB(255, 0, 0));
+}

@@ -299,3 +299,34 @@ TEST_F(GridInput, InADialogTheGridKeepsItsKeysFromTheDialogKeys)
     withKey(VK_MENU, [] { desktop().pressKey('A'); });
     EXPECT_EQ(dlg.m_commands, std::vector<int>{12});
 }
+
+TEST_F(GridInput, DraggingARowHeaderBorderResizesARowWhenTrackingIsOn)
+{
+    // Row 2's border is its grid line at client y 59; column 0 is the row header.
+    const CPoint border(10 + 35, 10 + 59);
+    auto drag = [&](CPoint from, int dy) {
+        desktop().moveMouse(from);
+        desktop().pressButton();
+        desktop().moveMouse(CPoint(from.x, from.y + dy));
+        desktop().releaseButton();
+    };
+    // Off by default: the border is no grip.
+    desktop().moveMouse(border);
+    EXPECT_NE(desktop().cursor(), LoadCursorW(nullptr, IDC_SIZENS));
+    drag(border, 15);
+    EXPECT_EQ(grid.GetRowHeight(2), 20);
+
+    grid.GetParam()->EnableTrackRowHeight(GX_TRACK_DEFAULT);
+    desktop().moveMouse(border);
+    EXPECT_EQ(desktop().cursor(), LoadCursorW(nullptr, IDC_SIZENS));
+    drag(border, 15);
+    EXPECT_EQ(grid.GetRowHeight(2), 35);
+    EXPECT_EQ(grid.GetRowHeight(1), 20);
+    EXPECT_EQ(grid.GetRowHeight(3), 20);
+    // Dragged above its top the row keeps a pixel.
+    drag(CPoint(border.x, 10 + 74), -60);
+    EXPECT_EQ(grid.GetRowHeight(2), 1);
+    // A row border in a data column is no grip.
+    drag(CPoint(10 + 105, 10 + 19), 10);
+    EXPECT_EQ(grid.GetRowHeight(1), 20);
+}
