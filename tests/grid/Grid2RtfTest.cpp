@@ -2,6 +2,7 @@
 #include "BeamGrid.h"
 
 #include "grid/Grid2Rtf.h"
+#include "platform/gridctl/TestGrids.h"
 
 #include <cmath>
 
@@ -28,18 +29,6 @@ std::wstring document(const std::wstring& body)
     return kStart + body + LR"(\par })";
 }
 
-// The grid library's own cells, not in a window, so texts are never
-// shortened; every column is 70 pixels, 1190 units.
-void fill(CGXGridCore& grid, const Cells& cells)
-{
-    grid.SetRowCount((ROWCOL)cells.size() - 1);
-    grid.SetColCount((ROWCOL)cells[0].size() - 1);
-    for (size_t r = 0; r < cells.size(); ++r)
-        for (size_t c = 0; c < cells[r].size(); ++c)
-            if (!cells[r][c].empty())
-                grid.SetValueRange(CGXRange((ROWCOL)r, (ROWCOL)c), cells[r][c].c_str());
-}
-
 CGXRangeList listOf(std::initializer_list<CGXRange> ranges)
 {
     CGXRangeList list;
@@ -63,10 +52,12 @@ std::wstring rtfOf(CGXGridCore& grid, const CGXRangeList& ranges, double dWidth)
 
 } // namespace
 
+// Unless said otherwise, the grids hold their own cells and are no windows,
+// so texts are never shortened; every column is 70 pixels, 1190 units.
 TEST(Grid2Rtf, ATableThatFitsIsOnePageOfRowsWithTheirRightEdges)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"b", L"h"}, {L"B1", L"300", L"600"}, {L"B2", L"250", L"500"}});
+    fillOwnGrid(grid, {{L"", L"b", L"h"}, {L"B1", L"300", L"600"}, {L"B2", L"250", L"500"}});
     const std::wstring cells = LR"(\cellx1190\cellx2380\cellx3570)";
     EXPECT_EQ(rtfOf(grid, wholeTable, 20.0),
               document(row(cells, LR"( \cell  b\cell  h\cell )") + row(cells, LR"( B1\cell  300\cell  600\cell )") +
@@ -76,7 +67,7 @@ TEST(Grid2Rtf, ATableThatFitsIsOnePageOfRowsWithTheirRightEdges)
 TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumn)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"A", L"B", L"C"}, {L"1", L"a1", L"b1", L"c1"}});
+    fillOwnGrid(grid, {{L"", L"A", L"B", L"C"}, {L"1", L"a1", L"b1", L"c1"}});
     // 4200 units: three columns (3570) fit, the fourth (4760) does not.
     const std::wstring first = LR"(\cellx1190\cellx2380\cellx3570)", second = LR"(\cellx1190\cellx2380)";
     EXPECT_EQ(rtfOf(grid, wholeTable, cm(4200)),
@@ -89,7 +80,7 @@ TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumn)
     const double narrow = 2.0; // 1102.36 units
     const std::wstring alone = LR"(\cellx551)", pair = LR"(\cellx551\cellx1102)";
     CGXGridCore small;
-    fill(small, {{L"", L"A", L"B"}});
+    fillOwnGrid(small, {{L"", L"A", L"B"}});
     EXPECT_EQ(rtfOf(small, wholeTable, narrow),
               document(row(alone, LR"( \cell )") + kPageEnd + L"\n\n" + row(pair, LR"( \cell  A\cell )") + kPageEnd +
                        L"\n\n" + row(pair, LR"( \cell  B\cell )") + kPageEnd));
@@ -98,7 +89,7 @@ TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumn)
 TEST(Grid2Rtf, RowRangesComeInTheOrderOfTheListAndColumnsAsSelected)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}, {L"3", L"a3", L"b3"}});
+    fillOwnGrid(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}, {L"3", L"a3", L"b3"}});
     const std::wstring two = LR"(\cellx1190\cellx2380)";
     EXPECT_EQ(rtfOf(grid, listOf({CGXRange(3, 1, 3, 2), CGXRange(1, 1, 1, 2)}), 20.0),
               document(row(two, LR"( a3\cell  b3\cell )") + row(two, LR"( a1\cell  b1\cell )") + kPageEnd));
@@ -110,7 +101,7 @@ TEST(Grid2Rtf, RowRangesComeInTheOrderOfTheListAndColumnsAsSelected)
 TEST(Grid2Rtf, SelectionsWithoutRowsOrColumnsGiveNoTable)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"A"}, {L"1", L"a1"}});
+    fillOwnGrid(grid, {{L"", L"A"}, {L"1", L"a1"}});
     EXPECT_EQ(rtfOf(grid, CGXRangeList(), 20.0), L"No Table");
     EXPECT_EQ(rtfOf(grid, listOf({CGXRange(1, 5, 1, 6)}), 20.0), L"No Table"); // rows, no column
     EXPECT_EQ(rtfOf(grid, listOf({CGXRange(4, 0, 6, 1)}), 20.0), L"No Table"); // columns, no row
@@ -119,7 +110,7 @@ TEST(Grid2Rtf, SelectionsWithoutRowsOrColumnsGiveNoTable)
 TEST(Grid2Rtf, CoveredCellsStayMergedAcrossColumnsAndRows)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"A", L"B", L"C"},
+    fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
                 {L"1", L"wide", L"x", L"tall"},
                 {L"2", L"square", L"y", L"z"},
                 {L"3", L"u", L"v", L"w"}});
@@ -137,7 +128,7 @@ TEST(Grid2Rtf, CoveredCellsStayMergedAcrossColumnsAndRows)
 TEST(Grid2Rtf, ABlockCutByThePageBorderGoesOnBlankOnTheNextPage)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"A", L"group", L"D"}, {L"1", L"a1", L"b1", L"c1"}});
+    fillOwnGrid(grid, {{L"", L"A", L"group", L"D"}, {L"1", L"a1", L"b1", L"c1"}});
     grid.SetCoveredCellsRowCol(0, 2, 0, 3);
     const std::wstring first = LR"(\cellx1190\cellx2380\cellx3570)", second = LR"(\cellx1190\cellx2380)";
     EXPECT_EQ(rtfOf(grid, wholeTable, cm(4200)),
@@ -149,7 +140,7 @@ TEST(Grid2Rtf, ABlockCutByThePageBorderGoesOnBlankOnTheNextPage)
 TEST(Grid2Rtf, BackslashesBracesLineBreaksAndForeignCharactersAreEscaped)
 {
     CGXGridCore grid;
-    fill(grid, {{L"{\\x}", L"m\u00B2", L"\u00D8 12", L"a\r\nb\nc", L"\uFF21\U0001D11E", L"plain ASCII: 1;2 (3) [4]"}});
+    fillOwnGrid(grid, {{L"{\\x}", L"m\u00B2", L"\u00D8 12", L"a\r\nb\nc", L"\uFF21\U0001D11E", L"plain ASCII: 1;2 (3) [4]"}});
     // ² is U+00B2 (178), Ø U+00D8 (216); U+FF21 is 65313, as a signed 16-bit
     // unit -223; U+1D11E is the UTF-16 pair D834 DD1E: -10188 and -8930.
     EXPECT_EQ(rtfOf(grid, wholeTable, 100.0),
@@ -161,7 +152,7 @@ TEST(Grid2Rtf, BackslashesBracesLineBreaksAndForeignCharactersAreEscaped)
 TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBold)
 {
     CGXGridCore grid;
-    fill(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
+    fillOwnGrid(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
     CGXStyle bold, notBold;
     bold.SetFont(CGXFont().SetBold(TRUE));
     notBold.SetFont(CGXFont().SetBold(FALSE));
@@ -224,7 +215,7 @@ protected:
 
 TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
 {
-    fill(grid, {{L"12345", L"12345", L"mmmmm", L"mmmmm", L"x"}});
+    fillOwnGrid(grid, {{L"12345", L"12345", L"mmmmm", L"mmmmm", L"x"}});
     const int exact = columnFor(L"12345", false);
     ASSERT_LT(17 * exact, arial(L" 12345", false)); // the leading space does not fit
     const int shorter = columnFor(L"123", false);
@@ -245,7 +236,7 @@ TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
 
     // The same grid outside a window keeps its texts whole.
     CGXGridCore core;
-    fill(core, {{L"12345"}});
+    fillOwnGrid(core, {{L"12345"}});
     core.SetColWidth(0, 0, 0);
     EXPECT_EQ(contentsOf(rtfOf(core, wholeTable, 100.0)), LR"( 12345\cell )");
 }

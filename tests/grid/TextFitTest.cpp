@@ -43,7 +43,7 @@ TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
             ch = alphabet[letter(random)];
         const long long w = width(random);
         const bool bBold = i % 2 == 1;
-        ASSERT_EQ(fit.Fit(CString(text), w, bBold).GetString(), removingOneByOne(arial, text, w, bBold))
+        ASSERT_EQ(std::wstring(fit.Fit(text, w, bBold)), removingOneByOne(arial, text, w, bBold))
             << "text \"" << toUtf8(text) << "\" width " << w << (bBold ? " bold" : "");
     }
     // The cases that matter most, spelled out.

@@ -10,6 +10,7 @@
 #include "grid/RGrid.h"
 #include "grid/RtfText.h"
 #include "grid/TextFit.h"
+#include "gridctl/GXCopyTextReader.h"
 
 #include <charconv>
 #include <cmath>
@@ -19,6 +20,8 @@
 namespace NVorel {
 
 namespace {
+
+using namespace std::string_view_literals;
 
 const wchar_t kDocumentStart[] =
     L"{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1045{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset238 System{\\*\\fname "
@@ -99,7 +102,9 @@ bool inColumns(const CGXRange& block, ROWCOL col)
 
 class TableWriter {
 public:
-    TableWriter(CGXGridCore& grid, std::wstring& rtf) : m_grid(grid), m_fit(grid), m_rtf(rtf)
+    // nRows: the rows of all pages, for sizing the document once.
+    TableWriter(CGXGridCore& grid, std::wstring& rtf, long long nRows)
+        : m_grid(grid), m_cells(grid), m_fit(grid), m_rtf(rtf), m_nRowsLeft(nRows)
     {
         m_nHeaderRows = grid.GetHeaderRows();
         m_nHeaderCols = grid.GetHeaderCols();
@@ -110,7 +115,7 @@ public:
     void writePage(const Page& page, const Spans& rows)
     {
         rows.forEach([&](ROWCOL r) { writeRow(r, page); });
-        m_rtf += L"\\pard\\par";
+        m_rtf += L"\\pard\\par"sv;
     }
 
 private:
@@ -120,10 +125,22 @@ private:
         m_contents.clear();
         for (size_t k = 0; k < page.size(); ++k)
             writeEntry(r, page, k);
-        m_definition += L"\\pard\\intbl ";
-        m_contents += L"\\row ";
+        m_definition += L"\\pard\\intbl "sv;
+        m_contents += L"\\row "sv;
+        reserveFor(m_definition.size() + m_contents.size());
         m_rtf += m_definition;
         m_rtf += m_contents;
+        --m_nRowsLeft;
+    }
+
+    // The document is sized from the rows still to come, as long as this
+    // one, so that it is not copied over and over as it grows.
+    void reserveFor(size_t rowLength)
+    {
+        if (m_rtf.capacity() - m_rtf.size() >= rowLength)
+            return;
+        const size_t estimate = m_rtf.size() + (size_t)std::max(1LL, m_nRowsLeft) * rowLength * 5 / 4;
+        m_rtf.reserve(std::max(estimate, m_rtf.capacity() + m_rtf.capacity() / 2));
     }
 
     // A cell alone, or the top-left cell of a block, shows its text across
@@ -136,15 +153,19 @@ private:
         m_grid.GetCellRangeRowCol(r, c, block);
         const bool bWide = block.GetWidth() > 1, bTall = block.GetHeight() > 1;
         if (!bWide && !bTall)
-            writeCell(r, page, k, page[k].right, nullptr, m_grid.GetCopyTextRowCol(r, c));
+            writeCell(r, page, k, page[k].right, nullptr, m_cells.Text(r, c));
         else if (r == block.top && c == block.left)
-            writeCell(r, page, k, blockRight(page, k, block), bTall ? kMergeFirst : nullptr,
-                      m_grid.GetCopyTextRowCol(r, c));
+            writeCell(r, page, k, blockRight(page, k, block), bTall ? kMergeFirst : nullptr, m_cells.Text(r, c));
         else if (!bWide)
-            writeCell(r, page, k, page[k].right, kMergeNext, L" ");
+            writeBlank(r, page, k, page[k].right, kMergeNext);
         else if (leadsBlock(page, k, block))
-            writeCell(r, page, k, blockRight(page, k, block),
-                      r > block.top ? kMergeNext : bTall ? kMergeFirst : nullptr, L" ");
+            writeBlank(r, page, k, blockRight(page, k, block), r > block.top ? kMergeNext : bTall ? kMergeFirst : nullptr);
+    }
+
+    void writeBlank(ROWCOL r, const Page& page, size_t k, long long right, const wchar_t* merge)
+    {
+        m_cells.ReadStyle(r, page[k].col);
+        writeCell(r, page, k, right, merge, L" ");
     }
 
     // The first of the block's columns on this page: its left column, or
@@ -162,22 +183,24 @@ private:
         return page[k].right;
     }
 
+    // The cell's own style, just read with its text, tells whether it is bold.
     void writeCell(ROWCOL r, const Page& page, size_t k, long long right, const wchar_t* merge, const CString& text)
     {
-        CGXStyle style;
-        m_grid.GetStyleRowCol(r, page[k].col, style, gxCopy, 0);
+        const CGXStyle& style = m_cells.CellStyle();
         const bool bBold = (style.GetIncludeFont() && style.GetFont().GetBold()) || r < m_nHeaderRows ||
                            page[k].col < m_nHeaderCols;
         const long long left = k == 0 ? 0 : page[k - 1].right;
-        const CString fitted = m_fit.Fit(L" " + text, right - left, bBold);
+        m_spaced = L' ';
+        m_spaced += text.str();
+        const std::wstring_view fitted = m_fit.Fit(m_spaced, right - left, bBold);
         if (merge)
             m_definition += merge;
-        m_definition += L"\\cellx";
+        m_definition += L"\\cellx"sv;
         appendNumber(m_definition, right);
         if (bBold)
-            m_contents += L"\\b ";
-        appendRtfText(m_contents, fitted.str());
-        m_contents += bBold ? L"\\b0\\cell " : L"\\cell ";
+            m_contents += L"\\b "sv;
+        appendRtfText(m_contents, fitted);
+        m_contents += bBold ? L"\\b0\\cell "sv : L"\\cell "sv;
     }
 
     static void appendNumber(std::wstring& s, long long n)
@@ -188,12 +211,15 @@ private:
     }
 
     CGXGridCore& m_grid;
+    CGXCopyTextReader m_cells;
     CTextFit m_fit;
     std::wstring& m_rtf;
+    long long m_nRowsLeft;
     ROWCOL m_nHeaderRows = 0;
     ROWCOL m_nHeaderCols = 0;
     std::wstring m_definition;
     std::wstring m_contents;
+    std::wstring m_spaced;
 };
 
 } // namespace
@@ -207,10 +233,10 @@ CString Grid2Rtf(CGXGridCore& grid, const CGXRangeList& ranges, double dWidth)
         return L"No Table";
     const std::vector<Page> pages = splitIntoPages(grid, cols, kUnitsPerCm * dWidth);
     std::wstring rtf = kDocumentStart;
-    TableWriter writer(grid, rtf);
+    TableWriter writer(grid, rtf, rows.count() * (long long)pages.size());
     for (size_t p = 0; p < pages.size(); ++p) {
         if (p > 0)
-            rtf += L"\n\n";
+            rtf += L"\n\n"sv;
         writer.writePage(pages[p], rows);
     }
     rtf += kDocumentEnd;

@@ -10,8 +10,9 @@
 //   ranges -> GetRowArray / GetColArray: the rows and columns, in the order
 //     of the list -> pages by width: GetColWidth x 17 units each, the page
 //     1400 units an inch -> per page, per row, per column: GetCellRangeRowCol
-//     (merging), GetCopyTextRowCol (the text), GetStyleRowCol (bold) ->
-//     CTextFit, then appendRtfText.
+//     (merging), then CGXCopyTextReader: the cell's own style read once
+//     (GetStyleRowCol), its copy text and whether it is bold -> CTextFit,
+//     then appendRtfText.
 #include "gridctl/GXGridCore.h"
 
 namespace NVorel {

@@ -45,16 +45,15 @@ long long CTextFit::extent(std::wstring_view text, bool bBold)
     return m_dc.GetTextExtent(text.data(), (int)text.size()).cx;
 }
 
-CString CTextFit::Fit(const CString& text, long long nWidth, bool bBold)
+std::wstring_view CTextFit::Fit(std::wstring_view s, long long nWidth, bool bBold)
 {
     if (!canMeasure())
-        return text;
+        return s;
     if (nWidth < 1)
-        return CString();
-    std::wstring_view s(text.str());
+        return {};
     auto fits = [&](std::wstring_view t) { return extent(t, bBold) <= nWidth; };
     if (fits(s))
-        return text;
+        return s;
     // Leading spaces go first: the fewest whose removal makes the text fit.
     const size_t spaces = std::min(s.find_first_not_of(L' '), s.size());
     size_t lo = 1, hi = spaces + 1; // hi: even all of them are not enough
@@ -66,7 +65,7 @@ CString CTextFit::Fit(const CString& text, long long nWidth, bool bBold)
             lo = mid + 1;
     }
     if (lo <= spaces)
-        return CString(std::wstring(s.substr(lo)));
+        return s.substr(lo);
     // Then the end: the longest prefix that fits (the empty one always does).
     s.remove_prefix(spaces);
     size_t keep = 0, tooLong = s.size();
@@ -77,7 +76,7 @@ CString CTextFit::Fit(const CString& text, long long nWidth, bool bBold)
         else
             tooLong = mid;
     }
-    return CString(std::wstring(s.substr(0, keep)));
+    return s.substr(0, keep);
 }
 
 } // namespace NVorel

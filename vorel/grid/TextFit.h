@@ -23,9 +23,9 @@ public:
     CTextFit& operator=(const CTextFit&) = delete;
     ~CTextFit();
 
-    // The text cut to nWidth units, measured bold or plain; a width below 1
-    // leaves nothing.
-    CString Fit(const CString& text, long long nWidth, bool bBold);
+    // The part of the text that is left when it is cut to nWidth units,
+    // measured bold or plain; a width below 1 leaves nothing.
+    std::wstring_view Fit(std::wstring_view text, long long nWidth, bool bBold);
 
 private:
     long long extent(std::wstring_view text, bool bBold);
