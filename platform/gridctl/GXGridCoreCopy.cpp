@@ -30,15 +30,19 @@ std::wstring_view CGXGridCore::copyCell(const CString& text, std::wstring& quote
     return quoted;
 }
 
-// One pass over the text for the usual one-character separator.
+// One pass over the text, one test a character: the characters that call for
+// quotes (and a one-character separator, as the usual ones are) as bits.
 bool CGXGridCore::needsQuotes(const std::wstring& s) const
 {
     const std::wstring& sep = m_sCellSep.str();
-    const wchar_t sepChar = sep.size() == 1 ? sep[0] : L'"';
+    uint64_t hard = (1ull << L'"') | (1ull << L'\r') | (1ull << L'\n');
+    const bool bOneCharSep = sep.size() == 1 && sep[0] >= 0 && sep[0] < 64;
+    if (bOneCharSep)
+        hard |= 1ull << sep[0];
     for (wchar_t ch : s)
-        if (ch == L'"' || ch == L'\r' || ch == L'\n' || ch == sepChar)
+        if (ch >= 0 && ch < 64 && (hard >> ch & 1))
             return true;
-    return sep.size() > 1 && s.find(sep) != std::wstring::npos;
+    return !sep.empty() && !bOneCharSep && s.find(sep) != std::wstring::npos;
 }
 
 // Hidden columns and the covered blocks of a row are settled once, not per

@@ -75,6 +75,14 @@ TEST_F(Copy, CellsThatWouldBreakTheRowsApartAreQuoted)
     grid.m_sCellSep = L";";
     EXPECT_EQ(copy({CGXRange(1, 1, 2, 3)}), L"\"a;b\";\"say \"\"hi\"\"\";\"two\r\nlines\"\r\n"
                                             L"tab\there; m\u00b2 ;\"\n\"\r\n");
+    // Any separator, of any length.
+    grid.SetValueRange(CGXRange(1, 1), L"a|b");
+    grid.SetValueRange(CGXRange(1, 2), L"a:b");
+    grid.SetValueRange(CGXRange(1, 3), L"a::b");
+    grid.m_sCellSep = L"|";
+    EXPECT_EQ(copy({CGXRange(1, 1, 1, 3)}), L"\"a|b\"|a:b|a::b\r\n");
+    grid.m_sCellSep = L"::";
+    EXPECT_EQ(copy({CGXRange(1, 1, 1, 3)}), L"a|b::a:b::\"a::b\"\r\n");
 }
 
 namespace {
