@@ -26,6 +26,23 @@ std::wstring removingOneByOne(ArialTwips& arial, std::wstring text, long long nW
     return text;
 }
 
+// The same for each line of a text, the line breaks kept.
+std::wstring eachLineOneByOne(ArialTwips& arial, const std::wstring& text, long long nWidth, bool bBold)
+{
+    if (nWidth < 1)
+        return L"";
+    std::wstring result, line;
+    for (wchar_t ch : text) {
+        if (ch != L'\n') {
+            line += ch;
+            continue;
+        }
+        result += removingOneByOne(arial, line, nWidth, bBold) + L"\n";
+        line.clear();
+    }
+    return result + removingOneByOne(arial, line, nWidth, bBold);
+}
+
 } // namespace
 
 TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
@@ -33,7 +50,7 @@ TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
     CGXGridWnd grid; // a window object, measured on a DC compatible with the screen
     CTextFit fit(grid);
     ArialTwips arial;
-    const std::wstring alphabet = L"     abcdefghijklmnopqrstuvwxyzABCMWil0123456789.,;-\u00B2\u00D8";
+    const std::wstring alphabet = L"     abcdefghijklmnopqrstuvwxyzABCMWil0123456789.,;-\u00B2\u00D8\n";
     std::mt19937 random(17);
     std::uniform_int_distribution<size_t> letter(0, alphabet.size() - 1), length(0, 40);
     std::uniform_int_distribution<long long> width(-5, 4000);
@@ -43,7 +60,7 @@ TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
             ch = alphabet[letter(random)];
         const long long w = width(random);
         const bool bBold = i % 2 == 1;
-        ASSERT_EQ(std::wstring(fit.Fit(text, w, bBold)), removingOneByOne(arial, text, w, bBold))
+        ASSERT_EQ(std::wstring(fit.Fit(text, w, bBold)), eachLineOneByOne(arial, text, w, bBold))
             << "text \"" << toUtf8(text) << "\" width " << w << (bBold ? " bold" : "");
     }
     // The cases that matter most, spelled out.
@@ -51,6 +68,12 @@ TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
     EXPECT_EQ(fit.Fit(L"  12345", arial(L" 12345", false), false), L" 12345");
     EXPECT_EQ(fit.Fit(L" 12345", arial(L"12345", false) - 1, false), L"1234");
     EXPECT_EQ(fit.Fit(L"   ", 1, false), L"");
+    // Lines apart: a title over its unit fits where its lines do.
+    const long long title = arial(L" Formwork", true);
+    ASSERT_LT(title, arial(L" Formwork\n (m\u00B2)", true));
+    EXPECT_EQ(fit.Fit(L" Formwork\r\n (m\u00B2)", title, true), L" Formwork\r\n (m\u00B2)");
+    EXPECT_EQ(fit.Fit(L" Formwork\r\n (m\u00B2)", arial(L"Formwork", true), true), L"Formwork\r\n (m\u00B2)");
+    EXPECT_EQ(fit.Fit(L" x\nFormworks", arial(L"Formwork", true), true), L" x\nFormwork");
     EXPECT_EQ(fit.Fit(L" x", 0, false), L"");
 }
 

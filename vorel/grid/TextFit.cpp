@@ -2,6 +2,8 @@
 
 #include "gridctl/GXGridCore.h"
 
+#include <algorithm>
+
 namespace NVorel {
 
 namespace {
@@ -45,12 +47,30 @@ long long CTextFit::extent(std::wstring_view text, bool bBold)
     return m_dc.GetTextExtent(text.data(), (int)text.size()).cx;
 }
 
-std::wstring_view CTextFit::Fit(std::wstring_view s, long long nWidth, bool bBold)
+std::wstring_view CTextFit::Fit(std::wstring_view text, long long nWidth, bool bBold)
 {
     if (!canMeasure())
-        return s;
+        return text;
     if (nWidth < 1)
         return {};
+    size_t end = text.find_first_of(L"\r\n");
+    if (end == std::wstring_view::npos)
+        return fitLine(text, nWidth, bBold);
+    // The document shows each line on a line of its own: each is cut alone.
+    m_lines.clear();
+    for (size_t start = 0;;) {
+        m_lines += fitLine(text.substr(start, end - start), nWidth, bBold);
+        if (end == text.size())
+            return m_lines;
+        const size_t next = text.compare(end, 2, L"\r\n") == 0 ? end + 2 : end + 1;
+        m_lines += text.substr(end, next - end);
+        start = next;
+        end = std::min(text.find_first_of(L"\r\n", start), text.size());
+    }
+}
+
+std::wstring_view CTextFit::fitLine(std::wstring_view s, long long nWidth, bool bBold)
+{
     auto fits = [&](std::wstring_view t) { return extent(t, bBold) <= nWidth; };
     if (fits(s))
         return s;

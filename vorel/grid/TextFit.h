@@ -4,11 +4,15 @@
 // memory DC compatible with the grid window's).
 //
 // A text that is too wide first gives up its leading spaces, then characters
-// from its end, until it fits; no ellipsis. The cut is found by halving the
-// range of candidate lengths: a text's extent never shrinks when a character
-// is added, so this gives the cut of removing one character at a time with a
-// logarithmic number of measurements.
+// from its end, until it fits; no ellipsis. A text of several lines is cut
+// line by line, as the document shows each line on a line of its own. The
+// cut is found by halving the range of candidate lengths: a text's extent
+// never shrinks when a character is added, so this gives the cut of removing
+// one character at a time with a logarithmic number of measurements.
 #include "win/Afx.h"
+
+#include <string>
+#include <string_view>
 
 class CGXGridCore;
 
@@ -23,11 +27,12 @@ public:
     CTextFit& operator=(const CTextFit&) = delete;
     ~CTextFit();
 
-    // The part of the text that is left when it is cut to nWidth units,
-    // measured bold or plain; a width below 1 leaves nothing.
+    // What is left of the text when it is cut to nWidth units, measured bold
+    // or plain; a width below 1 leaves nothing. Valid until the next call.
     std::wstring_view Fit(std::wstring_view text, long long nWidth, bool bBold);
 
 private:
+    std::wstring_view fitLine(std::wstring_view line, long long nWidth, bool bBold);
     long long extent(std::wstring_view text, bool bBold);
     bool canMeasure() const { return m_fonts[0].GetSafeHandle() && m_fonts[1].GetSafeHandle(); }
 
@@ -35,6 +40,7 @@ private:
     CFont m_fonts[2]; // plain, bold
     CFont* m_pOldFont = nullptr;
     int m_nSelected = -1;
+    std::wstring m_lines; // a text of several lines, cut
 };
 
 } // namespace NVorel
