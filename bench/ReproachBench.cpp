@@ -1,9 +1,12 @@
-// Collecting and rendering many messages: both must grow linearly.
+// Collecting, rendering and showing many messages: each must grow linearly.
+#include "frame/Lang.h"
 #include "reproach/Reproach.h"
 #include "units/Qemet.h"
 #include "win/Afx.h"
 
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -49,9 +52,28 @@ void BM_RenderMessages(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// One refresh of the non-modal dialog: every message rendered again and the
+// list refilled and repainted. Rendering alone (above) is its baseline.
+void BM_RefreshNoModal(benchmark::State& state)
+{
+    NVorel::setLangWork(48, (std::filesystem::path(VOREL_LANG_DIR).wstring() + L"/").c_str());
+    useHostStrings();
+    CWnd frame;
+    frame.CreateEx(0, nullptr, L"host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), nullptr, 0);
+    CReproach r;
+    fill(r, state.range(0));
+    r.createNoModal(&frame, 1);
+    for (auto _ : state) {
+        r.refreshNoModal();
+        benchmark::DoNotOptimize(r.progress());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 } // namespace
 
 BENCHMARK(BM_AddMessages)->RangeMultiplier(10)->Range(10000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderMessages)->RangeMultiplier(10)->Range(10000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefreshNoModal)->RangeMultiplier(10)->Range(10000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

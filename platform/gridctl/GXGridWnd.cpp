@@ -24,6 +24,7 @@ BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
     ON_WM_MOUSEWHEEL()
     ON_WM_SETCURSOR()
     ON_WM_CAPTURECHANGED()
+    ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 BOOL CGXGridWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

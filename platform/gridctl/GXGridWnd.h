@@ -106,6 +106,9 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    // Every key is the grid's own in a dialog too: arrows, Tab, Enter and Esc
+    // move and edit cells, letters are typed.
+    afx_msg UINT OnGetDlgCode();
 
     // Rows a notch of the mouse wheel scrolls.
     static constexpr int GX_WHEEL_ROWS = 3;

@@ -2,6 +2,7 @@
 // described in GXGridWnd.h.
 #include "gridctl/GXGridWnd.h"
 
+#include "win/user/Controls.h"
 #include "win/user/Input.h"
 #include "win/user/Messages.h"
 
@@ -104,6 +105,11 @@ void CGXGridWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (!OnGridChar(nChar, nRepCnt, nFlags))
         Default();
+}
+
+UINT CGXGridWnd::OnGetDlgCode()
+{
+    return DLGC_WANTALLKEYS;
 }
 
 BOOL CGXGridWnd::trackableBorderAt(CPoint pt, ROWCOL& nCol)

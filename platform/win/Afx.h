@@ -27,6 +27,7 @@
 
 #include "win/user/Clipboard.h"
 #include "win/user/Controls.h"
+#include "win/user/DialogKeys.h"
 #include "win/user/DialogTemplate.h"
 #include "win/user/Input.h"
 #include "win/user/Menu.h"

@@ -1,5 +1,6 @@
 #include "reproach/Reproach.h"
 
+#include "reproach/DReproach.h"
 #include "reproach/ReproachFormat.h"
 #include "units/Qemet.h"
 
@@ -33,8 +34,10 @@ CReproach::CReproach()
     m_vArgs.reserve(kReserve);
 }
 
-// The non-modal dialog, once the dialog exists, is destroyed here first.
-CReproach::~CReproach() = default;
+CReproach::~CReproach()
+{
+    destroyNoModal();
+}
 
 CReproach::CReproach(const CReproach& other)
     : m_vMessages(other.m_vMessages), m_vArgs(other.m_vArgs)
@@ -94,11 +97,15 @@ int CReproach::size(ERType eType) const
                               [eType](const SMessage& m) { return m.m_eType == eType; });
 }
 
-// The dialog's line store is emptied here too once the dialog exists.
+// The dialog keeps showing its list until the next refresh.
 void CReproach::clear()
 {
     m_vMessages.clear();
     m_vArgs.clear();
+    if (m_pDlgNoModal) {
+        m_pDlgNoModal->m_arLines.SetSize(0);
+        m_pDlgNoModal->m_vKinds.clear();
+    }
 }
 
 void CReproach::appendArg(const SArg& a)

@@ -13,6 +13,14 @@
 // The argument list is only appended to or emptied whole, so removing messages
 // never disturbs the argument indexes of the others.
 //
+// The message dialog (CDReproach, ReproachDialog.cpp) shows the lines: doModal
+// at the end of a computation; or one non-modal dialog, owned by the
+// collector, that a running computation creates, refreshes, reports progress
+// in and polls for its break button (isBreak(true) pumps the thread's
+// messages, so the button is clicked and the dialog repainted meanwhile). The
+// collector's destructor destroys that dialog; without one, every other
+// non-modal operation does nothing, progress() is null and isBreak is true.
+//
 // Copies: a copy-constructed collector starts without a non-modal dialog; an
 // assignment copies the lists and keeps the target's own dialog. A dialog is
 // therefore owned by exactly one collector and destroyed once.
@@ -20,11 +28,15 @@
 // Beyond the classic contract: an argument attached while the collector is
 // empty is dropped; a null text argument renders as empty text; a template
 // with more "%s" than arguments renders the missing ones as empty text, and
-// arguments beyond its "%s" are ignored.
+// arguments beyond its "%s" are ignored; isBreak(true) stops pumping at
+// WM_QUIT and leaves it queued for the host's own loop.
 #include "reproach/ReproachArg.h"
 #include "win/kernel/StringArray.h"
 
 #include <vector>
+
+class CProgressCtrl;
+class CWnd;
 
 namespace NVorel {
 
@@ -63,6 +75,39 @@ public:
     // Renders every message (bAll) into emptied arrays, or appends the most
     // recent message only.
     void add2dlg(CStringArray* pLines, std::vector<ERType>* pKinds, bool bAll) const;
+    // The same into the dialog's line store; nothing for a null dialog.
+    void add2dlg(CDReproach* pDlg, bool bAll) const;
+
+    // Every message in a modal dialog without the progress area, until the
+    // user closes it; doMogal is the same under its second name.
+    void doModal();
+    void doMogal();
+
+    // The non-modal dialog: created once (hidden unless bShow), with pParent
+    // as its owner.
+    void createNoModal(CWnd* pParent, int bShow);
+    // Renders every message into the dialog and shows it, also after OK.
+    void refreshNoModal();
+    // Scrolls the list to its last line.
+    void scrollToEnd();
+    // Shows the dialog again unless the user closed it with OK since the last
+    // refresh, or it has no lines.
+    void showNoModal();
+    void hideNoModal();
+    void destroyNoModal();
+    void setTitle(CString strTitle);
+    // ShowWindow codes of the progress text, the progress bar and the break
+    // button: stored for the next initialisation of the window, or applied
+    // at once too.
+    void setControlsVisibility(int nProgText, int nProgBar, int nBreak);
+    void showControls(int nProgText, int nProgBar, int nBreak);
+    void setProgText(CString strText);
+    // The dialog's progress bar, for the host to set range, step and position.
+    CProgressCtrl* progress();
+    // The break button's flag (true without a dialog); bPump first handles
+    // the messages waiting in the thread's queue, with or without a dialog.
+    bool isBreak(bool bPump) const;
+    void setBreak(bool bBreak);
 
 protected:
     struct SMessage {

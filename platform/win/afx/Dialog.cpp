@@ -16,15 +16,6 @@ HWND topLevelOf(HWND h)
     return h;
 }
 
-HWND firstTabStop(HWND hDlg)
-{
-    for (HWND c = GetWindow(hDlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        const DWORD style = (DWORD)GetWindowLongW(c, GWL_STYLE);
-        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) return c;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
@@ -76,7 +67,7 @@ BOOL CDialog::createFromTemplate(UINT nIDTemplate, HWND hWndParent)
         ::DestroyWindow(self);
         return FALSE;
     }
-    const HWND focus = firstTabStop(self);
+    const HWND focus = GetNextDlgTabItem(self, nullptr, FALSE);
     if (SendMessage(WM_INITDIALOG, (WPARAM)focus, 0) && focus && ::IsWindow(focus)) ::SetFocus(focus);
     if ((t->style & WS_VISIBLE) && !m_bModal && ::IsWindow(self)) ShowWindow(SW_SHOW);
     return ::IsWindow(self);

@@ -14,11 +14,12 @@
 // DoModal()
 //   -> owner (the parent's top-level window, else the main window) disabled
 //   -> created as above, shown, then the modal loop: pending messages are
-//      dispatched (PreTranslateMessage first, so Esc and Enter work), and once
-//      the queue is empty the user takes a turn (platform::DialogPrompts,
-//      which the desktop layer installs: its scripted user looks, takes
-//      screenshots, clicks); a dialog still open after that turn is
-//      cancelled, as a user walking away would do, so DoModal never blocks
+//      dispatched (PreTranslateMessage first, so the dialog keys of
+//      win/user/DialogKeys.h work), and once the queue is empty the user
+//      takes a turn (platform::DialogPrompts, which the desktop layer
+//      installs: its scripted user looks, takes screenshots, clicks); a
+//      dialog still open after that turn is cancelled, as a user walking
+//      away would do, so DoModal never blocks
 //   -> EndDialog's result returned, window destroyed, owner enabled again.
 // Buttons IDOK and IDCANCEL reach OnOK and OnCancel through the message map;
 // Esc and the close box send IDCANCEL. EndDialog ends the modal loop, or

@@ -132,6 +132,10 @@ template <auto F> LRESULT onMouseWheel(CWnd* w, WPARAM wParam, LPARAM lParam)
     return (target<F, BOOL(UINT, short, CPoint)>(w)->*F)(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam),
                                                           pointOf(lParam));
 }
+template <auto F> LRESULT onGetDlgCode(CWnd* w, WPARAM, LPARAM)
+{
+    return (LRESULT)(target<F, UINT()>(w)->*F)();
+}
 template <auto F> LRESULT onSetCursor(CWnd* w, WPARAM wParam, LPARAM lParam)
 {
     // The hit-test code is signed (HTERROR is negative).
@@ -185,6 +189,7 @@ template <auto F> LRESULT onMessage(CWnd* w, WPARAM wParam, LPARAM lParam)
 #define ON_WM_RBUTTONUP() AFX_ENTRY(WM_RBUTTONUP, onMouse, OnRButtonUp)
 #define ON_WM_RBUTTONDBLCLK() AFX_ENTRY(WM_RBUTTONDBLCLK, onMouse, OnRButtonDblClk)
 #define ON_WM_MOUSEWHEEL() AFX_ENTRY(WM_MOUSEWHEEL, onMouseWheel, OnMouseWheel)
+#define ON_WM_GETDLGCODE() AFX_ENTRY(WM_GETDLGCODE, onGetDlgCode, OnGetDlgCode)
 #define ON_WM_MOUSELEAVE() AFX_ENTRY(WM_MOUSELEAVE, noArgs, OnMouseLeave)
 #define ON_WM_SETCURSOR() AFX_ENTRY(WM_SETCURSOR, onSetCursor, OnSetCursor)
 #define ON_WM_KEYDOWN() AFX_ENTRY(WM_KEYDOWN, onKey, OnKeyDown)

@@ -159,6 +159,7 @@ protected:
     afx_msg void OnMouseLeave() { Default(); }
     // The point is in screen coordinates.
     afx_msg BOOL OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
+    afx_msg UINT OnGetDlgCode() { return (UINT)Default(); }
     afx_msg BOOL OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
     afx_msg void OnKeyDown(UINT, UINT, UINT) { Default(); }
     afx_msg void OnKeyUp(UINT, UINT, UINT) { Default(); }

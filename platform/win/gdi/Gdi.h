@@ -60,7 +60,10 @@ BOOL TransparentBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC
 
 // Text, in the selected font. The text's cell is its width times the font's
 // cell height, top-left at the given point; OPAQUE mode fills it first.
-// '&' has no special meaning (every format acts as with DT_NOPREFIX).
+// TextOutW draws every character. DrawTextW takes '&' as a mnemonic mark
+// unless DT_NOPREFIX: a single '&' is not shown and the character after it is
+// underlined (one pixel below the baseline), "&&" shows one '&'; DT_CALCRECT
+// measures the text as shown.
 // DT_WORDBREAK breaks lines between words to fit the rectangle's width; a
 // word wider than that stands alone and overflows (clipped unless DT_NOCLIP).
 BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c);

@@ -18,17 +18,45 @@ std::wstring_view textOf(LPCWSTR s, int c)
     return c < 0 ? std::wstring_view(s) : std::wstring_view(s, (size_t)c);
 }
 
-// Draws a line of text with its cell's top-left at (x, y), in surface coordinates.
-void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_view text, int x, int y)
+// The text as DrawText shows it: a single '&' is left out and marks the next
+// character as the mnemonic (underlined), "&&" is one '&'.
+struct ShownText {
+    std::wstring text;
+    std::vector<unsigned char> underlined; // 1 per underlined character of text
+};
+
+ShownText withPrefixes(std::wstring_view text, bool noPrefix)
+{
+    ShownText shown;
+    shown.text.reserve(text.size());
+    bool mark = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!noPrefix && text[i] == L'&' && !mark && !(i + 1 < text.size() && text[i + 1] == L'&')) {
+            mark = true;
+            continue;
+        }
+        if (!noPrefix && text[i] == L'&' && !mark) ++i; // "&&"
+        shown.text += text[i];
+        shown.underlined.push_back(mark ? 1 : 0);
+        mark = false;
+    }
+    return shown;
+}
+
+// Draws a line of text with its cell's top-left at (x, y), in surface
+// coordinates; underlined characters get a line one pixel below the baseline.
+void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_view text, int x, int y,
+              const unsigned char* underlined = nullptr)
 {
     if (dc.bkMode == OPAQUE) canvas.fill(CRect(x, y, x + face.textWidth(text), y + face.height()), dc.bkColor);
     const int baseline = y + face.ascent();
-    for (wchar_t ch : text) {
-        const Glyph& g = face.glyph((char32_t)ch);
+    for (size_t k = 0; k < text.size(); ++k) {
+        const Glyph& g = face.glyph((char32_t)text[k]);
         const int left = x + g.left, top = baseline - g.top;
         for (int j = 0; j < g.rows; ++j)
             for (int i = 0; i < g.width; ++i)
                 if (g.ink[(size_t)j * (size_t)g.width + (size_t)i]) canvas.plot(left + i, top + j, dc.textColor);
+        if (underlined && underlined[k]) canvas.fill(CRect(x, baseline + 1, x + g.advance, baseline + 2), dc.textColor);
         x += g.advance;
     }
 }
@@ -93,7 +121,8 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
     if (!dc || !lprc || !dc->fontFace()) return 0;
     FontFace& face = *dc->fontFace();
     const bool single = format & DT_SINGLELINE;
-    std::vector<std::wstring_view> lines = splitLines(textOf(lpchText, cchText), single);
+    const ShownText shown = withPrefixes(textOf(lpchText, cchText), format & DT_NOPREFIX);
+    std::vector<std::wstring_view> lines = splitLines(shown.text, single);
     if ((format & DT_WORDBREAK) && !single)
         lines = wrapLines(lines, face, lprc->right - lprc->left);
     const int lineHeight = face.height();
@@ -121,7 +150,8 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
         if (format & DT_CENTER) x = rect.left + (rect.Width() - width) / 2;
         else if (format & DT_RIGHT) x = rect.right - width;
         const CPoint p = dc->toSurface(x, y + (int)i * lineHeight);
-        drawLine(*dc, canvas, face, lines[i], p.x, p.y);
+        const size_t first = (size_t)(lines[i].data() - shown.text.data());
+        drawLine(*dc, canvas, face, lines[i], p.x, p.y, shown.underlined.data() + first);
     }
     return single && (format & (DT_VCENTER | DT_BOTTOM)) ? y - rect.top + lineHeight : height;
 }

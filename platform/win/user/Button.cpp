@@ -1,6 +1,8 @@
-// The push button: a raised face with its centred text. A left click (press
-// and release over the button) sends BN_CLICKED to the parent as WM_COMMAND,
-// as does BM_CLICK. The default push button has a dark frame.
+// The push button: a raised face with its centred text, its mnemonic
+// underlined. A left click (press and release over the button) sends
+// BN_CLICKED to the parent as WM_COMMAND, as do Space (pressed and released
+// while the button has the focus) and BM_CLICK. The default push button has
+// a dark frame; the focused one a dotted rectangle inside its edge.
 #include "win/user/ControlSupport.h"
 
 #include "win/user/Input.h"
@@ -14,7 +16,8 @@ namespace {
 
 struct ButtonState {
     bool tracking = false; // the left button went down on it
-    bool pushed = false;   // ... and the cursor is over it
+    bool spaceDown = false;
+    bool pushed = false;   // ... and the cursor is over it, or Space is down
 };
 
 std::unordered_map<HWND, ButtonState>& states()
@@ -23,14 +26,31 @@ std::unordered_map<HWND, ButtonState>& states()
     return *s;
 }
 
+// Every other pixel of the rectangle's outline.
+void drawFocusRect(HDC dc, const CRect& r, COLORREF color)
+{
+    for (int x = r.left; x < r.right; x += 2) {
+        fillRect(dc, CRect(x, r.top, x + 1, r.top + 1), color);
+        fillRect(dc, CRect(x, r.bottom - 1, x + 1, r.bottom), color);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        fillRect(dc, CRect(r.left, y, r.left + 1, y + 1), color);
+        fillRect(dc, CRect(r.right - 1, y, r.right, y + 1), color);
+    }
+}
+
+bool isDefault(HWND h)
+{
+    return (GetWindowLongW(h, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+}
+
 void paint(HWND h)
 {
     PaintScope p(h);
     const HDC dc = p.dc();
     CRect r = p.client();
-    const DWORD style = (DWORD)GetWindowLongW(h, GWL_STYLE);
     fillRect(dc, r, GetSysColor(COLOR_BTNFACE));
-    if ((style & 0x0F) == BS_DEFPUSHBUTTON) {
+    if (isDefault(h)) {
         fillRect(dc, CRect(r.left, r.top, r.right, r.top + 1), GetSysColor(COLOR_WINDOWFRAME));
         fillRect(dc, CRect(r.left, r.bottom - 1, r.right, r.bottom), GetSysColor(COLOR_WINDOWFRAME));
         fillRect(dc, CRect(r.left, r.top, r.left + 1, r.bottom), GetSysColor(COLOR_WINDOWFRAME));
@@ -41,11 +61,14 @@ void paint(HWND h)
     drawEdge(dc, r, pushed);
     wchar_t text[256];
     GetWindowTextW(h, text, 256);
-    const std::wstring shown = withoutMnemonics(text);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(h) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     if (pushed) r.OffsetRect(1, 1);
-    DrawTextW(dc, shown.c_str(), (int)shown.size(), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (GetFocus() == h) {
+        r.DeflateRect(3, 3);
+        drawFocusRect(dc, r, GetSysColor(COLOR_BTNTEXT));
+    }
 }
 
 void setPushed(HWND h, bool pushed)
@@ -80,9 +103,29 @@ LRESULT CALLBACK buttonProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         states()[h].tracking = true;
+        SetFocus(h);
         SetCapture(h);
         setPushed(h, true);
         return 0;
+    case WM_KEYDOWN:
+        if (wParam != VK_SPACE) break;
+        states()[h].spaceDown = true;
+        setPushed(h, true);
+        return 0;
+    case WM_KEYUP: {
+        if (wParam != VK_SPACE || !states()[h].spaceDown) break;
+        states()[h].spaceDown = false;
+        setPushed(h, false);
+        notifyClicked(h);
+        return 0;
+    }
+    case WM_KILLFOCUS:
+        states()[h].spaceDown = false;
+        if (!states()[h].tracking) setPushed(h, false);
+        InvalidateRect(h, nullptr, TRUE);
+        break;
+    case WM_SETFOCUS: InvalidateRect(h, nullptr, TRUE); break;
+    case WM_GETDLGCODE: return DLGC_BUTTON | (isDefault(h) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     case WM_MOUSEMOVE:
         if (states()[h].tracking) setPushed(h, cursorOver(h, lParam));
         return 0;

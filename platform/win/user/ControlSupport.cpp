@@ -65,15 +65,14 @@ HFONT fontOf(HWND h)
     return it != fonts().end() && it->second ? it->second : (HFONT)GetStockObject(DEFAULT_GUI_FONT);
 }
 
-std::wstring withoutMnemonics(std::wstring_view text)
+WCHAR mnemonicOf(std::wstring_view text)
 {
-    std::wstring shown;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'&' && i + 1 < text.size()) ++i;
-        else if (text[i] == L'&') continue;
-        shown += text[i];
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] != L'&') return text[i + 1];
+        ++i;
     }
-    return shown;
+    return 0;
 }
 
 void fillRect(HDC hdc, const CRect& r, COLORREF color)

@@ -1,6 +1,6 @@
 #pragma once
 // What the predefined controls share: the font each one keeps, painting with
-// it, texts without their '&' marks, and the 3-D edges of buttons and bars.
+// it, and the 3-D edges of buttons and bars.
 // For the control files of this folder only.
 #include "win/user/Controls.h"
 #include "win/gdi/Gdi.h"
@@ -16,8 +16,9 @@ bool fontMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 // The control's font, or the default GUI font when it was given none.
 HFONT fontOf(HWND h);
 
-// "&Break" shows as "Break"; "&&" is a literal '&'.
-std::wstring withoutMnemonics(std::wstring_view text);
+// The character after the first single '&' of a text ("&&" is a literal
+// '&'); 0 when the text has no mnemonic.
+WCHAR mnemonicOf(std::wstring_view text);
 
 // A raised (or, pressed, sunken) two-pixel edge around r.
 void drawEdge(HDC hdc, const CRect& r, bool sunken);

@@ -11,7 +11,22 @@
 
 typedef uintptr_t ULONG_PTR;
 
-// Buttons.
+// What a control handles of the dialog keys itself (its WM_GETDLGCODE
+// answer): push buttons answer DLGC_BUTTON with DLGC_DEFPUSHBUTTON or
+// DLGC_UNDEFPUSHBUTTON, static texts DLGC_STATIC, list boxes DLGC_WANTARROWS
+// and DLGC_WANTCHARS; other windows take none (0).
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+
+// Buttons. A push button takes the focus when it is clicked and shows it with
+// a dotted rectangle; Space pressed and released on it clicks it too.
 #define BM_CLICK 0x00F5
 
 // List boxes.

@@ -65,7 +65,7 @@ void paintCaption(HDC hdc, const Window& w, const CRect& bar)
     SetTextColor(hdc, GetSysColor(COLOR_CAPTIONTEXT));
     SetBkMode(hdc, TRANSPARENT);
     CRect text(bar.left + 4, bar.top, bar.right - 2, bar.bottom);
-    DrawTextW(hdc, w.text.c_str(), (int)w.text.size(), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextW(hdc, w.text.c_str(), (int)w.text.size(), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SelectObject(hdc, old);
     DeleteObject(font);
 }

@@ -2,7 +2,6 @@
 
 #include "win/user/ControlSupport.h"
 #include "win/display/Display.h"
-#include "win/user/Input.h"
 #include "win/user/MessageQueue.h"
 
 #include <algorithm>
@@ -23,27 +22,6 @@ CRect toPixels(CSize base, int x, int y, int cx, int cy)
 {
     const int left = mulDiv(x, base.cx, 4), top = mulDiv(y, base.cy, 8);
     return CRect(left, top, left + mulDiv(cx, base.cx, 4), top + mulDiv(cy, base.cy, 8));
-}
-
-bool isButton(HWND h)
-{
-    wchar_t name[16];
-    return GetClassNameW(h, name, 16) && std::wcscmp(name, WC_BUTTON) == 0;
-}
-
-// The id of the default push button, IDOK when there is none.
-int defaultButtonId(HWND hDlg)
-{
-    for (HWND c = GetWindow(hDlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (isButton(c) && (GetWindowLongW(c, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) return GetDlgCtrlID(c);
-    return IDOK;
-}
-
-void sendCommand(HWND hDlg, int id)
-{
-    const HWND control = GetDlgItem(hDlg, id);
-    if (control && !IsWindowEnabled(control)) return;
-    SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control);
 }
 
 // Kept on the screen where it can be: its top-left corner wins.
@@ -67,18 +45,6 @@ LRESULT CALLBACK DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_INITDIALOG: return TRUE;
     default: return DefWindowProcW(hDlg, Msg, wParam, lParam);
-    }
-}
-
-BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg)
-{
-    if (!lpMsg || !IsWindow(hDlg) || (lpMsg->hwnd != hDlg && !IsChild(hDlg, lpMsg->hwnd))) return FALSE;
-    if (lpMsg->message == WM_CHAR) return lpMsg->wParam == 27 || lpMsg->wParam == L'\r';
-    if (lpMsg->message != WM_KEYDOWN) return FALSE;
-    switch (lpMsg->wParam) {
-    case VK_ESCAPE: sendCommand(hDlg, IDCANCEL); return TRUE;
-    case VK_RETURN: sendCommand(hDlg, defaultButtonId(hDlg)); return TRUE;
-    default: return FALSE;
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Dialog windows from templates, the Win32 side: the class "#32770" and its
-// default procedure, dialog units, the template's controls as child windows,
-// and the dialog keys. CDialog (win/afx/Dialog.h) builds on these.
+// default procedure, dialog units and the template's controls as child
+// windows; the dialog keys are in DialogKeys.h. CDialog (win/afx/Dialog.h)
+// builds on these.
 //
 // A template's positions and sizes are dialog units: a horizontal unit is a
 // quarter of the template font's average character width, a vertical unit an
@@ -10,15 +11,12 @@
 // (on the screen without an owner, centred with DS_CENTER) and kept on the
 // screen, a child dialog in its parent's client area.
 #include "win/user/Controls.h"
+#include "win/user/DialogKeys.h"
 #include "win/kernel/ResourceTable.h"
 
 // The default procedure of dialog windows: the close box posts IDCANCEL as
 // WM_COMMAND; the background is the dialog face.
 LRESULT CALLBACK DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
-// Esc sends IDCANCEL, Enter the default push button's id (IDOK without one)
-// as WM_COMMAND to the dialog; TRUE when the message was such a key of a
-// window of the dialog (it must then not be dispatched).
-BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg);
 // Dialog units of the dialog's font to pixels.
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
 BOOL SetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPCWSTR lpString);

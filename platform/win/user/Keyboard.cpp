@@ -2,9 +2,11 @@
 //
 // devices::keyDown(vk), from the desktop facade -> the key is down now
 //   (GetAsyncKeyState)
-//   -> WM_KEYDOWN (WM_SYSKEYDOWN with Alt) posted to the focus window
+//   -> WM_KEYDOWN (WM_SYSKEYDOWN with Alt, its context bit 29 set; F10 and
+//      Alt itself are system keys too) posted to the focus window
 //   -> when the message loop retrieves it, GetKeyState follows (noteInput),
-//      and TranslateMessage puts the key's WM_CHAR in front of the queue.
+//      and TranslateMessage puts the key's WM_CHAR (WM_SYSCHAR) in front of
+//      the queue.
 #include "win/user/Input.h"
 
 #include "win/user/MessageQueue.h"
@@ -60,6 +62,13 @@ UINT keyMessage(UINT vk, bool press)
     return sys ? WM_SYSKEYUP : WM_KEYUP;
 }
 
+// The context code (bit 29) of a system key message: Alt is down.
+LPARAM context(UINT message)
+{
+    const bool sys = message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+    return sys && isDown(keyboard().async, VK_MENU) ? (LPARAM)1 << 29 : 0;
+}
+
 } // namespace
 
 namespace platform::wm {
@@ -97,11 +106,11 @@ void noteInput(const MSG& msg)
     }
 }
 
-WCHAR charForKey(UINT vk)
+WCHAR charForKey(UINT vk, bool system)
 {
     const BYTE* state = keyboard().state;
     const bool shift = isDown(state, VK_SHIFT), ctrl = isDown(state, VK_CONTROL), alt = isDown(state, VK_MENU);
-    if (alt) return 0;
+    if (alt && !system) return 0;
     if (vk >= 'A' && vk <= 'Z') {
         if (ctrl) return (WCHAR)(vk - 'A' + 1);
         const bool upper = shift != ((state[VK_CAPITAL] & toggled) != 0);
@@ -170,9 +179,10 @@ void keyDown(UINT vk)
     vk &= 0xFF;
     const bool repeat = isDown(keyboard().async, vk);
     wm::setAsyncKey((int)vk, true);
-    const LPARAM flags = 1 | (repeat ? (1 << 30) : 0);
+    const UINT message = keyMessage(vk, true);
+    const LPARAM flags = 1 | (repeat ? (1 << 30) : 0) | context(message);
     if (const HWND focus = keyboard().focus; focus && wm::acceptsInput(focus))
-        PostMessageW(focus, keyMessage(vk, true), vk, flags);
+        PostMessageW(focus, message, vk, flags);
 }
 
 void keyUp(UINT vk)
@@ -181,7 +191,7 @@ void keyUp(UINT vk)
     const UINT message = keyMessage(vk, false);
     wm::setAsyncKey((int)vk, false);
     if (const HWND focus = keyboard().focus; focus && wm::acceptsInput(focus))
-        PostMessageW(focus, message, vk, (LPARAM)(DWORD)0xC0000001);
+        PostMessageW(focus, message, vk, (LPARAM)(DWORD)0xC0000001 | context(message));
 }
 
 } // namespace platform::devices

@@ -210,7 +210,7 @@ void drawEntry(HWND h, HDC dc, const ListState& s, int index, const CRect& r)
         CRect text = r;
         if (selected) fillRect(dc, r, GetSysColor(COLOR_HIGHLIGHT));
         const COLORREF old = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        DrawTextW(dc, e.text.c_str(), (int)e.text.size(), &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        DrawTextW(dc, e.text.c_str(), (int)e.text.size(), &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         SetTextColor(dc, old);
         return;
     }
@@ -357,6 +357,7 @@ LRESULT CALLBACK listBoxProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     if (fontMessage(h, message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_PAINT: paint(h); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SIZE: InvalidateRect(h, nullptr, TRUE); break;
     case WM_LBUTTONDOWN: click(h, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))); return 0;
     case WM_NCDESTROY: lists().erase(h); break;

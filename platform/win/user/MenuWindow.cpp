@@ -1,6 +1,6 @@
 // Popup menus on the screen: TrackPopupMenu and the window that shows a menu.
 // Items are a row each in the menu font: a check-mark column, the text (its
-// '&' marks left out, a tab's right part right-aligned), an arrow for a
+// mnemonic underlined, a tab's right part right-aligned), an arrow for a
 // submenu; separators are an etched line; grayed items are in the gray-text
 // colour. The window has a raised two-pixel edge.
 #include "win/user/MenuData.h"
@@ -44,19 +44,20 @@ MenuMetrics metrics()
     return {font, m.iMenuHeight, m.iMenuHeight};
 }
 
+// The text left of a tab and right of it, each with its '&' marks.
 std::pair<std::wstring, std::wstring> textParts(const menus::Item& item)
 {
-    const std::wstring shown = ctl::withoutMnemonics(item.text);
-    const size_t tab = shown.find(L'\t');
-    if (tab == std::wstring::npos) return {shown, L""};
-    return {shown.substr(0, tab), shown.substr(tab + 1)};
+    const size_t tab = item.text.find(L'\t');
+    if (tab == std::wstring::npos) return {item.text, L""};
+    return {item.text.substr(0, tab), item.text.substr(tab + 1)};
 }
 
+// As shown: without the '&' marks.
 int textWidth(HDC dc, const std::wstring& text)
 {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), (int)text.size(), &size);
-    return size.cx;
+    CRect r;
+    DrawTextW(dc, text.c_str(), (int)text.size(), &r, DT_CALCRECT | DT_SINGLELINE);
+    return r.Width();
 }
 
 CSize menuSize(const menus::Menu& menu)

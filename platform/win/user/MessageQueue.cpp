@@ -116,9 +116,10 @@ BOOL GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
 
 BOOL TranslateMessage(const MSG* lpMsg)
 {
-    if (!lpMsg || lpMsg->message != WM_KEYDOWN) return FALSE;
-    if (const WCHAR c = wm::charForKey((UINT)lpMsg->wParam))
-        wm::postFirst(make(lpMsg->hwnd, WM_CHAR, (WPARAM)c, lpMsg->lParam));
+    if (!lpMsg || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN)) return FALSE;
+    const bool system = lpMsg->message == WM_SYSKEYDOWN;
+    if (const WCHAR c = wm::charForKey((UINT)lpMsg->wParam, system))
+        wm::postFirst(make(lpMsg->hwnd, system ? WM_SYSCHAR : WM_CHAR, (WPARAM)c, lpMsg->lParam));
     return TRUE;
 }
 

@@ -23,7 +23,8 @@ void PostQuitMessage(int nExitCode);
 BOOL PeekMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
 // 0 for WM_QUIT, -1 when the queue is empty.
 BOOL GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
-// Puts the WM_CHAR of a typed key in front of the queue.
+// Puts the WM_CHAR of a typed key (WM_SYSCHAR of a system key) in front of
+// the queue.
 BOOL TranslateMessage(const MSG* lpMsg);
 // WM_TIMER with a timer procedure calls it; a WM_PAINT that its window left
 // unpainted is taken as done, so that it cannot come back for ever.

@@ -1,6 +1,6 @@
 // Static text: the window text on the dialog face, left, centred or right
-// aligned (SS_LEFT, SS_CENTER, SS_RIGHT), '&' marks shown as the underline
-// would be, that is left out, unless SS_NOPREFIX.
+// aligned (SS_LEFT, SS_CENTER, SS_RIGHT), a '&' mark underlining its
+// mnemonic unless SS_NOPREFIX.
 #include "win/user/ControlSupport.h"
 
 #include "win/gdi/SysColors.h"
@@ -15,14 +15,13 @@ void paint(HWND h)
     const DWORD style = (DWORD)GetWindowLongW(h, GWL_STYLE);
     wchar_t buffer[1024];
     GetWindowTextW(h, buffer, 1024);
-    const std::wstring text = (style & SS_NOPREFIX) ? std::wstring(buffer) : withoutMnemonics(buffer);
-    UINT format = DT_LEFT;
-    if ((style & 0x0F) == SS_CENTER) format = DT_CENTER;
-    else if ((style & 0x0F) == SS_RIGHT) format = DT_RIGHT;
+    UINT format = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+    if ((style & 0x0F) == SS_CENTER) format |= DT_CENTER;
+    else if ((style & 0x0F) == SS_RIGHT) format |= DT_RIGHT;
     CRect r = p.client();
     SetBkMode(p.dc(), TRANSPARENT);
     SetTextColor(p.dc(), GetSysColor(IsWindowEnabled(h) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-    DrawTextW(p.dc(), text.c_str(), (int)text.size(), &r, format);
+    DrawTextW(p.dc(), buffer, -1, &r, format);
 }
 
 } // namespace
@@ -33,6 +32,7 @@ LRESULT CALLBACK staticProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     if (fontMessage(h, message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_PAINT: paint(h); return 0;
+    case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_SETTEXT:
     case WM_ENABLE:
         InvalidateRect(h, nullptr, TRUE);

@@ -109,9 +109,10 @@ void forgetMessages(HWND h);
 bool isQueued(HWND h, UINT message, WPARAM wParam);
 void postFirst(const MSG& msg);
 // Keyboard.cpp: the key state follows the input messages as they are
-// retrieved; WM_CHAR for a key; a key pressed or released now.
+// retrieved; the character of a key (for WM_CHAR, or for WM_SYSCHAR: what
+// the key types with Alt left aside); a key pressed or released now.
 void noteInput(const MSG& msg);
-WCHAR charForKey(UINT vk);
+WCHAR charForKey(UINT vk, bool system);
 void setAsyncKey(int vk, bool isPressed);
 // Input.cpp: whether a window and its ancestors take input; a destroyed
 // window's capture, tracking and clicks end.

@@ -1,5 +1,8 @@
 #include "InputGrid.h"
 
+#include "win/afx/Dialog.h"
+#include "win/kernel/Module.h"
+#include "win/kernel/ModuleState.h"
 #include "win/user/Clipboard.h"
 #include "win/user/Input.h"
 #include "win/gdi/SysColors.h"
@@ -241,4 +244,58 @@ TEST_F(GridInput, CtrlCCopiesTheSelectionWithItsHardCellsQuoted)
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
+}
+
+namespace {
+
+// A modeless dialog with an "&Apply" button and a default OK, which records
+// the commands it gets.
+const winres::DialogItemResource kDialogItems[] = {
+    {WC_BUTTON, 12, L"&Apply", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 10, 150, 50, 14},
+    {WC_BUTTON, IDOK, L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 70, 150, 50, 14},
+};
+const winres::DialogResource kDialogs[] = {
+    {701, WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 260, 170, L"Grid", L"MS Shell Dlg", 8, kDialogItems},
+};
+const winres::ResourceTable kDialogTable{{}, {}, kDialogs, {}};
+
+class GridDialog : public CDialog {
+public:
+    std::vector<int> m_commands;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+};
+
+} // namespace
+
+TEST_F(GridInput, InADialogTheGridKeepsItsKeysFromTheDialogKeys)
+{
+    AfxSetResourceHandle(platform::RegisterApplicationModule(&kDialogTable));
+    GridDialog dlg;
+    ASSERT_TRUE(dlg.Create(701));
+    dlg.ShowWindow(SW_SHOW);
+    InputGrid inDialog;
+    ASSERT_TRUE(inDialog.Create(WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 300, 200), &dlg, 50));
+    inDialog.SetCurrentCell(1, 1);
+    inDialog.SetFocus();
+    desktop().processMessages();
+
+    // 'a' is typed, not Apply's mnemonic; Enter stores, not OK; Tab moves the
+    // current cell, not the focus; Esc cancels the editor, not the dialog.
+    desktop().typeText(L"a");
+    desktop().pressKey(VK_RETURN);
+    desktop().pressKey(VK_TAB);
+    desktop().typeText(L"b");
+    desktop().pressKey(VK_ESCAPE);
+    EXPECT_EQ(inDialog.m_log, "start 1,1; store 1,1 a; start 1,2");
+    EXPECT_EQ(CWnd::GetFocus(), &inDialog);
+    EXPECT_TRUE(dlg.m_commands.empty());
+    // Alt with the letter still reaches the button.
+    withKey(VK_MENU, [] { desktop().pressKey('A'); });
+    EXPECT_EQ(dlg.m_commands, std::vector<int>{12});
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <vector>
 
 using testsupport::PixelCanvas;
 
@@ -193,4 +194,68 @@ TEST(DrawText, WordBreakLeavesAnOverlongWordWholeOnItsOwnLine)
     CRect r(10, 0, 10 + wordSize.cx / 2, 80);
     c.dc.DrawText(word, &r, DT_WORDBREAK);
     EXPECT_EQ(c.inkBox(), CRect(10, 0, 10 + wordSize.cx / 2, wordSize.cy));
+}
+
+namespace {
+
+// Pixels where two canvases differ.
+std::vector<CPoint> differences(const PixelCanvas& a, const PixelCanvas& b)
+{
+    std::vector<CPoint> d;
+    for (int y = 0; y < a.surface().height(); ++y)
+        for (int x = 0; x < a.surface().width(); ++x)
+            if (a.at(x, y) != b.at(x, y)) d.emplace_back(x, y);
+    return d;
+}
+
+} // namespace
+
+TEST(DrawText, AnAmpersandUnderlinesTheNextCharacterUnlessNoPrefix)
+{
+    TextCanvas marked(120, 30), plain(120, 30), letterB(120, 30);
+    for (TextCanvas* c : {&marked, &plain, &letterB}) c->dc.SetBkMode(TRANSPARENT);
+    CRect r(2, 2, 118, 28);
+    marked.dc.DrawText(CString(L"&Break"), &r, DT_LEFT);
+    plain.dc.DrawText(CString(L"Break"), &r, DT_LEFT | DT_NOPREFIX);
+    letterB.dc.DrawText(CString(L"B"), &r, DT_NOPREFIX);
+
+    // The same letters, no '&', and one more row: the underline of the B, a
+    // pixel below the baseline (the B stands on the row above it).
+    const int underline = letterB.inkBox().bottom + 1;
+    const int widthB = marked.dc.GetTextExtent(CString(L"B")).cx;
+    const std::vector<CPoint> extra = differences(marked, plain);
+    ASSERT_EQ(extra.size(), (size_t)widthB);
+    for (int i = 0; i < widthB; ++i) {
+        EXPECT_EQ(extra[(size_t)i], CPoint(2 + i, underline));
+        EXPECT_EQ(marked.at(2 + i, underline), black);
+    }
+
+    // Measuring leaves the mark out; DT_NOPREFIX shows it.
+    CRect m(0, 0, 0, 0), n(0, 0, 0, 0);
+    marked.dc.DrawText(CString(L"&Break"), &m, DT_CALCRECT);
+    marked.dc.DrawText(CString(L"&Break"), &n, DT_CALCRECT | DT_NOPREFIX);
+    EXPECT_EQ(m.Width(), marked.dc.GetTextExtent(CString(L"Break")).cx);
+    EXPECT_EQ(n.Width(), marked.dc.GetTextExtent(CString(L"&Break")).cx);
+}
+
+TEST(DrawText, DoubledAmpersandShowsOneAndALoneLastOneNone)
+{
+    TextCanvas doubled(160, 30), single(160, 30), trailing(160, 30), bare(160, 30);
+    CRect r(2, 2, 158, 28);
+    doubled.dc.SetBkColor(green);
+    single.dc.SetBkColor(green);
+    doubled.dc.DrawText(CString(L"Steel && concrete"), &r, DT_SINGLELINE);
+    single.dc.DrawText(CString(L"Steel & concrete"), &r, DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_TRUE(differences(doubled, single).empty());
+
+    trailing.dc.DrawText(CString(L"Steel&"), &r, 0);
+    bare.dc.DrawText(CString(L"Steel"), &r, DT_NOPREFIX);
+    EXPECT_TRUE(differences(trailing, bare).empty());
+    EXPECT_FALSE(bare.inkBox().IsRectEmpty());
+
+    // TextOut has no mnemonics: every character is drawn.
+    TextCanvas out(160, 30);
+    out.dc.SetBkColor(green);
+    out.dc.TextOut(2, 2, CString(L"a&b"));
+    EXPECT_EQ(out.inkBox().Width(), out.dc.GetTextExtent(CString(L"a&b")).cx);
 }

@@ -246,6 +246,52 @@ TEST(Input, KeyStateIsThatOfTheMessageBeingHandled)
     EXPECT_EQ(VkKeyScanW(L'\u00e4'), -1);
 }
 
+TEST(Input, AltMakesSystemKeysWithTheContextBitThatTranslateToSystemCharacters)
+{
+    Scene s;
+    s.child.SetFocus();
+    desk().holdMessages(true);
+    constexpr LPARAM altDown = (LPARAM)1 << 29;
+    MSG msg;
+    // The next message, translated as the loop does.
+    const auto next = [&msg] {
+        EXPECT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
+        TranslateMessage(&msg);
+        return msg.message;
+    };
+
+    desk().keyDown(VK_MENU);
+    EXPECT_EQ(next(), (UINT)WM_SYSKEYDOWN);
+    EXPECT_EQ(msg.wParam, (WPARAM)VK_MENU);
+    EXPECT_NE(msg.lParam & altDown, 0);
+    desk().pressKey('B');
+    EXPECT_EQ(next(), (UINT)WM_SYSKEYDOWN);
+    EXPECT_NE(msg.lParam & altDown, 0);
+    EXPECT_EQ(next(), (UINT)WM_SYSCHAR);
+    EXPECT_EQ(msg.wParam, (WPARAM)L'b');
+    EXPECT_NE(msg.lParam & altDown, 0);
+    EXPECT_EQ(next(), (UINT)WM_SYSKEYUP);
+    EXPECT_EQ(msg.lParam & 0xE0000000, (LPARAM)0xE0000000);
+    // Released, Alt is no longer down.
+    desk().keyUp(VK_MENU);
+    EXPECT_EQ(next(), (UINT)WM_SYSKEYUP);
+    EXPECT_EQ(msg.lParam & altDown, 0);
+
+    // F10 is a system key without Alt; plain keys carry no context bit.
+    desk().pressKey(VK_F10);
+    EXPECT_EQ(next(), (UINT)WM_SYSKEYDOWN);
+    EXPECT_EQ(msg.lParam & altDown, 0);
+    EXPECT_EQ(next(), (UINT)WM_SYSKEYUP);
+    desk().pressKey('B');
+    EXPECT_EQ(next(), (UINT)WM_KEYDOWN);
+    EXPECT_EQ(msg.lParam & altDown, 0);
+    EXPECT_EQ(next(), (UINT)WM_CHAR);
+    EXPECT_EQ(msg.wParam, (WPARAM)L'b');
+    EXPECT_EQ(next(), (UINT)WM_KEYUP);
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_PAINT);
+    desk().holdMessages(false);
+}
+
 TEST(Input, TheWheelTurnsForTheFocusWindowAndPassesOnToItsParent)
 {
     Scene s;

@@ -164,3 +164,59 @@ TEST(Menu, TheInstalledPromptsChooseAndWithoutAnyTheMenuIsDismissed)
     platform::setMenuPrompts(&user());
     EXPECT_EQ(user().prompts().size(), asked);
 }
+
+namespace {
+
+// Pixels of the text as DrawText draws it in the menu font, black on white.
+int inkOfMenuText(const wchar_t* text)
+{
+    NONCLIENTMETRICSW m{};
+    m.cbSize = sizeof m;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0);
+    CFont font;
+    font.CreateFontIndirect(&m.lfMenuFont);
+    CWindowDC screen(nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, 200, 40);
+    CBitmap* oldBitmap = dc.SelectObject(&bitmap);
+    CFont* oldFont = dc.SelectObject(&font);
+    dc.FillSolidRect(0, 0, 200, 40, RGB(255, 255, 255));
+    dc.SetTextColor(RGB(0, 0, 0));
+    dc.SetBkMode(TRANSPARENT);
+    CRect r(0, 0, 200, 40);
+    dc.DrawText(CString(text), &r, DT_SINGLELINE);
+    int ink = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 200; ++x) ink += dc.GetPixel(x, y) == RGB(0, 0, 0);
+    dc.SelectObject(oldFont);
+    dc.SelectObject(oldBitmap);
+    return ink;
+}
+
+} // namespace
+
+TEST(Menu, ItemsShowTheirMnemonicsUnderlined)
+{
+    useEnglishResources();
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), nullptr, 0));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(480));
+    int ink = -1;
+    user().dismissMenu([&](HWND window) {
+        CRect item = platform::MenuItemRect(window, 57634); // "&Copy"
+        CPoint origin(0, 0);
+        ClientToScreen(window, &origin);
+        item.OffsetRect(origin);
+        ink = 0;
+        for (int y = item.top; y < item.bottom; ++y)
+            for (int x = item.left; x < item.right; ++x)
+                ink += desktop().screen().pixel(x, y) == GetSysColor(COLOR_MENUTEXT);
+    });
+    menu.GetSubMenu(0)->TrackPopupMenu(0, 10, 10, &owner);
+    // "Copy" with its C underlined: neither the '&' nor a bare "Copy".
+    EXPECT_EQ(ink, inkOfMenuText(L"&Copy"));
+    EXPECT_NE(inkOfMenuText(L"&Copy"), inkOfMenuText(L"Copy"));
+}

@@ -1,0 +1,163 @@
+#include "platform/win/LoggingWnd.h"
+
+#include <gtest/gtest.h>
+
+using platform::desktop;
+
+namespace {
+
+enum Ids : int { LABEL = 10, LIST = 11, APPLY = 12, OFF = 13, HIDDEN = 14, NO_STOP = 15, NO_PREFIX = 16, ALL = 18 };
+
+constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+const winres::DialogItemResource kItems[] = {
+    {WC_STATIC, LABEL, L"&Name:", child, 0, 7, 7, 40, 9},
+    {WC_LISTBOX, LIST, L"", child | WS_BORDER | WS_TABSTOP, 0, 50, 7, 80, 40},
+    {WC_BUTTON, APPLY, L"&Apply", child | WS_TABSTOP, 0, 140, 7, 50, 14},
+    {WC_BUTTON, OFF, L"&Off", child | WS_TABSTOP | WS_DISABLED, 0, 140, 25, 50, 14},
+    {WC_BUTTON, HIDDEN, L"&Hidden", WS_CHILD | WS_TABSTOP, 0, 140, 43, 50, 14},
+    {WC_BUTTON, NO_STOP, L"No stop &X", child, 0, 140, 61, 50, 14},
+    {WC_STATIC, NO_PREFIX, L"&Q", child | SS_NOPREFIX, 0, 7, 30, 40, 9},
+    {WC_BUTTON, IDOK, L"OK", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 7, 80, 50, 14},
+    {WC_BUTTON, IDCANCEL, L"Cancel", child | WS_TABSTOP, 0, 60, 80, 50, 14},
+    {WC_BUTTON, ALL, L"A&ll", child | WS_TABSTOP, 0, 113, 80, 50, 14},
+};
+const winres::DialogResource kDialogs[] = {
+    {700, WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 10, 10, 200, 100, L"Keys", L"MS Shell Dlg", 8, kItems},
+};
+const winres::ResourceTable kTable{{}, {}, kDialogs, {}};
+
+// A modeless dialog that only records the commands it gets, so that OK and
+// Cancel leave it open.
+class KeyDialog : public CDialog {
+public:
+    KeyDialog()
+    {
+        AfxSetResourceHandle(platform::RegisterApplicationModule(&kTable));
+        EXPECT_TRUE(Create(700));
+        ShowWindow(SW_SHOW);
+        desktop().processMessages();
+    }
+
+    HWND item(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    std::vector<int> takeCommands() { return std::exchange(m_commands, {}); }
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override
+    {
+        if (HIWORD(wParam) == BN_CLICKED) m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+
+private:
+    std::vector<int> m_commands;
+};
+
+void withKey(UINT modifier, UINT vk)
+{
+    desktop().keyDown(modifier);
+    desktop().pressKey(vk);
+    desktop().keyUp(modifier);
+}
+
+} // namespace
+
+TEST(DialogKeys, TabAndShiftTabWalkTheTabStopsRoundTheDialog)
+{
+    KeyDialog dlg;
+    EXPECT_EQ(GetFocus(), dlg.item(LIST)); // the first tab stop, on creation
+    // Disabled, hidden and non-tab-stop controls and static texts are passed over.
+    for (int id : std::initializer_list<int>{APPLY, IDOK, IDCANCEL, ALL, LIST}) {
+        desktop().pressKey(VK_TAB);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+    }
+    for (int id : std::initializer_list<int>{ALL, IDCANCEL, IDOK, APPLY, LIST, ALL}) {
+        withKey(VK_SHIFT, VK_TAB);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+    }
+    EXPECT_TRUE(dlg.takeCommands().empty());
+
+    EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, FALSE), dlg.item(LIST));
+    EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, TRUE), dlg.item(ALL));
+    EXPECT_EQ(GetNextDlgTabItem(dlg, dlg.item(NO_STOP), FALSE), dlg.item(IDOK));
+}
+
+TEST(DialogKeys, TheFocusedButtonShowsADottedRectangle)
+{
+    KeyDialog dlg;
+    CRect apply;
+    GetWindowRect(dlg.item(APPLY), &apply);
+    // The rectangle runs three pixels inside the edge, every other pixel drawn.
+    const auto ring = [&](int dx, int dy) { return desktop().screen().pixel(apply.left + dx, apply.top + dy); };
+    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNFACE));
+    desktop().pressKey(VK_TAB);
+    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(ring(5, 3), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(ring(4, 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ring(3, apply.Height() - 4), GetSysColor(COLOR_BTNTEXT));
+    desktop().pressKey(VK_TAB);
+    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
+{
+    KeyDialog dlg;
+    desktop().pressKey(VK_RETURN);
+    desktop().pressKey(VK_TAB);
+    desktop().pressKey(VK_RETURN);
+    desktop().pressKey(VK_SPACE);
+    desktop().pressKey(VK_ESCAPE);
+    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{IDOK, APPLY, APPLY, IDCANCEL}));
+
+    // A click takes the focus to the button, as on the real system.
+    CRect all;
+    GetWindowRect(dlg.item(ALL), &all);
+    desktop().click(all.CenterPoint());
+    EXPECT_EQ(GetFocus(), dlg.item(ALL));
+    desktop().pressKey(VK_RETURN);
+    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{ALL, ALL}));
+
+    // Space released elsewhere, after the focus moved on, clicks nothing.
+    desktop().keyDown(VK_SPACE);
+    SetFocus(dlg.item(LIST));
+    desktop().keyUp(VK_SPACE);
+    EXPECT_TRUE(dlg.takeCommands().empty());
+}
+
+TEST(DialogKeys, AltWithAMnemonicFocusesAndPressesItsControl)
+{
+    KeyDialog dlg;
+    // "A&ll" answers 'l' only: its 'A' is no mnemonic.
+    withKey(VK_MENU, 'A');
+    EXPECT_EQ(GetFocus(), dlg.item(APPLY));
+    withKey(VK_MENU, 'L');
+    EXPECT_EQ(GetFocus(), dlg.item(ALL));
+    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{APPLY, ALL}));
+
+    // A label hands the focus to the tab stop after it and presses nothing.
+    withKey(VK_MENU, 'N');
+    EXPECT_EQ(GetFocus(), dlg.item(LIST));
+    // A button without WS_TABSTOP still answers its mnemonic.
+    withKey(VK_MENU, 'X');
+    EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
+    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{NO_STOP}));
+
+    // Disabled and hidden controls, SS_NOPREFIX texts and unknown letters do nothing.
+    for (UINT key : {'O', 'H', 'Q', 'Z'}) withKey(VK_MENU, key);
+    EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
+    EXPECT_TRUE(dlg.takeCommands().empty());
+}
+
+TEST(DialogKeys, ALetterAloneIsAMnemonicUnlessTheFocusControlTakesCharacters)
+{
+    KeyDialog dlg;
+    // The list box takes characters itself.
+    desktop().pressKey('A');
+    EXPECT_EQ(GetFocus(), dlg.item(LIST));
+    EXPECT_TRUE(dlg.takeCommands().empty());
+    // A button does not: the letter is the mnemonic, in either case.
+    desktop().pressKey(VK_TAB);
+    desktop().pressKey('L');
+    withKey(VK_SHIFT, 'A');
+    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{ALL, APPLY}));
+    EXPECT_EQ(GetFocus(), dlg.item(APPLY));
+}
