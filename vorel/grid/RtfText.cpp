@@ -28,11 +28,24 @@ void appendUnicode(std::wstring& rtf, char32_t ch)
     appendUnit(rtf, 0xDC00 + (ch & 0x3FF));
 }
 
+bool isPlain(wchar_t ch)
+{
+    return ch >= 0x20 && ch < 0x7F && ch != L'\\' && ch != L'{' && ch != L'}';
+}
+
 } // namespace
 
 void appendRtfText(std::wstring& rtf, std::wstring_view text)
 {
     for (size_t i = 0; i < text.size(); ++i) {
+        // Most texts are plain throughout: whole runs go in at once.
+        size_t run = i;
+        while (run < text.size() && isPlain(text[run]))
+            ++run;
+        rtf.append(text.substr(i, run - i));
+        if (run == text.size())
+            return;
+        i = run;
         const wchar_t ch = text[i];
         if (ch == L'\\' || ch == L'{' || ch == L'}') {
             rtf += L'\\';
@@ -41,8 +54,6 @@ void appendRtfText(std::wstring& rtf, std::wstring_view text)
             if (ch == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
                 ++i;
             rtf += L"\\line ";
-        } else if (ch >= 0x20 && ch < 0x7F) {
-            rtf += ch;
         } else {
             appendUnicode(rtf, (char32_t)ch);
         }

@@ -10,6 +10,14 @@ namespace {
 
 constexpr int kTwipsHigh = 236; // Arial 10 pt as a cell height in twips
 
+// Where the next line ends: one pass, as nearly every text has one line.
+size_t lineEnd(std::wstring_view text, size_t from)
+{
+    const auto it = std::find_if(text.begin() + (ptrdiff_t)from, text.end(),
+                                 [](wchar_t ch) { return ch == L'\r' || ch == L'\n'; });
+    return (size_t)(it - text.begin());
+}
+
 } // namespace
 
 CTextFit::CTextFit(CGXGridCore& grid)
@@ -53,8 +61,8 @@ std::wstring_view CTextFit::Fit(std::wstring_view text, long long nWidth, bool b
         return text;
     if (nWidth < 1)
         return {};
-    size_t end = text.find_first_of(L"\r\n");
-    if (end == std::wstring_view::npos)
+    size_t end = lineEnd(text, 0);
+    if (end == text.size())
         return fitLine(text, nWidth, bBold);
     // The document shows each line on a line of its own: each is cut alone.
     m_lines.clear();
@@ -65,7 +73,7 @@ std::wstring_view CTextFit::Fit(std::wstring_view text, long long nWidth, bool b
         const size_t next = text.compare(end, 2, L"\r\n") == 0 ? end + 2 : end + 1;
         m_lines += text.substr(end, next - end);
         start = next;
-        end = std::min(text.find_first_of(L"\r\n", start), text.size());
+        end = lineEnd(text, start);
     }
 }
 
