@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 
 namespace {
 
@@ -60,8 +61,10 @@ void showRtfDocument(Gallery& g, const std::string& fileName, const CString& rtf
     std::ofstream(g.file(fileName), std::ios::binary) << std::string(text.begin(), text.end()); // plain ASCII
     g.link(fileName, caption);
     if (!installed("soffice") || !installed("pdftoppm")) {
-        g.paragraph("No picture of " + fileName + " as a word processor shows it: LibreOffice Writer and pdftoppm "
-                    "(poppler-utils) are not installed here; scripts/install-check-deps.sh installs them.");
+        std::cout << "no picture of " << fileName << ": LibreOffice Writer or pdftoppm is not installed "
+                  << "(scripts/install-check-deps.sh installs them)\n";
+        g.paragraph("No picture of " + fileName + " as a word processor shows it: LibreOffice Writer or pdftoppm "
+                    "(poppler-utils) is not installed here; scripts/install-check-deps.sh installs them.");
         return;
     }
     const std::string picture = std::filesystem::path(fileName).stem().string() + "-writer.png";
