@@ -51,6 +51,10 @@ std::optional<Surface> LoadPng(const std::filesystem::path& file)
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
+    if ((uint64_t)image.width * image.height > kMaxPngPixels) {
+        png_image_free(&image);
+        return std::nullopt;
+    }
     image.format = PNG_FORMAT_RGB;
     std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) {

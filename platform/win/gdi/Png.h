@@ -5,6 +5,7 @@
 #include "win/gdi/GdiObject.h"
 #include "win/display/Surface.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 
@@ -16,6 +17,9 @@ bool SavePng(const Surface& surface, const CRect& part, const std::filesystem::p
 bool SavePng(const CBitmap& bitmap, const std::filesystem::path& file);
 bool SaveScreenPng(const CRect& part, const std::filesystem::path& file);
 
+// Pictures over this many pixels (4096 x 4096) are refused before anything is
+// allocated, so that a damaged or hostile header cannot ask for gigabytes.
+constexpr uint64_t kMaxPngPixels = uint64_t(1) << 24;
 std::optional<Surface> LoadPng(const std::filesystem::path& file);
 
 } // namespace platform

@@ -4,6 +4,57 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <zlib.h>
+
+namespace {
+
+uint32_t crc32(const std::string& bytes)
+{
+    uint32_t crc = 0xFFFFFFFF;
+    for (unsigned char b : bytes) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+std::string bigEndian(uint32_t v)
+{
+    return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+
+std::string chunk(const std::string& type, const std::string& data)
+{
+    return bigEndian((uint32_t)data.size()) + type + data + bigEndian(crc32(type + data));
+}
+
+// A whole black RGB picture of width x height pixels, rows of zeros deflated as
+// they are made.
+std::string blackPng(uint32_t width, uint32_t height)
+{
+    z_stream z{};
+    deflateInit(&z, 1);
+    const std::string row(1 + 3 * (size_t)width, '\0'); // filter byte, then the pixels
+    std::string out(1 << 16, '\0'), data;
+    for (uint32_t y = 0; y <= height; ++y) {
+        const bool last = y == height;
+        z.next_in = (Bytef*)(last ? nullptr : row.data());
+        z.avail_in = last ? 0 : (uInt)row.size();
+        do {
+            z.next_out = (Bytef*)out.data();
+            z.avail_out = (uInt)out.size();
+            deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            data.append(out.data(), out.size() - z.avail_out);
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    return std::string("\x89PNG\r\n\x1a\n", 8) +
+           chunk("IHDR", bigEndian(width) + bigEndian(height) + std::string("\x08\x02\x00\x00\x00", 5)) +
+           chunk("IDAT", data) + chunk("IEND", "");
+}
+
+} // namespace
 
 TEST(Png, BitmapWrittenAndReadBackIdentical)
 {
@@ -41,4 +92,18 @@ TEST(Png, FailuresAreReportedNotThrown)
     EXPECT_FALSE(platform::LoadPng(dir.file("missing.png")));
     std::ofstream(dir.file("text.png")) << "not a png";
     EXPECT_FALSE(platform::LoadPng(dir.file("text.png")));
+}
+
+// A picture of more pixels than any screen is refused before its rows are
+// read: a damaged or hostile header cannot make the reader allocate gigabytes.
+TEST(Png, PicturesOverTheLimitAreRefusedAndThoseUnderItRead)
+{
+    testsupport::TempDir dir;
+    const uint32_t width = 1024, height = (uint32_t)(platform::kMaxPngPixels / width);
+    std::ofstream(dir.file("limit.png"), std::ios::binary) << blackPng(width, height);
+    const auto atLimit = platform::LoadPng(dir.file("limit.png"));
+    ASSERT_TRUE(atLimit);
+    EXPECT_EQ(atLimit->height(), (int)height);
+    std::ofstream(dir.file("over.png"), std::ios::binary) << blackPng(width, height + 1);
+    EXPECT_FALSE(platform::LoadPng(dir.file("over.png")));
 }
