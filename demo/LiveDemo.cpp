@@ -75,6 +75,7 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
     const winres::ResourceTable resources{strings, {}, {}, {}};
     NVorel::setLangWork(48, demo.languageFolder.c_str());
     AfxSetResourceHandle(platform::RegisterApplicationModule(&resources));
+    CDynLinkLibrary language(NVorel::getLangModule()); // the grids' menus and the message dialog
 
     CWnd beamFrame;
     beams::BeamTable beamTable;

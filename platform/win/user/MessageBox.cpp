@@ -15,8 +15,7 @@ namespace {
 
 platform::MessageBoxPrompts* installedPrompts = nullptr;
 
-// The button each open box was answered with, by a click, Enter, Esc or the
-// close box: all of them arrive as WM_COMMAND.
+// The button clicked in each open box, as its WM_COMMAND tells.
 std::unordered_map<HWND, int>& pressedButtons()
 {
     static auto* m = new std::unordered_map<HWND, int>; // see WindowManager.cpp
@@ -25,8 +24,7 @@ std::unordered_map<HWND, int>& pressedButtons()
 
 LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
-        (GetDlgItem(box, LOWORD(wParam)) || LOWORD(wParam) == IDCANCEL))
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && GetDlgItem(box, LOWORD(wParam)))
         pressedButtons()[box] = LOWORD(wParam);
     if (message == WM_NCDESTROY) pressedButtons().erase(box);
     return DefDlgProcW(box, message, wParam, lParam);

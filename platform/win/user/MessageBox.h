@@ -50,8 +50,7 @@ public:
 };
 
 MessageBoxPrompts& messageBoxPrompts();
-// The button a person pressed in an open box (clicked, or by Enter or Esc,
-// or the close box for the cancelling one); 0 while none.
+// The button a person clicked in an open box; 0 while none.
 int MessageBoxChoice(HWND box);
 // Null brings the default back.
 void setMessageBoxPrompts(MessageBoxPrompts* prompts);
