@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 600
 JOBS       ?= 2
 PREFIX     ?= /usr/local
 
-.PHONY: all deps demo test sanitize bench fuzz install clean
+.PHONY: all deps demo demo-live test sanitize bench fuzz install clean
 
 all: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,6 +33,11 @@ demo: deps $(BUILD)/build.ninja
 	rm -rf demo-out
 	$(BUILD)/demo/vorel-demo demo-out
 	@echo "demo written to demo-out/index.html"
+
+# The demo's windows in a real X11 window on $$DISPLAY, for a person to use.
+demo-live: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vorel-demo
+	$(BUILD)/demo/vorel-demo --live
 
 test: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)

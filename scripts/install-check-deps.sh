@@ -5,6 +5,10 @@
 #                                             into a picture
 #   chromium                                  opens the demo gallery headless and
 #                                             reports what did not load
+#   xvfb, xdotool, x11-apps                   run the live demo on a virtual X
+#                                             display, drive it and capture its
+#                                             window (xwd)
 set -euo pipefail
 
-exec bash "$(dirname "$0")/apt-install.sh" libreoffice-writer-nogui poppler-utils chromium
+exec bash "$(dirname "$0")/apt-install.sh" libreoffice-writer-nogui poppler-utils chromium \
+  xvfb xdotool x11-apps

@@ -6,4 +6,5 @@ exec bash "$(dirname "$0")/apt-install.sh" \
   cmake ninja-build g++ pkg-config python3 \
   libfreetype-dev libfontconfig-dev fonts-liberation2 \
   libpng-dev libpugixml-dev \
+  libx11-dev libxext-dev \
   libgtest-dev libgmock-dev libbenchmark-dev

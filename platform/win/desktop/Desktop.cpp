@@ -81,8 +81,7 @@ void Desktop::typeText(const CString& text)
         const WCHAR ch = text[i];
         const SHORT scan = VkKeyScanW(ch);
         if (scan == -1) {
-            if (const HWND focus = GetFocus()) PostMessageW(focus, WM_CHAR, ch, 1);
-            settle();
+            postCharacter(ch);
             continue;
         }
         const bool shift = (scan & 0x100) && !(GetAsyncKeyState(VK_SHIFT) & 0x8000);
@@ -90,6 +89,23 @@ void Desktop::typeText(const CString& text)
         pressKey((UINT)(scan & 0xFF));
         if (shift) keyUp(VK_SHIFT);
     }
+}
+
+void Desktop::typeCharacter(WCHAR ch)
+{
+    const SHORT scan = VkKeyScanW(ch);
+    const bool shiftDown = GetAsyncKeyState(VK_SHIFT) & 0x8000;
+    if (scan == -1 || bool(scan & 0x100) != shiftDown) {
+        postCharacter(ch);
+        return;
+    }
+    pressKey((UINT)(scan & 0xFF));
+}
+
+void Desktop::postCharacter(WCHAR ch)
+{
+    if (const HWND focus = GetFocus()) PostMessageW(focus, WM_CHAR, ch, 1);
+    settle();
 }
 
 DWORD Desktop::now() const

@@ -58,6 +58,10 @@ public:
     // Presses each character's key, with Shift where the layout needs it;
     // characters without a key arrive as WM_CHAR alone.
     void typeText(const CString& text);
+    // A character that a real keyboard's layout typed with the modifiers as
+    // they are: its key where the US layout types it so, else WM_CHAR alone
+    // ("ö", or "/" from a layout's Shift+7).
+    void typeCharacter(WCHAR ch);
 
     // The clock of window timers and GetTickCount. Advancing it fires every
     // timer that falls due on the way, earliest first, each at its own time.
@@ -80,6 +84,7 @@ public:
 private:
     // Delivers what an input or clock step posted, unless messages are held.
     void settle();
+    void postCharacter(WCHAR ch);
 
     bool m_holdMessages = false;
 };

@@ -58,6 +58,12 @@ namespace platform {
 // command), and the menu a menu window shows.
 CRect MenuItemRect(HWND menuWindow, UINT id);
 HMENU MenuOfWindow(HWND menuWindow);
+// What a person did at a menu window: -1 while nothing yet, 0 dismissed (Esc,
+// a press outside it), else the command chosen (a click, or Enter on the
+// highlighted item). The window highlights the item under the mouse, and
+// Up and Down move the highlight; a person's loop gives the window the mouse
+// capture and its keys. Submenus are not opened this way.
+int MenuWindowChoice(HWND menuWindow);
 
 // Who chooses from an open popup menu: a person on the real system; here
 // whoever a higher layer installs (the desktop's scripted user). The default

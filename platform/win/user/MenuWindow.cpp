@@ -6,6 +6,7 @@
 #include "win/user/MenuData.h"
 
 #include "win/user/ControlSupport.h"
+#include "win/user/Input.h"
 #include "win/display/Display.h"
 #include "win/user/MessageQueue.h"
 #include "win/gdi/SysColors.h"
@@ -22,10 +23,24 @@ constexpr int separatorHeight = 9;
 
 MenuPrompts* installedPrompts = nullptr;
 
-std::unordered_map<HWND, HMENU>& shownMenus()
+// A menu on the screen: what it shows, the row under the mouse and what the
+// person chose there.
+struct ShownMenu {
+    HMENU menu = nullptr;
+    int hot = -1;    // the item highlighted, -1 for none
+    int choice = -1; // MenuWindowChoice
+};
+
+std::unordered_map<HWND, ShownMenu>& shownMenus()
 {
-    static auto* m = new std::unordered_map<HWND, HMENU>; // see WindowManager.cpp
+    static auto* m = new std::unordered_map<HWND, ShownMenu>; // see WindowManager.cpp
     return *m;
+}
+
+ShownMenu* shownMenu(HWND h)
+{
+    const auto it = shownMenus().find(h);
+    return it == shownMenus().end() ? nullptr : &it->second;
 }
 
 struct MenuMetrics {
@@ -106,7 +121,7 @@ void drawArrow(HDC dc, const CRect& box, COLORREF color)
     for (int i = 0; i < 4; ++i) ctl::fillRect(dc, CRect(c.x - 2 + i, c.y - 3 + i, c.x - 1 + i, c.y + 4 - i), color);
 }
 
-void paintItem(HDC dc, const menus::Item& item, const CRect& row, const MenuMetrics& mm)
+void paintItem(HDC dc, const menus::Item& item, const CRect& row, const MenuMetrics& mm, bool hot)
 {
     if (item.flags & MF_SEPARATOR) {
         const int y = row.top + row.Height() / 2 - 1;
@@ -114,7 +129,9 @@ void paintItem(HDC dc, const menus::Item& item, const CRect& row, const MenuMetr
         ctl::fillRect(dc, CRect(row.left + 1, y + 1, row.right - 1, y + 2), GetSysColor(COLOR_3DHILIGHT));
         return;
     }
-    const COLORREF color = GetSysColor(item.flags & (MF_GRAYED | MF_DISABLED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT);
+    const bool grayed = item.flags & (MF_GRAYED | MF_DISABLED);
+    if (hot) ctl::fillRect(dc, row, GetSysColor(COLOR_HIGHLIGHT));
+    const COLORREF color = GetSysColor(grayed ? COLOR_GRAYTEXT : hot ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
     const CRect checkBox(row.left, row.top, row.left + mm.checkWidth, row.bottom);
     if (item.flags & MF_CHECKED) drawCheck(dc, checkBox, color);
     if (item.sub) drawArrow(dc, CRect(row.right - mm.checkWidth, row.top, row.right, row.bottom), color);
@@ -132,12 +149,84 @@ void paint(HWND h)
     ctl::fillRect(p.dc(), client, GetSysColor(COLOR_MENU));
     ctl::drawEdge(p.dc(), client, false);
     const menus::Menu* menu = menus::find(MenuOfWindow(h));
-    if (!menu) return;
+    const ShownMenu* shown = shownMenu(h);
+    if (!menu || !shown) return;
     const MenuMetrics mm = metrics();
     SelectObject(p.dc(), mm.font);
     SetBkMode(p.dc(), TRANSPARENT);
     const std::vector<CRect> r = rows(*menu, client.Width());
-    for (size_t i = 0; i < menu->items.size(); ++i) paintItem(p.dc(), menu->items[i], r[i], mm);
+    for (size_t i = 0; i < menu->items.size(); ++i) paintItem(p.dc(), menu->items[i], r[i], mm, (int)i == shown->hot);
+}
+
+bool choosable(const menus::Item& item)
+{
+    return !(item.flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)) && !item.sub;
+}
+
+// The choosable command item at a client point, -1 for none.
+int itemAt(HWND h, CPoint p)
+{
+    const menus::Menu* menu = menus::find(MenuOfWindow(h));
+    if (!menu) return -1;
+    CRect client;
+    GetClientRect(h, &client);
+    const std::vector<CRect> r = rows(*menu, client.Width());
+    for (size_t i = 0; i < r.size(); ++i)
+        if (r[i].PtInRect(p) && choosable(menu->items[i])) return (int)i;
+    return -1;
+}
+
+void setHot(HWND h, ShownMenu& shown, int hot)
+{
+    if (shown.hot == hot) return;
+    shown.hot = hot;
+    InvalidateRect(h, nullptr, FALSE);
+}
+
+// The next choosable item up or down from the hot one, round the end.
+void stepHot(HWND h, ShownMenu& shown, int step)
+{
+    const menus::Menu* menu = menus::find(shown.menu);
+    const int n = menu ? (int)menu->items.size() : 0;
+    const int from = shown.hot >= 0 ? shown.hot : step > 0 ? -1 : n;
+    for (int i = 1; i <= n; ++i) {
+        const int at = ((from + step * i) % n + n) % n;
+        if (choosable(menu->items[(size_t)at])) return setHot(h, shown, at);
+    }
+}
+
+void choose(ShownMenu& shown, int item)
+{
+    const menus::Menu* menu = menus::find(shown.menu);
+    shown.choice = item >= 0 && menu ? (int)menu->items[(size_t)item].id : 0;
+}
+
+// A person at the menu: the mouse (the menu holds the capture while a person
+// is at it) and the keys that its loop sends.
+bool track(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ShownMenu* shown = shownMenu(h);
+    if (!shown || shown->choice >= 0) return false;
+    const CPoint p(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    CRect client;
+    GetClientRect(h, &client);
+    switch (message) {
+    case WM_MOUSEMOVE: setHot(h, *shown, itemAt(h, p)); return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        if (!client.PtInRect(p)) shown->choice = 0; // a press elsewhere dismisses
+        return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        if (itemAt(h, p) >= 0) choose(*shown, itemAt(h, p));
+        return true;
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE) shown->choice = 0;
+        else if (wParam == VK_RETURN && shown->hot >= 0) choose(*shown, shown->hot);
+        else if (wParam == VK_DOWN || wParam == VK_UP) stepHot(h, *shown, wParam == VK_DOWN ? 1 : -1);
+        return true;
+    default: return false;
+    }
 }
 
 CPoint placed(CPoint at, CSize size, UINT flags)
@@ -189,6 +278,14 @@ LRESULT CALLBACK menuProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: paint(h); return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_KEYDOWN:
+        if (track(h, message, wParam, lParam)) return 0;
+        break;
     case WM_NCDESTROY: shownMenus().erase(h); break;
     default: break;
     }
@@ -217,8 +314,14 @@ void setMenuPrompts(MenuPrompts* prompts)
 
 HMENU MenuOfWindow(HWND menuWindow)
 {
-    const auto it = shownMenus().find(menuWindow);
-    return it == shownMenus().end() ? nullptr : it->second;
+    const ShownMenu* shown = shownMenu(menuWindow);
+    return shown ? shown->menu : nullptr;
+}
+
+int MenuWindowChoice(HWND menuWindow)
+{
+    const ShownMenu* shown = shownMenu(menuWindow);
+    return shown ? shown->choice : 0;
 }
 
 CRect MenuItemRect(HWND menuWindow, UINT id)
@@ -247,7 +350,7 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     const HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WC_POPUPMENU, L"", WS_POPUP, at.x, at.y,
                                         size.cx, size.cy, nullptr, nullptr, nullptr, nullptr);
     if (!window) return FALSE;
-    shownMenus()[window] = hMenu;
+    shownMenus()[window].menu = hMenu;
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
     const UINT answer = menuPrompts().answerMenu(window);

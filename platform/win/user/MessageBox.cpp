@@ -5,13 +5,30 @@
 #include "win/gdi/Gdi.h"
 #include "win/gdi/SysColors.h"
 #include "win/user/Controls.h"
+#include "win/user/DialogTemplate.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
 platform::MessageBoxPrompts* installedPrompts = nullptr;
+
+// The button clicked in each open box, as its WM_COMMAND tells.
+std::unordered_map<HWND, int>& pressedButtons()
+{
+    static auto* m = new std::unordered_map<HWND, int>; // see WindowManager.cpp
+    return *m;
+}
+
+LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && GetDlgItem(box, LOWORD(wParam)))
+        pressedButtons()[box] = LOWORD(wParam);
+    if (message == WM_NCDESTROY) pressedButtons().erase(box);
+    return DefDlgProcW(box, message, wParam, lParam);
+}
 
 struct Button {
     int id;
@@ -113,6 +130,7 @@ HWND createBox(HWND owner, const std::wstring& text, LPCWSTR caption, const Butt
                                      window.top, window.Width(), window.Height(), owner, nullptr, nullptr, nullptr);
     if (!box)
         return nullptr;
+    SetWindowLongPtrW(box, GWLP_WNDPROC, (LONG_PTR)boxProc);
     SendMessageW(box, WM_SETFONT, (WPARAM)messageFont(), FALSE);
     auto child = [&](LPCWSTR cls, UINT id, LPCWSTR label, DWORD childStyle, const CRect& r) {
         const HWND h = CreateWindowExW(0, cls, label, WS_CHILD | WS_VISIBLE | childStyle, r.left, r.top, r.Width(),
@@ -170,6 +188,12 @@ MessageBoxPrompts& messageBoxPrompts()
 void setMessageBoxPrompts(MessageBoxPrompts* prompts)
 {
     installedPrompts = prompts;
+}
+
+int MessageBoxChoice(HWND box)
+{
+    const auto it = pressedButtons().find(box);
+    return it == pressedButtons().end() ? 0 : it->second;
 }
 
 } // namespace platform

@@ -50,6 +50,8 @@ public:
 };
 
 MessageBoxPrompts& messageBoxPrompts();
+// The button a person clicked in an open box; 0 while none.
+int MessageBoxChoice(HWND box);
 // Null brings the default back.
 void setMessageBoxPrompts(MessageBoxPrompts* prompts);
 

@@ -212,6 +212,29 @@ TEST(Input, KeysGoToTheFocusWindowWithTheirCharacters)
     EXPECT_EQ(takeLog(), Log{"P killfocus to -"});
 }
 
+TEST(Input, CharactersOfARealLayoutGoAsKeysWhereTheUsLayoutAgreesElseAsCharactersAlone)
+{
+    Scene s;
+    s.child.SetFocus();
+    takeLog();
+    desk().typeCharacter(L'7');
+    desk().typeCharacter(L'\u00F6'); // "ö": no key on the US layout
+    EXPECT_EQ(takeLog(), (Log{"C keydown 55 x1", "C char 55", "C keyup 55", "C char 246"}));
+    // A layout's Shift+7 types "/", which the US layout types without Shift:
+    // pressing its key with Shift down would give "?".
+    desk().keyDown(VK_SHIFT);
+    desk().typeCharacter(L'/');
+    desk().typeCharacter(L'A');
+    desk().keyUp(VK_SHIFT);
+    EXPECT_EQ(takeLog(), (Log{"C keydown 16 x1 shift", "C char 47", "C keydown 65 x1 shift", "C char 65",
+                              "C keyup 65", "C keyup 16"}));
+    // Without a focus window the character goes nowhere.
+    s.frame.EnableWindow(FALSE);
+    takeLog();
+    desk().typeCharacter(L'\u00F6');
+    EXPECT_TRUE(takeLog().empty());
+}
+
 TEST(Input, KeyStateIsThatOfTheMessageBeingHandled)
 {
     Scene s;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 using platform::desktop;
 using platform::user;
 using Log = std::vector<std::string>;
@@ -163,6 +166,91 @@ TEST(Menu, TheInstalledPromptsChooseAndWithoutAnyTheMenuIsDismissed)
     EXPECT_EQ(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 0);
     platform::setMenuPrompts(&user());
     EXPECT_EQ(user().prompts().size(), asked);
+}
+
+namespace {
+
+// A person at an open menu: the menu holds the mouse capture while the
+// person's turn runs.
+struct Person : platform::MenuPrompts {
+    std::function<void(HWND)> turn;
+    UINT answerMenu(HWND h) override
+    {
+        SetCapture(h);
+        turn(h);
+        ReleaseCapture();
+        return (UINT)std::max(platform::MenuWindowChoice(h), 0);
+    }
+};
+
+CRect itemOnScreen(HWND menuWindow, UINT id)
+{
+    CRect r = platform::MenuItemRect(menuWindow, id);
+    CPoint origin(0, 0);
+    ClientToScreen(menuWindow, &origin);
+    r.OffsetRect(origin);
+    return r;
+}
+
+} // namespace
+
+TEST(Menu, APersonHighlightsTheItemUnderTheMouseAndChoosesByClickOrKeysOrDismisses)
+{
+    useEnglishResources();
+    testsupport::useSmallScreen(400, 300);
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(481));
+    CMenu& popup = *menu.GetSubMenu(0);
+    Person person;
+    platform::setMenuPrompts(&person);
+
+    person.turn = [&](HWND h) {
+        const CRect byValue = itemOnScreen(h, 39954), byName = itemOnScreen(h, 39953);
+        desktop().moveMouse(byValue.CenterPoint());
+        EXPECT_EQ(platform::MenuWindowChoice(h), -1);
+        const auto& screen = desktop().screen();
+        EXPECT_EQ(screen.pixel(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(screen.pixel(byValue.right - 2, byValue.bottom - 1), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(screen.pixel(byName.left + 1, byName.top + 1), GetSysColor(COLOR_MENU));
+        // Off the items (on the edge) nothing is highlighted.
+        desktop().moveMouse(CPoint(byValue.left + 1, byName.top - 2));
+        EXPECT_EQ(screen.pixel(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_MENU));
+        desktop().click(byValue.CenterPoint());
+    };
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 50, 40, &owner), 39954);
+
+    // Down past the separator, then Enter; the keys come from the person's loop.
+    person.turn = [&](HWND h) {
+        desktop().moveMouse(itemOnScreen(h, 39954).CenterPoint());
+        SendMessageW(h, WM_KEYDOWN, VK_DOWN, 0);
+        SendMessageW(h, WM_KEYDOWN, VK_RETURN, 0);
+    };
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 50, 40, &owner), 39959);
+    // Up from nothing highlighted comes round to the last item.
+    person.turn = [&](HWND h) {
+        SendMessageW(h, WM_KEYDOWN, VK_UP, 0);
+        SendMessageW(h, WM_KEYDOWN, VK_RETURN, 0);
+    };
+    const UINT last = popup.GetMenuItemID(popup.GetMenuItemCount() - 1);
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 50, 40, &owner), last);
+
+    // Esc, or a press outside the menu, dismisses it; a click on a separator does not choose.
+    person.turn = [&](HWND h) {
+        SendMessageW(h, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_EQ(platform::MenuWindowChoice(h), 0);
+    };
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 50, 40, &owner), 0);
+    person.turn = [&](HWND h) {
+        const CRect byValue = itemOnScreen(h, 39954), arithmetic = itemOnScreen(h, 39959);
+        desktop().click(CPoint(byValue.left + 5, (byValue.bottom + arithmetic.top) / 2));
+        EXPECT_EQ(platform::MenuWindowChoice(h), -1);
+        desktop().click(CPoint(380, 280));
+    };
+    EXPECT_EQ(popup.TrackPopupMenu(TPM_RETURNCMD, 50, 40, &owner), 0);
+    platform::setMenuPrompts(&user());
+    EXPECT_TRUE(owner.m_log.size() >= 5); // each opening initialised the menu
 }
 
 namespace {

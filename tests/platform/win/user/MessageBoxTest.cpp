@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using platform::desktop;
 using platform::PromptKind;
 using platform::user;
@@ -107,4 +109,36 @@ TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
     EXPECT_EQ(caption, AfxGetAppName());
     EXPECT_EQ(caption, L"test-platform-win-user");
     AfxGetThread()->m_pMainWnd = nullptr;
+}
+
+TEST(MessageBox, TheButtonAPersonClicksIsTheBoxsChoice)
+{
+    Owner o;
+    struct Person : platform::MessageBoxPrompts {
+        std::function<void(HWND)> turn;
+        int answerMessageBox(HWND box, const CString&, UINT) override
+        {
+            EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
+            turn(box);
+            return platform::MessageBoxChoice(box);
+        }
+    } person;
+    platform::setMessageBoxPrompts(&person);
+    const auto clickOn = [](HWND box, int id) {
+        CRect r;
+        GetWindowRect(GetDlgItem(box, id), &r);
+        desktop().click(r.CenterPoint());
+    };
+    person.turn = [&](HWND box) { clickOn(box, IDNO); };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDNO);
+    person.turn = [&](HWND box) { clickOn(box, IDCANCEL); };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
+    // A click beside the buttons chooses nothing.
+    person.turn = [&](HWND box) {
+        CRect r;
+        GetWindowRect(GetDlgItem(box, IDOK), &r);
+        desktop().click(CPoint(r.left - 3, r.top - 3));
+    };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK); // 0: the cancelling button
+    platform::setMessageBoxPrompts(&user());
 }

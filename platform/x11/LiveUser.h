@@ -1,0 +1,34 @@
+#pragma once
+// The user of modal UI on the live desktop: a person at the X window. Each
+// prompt turns the presenter's loop until the person has answered it; a
+// closed X window answers every prompt with its cancel, so the program can
+// end. While it lives it answers every prompt of the process in place of
+// the desktop's scripted user.
+//
+// answerModal: turns until the dialog ends (EndDialog hides it) or goes
+// answerMenu: the menu window takes the mouse capture and the keys, turns
+//   until MenuWindowChoice has an answer
+// answerMessageBox: turns until MessageBoxChoice has an answer
+// The file, confirmation and colour prompts keep their defaults (cancel):
+// there are no windows for them yet.
+#include "win/desktop/ScriptedUser.h"
+#include "x11/Presenter.h"
+
+namespace platform::x11 {
+
+class LiveUser : public MenuPrompts, public MessageBoxPrompts, public DialogPrompts {
+public:
+    explicit LiveUser(Presenter& presenter);
+    ~LiveUser() override;
+    LiveUser(const LiveUser&) = delete;
+    LiveUser& operator=(const LiveUser&) = delete;
+
+    void answerModal(CDialog& dialog) override;
+    UINT answerMenu(HWND menuWindow) override;
+    int answerMessageBox(HWND box, const CString& text, UINT type) override;
+
+private:
+    Presenter& m_presenter;
+};
+
+} // namespace platform::x11

@@ -1,0 +1,118 @@
+#include "x11/Presenter.h"
+
+#include "x11/KeyMap.h"
+
+namespace platform::x11 {
+
+namespace {
+
+MouseButton buttonOf(int xButton)
+{
+    return xButton == 3 ? MouseButton::Right : xButton == 2 ? MouseButton::Middle : MouseButton::Left;
+}
+
+} // namespace
+
+bool Presenter::open(const char* displayName, const std::string& title, std::string& error)
+{
+    const CSize size = desktop().screenSize();
+    if (!m_window.open(displayName, size.cx, size.cy, title, error)) return false;
+    m_shownArea = CRect(0, 0, size.cx, size.cy);
+    m_lastTick = std::chrono::steady_clock::now();
+    desktop().processMessages();
+    present();
+    return true;
+}
+
+bool Presenter::pump(int timeoutMs)
+{
+    if (m_closed) return false;
+    present();
+    for (const XInput& in : m_window.takeInput(timeoutMs)) {
+        if (m_closed) break;
+        feed(in);
+    }
+    if (!m_closed) {
+        advanceTime();
+        present();
+    }
+    return !m_closed;
+}
+
+void Presenter::run()
+{
+    while (pump()) {
+    }
+}
+
+void Presenter::feed(const XInput& in)
+{
+    switch (in.kind) {
+    case XInput::Motion: desktop().moveMouse(CPoint(in.x, in.y)); break;
+    case XInput::ButtonDown:
+    case XInput::ButtonUp: feedButton(in); break;
+    case XInput::KeyDown: feedKeyDown(in); break;
+    case XInput::KeyUp: feedKeyUp(in); break;
+    case XInput::Exposed: m_damage.forget(CRect(in.x, in.y, in.x + in.width, in.y + in.height)); break;
+    case XInput::Closed: m_closed = true; break;
+    }
+}
+
+void Presenter::feedButton(const XInput& in)
+{
+    Desktop& desk = desktop();
+    if (desk.cursorPos() != CPoint(in.x, in.y)) desk.moveMouse(CPoint(in.x, in.y));
+    if (in.button == 4 || in.button == 5) {
+        if (in.kind == XInput::ButtonDown) desk.turnWheel(in.button == 4 ? WHEEL_DELTA : -WHEEL_DELTA);
+        return;
+    }
+    if (in.button > 3) return;
+    if (in.kind == XInput::ButtonDown) desk.pressButton(buttonOf(in.button));
+    else desk.releaseButton(buttonOf(in.button));
+}
+
+void Presenter::feedKeyDown(const XInput& in)
+{
+    const UINT vk = virtualKeyOf(in.keysym);
+    if (m_keyTarget) {
+        if (vk && IsWindow(m_keyTarget)) SendMessageW(m_keyTarget, WM_KEYDOWN, vk, 1);
+        return;
+    }
+    const bool commandHeld = GetAsyncKeyState(VK_CONTROL) < 0 || GetAsyncKeyState(VK_MENU) < 0;
+    if (!isCommandKey(vk) && !commandHeld && in.character >= 0x20 && in.character != 0x7F) {
+        desktop().typeCharacter((WCHAR)in.character); // the layout's character
+        return;
+    }
+    if (!vk) return;
+    m_keysDown.insert(vk);
+    desktop().keyDown(vk);
+}
+
+void Presenter::feedKeyUp(const XInput& in)
+{
+    const UINT vk = virtualKeyOf(in.keysym);
+    if (!m_keysDown.erase(vk)) return;
+    desktop().keyUp(vk);
+}
+
+void Presenter::advanceTime()
+{
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    const auto ms = duration_cast<milliseconds>(now - m_lastTick);
+    if (ms.count() <= 0) return;
+    m_lastTick += ms;
+    desktop().advanceClock((DWORD)ms.count());
+}
+
+void Presenter::present()
+{
+    const Surface& screen = desktop().screen();
+    for (CRect r : m_damage.take(screen)) {
+        r.IntersectRect(r, m_shownArea);
+        if (!r.IsRectEmpty())
+            m_window.show(screen.row(0), screen.width(), r.left, r.top, r.Width(), r.Height());
+    }
+}
+
+} // namespace platform::x11

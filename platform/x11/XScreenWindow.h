@@ -1,0 +1,50 @@
+#pragma once
+// The X side of the live desktop: one X11 window that shows an image of the
+// screen's pixels and reports the X server's input in plain terms. It knows
+// nothing of the desktop (and its headers nothing of X), so that Xlib's
+// macros never meet the Win32 names; the presenter (Presenter.h) joins both.
+//
+// Pixels travel through MIT-SHM when the server offers it (a shared segment
+// the server reads in place), else through XPutImage over the connection.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform::x11 {
+
+struct XInput {
+    enum Kind { Motion, ButtonDown, ButtonUp, KeyDown, KeyUp, Exposed, Closed };
+    Kind kind;
+    int x = 0, y = 0; // in the window; for Exposed the rectangle's corner
+    int width = 0, height = 0; // Exposed only
+    int button = 0; // X numbering: 1 left, 2 middle, 3 right, 4/5 the wheel
+    unsigned long keysym = 0;
+    char32_t character = 0; // what the key types on the server's layout; 0 for none
+};
+
+class XScreenWindow {
+public:
+    XScreenWindow();
+    ~XScreenWindow();
+    XScreenWindow(const XScreenWindow&) = delete;
+    XScreenWindow& operator=(const XScreenWindow&) = delete;
+
+    // Connects (null: $DISPLAY) and maps a window of that size; false with
+    // the reason in error.
+    bool open(const char* displayName, int width, int height, const std::string& title, std::string& error);
+    bool sharedMemory() const;
+    unsigned long windowId() const;
+
+    // Copies a rectangle of 0x00BBGGRR pixels (rows of stride pixels, the
+    // rectangle at x, y in them and in the window) to the window.
+    void show(const std::uint32_t* pixels, int stride, int x, int y, int width, int height);
+    // Waits at most timeoutMs for input, then takes all that has arrived.
+    std::vector<XInput> takeInput(int timeoutMs);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};
+
+} // namespace platform::x11
