@@ -20,4 +20,5 @@ void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);
 void gridEditPage(DemoContext& demo);
 void recordGridPage(DemoContext& demo);
+void gridStatusPage(DemoContext& demo);
 void dialogsPage(DemoContext& demo);

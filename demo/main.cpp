@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     gridPage(demo);
     gridEditPage(demo);
     recordGridPage(demo);
+    gridStatusPage(demo);
     dialogsPage(demo);
 
     if (!gallery.write()) {
