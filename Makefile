@@ -2,10 +2,12 @@
 BUILD      ?= build
 SANBUILD   ?= build-sanitize
 BENCHBUILD ?= build-bench
+FUZZBUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS       ?= 2
 PREFIX     ?= /usr/local
 
-.PHONY: all deps demo test sanitize bench install clean
+.PHONY: all deps demo test sanitize bench fuzz install clean
 
 all: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -21,6 +23,10 @@ $(SANBUILD)/build.ninja: | deps
 
 $(BENCHBUILD)/build.ninja: | deps
 	cmake -S . -B $(BENCHBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVOREL_BENCH=ON
+
+$(FUZZBUILD)/build.ninja:
+	bash scripts/install-fuzz-deps.sh
+	CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOREL_FUZZ=ON
 
 demo: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target vorel-demo
@@ -41,9 +47,14 @@ bench: deps $(BENCHBUILD)/build.ninja
 	cmake --build $(BENCHBUILD) -j $(JOBS)
 	@for b in $(BENCHBUILD)/bench/bench-*; do echo "== $$b"; $$b; done
 
+# Every fuzz target (or those named in FUZZ_TARGETS) for FUZZ_SECONDS each.
+fuzz: $(FUZZBUILD)/build.ninja
+	cmake --build $(FUZZBUILD) -j $(JOBS)
+	bash scripts/run-fuzz.sh $(FUZZBUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 # Headers, libraries, language modules, the CMake package and vorel.pc under PREFIX.
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(BENCHBUILD) demo-out
+	rm -rf $(BUILD) $(SANBUILD) $(BENCHBUILD) $(FUZZBUILD) demo-out

@@ -21,4 +21,5 @@ void gridPage(DemoContext& demo);
 void gridEditPage(DemoContext& demo);
 void recordGridPage(DemoContext& demo);
 void gridStatusPage(DemoContext& demo);
+void resultsGridPage(DemoContext& demo);
 void dialogsPage(DemoContext& demo);

@@ -3,9 +3,11 @@
 // units under two header rows, and a user edits, inserts, deletes, selects
 // and exports them. A long table of computed load cases shows the scroll bars.
 #include "Pages.h"
+#include "RtfDocument.h"
 #include "Screenshot.h"
 
 #include "frame/Lang.h"
+#include "grid/Grid2Rtf.h"
 #include "grid/RGrid.h"
 #include "units/Qemet.h"
 #include "win/Afx.h"
@@ -212,7 +214,7 @@ void recordGridPage(DemoContext& demo)
                 "_StoreRemoveRows); the grid shows them in the user's units (millimetres for the section, metres "
                 "for the span) under two header rows: \"Section\" over b and h, whose titles come from "
                 "makeColName with the unit on a second line. The user types a value, inserts and deletes rows, "
-                "selects all and exports the table from the context menu.");
+                "selects all and exports the table from the context menu, and the host exports it as RTF.");
     desk.setScreenSize(520, 330);
     NVorel::setLangWork(48, demo.languageFolder.c_str());
     const HINSTANCE savedResources = AfxGetResourceHandle();
@@ -275,6 +277,15 @@ void recordGridPage(DemoContext& demo)
         lines.emplace_back(written.substr(at, end - at), 0u);
     g.paragraph("Its lines (a quoted title keeps its own line break):");
     g.coloredLines(lines);
+
+    // The same table for a report: the host hands its range to Grid2Rtf.
+    g.paragraph("Export as RTF: the host passes the whole table to Grid2Rtf for a report 17 cm wide. The two "
+                "header rows are bold, \"Section\" stays merged over b and h and the tall titles over both "
+                "header rows; each cell keeps a leading space, and a text too wide for its column would be cut.");
+    CGXRangeList table;
+    table.AddTail(CGXRange().SetTable());
+    showRtfDocument(g, "beams.rtf", NVorel::Grid2Rtf(grid, table, 17.0),
+                    "beams.rtf: the beam table as an RTF table.");
 
     // A folder that does not exist: the user is told, the table stays.
     platform::user().saveFileAs(CString((g.folder() / "no-such-folder" / "beams.csv").wstring().c_str()));

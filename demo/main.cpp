@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     gridEditPage(demo);
     recordGridPage(demo);
     gridStatusPage(demo);
+    resultsGridPage(demo);
     dialogsPage(demo);
 
     if (!gallery.write()) {

@@ -4,6 +4,7 @@
 
 #include "gridctl/GXCheckBox.h"
 #include "gridctl/GXComboBox.h"
+#include "gridctl/GXCopyTextReader.h"
 #include "gridctl/GXEditControl.h"
 #include "gridctl/GXOwnership.h"
 #include "gridctl/GXPushbutton.h"
@@ -26,6 +27,9 @@ void CGXGridCore::registerBuiltinControls()
     RegisterControl(GX_IDS_CTRL_COMBOBOX, new CGXComboBox(this, 0, GX_IDS_CTRL_COMBOBOX, GXCOMBO_TEXT));
     RegisterControl(GX_IDS_CTRL_ONEBASED, new CGXComboBox(this, 0, GX_IDS_CTRL_ONEBASED, GXCOMBO_ONEBASED));
     RegisterControl(GX_IDS_CTRL_ZEROBASED, new CGXComboBox(this, 0, GX_IDS_CTRL_ZEROBASED, GXCOMBO_ZEROBASED));
+    for (WORD nId : {GX_IDS_CTRL_HEADER, GX_IDS_CTRL_EDIT, GX_IDS_CTRL_STATIC, GX_IDS_CTRL_PUSHBTN,
+                     GX_IDS_CTRL_CHECKBOX, GX_IDS_CTRL_COMBOBOX})
+        m_valueControls.push_back(GetRegisteredControl(nId));
 }
 
 CGXGridCore::~CGXGridCore() = default;
@@ -153,14 +157,7 @@ CString CGXGridCore::GetValueRowCol(ROWCOL nRow, ROWCOL nCol)
 
 CString CGXGridCore::GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol)
 {
-    CGXStyle style;
-    ComposeStyleRowCol(nRow, nCol, &style);
-    CGXControl* control = controlFor(style);
-    if (!control)
-        return CGXControl::ControlTextOf(style.GetValue(), style);
-    CString text;
-    control->GetControlText(text, nRow, nCol, style.GetValue(), style);
-    return text;
+    return CGXCopyTextReader(*this).Text(nRow, nCol);
 }
 
 BOOL CGXGridCore::StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType,
@@ -192,6 +189,7 @@ void CGXGridCore::RegisterControl(WORD nID, CGXControl* pControl, BOOL bDefault,
     if (slot.get() != pControl) {
         if (m_pDefaultControl == slot.get())
             m_pDefaultControl = nullptr;
+        std::erase(m_valueControls, slot.get());
         slot.reset(pControl);
     }
     if (bDefault)
@@ -211,10 +209,17 @@ CGXControl* CGXGridCore::GetControl(ROWCOL nRow, ROWCOL nCol)
     return controlFor(style);
 }
 
-CGXControl* CGXGridCore::controlFor(const CGXStyle& style) const
+CGXControl* CGXGridCore::controlFor(WORD nId) const
 {
-    CGXControl* control = GetRegisteredControl(style.GetControl());
+    CGXControl* control = GetRegisteredControl(nId);
     return control ? control : m_pDefaultControl;
+}
+
+bool CGXGridCore::showsValue(const CGXControl* pControl, WORD nId) const
+{
+    if (nId == GX_IDS_CTRL_ONEBASED || nId == GX_IDS_CTRL_ZEROBASED)
+        return false;
+    return !pControl || std::find(m_valueControls.begin(), m_valueControls.end(), pControl) != m_valueControls.end();
 }
 
 BOOL CGXGridCore::LockUpdate(BOOL bLock)

@@ -11,8 +11,10 @@
 //     -> column-header style (rows 0..GetHeaderRows()), row-header style
 //        (columns 0..GetHeaderCols()), then the standard style fill in every
 //        attribute the cell left unset (gxApplyNew)
-//     GetValueRowCol and GetCopyTextRowCol read the composed style; the copy
-//     text goes through the cell's control (GetControlText).
+//     GetValueRowCol reads the composed style. GetCopyTextRowCol, copying
+//     and CopyTextToFile read through CGXCopyTextReader: the cell's own style
+//     once, its value as the text where its control shows the value, else
+//     the composed style through the control's GetControlText.
 //   Storing: SetValueRange(range, value, mt, nType, flags)
 //     -> StoreStyleRowCol(r, c, &style, mt, nType) for every cell
 //     -> where it returns non-zero: modified flag, RedrawRowCol.
@@ -70,6 +72,8 @@
 class CWnd;
 
 class CGXGridCore {
+    friend class CGXCopyTextReader;
+
 public:
     CGXGridCore();
     CGXGridCore(const CGXGridCore&) = delete;
@@ -285,13 +289,22 @@ public:
     CString m_sCellSep = L"\t";
 
 private:
-    void appendQuotedCell(std::wstring& line, const CString& text) const;
-    // The copy text of the ranges' rows, each row with its "\r\n", one after another.
-    BOOL forEachCopyRow(const CGXRangeList& ranges, const std::function<void(const std::wstring&)>& f);
+    // The copy text of the ranges' rows, handed to sink.Append piece by piece
+    // (cells, separators, "\r\n"), with sink.RowDone() after each row.
+    template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);
+    // The cell's text as the copy text holds it, quoted where needed; in
+    // `quoted` when it had to be quoted.
+    std::wstring_view copyCell(const CString& text, std::wstring& quoted) const;
+    // The text holds the cell separator, a quote or a line break.
+    bool needsQuotes(const std::wstring& s) const;
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
-    CGXControl* controlFor(const CGXStyle& style) const;
+    CGXControl* controlFor(const CGXStyle& style) const { return controlFor(style.GetControl()); }
+    CGXControl* controlFor(WORD nId) const;
+    // Whether a cell with this control (null: none) and control id shows
+    // its value as it is: no drop-down list, no control of a host's.
+    bool showsValue(const CGXControl* pControl, WORD nId) const;
     void redrawCells(const CGXRange& range, UINT flags);
     // Runs a row store, remembering the row count before it.
     BOOL storeRowChange(ROWCOL nCount, bool bInsert, const std::function<BOOL()>& store);
@@ -357,6 +370,9 @@ private:
 
     std::map<WORD, std::unique_ptr<CGXControl>> m_controls;
     CGXControl* m_pDefaultControl = nullptr;
+    // The grid's own controls that show a cell's value as its text, while
+    // they are registered.
+    std::vector<const CGXControl*> m_valueControls;
     CGXControl* m_pActiveControl = nullptr;
 
     // Rows fitted by ResizeRowHeightsToFit, and those of them stored into since.

@@ -1,7 +1,6 @@
 // What CGXGridCore shows around the data: covered cells, frozen and header
-// rows and columns, the selection and the current cell, and copying.
+// rows and columns, the selection and the current cell.
 #include "gridctl/GXGridCore.h"
-#include "win/kernel/Utf8.h"
 
 #include <algorithm>
 
@@ -140,90 +139,5 @@ BOOL CGXGridCore::ResetCurrentCell(BOOL bStoreChanges)
     TransferCurrentCell(bStoreChanges);
     m_bCurrentCell = FALSE;
     redrawCells(CGXRange(m_nCurrentRow, m_nCurrentCol), GX_SMART);
-    return TRUE;
-}
-
-BOOL CGXGridCore::CanCopy()
-{
-    CGXRangeList list;
-    return CopyRangeList(list, TRUE);
-}
-
-// A cell that holds the separator, a quote or a line break would break the
-// rows and cells apart for a reader: it is enclosed in quotes, its own
-// quotes doubled, as RFC 4180 has it. Other cells stay as they are.
-void CGXGridCore::appendQuotedCell(std::wstring& line, const CString& text) const
-{
-    const std::wstring& s = text.str();
-    const std::wstring& sep = m_sCellSep.str();
-    const bool bHard = s.find_first_of(L"\"\r\n") != std::wstring::npos ||
-                       (!sep.empty() && s.find(sep) != std::wstring::npos);
-    if (!bHard) {
-        line += s;
-        return;
-    }
-    line += L'"';
-    for (wchar_t ch : s) {
-        if (ch == L'"')
-            line += L'"';
-        line += ch;
-    }
-    line += L'"';
-}
-
-// One row at a time, so that a large table never stands in memory whole.
-BOOL CGXGridCore::forEachCopyRow(const CGXRangeList& ranges, const std::function<void(const std::wstring&)>& f)
-{
-    CRowColArray rowStarts, rowEnds, colStarts, colEnds;
-    if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE) ||
-        !ranges.GetColArray(GetColCount(), colStarts, colEnds, FALSE))
-        return FALSE;
-    std::wstring line;
-    for (INT_PTR i = 0; i < rowStarts.GetSize(); ++i)
-        for (ROWCOL r = rowStarts[i]; r <= rowEnds[i]; ++r) {
-            if (IsRowHidden(r))
-                continue;
-            line.clear();
-            bool first = true;
-            for (INT_PTR j = 0; j < colStarts.GetSize(); ++j)
-                for (ROWCOL c = colStarts[j]; c <= colEnds[j]; ++c) {
-                    if (IsColHidden(c))
-                        continue;
-                    if (!first)
-                        line += m_sCellSep.str();
-                    first = false;
-                    if (!IsCoveredAway(r, c))
-                        appendQuotedCell(line, GetCopyTextRowCol(r, c));
-                }
-            line += L"\r\n";
-            f(line);
-        }
-    return TRUE;
-}
-
-CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
-{
-    std::wstring text;
-    forEachCopyRow(ranges, [&](const std::wstring& line) { text += line; });
-    return CString(text);
-}
-
-BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRange& range)
-{
-    constexpr size_t kChunk = 1 << 16;
-    CGXRangeList ranges;
-    ranges.AddTail(range);
-    std::string bytes;
-    auto flush = [&] {
-        file.Write(bytes.data(), (UINT)bytes.size());
-        bytes.clear();
-    };
-    forEachCopyRow(ranges, [&](const std::wstring& line) {
-        bytes += toUtf8(line);
-        if (bytes.size() >= kChunk)
-            flush();
-    });
-    if (!bytes.empty())
-        flush();
     return TRUE;
 }

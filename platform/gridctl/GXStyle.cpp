@@ -32,7 +32,7 @@ template <class F> void CGXStyle::forEachAttribute(F f)
 
 CGXStyle& CGXStyle::SetValue(LPCTSTR pszValue)
 {
-    m_value = CString(pszValue);
+    m_value.assign(pszValue ? pszValue : L"");
     return *this;
 }
 
@@ -137,6 +137,13 @@ CGXStyle& CGXStyle::SetIncludeFont(BOOL b)
     if (!b)
         m_font = CGXFont();
     return *this;
+}
+
+void CGXStyle::Free()
+{
+    forEachAttribute([&](auto member) { (this->*member).reset(); });
+    if (!m_font.IsEmpty())
+        m_font = CGXFont();
 }
 
 CGXStyle& CGXStyle::ChangeStyle(const CGXStyle& style, GXModifyType mt)

@@ -71,7 +71,7 @@ public:
     BOOL GetEnabled() const { return m_enabled.value_or(TRUE); }
 
     // Include state per attribute.
-    BOOL GetIncludeValue() const { return m_value.has_value(); }
+    BOOL GetIncludeValue() const { return (bool)m_value; }
     BOOL GetIncludeValueType() const { return m_valueType.has_value(); }
     BOOL GetIncludeControl() const { return m_control.has_value(); }
     BOOL GetIncludeChoiceList() const { return m_choiceList.has_value(); }
@@ -95,7 +95,8 @@ public:
     CGXStyle& ChangeStyle(const CGXStyle& style, GXModifyType mt);
     // No attribute set.
     BOOL IsEmpty() const { return *this == CGXStyle(); }
-    void Free() { *this = CGXStyle(); }
+    // Unsets every attribute; the value's buffer stays for the next value.
+    void Free();
 
     friend bool operator==(const CGXStyle&, const CGXStyle&) = default;
 
@@ -103,7 +104,7 @@ private:
     template <class F> static void forEachAttribute(F f);
     long long leadingInteger() const;
 
-    std::optional<CString> m_value;
+    gxdetail::KeptText m_value;
     std::optional<DWORD> m_valueType;
     std::optional<WORD> m_control;
     std::optional<CString> m_choiceList;

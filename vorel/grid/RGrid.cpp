@@ -116,7 +116,7 @@ BOOL CRGrid::headerStyle(ROWCOL nRow, const SColDsc& d, CGXStyle& style)
 BOOL CRGrid::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType)
 {
     const SColDsc* d = descriptor(nCol);
-    if (mt == gxRemove || nType == -1 || !d)
+    if (!recordgrid::isCellRequest(mt, nType) || !d)
         return FALSE;
     if (nRow < (ROWCOL)m_nonOfHeader)
         return headerStyle(nRow, *d, style);
@@ -133,7 +133,7 @@ BOOL CRGrid::GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyT
 BOOL CRGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType)
 {
     const SColDsc* d = descriptor(nCol);
-    if (mt == gxRemove || nType == -1 || nRow == 0 || !d)
+    if (!recordgrid::isCellRequest(mt, nType) || nRow == 0 || !d)
         return FALSE;
     return _StoreStyleRowCol((int)nRow - m_nonOfHeader, d->Field, pStyle);
 }

@@ -73,7 +73,7 @@ void CRGrid::insertSelectedRows()
 
 void CRGrid::removeSelectedRows()
 {
-    recordgrid::forSelectedRowsBackwards(*this, [this](ROWCOL nRow) { RemoveRows(nRow, nRow, GX_SMART, gxDo); });
+    recordgrid::removeSelectedRows(*this);
 }
 
 void CRGrid::selectRowDada(int nRec, bool bSelect)

@@ -72,4 +72,9 @@ void forSelectedRowsBackwards(CGXGridCore& grid, const std::function<void(ROWCOL
     grid.LockUpdate(bWasLocked);
 }
 
+void removeSelectedRows(CGXGridCore& grid)
+{
+    forSelectedRowsBackwards(grid, [&grid](ROWCOL nRow) { grid.RemoveRows(nRow, nRow, GX_SMART, gxDo); });
+}
+
 } // namespace NVorel::recordgrid

@@ -1,7 +1,8 @@
 #pragma once
 // What the record grids share, whatever their column model: the registry of
-// live grids, unit column titles, typed cell readers, notifications, the
-// spare row below the last one, and the walk over the selected rows.
+// live grids, which style requests reach the host, unit column titles, typed
+// cell readers, notifications, the spare row below the last one, and the
+// walks over the selected rows.
 #include "gridctl/GXGridWnd.h"
 #include "units/Qemet.h"
 
@@ -29,6 +30,13 @@ template <class Grid> void redrawAll(const std::vector<Grid*>& all)
             pGrid->Redraw(GX_SMART, TRUE);
 }
 
+// Reading or storing a cell's own style; removals (gxRemove) and the base
+// styles of rows and columns (nType -1) never reach the host.
+inline bool isCellRequest(GXModifyType mt, int nType)
+{
+    return mt != gxRemove && nType != -1;
+}
+
 // The text of string nStringId, then "\n (" + the display unit's name + ")".
 CString unitColumnTitle(int nStringId, qemet::QEMET_TYPES eType);
 
@@ -50,5 +58,9 @@ void appendEmptyRow(CGXGridCore& grid);
 // that inserting or removing at one leaves the rows still to come where they
 // were; updates are locked meanwhile.
 void forSelectedRowsBackwards(CGXGridCore& grid, const std::function<void(ROWCOL)>& f);
+
+// Each whole selected row other than row 0 removed, the last first; the
+// caller redraws.
+void removeSelectedRows(CGXGridCore& grid);
 
 } // namespace NVorel::recordgrid

@@ -165,7 +165,10 @@ const Glyph& FontFace::glyph(char32_t c)
 int FontFace::textWidth(std::wstring_view text)
 {
     int width = 0;
-    for (wchar_t c : text) width += glyph((char32_t)c).advance;
+    for (wchar_t ch : text) { // exports measure every cell: Latin ones without a call
+        const char32_t c = (char32_t)ch;
+        width += c < 256 && m_latinDone[c] ? m_latin[c].advance : glyph(c).advance;
+    }
     return width;
 }
 

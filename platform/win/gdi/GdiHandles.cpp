@@ -151,7 +151,11 @@ const LOGBRUSH& DeviceContext::brushLog() const
 
 FontFace* DeviceContext::fontFace() const
 {
-    return findAs<FontObject>(font)->resolve();
+    if (font != m_faceFont) {
+        m_face = findAs<FontObject>(font)->resolve();
+        m_faceFont = font;
+    }
+    return m_face;
 }
 
 HDC addDC(DeviceContext dc)

@@ -82,6 +82,12 @@ struct DeviceContext {
     const LOGPEN& penLog() const;
     const LOGBRUSH& brushLog() const;
     FontFace* fontFace() const;
+
+private:
+    // The face of the font last asked for; handles are never reused, so the
+    // handle tells whether it is still the selected font's.
+    mutable HGDIOBJ m_faceFont = nullptr;
+    mutable FontFace* m_face = nullptr;
 };
 
 // Where a drawing operation may put pixels: the DC's surface within its clip box.

@@ -159,10 +159,10 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
 BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl)
 {
     DeviceContext* dc = findDC(hdc);
-    if (!dc || !psizl || !dc->fontFace() || (c > 0 && !lpString)) return FALSE;
-    FontFace& face = *dc->fontFace();
-    psizl->cx = face.textWidth(textOf(lpString, c < 0 ? 0 : c));
-    psizl->cy = face.height();
+    FontFace* face = dc ? dc->fontFace() : nullptr;
+    if (!face || !psizl || (c > 0 && !lpString)) return FALSE;
+    psizl->cx = face->textWidth(textOf(lpString, c < 0 ? 0 : c));
+    psizl->cy = face->height();
     return TRUE;
 }
 

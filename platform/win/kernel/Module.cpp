@@ -1,5 +1,6 @@
 #include "win/kernel/Module.h"
 
+#include "win/kernel/ImageCheck.h"
 #include "win/kernel/Utf8.h"
 
 #include <dlfcn.h>
@@ -86,6 +87,10 @@ enum class OpenResult { Missing, Loaded, Refused };
 OpenResult openCandidate(const std::string& path, bool searchSystem, void*& dl)
 {
     if (!searchSystem && access(path.c_str(), F_OK) != 0) return OpenResult::Missing;
+    if (!searchSystem && !platform::isCompleteImage(path)) {
+        SetLastError(ERROR_BAD_EXE_FORMAT);
+        return OpenResult::Refused;
+    }
     dl = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (dl) return OpenResult::Loaded;
     if (searchSystem) return OpenResult::Missing;

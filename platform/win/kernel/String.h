@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <compare>
 #include <string>
+#include <utility>
 
 class CString {
 public:
@@ -16,6 +17,7 @@ public:
     CString(wchar_t ch, int repeat = 1) : m_s((size_t)std::max(repeat, 0), ch) {}
     explicit CString(const char* utf8);
     CString(const std::wstring& s) : m_s(s) {}
+    CString(std::wstring&& s) : m_s(std::move(s)) {}
 
     int GetLength() const { return (int)m_s.size(); }
     bool IsEmpty() const { return m_s.empty(); }

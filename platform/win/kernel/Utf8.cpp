@@ -4,26 +4,39 @@ std::string toUtf8(const std::wstring& s)
 {
     std::string out;
     out.reserve(s.size());
+    appendUtf8(out, s);
+    return out;
+}
+
+void appendUtf8(std::string& out, std::wstring_view s)
+{
+    const size_t start = out.size();
+    out.resize(start + 4 * s.size());
+    out.resize((size_t)(encodeUtf8(out.data() + start, s) - out.data()));
+}
+
+char* encodeUtf8(char* p, std::wstring_view s)
+{
     for (wchar_t wc : s) {
         uint32_t c = (uint32_t)wc;
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
         if (c < 0x80) {
-            out += (char)c;
-        } else if (c < 0x800) {
-            out += (char)(0xC0 | (c >> 6));
-            out += (char)(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += (char)(0xE0 | (c >> 12));
-            out += (char)(0x80 | ((c >> 6) & 0x3F));
-            out += (char)(0x80 | (c & 0x3F));
-        } else {
-            out += (char)(0xF0 | (c >> 18));
-            out += (char)(0x80 | ((c >> 12) & 0x3F));
-            out += (char)(0x80 | ((c >> 6) & 0x3F));
-            out += (char)(0x80 | (c & 0x3F));
+            *p++ = (char)c;
+            continue;
         }
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+        if (c < 0x800) {
+            *p++ = (char)(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            *p++ = (char)(0xE0 | (c >> 12));
+            *p++ = (char)(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            *p++ = (char)(0xF0 | (c >> 18));
+            *p++ = (char)(0x80 | ((c >> 12) & 0x3F));
+            *p++ = (char)(0x80 | ((c >> 6) & 0x3F));
+        }
+        *p++ = (char)(0x80 | (c & 0x3F)); // every multi-byte form ends so
     }
-    return out;
+    return p;
 }
 
 // Malformed sequences become U+FFFD, one per offending byte.

@@ -1,5 +1,7 @@
 #include "TestGrids.h"
 
+#include "gridctl/GXControl.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,4 +75,78 @@ TEST_F(Copy, CellsThatWouldBreakTheRowsApartAreQuoted)
     grid.m_sCellSep = L";";
     EXPECT_EQ(copy({CGXRange(1, 1, 2, 3)}), L"\"a;b\";\"say \"\"hi\"\"\";\"two\r\nlines\"\r\n"
                                             L"tab\there; m\u00b2 ;\"\n\"\r\n");
+    // Any separator, of any length.
+    grid.SetValueRange(CGXRange(1, 1), L"a|b");
+    grid.SetValueRange(CGXRange(1, 2), L"a:b");
+    grid.SetValueRange(CGXRange(1, 3), L"a::b");
+    grid.m_sCellSep = L"|";
+    EXPECT_EQ(copy({CGXRange(1, 1, 1, 3)}), L"\"a|b\"|a:b|a::b\r\n");
+    grid.m_sCellSep = L"::";
+    EXPECT_EQ(copy({CGXRange(1, 1, 1, 3)}), L"a|b::a:b::\"a::b\"\r\n");
+}
+
+namespace {
+
+// A host's control that copies its cells as their colour: it needs the whole
+// style, the colour coming from the standard style.
+class ColourControl : public CGXControl {
+public:
+    using CGXControl::CGXControl;
+    BOOL GetControlText(CString& sResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style) override
+    {
+        sResult.Format(L"%s#%06X", pszRawValue, (unsigned)style.GetInterior());
+        return TRUE;
+    }
+};
+
+constexpr WORD IDS_COLOUR = 30001;
+
+// Cells answered from the host's data, each read logged.
+class ReadLogGrid : public CGXGridCore {
+public:
+    ReadLogGrid() { SetColCount(4); SetRowCount(2); }
+    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
+    {
+        m_reads.push_back(std::to_string(nRow) + "," + std::to_string(nCol) + " " + std::to_string(mt) + " " +
+                          std::to_string(nType) + (style.IsEmpty() ? "" : " not empty"));
+        if (nRow == 0)
+            return FALSE; // titles from the header style
+        if (nCol == 1)
+            style.SetValue(L"2").SetControl(GX_IDS_CTRL_ONEBASED).SetChoiceList(L"C20\nC30\nC40");
+        else if (nCol == 2)
+            style.SetValue(L"red").SetControl(IDS_COLOUR);
+        else if (nCol == 3 && nRow == 1)
+            style.SetValue(L"m\u00B2");
+        return TRUE;
+    }
+    std::vector<std::string> m_reads;
+};
+
+} // namespace
+
+TEST(CopyReading, EachCellIsReadOnceAndItsControlGetsTheWholeStyle)
+{
+    ReadLogGrid grid;
+    grid.RegisterControl(IDS_COLOUR, new ColourControl(&grid));
+    grid.StandardStyle().SetInterior(0x123456);
+    grid.ColHeaderStyle().SetValue(L"title");
+    grid.StandardStyle().SetValue(L"std");
+    CGXRangeList all;
+    all.AddTail(CGXRange(0, 1, 2, 4));
+    EXPECT_EQ(grid.GetCopyTextRanges(all), L"title\ttitle\ttitle\ttitle\r\n"
+                                          L"C30\tred#123456\tm\u00B2\tstd\r\n"
+                                          L"C30\tred#123456\tstd\tstd\r\n");
+    std::vector<std::string> expected;
+    for (int r = 0; r <= 2; ++r)
+        for (int c = 1; c <= 4; ++c)
+            expected.push_back(std::to_string(r) + "," + std::to_string(c) + " 2 0");
+    EXPECT_EQ(grid.m_reads, expected);
+
+    // The same texts cell by cell, and for a host's control in place of the
+    // grid's own edit control.
+    EXPECT_EQ(grid.GetCopyTextRowCol(1, 1), L"C30");
+    EXPECT_EQ(grid.GetCopyTextRowCol(1, 4), L"std");
+    grid.RegisterControl(GX_IDS_CTRL_EDIT, new ColourControl(&grid));
+    EXPECT_EQ(grid.GetCopyTextRowCol(1, 3), L"m\u00B2#123456");
+    EXPECT_EQ(grid.GetCopyTextRowCol(0, 3), L"title"); // header cells have the header control
 }

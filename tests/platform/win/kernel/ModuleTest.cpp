@@ -82,6 +82,28 @@ TEST(LoadLibrary, BadFilesGiveNullAndChangeNothing)
     EXPECT_EQ(GetModuleHandleW(L"no_resources.dll"), nullptr);
 }
 
+// An interrupted copy: the loader would map the missing part and the process
+// would die touching it.
+TEST(LoadLibrary, AModuleCutShortIsRefusedAsADamagedImage)
+{
+    TempDir dir;
+    std::ifstream in(english, std::ios::binary);
+    const std::string whole((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_GT(whole.size(), 8192u);
+    for (size_t cut : {size_t(64), size_t(4096), whole.size() / 2, whole.size() - 1}) {
+        const std::filesystem::path file = dir.file("cut_" + std::to_string(cut) + ".dll");
+        std::ofstream(file, std::ios::binary).write(whole.data(), (std::streamsize)cut);
+        SetLastError(0);
+        EXPECT_EQ(LoadLibraryW(file.wstring().c_str()), nullptr) << cut;
+        EXPECT_EQ(GetLastError(), (DWORD)ERROR_BAD_EXE_FORMAT) << cut;
+    }
+    const std::filesystem::path copy = dir.file("whole.dll");
+    std::ofstream(copy, std::ios::binary).write(whole.data(), (std::streamsize)whole.size());
+    const HMODULE h = LoadLibraryW(copy.wstring().c_str());
+    EXPECT_NE(h, nullptr);
+    FreeLibrary(h);
+}
+
 TEST(LoadString, CopiesWithinTheBufferAndReportsMissingStrings)
 {
     HMODULE h = LoadLibraryW(english.wstring().c_str());

@@ -1,0 +1,53 @@
+#include "gridctl/GXCopyTextReader.h"
+
+#include "gridctl/GXGridCore.h"
+
+const CGXStyle& CGXCopyTextReader::ReadStyle(ROWCOL nRow, ROWCOL nCol)
+{
+    m_cell.Free();
+    m_grid.GetStyleRowCol(nRow, nCol, m_cell, gxCopy, 0);
+    return m_cell;
+}
+
+// The order of ComposeStyleRowCol: the column-header style, the row-header
+// style, then the standard style, each filling what is still unset.
+const CGXStyle& CGXCopyTextReader::fallback(ROWCOL nRow, ROWCOL nCol)
+{
+    const bool bHeaderRow = nRow <= m_grid.GetHeaderRows(), bHeaderCol = nCol <= m_grid.GetHeaderCols();
+    std::optional<CGXStyle>& style = m_fallbacks[(bHeaderRow ? 1 : 0) + (bHeaderCol ? 2 : 0)];
+    if (!style) {
+        style.emplace();
+        if (bHeaderRow)
+            style->ChangeStyle(m_grid.ColHeaderStyle(), gxApplyNew);
+        if (bHeaderCol)
+            style->ChangeStyle(m_grid.RowHeaderStyle(), gxApplyNew);
+        style->ChangeStyle(m_grid.StandardStyle(), gxApplyNew);
+    }
+    return *style;
+}
+
+CGXControl* CGXCopyTextReader::control(WORD nId)
+{
+    if (m_nControlId != nId) {
+        m_pControl = m_grid.controlFor(nId);
+        m_nControlId = nId;
+    }
+    return m_pControl;
+}
+
+const CString& CGXCopyTextReader::Text(ROWCOL nRow, ROWCOL nCol)
+{
+    ReadStyle(nRow, nCol);
+    const CGXStyle& rest = fallback(nRow, nCol);
+    const WORD nId = m_cell.GetIncludeControl() ? m_cell.GetControl() : rest.GetControl();
+    CGXControl* pControl = control(nId);
+    if (m_grid.showsValue(pControl, nId))
+        return m_cell.GetIncludeValue() ? m_cell.GetValue() : rest.GetValue();
+    m_full = m_cell;
+    m_full.ChangeStyle(rest, gxApplyNew);
+    if (pControl)
+        pControl->GetControlText(m_text, nRow, nCol, m_full.GetValue(), m_full);
+    else
+        m_text = CGXControl::ControlTextOf(m_full.GetValue(), m_full);
+    return m_text;
+}

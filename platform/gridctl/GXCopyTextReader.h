@@ -1,0 +1,46 @@
+#pragma once
+// CGXCopyTextReader: the copy texts of many cells, each as
+// CGXGridCore::GetCopyTextRowCol gives it, for copying and exporting whole
+// tables. Each cell's own style is read once (GetStyleRowCol(row, col, style,
+// gxCopy, 0), as for GetCopyTextRowCol); one style and one text serve every
+// cell, and the header and standard styles a cell falls back on are put
+// together once per kind of cell. A cell whose control shows its value (the
+// grid's own edit, static, header, push-button, check-box and text combo-box
+// controls) gives its value without a full style; any other control gets
+// the cell's full style, as ComposeStyleRowCol makes it.
+#include "gridctl/GXStyle.h"
+
+#include <array>
+#include <optional>
+
+class CGXControl;
+class CGXGridCore;
+
+class CGXCopyTextReader {
+public:
+    explicit CGXCopyTextReader(CGXGridCore& grid) : m_grid(grid) {}
+    CGXCopyTextReader(const CGXCopyTextReader&) = delete;
+    CGXCopyTextReader& operator=(const CGXCopyTextReader&) = delete;
+
+    // Reads the cell's own style; valid until the next read.
+    const CGXStyle& ReadStyle(ROWCOL nRow, ROWCOL nCol);
+    // Reads the cell's own style, then gives its copy text; valid until the
+    // next read.
+    const CString& Text(ROWCOL nRow, ROWCOL nCol);
+    // The own style of the cell read last.
+    const CGXStyle& CellStyle() const { return m_cell; }
+
+private:
+    // What the header and standard styles give a cell in a header row, a
+    // header column, both or neither.
+    const CGXStyle& fallback(ROWCOL nRow, ROWCOL nCol);
+    CGXControl* control(WORD nId);
+
+    CGXGridCore& m_grid;
+    CGXStyle m_cell;
+    CGXStyle m_full;
+    CString m_text;
+    std::array<std::optional<CGXStyle>, 4> m_fallbacks;
+    std::optional<WORD> m_nControlId;
+    CGXControl* m_pControl = nullptr;
+};
