@@ -15,7 +15,8 @@ set(VOREL_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/vorel)
 set(VOREL_PLATFORM_LIBRARIES
   platform_win_kernel platform_win_display platform_win_gdi platform_win_user
   platform_win_afx platform_win_desktop
-  platform_units platform_painter platform_sysinfo platform_bitmaps platform_gridctl)
+  platform_units platform_painter platform_sysinfo platform_bitmaps platform_gridctl
+  platform_com platform_xmldom)
 
 # Installed names carry the project's own prefix (libvorel-win-kernel.so), so they
 # cannot clash with other libraries in a shared lib folder; each library finds its

@@ -20,5 +20,6 @@ void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);
 void gridEditPage(DemoContext& demo);
 void recordGridPage(DemoContext& demo);
+void gridStatusPage(DemoContext& demo);
 void resultsGridPage(DemoContext& demo);
 void dialogsPage(DemoContext& demo);

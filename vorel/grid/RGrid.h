@@ -21,6 +21,9 @@
 //     480 when setContextMenu(true).
 //   Commands (RGridCommands.cpp), from menu 480 or the host's menus:
 //     57642 select all, 57634 copy, 39950 export as CSV.
+//   Status (RGridStatus.cpp): SaveStatusXML writes the descriptors and
+//     widths into the host's XML document; LoadStatusXML reads them back,
+//     and the host calls ApplyCol2Var afterwards.
 //
 // Record r is grid row r + getNonOfHeader(); grid column c is described by
 // GetCols()[c], descriptor 0 being the row-header column.
@@ -29,6 +32,8 @@
 
 #include <map>
 #include <vector>
+
+struct IDispatch;
 
 namespace NVorel {
 
@@ -108,6 +113,18 @@ protected:
     virtual int _GetRowCount();
 
 public:
+    // The column layout as a GridStatus element appended to pParent (an
+    // IXMLDOMElement) of pDoc (an IXMLDOMDocument): one ColumnInfo per
+    // descriptor with its Order, Field, Group, Grouped and Width. A failed
+    // DOM call throws _com_error; an argument without its interface throws
+    // _com_error(E_POINTER).
+    virtual void SaveStatusXML(IDispatch* pDoc, IDispatch* pParent);
+    // Replaces the descriptors (and their widths) by each ColumnsInfo found
+    // under the GridStatus children of pParent, tags in any case. Throws as
+    // SaveStatusXML does, and for an attribute that is not a 32-bit number;
+    // a ColumnsInfo is read whole before it changes the grid, and the update
+    // lock is as before on every path.
+    virtual void LoadStatusXML(IDispatch* pParent);
     // A hook for the host's subclass; the library never calls it.
     virtual int UpdateGridData(int nHint);
 
@@ -136,6 +153,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Loading: each (field, width) cached in turn, then the descriptors
+    // replaced and each column's width set from its field.
+    void setLayout(std::vector<SColDsc> cols, const std::vector<std::pair<int, int>>& fieldWidths);
     const SColDsc* descriptor(ROWCOL nCol) const;
     BOOL headerStyle(ROWCOL nRow, const SColDsc& d, CGXStyle& style);
     void coverHeaders();

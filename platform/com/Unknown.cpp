@@ -1,0 +1,31 @@
+#include "com/Unknown.h"
+
+#include <cstring>
+
+const IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
+const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID IID_ISupportErrorInfo = {0xDF0B3D60, 0x548F, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
+const IID IID_IErrorInfo = {0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
+const IID IID_ICreateErrorInfo = {0x22F03340, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
+
+bool IsEqualGUID(REFGUID a, REFGUID b)
+{
+    return a.Data1 == b.Data1 && a.Data2 == b.Data2 && a.Data3 == b.Data3 &&
+           std::memcmp(a.Data4, b.Data4, sizeof a.Data4) == 0;
+}
+
+namespace platform::com {
+
+HRESULT answerQuery(IUnknown* pFound, void** ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = pFound;
+    if (!pFound)
+        return E_NOINTERFACE;
+    pFound->AddRef();
+    return S_OK;
+}
+
+} // namespace platform::com
