@@ -1,8 +1,10 @@
 // Painting a full 1280 x 800 record grid over a hundred and over ten million
 // records (painting costs what is visible, not what exists), and the CSV
 // export of a million cells next to fwrite of the same bytes and next to what
-// the host alone spends on those cells.
+// the host alone spends on those cells; and the peak memory of a grid over
+// 10^5 and 10^7 records scrolled from top to bottom.
 #include "ComputedGrid.h"
+#include "PeakRss.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,6 +28,29 @@ void BM_PaintFullGrid(benchmark::State& state)
     state.counters["cells/paint"] = (double)w.grid.m_nAsked / (double)state.iterations();
 }
 BENCHMARK(BM_PaintFullGrid)->Arg(100)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+// The grid is made, shown and scrolled from the top to the last page in 1000
+// even jumps (as a thumb drag goes), each painted. The grid keeps nothing per
+// record, so the peak must not grow with the record count.
+void BM_ScrollTopToBottomPeakMemory(benchmark::State& state)
+{
+    const int records = (int)state.range(0);
+    double peak = 0.0, before = 0.0;
+    for (auto _ : state) {
+        peak_rss::restart();
+        before = peak_rss::mebibytes();
+        GridWindow w(records, 20);
+        for (int step = 0; step <= 1000; ++step) {
+            w.grid.SetTopRow((ROWCOL)((long long)records * step / 1000));
+            w.grid.UpdateWindow();
+        }
+        peak = peak_rss::mebibytes();
+    }
+    state.counters["records"] = (double)records;
+    state.counters["peak RSS MiB"] = peak;
+    state.counters["peak growth MiB"] = peak - before;
+}
+BENCHMARK(BM_ScrollTopToBottomPeakMemory)->Arg(100000)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // 100 000 records of 10 fields: a million data cells.
 constexpr int kRecords = 100000, kFields = 10;

@@ -1,16 +1,19 @@
-// One mouse move over a tracking view that shows a chart of 10^5 pieces,
-// against one full redraw of the same view, in the same run. A move draws
+// One mouse move over a tracking view that shows a chart of 10^5 and of 10^6
+// pieces, against one full redraw of the same view, in the same run, with the
+// peak memory of each scene. A move draws
 // only the cross line and the label (the host's label text interpolates the
 // chart at the cursor); a redraw draws the whole chart into the bitmap and
 // copies it to the screen. The goal: a move costs at most 1/100 of a redraw.
 #include "chart/RwChart.h"
 #include "chart/RwViewMoving.h"
 #include "frame/Lang.h"
+#include "PeakRss.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
 namespace {
 
@@ -66,7 +69,7 @@ END_MESSAGE_MAP()
 
 // A host frame with an 800 x 600 tracking view, the label already following.
 struct Scene {
-    Scene()
+    explicit Scene(int pieces) : view(pieces)
     {
         NVorel::setLangWork(48, (std::filesystem::path(VOREL_LANG_DIR).wstring() + L"/").c_str());
         platform::desktop().setScreenSize(1000, 800);
@@ -78,18 +81,36 @@ struct Scene {
         platform::desktop().advanceClock(250);
     }
     CWnd frame;
-    ChartView view{100000};
+    ChartView view;
 };
 
-Scene& scene()
+// One scene at a time, made again when the piece count changes; its peak
+// memory counts from just before it is made.
+double peakBeforeScene = 0.0;
+
+Scene& scene(benchmark::State& state)
 {
-    static Scene s;
-    return s;
+    static std::unique_ptr<Scene> s;
+    static int pieces = 0;
+    if (!s || pieces != (int)state.range(0)) {
+        s.reset();
+        pieces = (int)state.range(0);
+        peak_rss::restart();
+        peakBeforeScene = peak_rss::mebibytes();
+        s = std::make_unique<Scene>(pieces);
+    }
+    return *s;
+}
+
+void countScene(benchmark::State& state)
+{
+    state.counters["pieces"] = (double)state.range(0);
+    state.counters["peak growth MiB"] = peak_rss::mebibytes() - peakBeforeScene;
 }
 
 void BM_MouseMove(benchmark::State& state)
 {
-    Scene& s = scene();
+    Scene& s = scene(state);
     int step = 0;
     for (auto _ : state) {
         // Small moves up and down the view: each is followed at once.
@@ -97,19 +118,21 @@ void BM_MouseMove(benchmark::State& state)
         platform::desktop().moveMouse(CPoint(500, y));
     }
     benchmark::DoNotOptimize(s.view.m_ptMouse);
+    countScene(state);
 }
-BENCHMARK(BM_MouseMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MouseMove)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 void BM_FullRedraw(benchmark::State& state)
 {
-    Scene& s = scene();
+    Scene& s = scene(state);
     for (auto _ : state) {
         s.view.repaint();
         s.view.Invalidate(FALSE);
         platform::desktop().processMessages();
     }
+    countScene(state);
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRedraw)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -94,6 +94,35 @@ TEST(LegendTicks, FeetBasedStepsInImperialUnits)
     qemet::Qemet::SetUnitSystem(qemet::US_METRIC);
 }
 
+TEST(LegendTicks, ASpanOfExactlyTwoStepsKeepsTheStep)
+{
+    Scale s;
+    s.legend.m_dScale = 50; // 0..2: two steps of 1, so ticks at 0, 1, 2 only
+    s.draw();
+    for (int v = 0; v <= 2; ++v) {
+        EXPECT_TRUE(s.tickMarkAt(v * 50)) << v;
+        EXPECT_EQ(s.at(0, v * 50), black) << v; // few ticks: each one major
+    }
+    for (int tenth : {1, 2, 4, 6, 9, 11, 15, 19})
+        EXPECT_EQ(s.at(0, tenth * 5), white) << tenth; // no tenths
+}
+
+TEST(LegendTicks, AnImperialSpanUnderTwoFeetHasATickEveryInch)
+{
+    qemet::Qemet::SetUnitSystem(qemet::US_IMPERIAL);
+    Scale s;
+    const double inch = 0.0254, pixelsPerMetre = 100 / (18 * inch); // 18 in over the height
+    s.legend.m_dScale = pixelsPerMetre;
+    s.draw();
+    const auto yOf = [&](int inches) { return (int)std::lround(inches * inch * pixelsPerMetre); };
+    for (int j = 0; j < 18; ++j) {
+        const bool major = j % 6 == 0; // every half foot
+        EXPECT_EQ(s.tickMarkAt(yOf(j)), major) << j;
+        EXPECT_EQ(s.at(0, yOf(j)), major ? black : grey) << j;
+    }
+    qemet::Qemet::SetUnitSystem(qemet::US_METRIC);
+}
+
 TEST(LegendLabels, FreeRegionRule)
 {
     ChartCanvas c(200, 100, white);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
 using namespace NVorel;
 using testsupport::TempDir;
 using testsupport::WorkingDir;
@@ -115,6 +118,36 @@ TEST_F(Lang, FailureKeepsThePreviousModuleAndNumber)
     EXPECT_EQ(getLangModule(), before);
     EXPECT_EQ(getLangWork(), 49);
     EXPECT_NE(FindStringResource(before, 39952), nullptr); // still loaded
+}
+
+TEST_F(Lang, ADamagedModuleIsPassedOverForTheNextAttempt)
+{
+    // Text under the module's name, and a real module cut short.
+    std::ofstream(dir.file("vorel_033.dll")) << "not a module";
+    {
+        std::ifstream in(german, std::ios::binary);
+        std::string head(4096, '\0');
+        in.read(head.data(), (std::streamsize)head.size());
+        std::ofstream(dir.file("vorel_034.dll"), std::ios::binary).write(head.data(), in.gcount());
+    }
+    testsupport::copyFile(english, dir.file("vorel_048.dll"));
+    setLangWork(33, dir.prefix().c_str());
+    EXPECT_EQ(loadedFile(), under(dir, "vorel_048.dll"));
+    EXPECT_EQ(getLangWork(), 33);
+    setLangWork(34, dir.prefix().c_str());
+    EXPECT_EQ(loadedFile(), under(dir, "vorel_048.dll"));
+    EXPECT_EQ(getLangWork(), 34);
+
+    // With the fallback damaged as well nothing loads: the module in use stays.
+    testsupport::copyFile(german, dir.file("vorel_049.dll"));
+    setLangWork(49, dir.prefix().c_str());
+    const HINSTANCE before = getLangModule();
+    TempDir broken;
+    std::ofstream(broken.file("vorel_048.dll")) << "not a module either";
+    std::ofstream(broken.file("vorel_035.dll")) << "nor this";
+    setLangWork(35, broken.prefix().c_str());
+    EXPECT_EQ(getLangModule(), before);
+    EXPECT_EQ(getLangWork(), 49);
 }
 
 TEST_F(Lang, ReplacingFreesTheOldModuleAndMovesAResourceHandleThatPointedAtIt)

@@ -196,3 +196,26 @@ TEST_F(RecordGrid, RecordsAreSelectedAndScrolledIntoViewByTheirNumber)
     EXPECT_GT(grid.GetTopRow(), 2ul);
     EXPECT_FALSE(grid.CalcRectFromRowCol(32, 1, 32, 1).IsRectEmpty());
 }
+
+TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
+{
+    grid.describe(true); // two header rows: record n is row n + 2
+    grid.m_beams.resize(40); // more than the grid shows
+    desktop().processMessages();
+    const size_t records = grid.m_beams.size();
+    const ROWCOL top = grid.GetTopRow();
+    for (int nRec : {-3, -1, (int)records, 1000000}) {
+        grid.selectRowDada(nRec, true);
+        grid.scrollRowDataInView(nRec);
+    }
+    desktop().processMessages();
+    CRowColArray rows;
+    grid.GetSelectedRows(rows, TRUE, FALSE);
+    EXPECT_EQ(rows.GetSize(), 0) << rows[0];
+    EXPECT_EQ(grid.GetTopRow(), top);
+    // The last record is still selected by its number.
+    grid.selectRowDada((int)records - 1, true);
+    grid.GetSelectedRows(rows, TRUE, FALSE);
+    ASSERT_EQ(rows.GetSize(), 1);
+    EXPECT_EQ(rows[0], (ROWCOL)records + 1);
+}

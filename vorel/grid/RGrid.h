@@ -160,6 +160,7 @@ private:
     BOOL headerStyle(ROWCOL nRow, const SColDsc& d, CGXStyle& style);
     void coverHeaders();
     void writeCsv(const CString& path);
+    bool isRecord(int nRec);
 
     std::vector<SColDsc> m_cols;
     std::map<int, int> m_colWidths;

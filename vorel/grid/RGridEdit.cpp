@@ -76,14 +76,23 @@ void CRGrid::removeSelectedRows()
     recordgrid::removeSelectedRows(*this);
 }
 
+// A number outside the host's records names no row: nothing is selected or
+// scrolled, rather than a row beyond the grid.
 void CRGrid::selectRowDada(int nRec, bool bSelect)
 {
-    SelectRange(CGXRange().SetRows((ROWCOL)(nRec + m_nonOfHeader)), bSelect, TRUE);
+    if (isRecord(nRec))
+        SelectRange(CGXRange().SetRows((ROWCOL)(nRec + m_nonOfHeader)), bSelect, TRUE);
 }
 
 void CRGrid::scrollRowDataInView(int nRec)
 {
-    ScrollCellInView((ROWCOL)(nRec + m_nonOfHeader), 1, GX_SMART, FALSE);
+    if (isRecord(nRec))
+        ScrollCellInView((ROWCOL)(nRec + m_nonOfHeader), 1, GX_SMART, FALSE);
+}
+
+bool CRGrid::isRecord(int nRec)
+{
+    return nRec >= 0 && nRec < _GetRowCount();
 }
 
 CString CRGrid::makeColName(int nStringId, qemet::QEMET_TYPES eType)

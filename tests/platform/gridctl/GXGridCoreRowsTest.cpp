@@ -48,6 +48,20 @@ TEST_F(InsertRemove, AnAcceptedInsertMovesBlocksSelectionCurrentCellAndHeights)
     EXPECT_TRUE(grid.IsModified());
 }
 
+TEST_F(InsertRemove, InsertingAtTheCurrentCellsOwnRowKeepsItOnItsRecord)
+{
+    // The current cell sits on b4; rows inserted at row 4 push b4 down.
+    EXPECT_TRUE(grid.InsertRows(4, 2, nullptr, nullptr, nullptr, 0, GX_SMART, gxDo));
+    ROWCOL r = 0, c = 0;
+    ASSERT_TRUE(grid.GetCurrentCell(r, c));
+    EXPECT_EQ(r, 6u);
+    EXPECT_EQ(c, 2u);
+    // Rows inserted just below it leave it where it is.
+    EXPECT_TRUE(grid.InsertRows(7, 1, nullptr, nullptr, nullptr, 0, GX_SMART, gxDo));
+    ASSERT_TRUE(grid.GetCurrentCell(r, c));
+    EXPECT_EQ(r, 6u);
+}
+
 TEST_F(InsertRemove, ARefusedInsertOrRemovalChangesNothing)
 {
     grid.m_bAccept = FALSE;

@@ -206,6 +206,27 @@ TEST_F(GridInput, DraggingAHeaderBorderResizesAColumnWhenAllowed)
     EXPECT_EQ(grid.GetColWidth(1), 100);
 }
 
+TEST_F(GridInput, TheColumnBorderGripReachesTwoPixelsEitherSideOfTheGridLine)
+{
+    // Column 1's grid line is at client x 139: the grip spans 137..141.
+    const HCURSOR sizeWE = LoadCursorW(nullptr, IDC_SIZEWE);
+    for (int x : {137, 139, 141}) {
+        desktop().moveMouse(CPoint(10 + x, 10 + 10));
+        EXPECT_EQ(desktop().cursor(), sizeWE) << x;
+    }
+    for (int x : {136, 142}) {
+        desktop().moveMouse(CPoint(10 + x, 10 + 10));
+        EXPECT_NE(desktop().cursor(), sizeWE) << x;
+    }
+    // A drag from the outer pixel on the right still resizes column 1.
+    desktop().moveMouse(CPoint(10 + 141, 10 + 10));
+    desktop().pressButton();
+    desktop().moveMouse(CPoint(10 + 151, 10 + 10));
+    desktop().releaseButton();
+    EXPECT_EQ(grid.GetColWidth(1), 80);
+    EXPECT_EQ(grid.GetColWidth(2), 70);
+}
+
 TEST_F(GridInput, ScrollCellInViewBringsRowsBelowTheFrozenOnesIntoView)
 {
     grid.m_records.resize(30, {L"x", L"y", L"z"});

@@ -180,6 +180,19 @@ TEST(DrawText, WordBreakFillsEachLineWithWholeWords)
     EXPECT_EQ(c.dc.DrawText(first + L" " + second, &s, DT_CALCRECT | DT_WORDBREAK | DT_SINGLELINE), h);
 }
 
+TEST(DrawText, WordBreakKeepsTextExactlyAsWideAsItsRectangleOnOneLine)
+{
+    TextCanvas c(200, 80);
+    const CString text = L"area of the bars";
+    const CSize size = c.dc.GetTextExtent(text);
+    CRect exact(0, 0, size.cx, 0);
+    EXPECT_EQ(c.dc.DrawText(text, &exact, DT_CALCRECT | DT_WORDBREAK), size.cy);
+    EXPECT_EQ(exact.Width(), size.cx);
+    // One pixel less and the last word goes to a second line.
+    CRect narrower(0, 0, size.cx - 1, 0);
+    EXPECT_EQ(c.dc.DrawText(text, &narrower, DT_CALCRECT | DT_WORDBREAK), 2 * size.cy);
+}
+
 TEST(DrawText, WordBreakLeavesAnOverlongWordWholeOnItsOwnLine)
 {
     TextCanvas c(300, 80);
