@@ -176,6 +176,17 @@ TEST_F(GridStatus, AHugeCountAllocatesOnlyWhatTheOrdersNeed)
                      L"</ColumnsInfo></GridStatus></Host>"),
               "20/-1/0:70 30/-1/0:80");
     EXPECT_LE(grid.GetCols().capacity(), 2000000000u / 2); // bounded by the highest order, not Count
+
+    // Widths beyond any screen, or below zero, stay within what the grid can lay out.
+    EXPECT_EQ(loaded(L"<Host><GridStatus><ColumnsInfo Count='3'>"
+                     L"<ColumnInfo Order='0' Field='10' Group='-1' Width='40'/>"
+                     L"<ColumnInfo Order='1' Field='20' Group='-1' Width='2147483647'/>"
+                     L"<ColumnInfo Order='2' Field='30' Group='-1' Width='-5'/>"
+                     L"</ColumnsInfo></GridStatus></Host>"),
+              "10/-1/0:40 20/-1/0:32767 30/-1/0:0");
+    grid.ApplyCol2Var();
+    paint(); // the sanitizers watch the layout's sums
+    EXPECT_EQ(pixel(45, 30), RGB(255, 255, 255)); // the wide column's cell, drawn
 }
 
 TEST_F(GridStatus, ABadNumberThrowsAndLeavesTheGridAsItWasAndUnlocked)
