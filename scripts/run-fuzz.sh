@@ -16,6 +16,9 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 export LSAN_OPTIONS=suppressions=$source_dir/fuzz/lsan.supp
+# The language-module target writes a folder per input: in memory it runs
+# about twice as fast.
+[ -z "${TMPDIR:-}" ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 status=0
 for name in "${targets[@]}"; do
   corpus=$build/fuzz-corpus/$name
