@@ -32,9 +32,11 @@ void writeFile(const fs::path& file, const std::string& bytes)
     std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), (std::streamsize)bytes.size());
 }
 
-// One file of the folder, as the input describes it.
+// One file of the folder, as the input describes it; the language asked for
+// may be one of the two made before, and then its last description holds.
 void makeEntry(FuzzedDataProvider& in, const fs::path& file)
 {
+    fs::remove_all(file);
     switch (in.ConsumeIntegralInRange<int>(0, 5)) {
     case 0: break; // missing
     case 1: writeFile(file, ""); break;
