@@ -3,6 +3,7 @@
 #include "win/gdi/DC.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 // nWidth is the cell's width; wrapped text is broken to fit inside it as
@@ -44,10 +45,12 @@ BOOL CGXGridCore::ResizeRowHeightsToFit(const CGXRange& range, BOOL bResizeCover
                 continue;
             CGXStyle style;
             ComposeStyleRowCol(r, c, &style);
-            int width = 0;
+            // A host's widths may be anything up to INT_MAX.
+            long long width = 0;
             for (ROWCOL col = block.left; col <= block.right; ++col)
-                width += GetColWidth(col);
-            const int needed = textHeight(style, GetCopyTextRowCol(r, c), width) + 2 * GX_CELL_MARGIN_Y;
+                width += std::max(GetColWidth(col), 0);
+            const int needed = textHeight(style, GetCopyTextRowCol(r, c), (int)std::min<long long>(width, INT_MAX)) +
+                               2 * GX_CELL_MARGIN_Y;
             const int rows = (int)std::min(block.GetHeight(), cells.bottom - r + 1);
             for (int i = 0; i < rows; ++i)
                 heights[r + i] = std::max(heights[r + i], (needed + rows - 1) / rows);

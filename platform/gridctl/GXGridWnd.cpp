@@ -92,10 +92,10 @@ std::vector<CGXGridWnd::Line> CGXGridWnd::layout(ROWCOL nCount, ROWCOL nFrozen, 
     std::vector<Line> lines;
     int pos = 0;
     auto place = [&](ROWCOL n) {
-        const int size = bRows ? GetRowHeight(n) : GetColWidth(n);
+        const int size = lineSize(n, bRows);
         if (size > 0)
             lines.push_back(Line{n, pos, size});
-        pos += std::max(size, 0);
+        pos += size;
     };
     for (ROWCOL n = 0; n <= std::min(nFrozen, nCount) && pos < nExtent; ++n)
         place(n);

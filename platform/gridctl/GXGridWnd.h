@@ -42,6 +42,10 @@
 
 class CGXGridWnd : public CWnd, public CGXGridCore {
 public:
+    // The largest row height or column width laid out: a host's larger size
+    // (up to INT_MAX) is taken as this, so that sums of positions cannot overflow.
+    static constexpr int GX_MAX_LINE_SIZE = 32767;
+
     CGXGridWnd() = default;
 
     using CWnd::Create;
@@ -117,6 +121,7 @@ protected:
     // Width of the zone on either side of a column border that grabs it.
     static constexpr int GX_BORDER_GRIP = 2;
 
+
     // One shown row or column: its number and its extent in client pixels.
     struct Line {
         ROWCOL n;
@@ -145,7 +150,8 @@ private:
 
     // Scrolling, one direction at a time (bRows: the rows, else the columns);
     // every walk over the lines stops at the edge of the view, so that ten
-    // million rows cost what a page of them costs.
+    // million rows cost what a page of them costs. A line's size is the
+    // host's, kept within 0..GX_MAX_LINE_SIZE.
     int lineSize(ROWCOL n, bool bRows);
     ROWCOL lineCount(bool bRows);
     ROWCOL firstScrollLine(bool bRows);

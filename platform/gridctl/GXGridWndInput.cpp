@@ -208,14 +208,14 @@ void CGXGridWnd::OnLButtonUp(UINT nFlags, CPoint point)
     }
     if (m_bTracking) {
         const ROWCOL nCol = m_nTrackCol;
-        const int width = std::max(1, GetColWidth(nCol) + (int)point.x - m_nTrackStartX);
+        const int width = std::max(1, lineSize(nCol, false) + (int)point.x - m_nTrackStartX);
         ReleaseCapture();
         SetColWidth(nCol, nCol, width);
         return;
     }
     if (m_bTrackingRow) {
         const ROWCOL nRow = m_nTrackRow;
-        const int height = std::max(1, GetRowHeight(nRow) + (int)point.y - m_nTrackStartY);
+        const int height = std::max(1, lineSize(nRow, true) + (int)point.y - m_nTrackStartY);
         ReleaseCapture();
         SetRowHeight(nRow, nRow, height);
         return;

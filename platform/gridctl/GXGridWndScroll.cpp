@@ -20,7 +20,7 @@ int scrollBarWidth()
 
 int CGXGridWnd::lineSize(ROWCOL n, bool bRows)
 {
-    return std::max(bRows ? GetRowHeight(n) : GetColWidth(n), 0);
+    return std::clamp(bRows ? GetRowHeight(n) : GetColWidth(n), 0, GX_MAX_LINE_SIZE);
 }
 
 ROWCOL CGXGridWnd::lineCount(bool bRows)

@@ -122,18 +122,15 @@ std::vector<CRGrid::SColDsc> descriptorsOf(const SavedLayout& layout)
     return cols;
 }
 
-// Wider than any screen; a damaged file's 2147483647 would overflow the
-// grid's arithmetic of column positions.
-constexpr int kMaxColWidth = 32767;
-
 // The widths in document order, each under its field, as setting it on the
-// column would cache it; kept within 0..kMaxColWidth.
+// column would cache it; kept within the widths the grid lays out (a damaged
+// file may say 2147483647).
 std::vector<std::pair<int, int>> widthsOf(const SavedLayout& layout)
 {
     std::vector<std::pair<int, int>> widths;
     for (const SavedColumn& c : layout.columns)
         if (layout.inRange(c))
-            widths.emplace_back(c.field, std::clamp(c.width, 0, kMaxColWidth));
+            widths.emplace_back(c.field, std::clamp(c.width, 0, CGXGridWnd::GX_MAX_LINE_SIZE));
     return widths;
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using platform::desktop;
 
 namespace {
@@ -14,6 +16,14 @@ class TallGrid : public CGXGridWnd {
 public:
     ROWCOL m_nRows = 1000;
     ROWCOL m_nCols = 3;
+    ROWCOL m_nHugeCol = 0; // a column the host says is INT_MAX pixels wide
+
+    using CGXGridWnd::ShownCols;
+
+    int GetColWidth(ROWCOL nCol) override
+    {
+        return nCol != 0 && nCol == m_nHugeCol ? INT_MAX : CGXGridWnd::GetColWidth(nCol);
+    }
 
     ROWCOL GetRowCount() override { return m_nRows; }
     ROWCOL GetColCount() override { return m_nCols; }
@@ -234,4 +244,32 @@ TEST_F(GridScroll, ColumnsScrollWithABarAlongTheBottom)
     click(292, 192);
     EXPECT_EQ(grid.GetLeftCol(), 2ul);
     EXPECT_EQ(grid.GetTopRow(), 1ul);
+}
+
+TEST_F(GridScroll, AColumnOfIntMaxPixelsIsLaidOutAsTheWidestLineAndScrolledPast)
+{
+    grid.m_nRows = 5;
+    grid.m_nCols = 4;
+    grid.m_nHugeCol = 2;
+    grid.Redraw();
+    desktop().processMessages();
+    // The huge column fills the rest of the view; nothing after it is placed.
+    auto cols = grid.ShownCols();
+    ASSERT_EQ(cols.size(), 3u);
+    EXPECT_EQ(cols[1].n, 1ul);
+    EXPECT_EQ(cols[2].n, 2ul);
+    EXPECT_EQ(cols[2].start, cols[1].start + cols[1].size);
+    EXPECT_EQ(cols[2].size, CGXGridWnd::GX_MAX_LINE_SIZE);
+
+    // Moving right past it shows the last two columns beside the header.
+    click(cols[1].start + 5, 30);
+    for (int i = 0; i < 3; ++i)
+        desktop().pressKey(VK_RIGHT);
+    EXPECT_EQ(currentCol(), 4ul);
+    EXPECT_EQ(grid.GetLeftCol(), 3ul);
+    cols = grid.ShownCols();
+    ASSERT_EQ(cols.size(), 3u);
+    EXPECT_EQ(cols[1].n, 3ul);
+    EXPECT_EQ(cols[2].n, 4ul);
+    EXPECT_LE(cols[2].start + cols[2].size, grid.GetGridRect().Width());
 }
