@@ -48,6 +48,11 @@ BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 // The text with its '&' marks; the number of characters copied.
 int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags);
+// The window's system menu: one item, SC_CLOSE ("&Close"), whose grayed
+// state grays the caption's close box and stops it from closing the window.
+// bRevert forgets the window's copy and returns null. Null for a window
+// without WS_SYSMENU; the menu goes with its window.
+HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
 // Non-zero on success; with TPM_RETURNCMD the chosen command, 0 for none.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
 
