@@ -5,6 +5,7 @@
 #include "win/gdi/Gdi.h"
 #include "win/gdi/SysColors.h"
 #include "win/user/Controls.h"
+#include "win/user/DialogKeys.h"
 #include "win/user/DialogTemplate.h"
 #include "win/user/Input.h"
 #include "win/user/Menu.h"
@@ -22,13 +23,6 @@ std::unordered_map<HWND, int>& pressedButtons()
 {
     static auto* m = new std::unordered_map<HWND, int>; // see WindowManager.cpp
     return *m;
-}
-
-// The boxes whose prompts run now, the innermost last.
-std::vector<HWND>& openBoxes()
-{
-    static auto* v = new std::vector<HWND>; // see WindowManager.cpp
-    return *v;
 }
 
 // Esc and the close box send IDCANCEL: the Cancel button's, else OK's where
@@ -185,9 +179,9 @@ int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
     SetFocus(GetDlgItem(box, buttons.row.front().id)); // the default button
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
-    openBoxes().push_back(box);
+    platform::BeginDialogLoop(box);
     const int chosen = platform::messageBoxPrompts().answerMessageBox(box, CString(text), uType);
-    openBoxes().pop_back();
+    platform::EndDialogLoop(box);
     const bool offered = std::any_of(buttons.row.begin(), buttons.row.end(),
                                      [&](const Button& b) { return b.id == chosen; });
     if (owner && IsWindow(owner))
@@ -215,13 +209,6 @@ MessageBoxPrompts& messageBoxPrompts()
 void setMessageBoxPrompts(MessageBoxPrompts* prompts)
 {
     installedPrompts = prompts;
-}
-
-HWND ModalMessageBox()
-{
-    for (auto it = openBoxes().rbegin(); it != openBoxes().rend(); ++it)
-        if (IsWindow(*it)) return *it;
-    return nullptr;
 }
 
 int MessageBoxChoice(HWND box)

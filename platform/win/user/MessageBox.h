@@ -11,8 +11,8 @@
 //   -> the box is painted, its first button (the default) has the focus,
 //      then the prompts answer: a button id of the box, or the box's
 //      cancelling button (Cancel, else No, else Abort, else OK)
-//   -> while they do, the box's keys go through IsDialogMessageW first (the
-//      message loop asks ModalMessageBox), as in the box's own modal loop:
+//   -> while they do, the box's keys go through IsDialogMessageW first (it
+//      is the DialogLoopWindow of DialogKeys.h), as in its own modal loop:
 //      Enter clicks the focused (default) button; Esc and the close box
 //      click Cancel, or OK in a box with OK alone; Yes/No and
 //      Abort/Retry/Ignore boxes have the close box grayed and ignore Esc
@@ -56,9 +56,6 @@ public:
 };
 
 MessageBoxPrompts& messageBoxPrompts();
-// The innermost box whose prompt runs now, null when none: a message loop
-// gives it its messages first through IsDialogMessageW.
-HWND ModalMessageBox();
 // The button a person clicked in an open box; 0 while none.
 int MessageBoxChoice(HWND box);
 // Null brings the default back.
