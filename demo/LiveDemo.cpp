@@ -106,6 +106,7 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
 
     std::printf("live: showing the desktop in X window 0x%lx through %s\n", presenter.windowId(),
                 presenter.usesSharedMemory() ? "MIT-SHM" : "XPutImage");
+    say("beam b header", screenRect(beamTable, beamTable.CalcRectFromRowCol(0, 1, 0, 1)));
     say("empty beam b cell", screenRect(beamTable, beamTable.CalcRectFromRowCol(6, 1, 6, 1)));
     CRect view, button;
     moments.GetClientRect(&view);

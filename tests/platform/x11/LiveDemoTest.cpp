@@ -378,6 +378,38 @@ TEST(LiveDemo, ThePersonClosesTheMessageDialogByItsCloseBoxAndPicksAColourInTheC
     EXPECT_NE(coloured.at(swatch->x + 8, swatch->y + 6), blue) << "the colour dialog is still shown";
 }
 
+TEST(LiveDemo, AColumnBorderDraggedByThePersonShowsItsLineWhileItMoves)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(false);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    const CRect header = live.rect("beam b header"), cell = live.rect("empty beam b cell");
+    ASSERT_FALSE(header.IsRectEmpty() || cell.IsRectEmpty());
+    const int border = header.right - 1; // the column's grid line
+    const int to = border + 40, y = cell.CenterPoint().y, headerY = header.CenterPoint().y;
+    Image before, dragging, after;
+    ASSERT_TRUE(live.captureUntil(before, [](const Image&) { return true; }));
+    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(border) + " " + std::to_string(headerY) + " mousedown 1"), 0);
+    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(to) + " " + std::to_string(headerY)), 0);
+    // The line: every pixel of the pointer's column inverted, in the header
+    // and down the rows; the columns beside it as they were.
+    const auto inverted = [](COLORREF c) { return c ^ 0x00FFFFFF; };
+    ASSERT_TRUE(live.captureUntil(dragging, [&](const Image& i) { return i.at(to, y) == inverted(before.at(to, y)); }))
+        << "no drag line at the pointer";
+    for (const int row : {headerY, y, (int)cell.top + 1, (int)cell.bottom - 2})
+        EXPECT_EQ(dragging.at(to, row), inverted(before.at(to, row))) << row;
+    for (const int x : {to - 2, to - 1, to + 1, to + 2}) EXPECT_EQ(dragging.at(x, y), before.at(x, y)) << x;
+    EXPECT_EQ(dragging.at(border, y), before.at(border, y)); // the column keeps its width meanwhile
+
+    // Released: the border is where the line was, and the line is gone.
+    EXPECT_EQ(live.xdo("mouseup 1"), 0);
+    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return i.at(to, y) == before.at(border, y); }))
+        << "the column did not take the new width";
+    EXPECT_NE(after.at(border, y), before.at(border, y));
+    EXPECT_NE(after.at(to, headerY), dragging.at(to, headerY));
+    EXPECT_EQ(after.at(to + 2, y), before.at(to + 2, y));
+}
+
 TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)
 {
     const std::string out = testing::TempDir() + "/vorel-live-nodisplay.txt";
