@@ -410,6 +410,52 @@ TEST(LiveDemo, AColumnBorderDraggedByThePersonShowsItsLineWhileItMoves)
     EXPECT_EQ(after.at(to + 2, y), before.at(to + 2, y));
 }
 
+std::string contentOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// Waits a few seconds at most for the file to hold something else than `old`.
+std::string awaitContent(const fs::path& file, const std::string& old)
+{
+    std::string now;
+    for (int i = 0; i < 50 && (now = contentOf(file)) == old; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return now;
+}
+
+TEST(LiveDemo, TheGridsCsvExportAsksForTheFileInTheFileDialogAndTheOverwriteInAMessageBox)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(true);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    const CRect cell = live.rect("empty beam b cell");
+    ASSERT_FALSE(cell.IsRectEmpty());
+    const fs::path csv = fs::path(testing::TempDir()) / ("vorel-live-export-" + std::to_string(getpid()) + ".csv");
+    fs::remove(csv);
+
+    // The context menu's last item (Up from none) is the export; its file
+    // dialog takes a typed path and Enter.
+    const std::string menuAndPath = std::to_string(cell.CenterPoint().x) + " " + std::to_string(cell.CenterPoint().y);
+    EXPECT_EQ(live.xdo("mousemove --sync " + menuAndPath + " click 3 key Up Return"), 0);
+    EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    const std::string written = awaitContent(csv, "");
+    EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u) << "not the grid's CSV: " << written.substr(0, 40);
+    EXPECT_NE(written.find("B1"), std::string::npos);
+    EXPECT_NE(written.find("C30/37"), std::string::npos);
+
+    // Again to the same file: the Yes/No question comes first, Enter answers Yes.
+    std::ofstream(csv, std::ios::trunc) << "old";
+    EXPECT_EQ(live.xdo("mousemove --sync " + menuAndPath + " click 3 key Up Return"), 0);
+    EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    EXPECT_EQ(awaitContent(csv, "old"), written);
+    fs::remove(csv);
+}
+
 TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)
 {
     const std::string out = testing::TempDir() + "/vorel-live-nodisplay.txt";
