@@ -108,6 +108,7 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
                 presenter.usesSharedMemory() ? "MIT-SHM" : "XPutImage");
     say("beam b header", screenRect(beamTable, beamTable.CalcRectFromRowCol(0, 1, 0, 1)));
     say("empty beam b cell", screenRect(beamTable, beamTable.CalcRectFromRowCol(6, 1, 6, 1)));
+    say("empty concrete cell", screenRect(beamTable, beamTable.CalcRectFromRowCol(6, 4, 6, 4)));
     CRect view, button;
     moments.GetClientRect(&view);
     say("moment view", screenRect(moments, view));
@@ -117,6 +118,11 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
     std::fflush(stdout);
 
     presenter.run();
+    // What the person left in the fifth beam's concrete (the row that was
+    // empty), as the host keeps it; typing there made room for a sixth.
+    if (beamTable.m_beams.size() > 4)
+        std::printf("live: concrete of beam 5 \"%s\"\n", toUtf8(beamTable.m_beams[4].concrete).c_str());
+    std::fflush(stdout);
 
     if (screenshotAtClose && !desk.saveScreenshot(screenshotAtClose)) {
         std::cerr << "vorel-demo --live: cannot write " << screenshotAtClose << "\n";
