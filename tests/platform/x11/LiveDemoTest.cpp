@@ -181,6 +181,9 @@ public:
         fs::remove_all(m_dir, ec);
     }
     bool started() const { return m_window != 0; }
+    unsigned long window() const { return m_window; }
+    // The size the X window must have to count as captured.
+    void expectSize(CSize size) { m_size = size; }
     // What the demo printed after its window was closed.
     const std::string& saidAtClose() const { return m_saidAtClose; }
     const std::string& shown() const { return m_shown; }
@@ -208,7 +211,7 @@ public:
     {
         for (int i = 0; i < 150; ++i) {
             img = capture();
-            if (img.width == 1000 && img.height == 680 && check(img)) return true;
+            if (img.width == m_size.cx && img.height == m_size.cy && check(img)) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
         return false;
@@ -231,6 +234,7 @@ private:
     std::string m_env, m_shown, m_saidAtClose;
     FILE* m_demo = nullptr;
     unsigned long m_window = 0;
+    CSize m_size{1000, 680};
     std::map<std::string, CRect> m_rects;
 };
 
@@ -486,6 +490,28 @@ TEST(LiveDemo, AKeyOfTheLayoutThatTypesAnUmlautReachesTheCellAsThatCharacter)
     std::optional<platform::Surface> desktop;
     live.close(desktop);
     EXPECT_EQ(live.saidAtClose(), "live: concrete of beam 5 \"C\xC3\xBC" "5\"\n"); // "Cü5" in UTF-8
+}
+
+TEST(LiveDemo, AWindowMadeLargerShowsTheSameWindowsOnALargerDesktop)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(false);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    Image before, after;
+    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }));
+    EXPECT_EQ(live.xdo("windowsize --sync " + std::to_string(live.window()) + " 1020 700"), 0);
+    live.expectSize(CSize(1020, 700));
+    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return closeBoxes(i) == closeBoxes(before); }))
+        << "the windows did not come back at their places";
+    const COLORREF desktopBackground = RGB(58, 110, 165);
+    for (const CPoint p : {CPoint(1010, 5), CPoint(1010, 690), CPoint(500, 690), CPoint(5, 690)})
+        EXPECT_EQ(after.at(p.x, p.y), desktopBackground) << p.x << "," << p.y;
+    EXPECT_EQ(after.at(700, 200), before.at(700, 200)); // inside the moment view's frame
+    std::optional<platform::Surface> desktop;
+    live.close(desktop);
+    ASSERT_TRUE(desktop.has_value());
+    EXPECT_EQ(desktop->width(), 1020);
+    EXPECT_EQ(desktop->height(), 700);
 }
 
 TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)
