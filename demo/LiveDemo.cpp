@@ -86,8 +86,9 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
 
     CheckFrame checkFrame;
     createHostFrame(checkFrame, L"Slab check", CRect(10, 260, 470, 340));
-    CreateWindowExW(0, WC_BUTTON, L"Check slab...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 120, 28,
-                    checkFrame.GetSafeHwnd(), (HMENU)(UINT_PTR)ID_CHECK_SLAB, nullptr, nullptr);
+    const HWND checkButton =
+        CreateWindowExW(0, WC_BUTTON, L"Check slab...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 120, 28,
+                        checkFrame.GetSafeHwnd(), (HMENU)(UINT_PTR)ID_CHECK_SLAB, nullptr, nullptr);
 
     CWnd momentFrame;
     MomentView moments;
@@ -105,13 +106,23 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
 
     std::printf("live: showing the desktop in X window 0x%lx through %s\n", presenter.windowId(),
                 presenter.usesSharedMemory() ? "MIT-SHM" : "XPutImage");
+    say("beam b header", screenRect(beamTable, beamTable.CalcRectFromRowCol(0, 1, 0, 1)));
     say("empty beam b cell", screenRect(beamTable, beamTable.CalcRectFromRowCol(6, 1, 6, 1)));
-    CRect view;
+    say("empty concrete cell", screenRect(beamTable, beamTable.CalcRectFromRowCol(6, 4, 6, 4)));
+    CRect view, button;
     moments.GetClientRect(&view);
     say("moment view", screenRect(moments, view));
+    GetWindowRect(checkButton, &button);
+    say("check slab button", button);
+    say("colour cell", screenRect(scale, scale.CalcRectFromRowCol(2, 1, 2, 1)));
     std::fflush(stdout);
 
     presenter.run();
+    // What the person left in the fifth beam's concrete (the row that was
+    // empty), as the host keeps it; typing there made room for a sixth.
+    if (beamTable.m_beams.size() > 4)
+        std::printf("live: concrete of beam 5 \"%s\"\n", toUtf8(beamTable.m_beams[4].concrete).c_str());
+    std::fflush(stdout);
 
     if (screenshotAtClose && !desk.saveScreenshot(screenshotAtClose)) {
         std::cerr << "vorel-demo --live: cannot write " << screenshotAtClose << "\n";

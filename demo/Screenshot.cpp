@@ -12,5 +12,5 @@ bool screenshot(Gallery& g, const std::string& name, const std::string& caption,
 BOOL createHostFrame(CWnd& frame, const wchar_t* title, const CRect& rect)
 {
     return frame.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), title,
-                          WS_POPUP | WS_CAPTION | WS_VISIBLE, rect, nullptr, 0);
+                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, rect, nullptr, 0);
 }

@@ -8,5 +8,6 @@
 // caption; a failure is said on the page instead.
 bool screenshot(Gallery& g, const std::string& name, const std::string& caption, HWND window = nullptr);
 
-// A captioned top-level frame in the button-face colour, as a host's window.
+// A captioned top-level frame with a close box in the button-face colour, as
+// a host's window.
 BOOL createHostFrame(CWnd& frame, const wchar_t* title, const CRect& rect);

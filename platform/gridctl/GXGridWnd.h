@@ -144,6 +144,10 @@ private:
     // A row border in the header columns, with row-height tracking enabled.
     BOOL trackableRowBorderAt(CPoint pt, ROWCOL& nRow);
     void clickControl(UINT nFlags, CPoint pt);
+    // The line that follows a border drag, drawn inverted across the grid
+    // (vertical for a column, horizontal for a row) at `at`, the old one
+    // inverted back first; -1 takes it away.
+    void moveTrackLine(int at);
     // Scrolls one direction so that line n (beyond the frozen ones) is shown.
     bool scrollLineInView(ROWCOL n, bool bRows, ROWCOL& first);
     std::vector<Line> layout(ROWCOL nCount, ROWCOL nFrozen, ROWCOL nFirst, int nExtent, bool bRows);
@@ -190,6 +194,8 @@ private:
     BOOL m_bTrackingRow = FALSE;
     ROWCOL m_nTrackRow = 0;
     int m_nTrackStartY = 0;
+    // Where the drag's line is drawn now, -1 while none is.
+    int m_nTrackLine = -1;
     // A thumb being dragged: its bar and where on the thumb it was grabbed.
     bool m_bThumbDrag = false;
     bool m_bThumbRows = true;

@@ -2,6 +2,7 @@
 // described in GXGridWnd.h.
 #include "gridctl/GXGridWnd.h"
 
+#include "win/afx/PaintDC.h"
 #include "win/user/Controls.h"
 #include "win/user/Input.h"
 #include "win/user/Messages.h"
@@ -146,6 +147,7 @@ void CGXGridWnd::OnLButtonDown(UINT nFlags, CPoint point)
         m_nTrackStartX = point.x;
         m_bTracking = TRUE;
         SetCapture();
+        moveTrackLine(point.x);
         return;
     }
     if (trackableRowBorderAt(point, nRow)) {
@@ -154,6 +156,7 @@ void CGXGridWnd::OnLButtonDown(UINT nFlags, CPoint point)
         m_nTrackStartY = point.y;
         m_bTrackingRow = TRUE;
         SetCapture();
+        moveTrackLine(point.y);
         return;
     }
     if (HitTest(point, &nRow, &nCol) == GX_NOHIT)
@@ -263,8 +266,27 @@ BOOL CGXGridWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     return TRUE;
 }
 
+void CGXGridWnd::moveTrackLine(int at)
+{
+    const CRect grid = GetGridRect();
+    CClientDC dc(this);
+    const auto invert = [&](int line) {
+        if (m_bTrackingRow)
+            dc.PatBlt(grid.left, line, grid.Width(), 1, DSTINVERT);
+        else
+            dc.PatBlt(line, grid.top, 1, grid.Height(), DSTINVERT);
+    };
+    if (m_nTrackLine >= 0)
+        invert(m_nTrackLine);
+    m_nTrackLine = at;
+    if (m_nTrackLine >= 0)
+        invert(m_nTrackLine);
+}
+
 void CGXGridWnd::OnCaptureChanged(CWnd*)
 {
+    if (m_nTrackLine >= 0)
+        moveTrackLine(-1);
     m_bTracking = FALSE;
     m_bTrackingRow = FALSE;
     m_bThumbDrag = false;

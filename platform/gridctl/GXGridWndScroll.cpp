@@ -195,6 +195,10 @@ bool CGXGridWnd::scrollBarClick(CPoint point)
 
 void CGXGridWnd::OnMouseMove(UINT nFlags, CPoint point)
 {
+    if (m_bTracking || m_bTrackingRow) {
+        moveTrackLine(m_bTracking ? point.x : point.y);
+        return;
+    }
     if (!m_bThumbDrag) {
         CWnd::OnMouseMove(nFlags, point);
         return;

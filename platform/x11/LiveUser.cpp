@@ -1,5 +1,8 @@
 #include "x11/LiveUser.h"
 
+#include "win/desktop/ColourWindow.h"
+#include "win/desktop/FileWindow.h"
+
 namespace platform::x11 {
 
 LiveUser::LiveUser(Presenter& presenter) : m_presenter(presenter)
@@ -45,6 +48,42 @@ int LiveUser::answerMessageBox(HWND box, const CString&, UINT)
     while (IsWindow(box) && !MessageBoxChoice(box) && m_presenter.pump()) {
     }
     return IsWindow(box) ? MessageBoxChoice(box) : 0;
+}
+
+} // namespace platform::x11
+
+namespace platform::x11 {
+
+bool LiveUser::answerConfirm(const CString& question)
+{
+    return MessageBoxW(nullptr, question, L"Confirm Save As", MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+} // namespace platform::x11
+
+namespace platform::x11 {
+
+bool LiveUser::turnUntilAnswered(const CommonDialogWindow& window)
+{
+    while (IsWindow(window.hwnd()) && !window.result() && m_presenter.pump()) {
+    }
+    return window.result() == IDOK;
+}
+
+bool LiveUser::answerColour(const CString&, COLORREF& colour)
+{
+    ColourWindow window(ActiveTopLevelWindow(), colour);
+    if (!turnUntilAnswered(window)) return false;
+    colour = window.colour();
+    return true;
+}
+
+bool LiveUser::answerFile(bool open, const CString&, CString& path)
+{
+    FileWindow window(ActiveTopLevelWindow(), open, path);
+    if (!turnUntilAnswered(window)) return false;
+    path = window.path();
+    return true;
 }
 
 } // namespace platform::x11

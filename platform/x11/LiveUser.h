@@ -8,9 +8,12 @@
 // answerModal: turns until the dialog ends (EndDialog hides it) or goes
 // answerMenu: the menu window takes the mouse capture and the keys, turns
 //   until MenuWindowChoice has an answer
-// answerMessageBox: turns until MessageBoxChoice has an answer
-// The file, confirmation and colour prompts keep their defaults (cancel):
-// there are no windows for them yet.
+// answerMessageBox: turns until MessageBoxChoice has an answer (the box's
+//   own keys, Enter and Esc, reach it through the desktop's message loop)
+// answerConfirm: a Yes/No message box with the question
+// answerColour, answerFile: the common dialogs' windows (ColourWindow,
+//   FileWindow) over the focus window's frame, until they are answered
+#include "win/desktop/CommonDialogWindow.h"
 #include "win/desktop/ScriptedUser.h"
 #include "x11/Presenter.h"
 
@@ -26,8 +29,14 @@ public:
     void answerModal(CDialog& dialog) override;
     UINT answerMenu(HWND menuWindow) override;
     int answerMessageBox(HWND box, const CString& text, UINT type) override;
+    bool answerConfirm(const CString& question) override;
+    bool answerColour(const CString& initial, COLORREF& colour) override;
+    bool answerFile(bool open, const CString& filter, CString& path) override;
 
 private:
+    // Turns until the window is answered; false when the X window closed first.
+    bool turnUntilAnswered(const CommonDialogWindow& window);
+
     Presenter& m_presenter;
 };
 

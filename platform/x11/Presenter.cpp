@@ -54,6 +54,7 @@ void Presenter::feed(const XInput& in)
     case XInput::KeyDown: feedKeyDown(in); break;
     case XInput::KeyUp: feedKeyUp(in); break;
     case XInput::Exposed: m_damage.forget(CRect(in.x, in.y, in.x + in.width, in.y + in.height)); break;
+    case XInput::Resized: resizeScreen(in.width, in.height); break;
     case XInput::Closed: m_closed = true; break;
     }
 }
@@ -93,6 +94,15 @@ void Presenter::feedKeyUp(const XInput& in)
     const UINT vk = virtualKeyOf(in.keysym);
     if (!m_keysDown.erase(vk)) return;
     desktop().keyUp(vk);
+}
+
+void Presenter::resizeScreen(int width, int height)
+{
+    if (!m_window.resize(width, height)) return;
+    desktop().setScreenSize(width, height);
+    m_shownArea = CRect(0, 0, width, height);
+    InvalidateRect(nullptr, nullptr, TRUE);
+    desktop().processMessages();
 }
 
 void Presenter::advanceTime()

@@ -44,12 +44,15 @@ private:
     void feedButton(const XInput& in);
     void feedKeyDown(const XInput& in);
     void feedKeyUp(const XInput& in);
+    // The window took a new size: the screen takes it and every window
+    // paints again.
+    void resizeScreen(int width, int height);
     void advanceTime();
     void present();
 
     XScreenWindow m_window;
     ScreenDamage m_damage;
-    CRect m_shownArea; // the window's size: the screen's when opened
+    CRect m_shownArea; // the window's size, which the screen follows
     bool m_closed = false;
     HWND m_keyTarget = nullptr;
     std::set<UINT> m_keysDown; // went in as keys, so their release does too

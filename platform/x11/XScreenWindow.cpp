@@ -1,9 +1,10 @@
 // One X11 window with an image of the screen; see XScreenWindow.h.
 //
-// open: XOpenDisplay -> a TrueColor window of a fixed size that asks for
-//   WM_DELETE_WINDOW -> an image of the window's size, shared with the server
+// open: XOpenDisplay -> a TrueColor window that asks for WM_DELETE_WINDOW
+//   -> an image of the window's size, shared with the server
 //   (XShmCreateImage, shmget/shmat, XShmAttach) or, when the server refuses
 //   or lacks MIT-SHM, in the client (XCreateImage)
+// resize (after ConfigureNotify): the image made again at the new size
 // show: pixels converted into the image -> XShmPutImage or XPutImage
 // takeInput: poll on the connection -> XNextEvent until none is pending
 #include "x11/XScreenWindow.h"
@@ -56,24 +57,44 @@ struct XScreenWindow::Impl {
     Atom deleteWindow = 0;
     int redShift = 0, greenShift = 0, blueShift = 0;
 
+    Visual* visual = nullptr;
+    int depth = 0;
+    int width = 0, height = 0;
+
     ~Impl()
     {
         if (!display) return;
-        if (image) {
-            if (shared) {
-                XShmDetach(display, &segment);
-                XSync(display, False);
-                shmdt(segment.shmaddr);
-                image->data = nullptr;
-            }
-            XDestroyImage(image);
-        }
+        destroyImage();
         if (gc) XFreeGC(display, gc);
         if (window && !destroyed) XDestroyWindow(display, window);
         XCloseDisplay(display);
     }
 
-    bool createSharedImage(Visual* visual, int depth, int width, int height)
+    void destroyImage()
+    {
+        if (!image) return;
+        if (shared) {
+            XShmDetach(display, &segment);
+            XSync(display, False);
+            shmdt(segment.shmaddr);
+            image->data = nullptr;
+        }
+        XDestroyImage(image);
+        image = nullptr;
+        shared = false;
+    }
+
+    // Shared with the server when it can be, else in the client.
+    bool createImage(int w, int h)
+    {
+        shared = createSharedImage(w, h);
+        if (!shared && !createClientImage(w, h)) return false;
+        width = w;
+        height = h;
+        return true;
+    }
+
+    bool createSharedImage(int width, int height)
     {
         if (!XShmQueryExtension(display)) return false;
         image = XShmCreateImage(display, visual, (unsigned)depth, ZPixmap, nullptr, &segment, (unsigned)width,
@@ -100,7 +121,7 @@ struct XScreenWindow::Impl {
         return false;
     }
 
-    bool createClientImage(Visual* visual, int depth, int width, int height)
+    bool createClientImage(int width, int height)
     {
         image = XCreateImage(display, visual, (unsigned)depth, ZPixmap, 0, nullptr, (unsigned)width, (unsigned)height,
                              32, 0);
@@ -125,8 +146,8 @@ bool XScreenWindow::open(const char* displayName, int width, int height, const s
         return false;
     }
     const int screen = DefaultScreen(m->display);
-    Visual* visual = DefaultVisual(m->display, screen);
-    const int depth = DefaultDepth(m->display, screen);
+    Visual* visual = m->visual = DefaultVisual(m->display, screen);
+    const int depth = m->depth = DefaultDepth(m->display, screen);
     if (visual->c_class != TrueColor || depth < 24) {
         error = "the X display has no 24-bit TrueColor visual";
         return false;
@@ -145,15 +166,14 @@ bool XScreenWindow::open(const char* displayName, int width, int height, const s
     XSetWMProtocols(m->display, m->window, &m->deleteWindow, 1);
     XStoreName(m->display, m->window, title.c_str());
     XSizeHints* hints = XAllocSizeHints();
-    hints->flags = PMinSize | PMaxSize;
-    hints->min_width = hints->max_width = width;
-    hints->min_height = hints->max_height = height;
+    hints->flags = PMinSize;
+    hints->min_width = 320;
+    hints->min_height = 240;
     XSetWMNormalHints(m->display, m->window, hints);
     XFree(hints);
     m->gc = XCreateGC(m->display, m->window, 0, nullptr);
 
-    m->shared = m->createSharedImage(visual, depth, width, height);
-    if (!m->shared && !m->createClientImage(visual, depth, width, height)) {
+    if (!m->createImage(width, height)) {
         error = "cannot make an image of the screen for the X display";
         return false;
     }
@@ -165,6 +185,14 @@ bool XScreenWindow::open(const char* displayName, int width, int height, const s
     XSync(m->display, False);
     XSetErrorHandler(noteError); // a window destroyed by another client must not end the program
     return true;
+}
+
+bool XScreenWindow::resize(int width, int height)
+{
+    if (!m->display || width <= 0 || height <= 0) return false;
+    if (width == m->width && height == m->height) return true;
+    m->destroyImage();
+    return m->createImage(width, height) && m->image->bits_per_pixel == 32;
 }
 
 bool XScreenWindow::sharedMemory() const
@@ -236,6 +264,13 @@ std::vector<XInput> XScreenWindow::takeInput(int timeoutMs)
             input.push_back(in);
             break;
         }
+        case ConfigureNotify:
+            if (e.xconfigure.window == m->window && (e.xconfigure.width != m->width || e.xconfigure.height != m->height)) {
+                // Only the last size counts.
+                if (!input.empty() && input.back().kind == XInput::Resized) input.pop_back();
+                input.push_back({XInput::Resized, 0, 0, e.xconfigure.width, e.xconfigure.height});
+            }
+            break;
         case ClientMessage:
             if ((Atom)e.xclient.data.l[0] == m->deleteWindow) input.push_back({XInput::Closed});
             break;

@@ -14,10 +14,10 @@
 namespace platform::x11 {
 
 struct XInput {
-    enum Kind { Motion, ButtonDown, ButtonUp, KeyDown, KeyUp, Exposed, Closed };
+    enum Kind { Motion, ButtonDown, ButtonUp, KeyDown, KeyUp, Exposed, Resized, Closed };
     Kind kind;
     int x = 0, y = 0; // in the window; for Exposed the rectangle's corner
-    int width = 0, height = 0; // Exposed only
+    int width = 0, height = 0; // Exposed and Resized only
     int button = 0; // X numbering: 1 left, 2 middle, 3 right, 4/5 the wheel
     unsigned long keysym = 0;
     char32_t character = 0; // what the key types on the server's layout; 0 for none
@@ -30,9 +30,13 @@ public:
     XScreenWindow(const XScreenWindow&) = delete;
     XScreenWindow& operator=(const XScreenWindow&) = delete;
 
-    // Connects (null: $DISPLAY) and maps a window of that size; false with
-    // the reason in error.
+    // Connects (null: $DISPLAY) and maps a window of that size, which a
+    // person may make larger or smaller (down to 320 x 240); false with the
+    // reason in error.
     bool open(const char* displayName, int width, int height, const std::string& title, std::string& error);
+    // A new image for a window that took this size (Resized); false when
+    // none can be made.
+    bool resize(int width, int height);
     bool sharedMemory() const;
     unsigned long windowId() const;
 

@@ -15,7 +15,8 @@ public:
     // A turn at a modal dialog while it is shown and its messages are
     // dispatched; the dialog stays open unless the turn closes it.
     virtual void answerModal(CDialog& dialog);
-    // The chosen path; false for a cancelled dialog.
+    // path comes with the initial name (may be empty or a whole path) and
+    // leaves with the chosen path; false for a cancelled dialog.
     virtual bool answerFile(bool open, const CString& filter, CString& path);
     virtual bool answerConfirm(const CString& question);
     // The chosen colour; false for a cancelled dialog.

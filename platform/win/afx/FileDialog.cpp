@@ -66,7 +66,7 @@ BOOL askForFile(LPOPENFILENAMEW ofn, bool open)
     if (!ofn || !ofn->lpstrFile || ofn->nMaxFile == 0) return FALSE;
     const CString filter = filterText(ofn->lpstrFilter);
     for (;;) {
-        CString answer;
+        CString answer(ofn->lpstrFile); // the initial name, which the prompt may show
         if (!platform::dialogPrompts().answerFile(open, filter, answer)) return FALSE;
         const std::wstring path = withDefaultExtension((LPCWSTR)answer, ofn->lpstrDefExt);
         if (!acceptable(path, ofn->Flags)) continue;

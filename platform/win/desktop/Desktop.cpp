@@ -5,12 +5,14 @@
 //   -> settle(): processMessages() unless messages are held
 // advanceClock -> devices::advanceClock, with settle() after each timer that
 //   falls due and once more when the clock has reached its target
-// processMessages -> PeekMessageW -> CWinThread::PreTranslateMessage
+// processMessages -> PeekMessageW -> IsDialogMessageW of the dialog whose own
+//   loop runs (a message box) -> CWinThread::PreTranslateMessage
 //   -> TranslateMessage -> DispatchMessageW, until only WM_QUIT is left.
 #include "win/desktop/Desktop.h"
 
 #include "win/afx/WinThread.h"
 #include "win/gdi/Png.h"
+#include "win/user/DialogKeys.h"
 
 namespace platform {
 
@@ -124,6 +126,8 @@ void Desktop::processMessages()
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
         PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
+        const HWND dialog = DialogLoopWindow();
+        if (dialog && IsDialogMessageW(dialog, &msg)) continue;
         if (AfxGetThread()->PreTranslateMessage(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -163,7 +163,11 @@ void pressButton(CWnd& dialog, int id)
 
 void closeDialog(CWnd& dialog)
 {
-    dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    TITLEBARINFOEX info{};
+    info.cbSize = sizeof info;
+    dialog.SendMessage(WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
+    if (!(info.rgstate[CCHILDREN_TITLEBAR] & STATE_SYSTEM_INVISIBLE))
+        desktop().click(CRect(info.rgrect[CCHILDREN_TITLEBAR]).CenterPoint());
 }
 
 } // namespace platform

@@ -95,7 +95,8 @@ private:
 User& user();
 
 // What a scripted user does with a dialog: clicks the control with that id in
-// its middle with the desktop's mouse; the close box.
+// its middle with the desktop's mouse; clicks the caption's close box (not
+// there without WS_SYSMENU: nothing happens).
 void pressButton(CWnd& dialog, int id);
 void closeDialog(CWnd& dialog);
 

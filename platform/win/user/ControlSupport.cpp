@@ -19,6 +19,7 @@ void RegisterControlClasses()
     const WNDCLASSW classes[] = {
         {CS_DBLCLKS, ctl::buttonProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, WC_BUTTON},
         {0, ctl::staticProc, 0, 0, nullptr, nullptr, nullptr, brush(COLOR_3DFACE), nullptr, WC_STATIC},
+        {0, ctl::editProc, 0, 0, nullptr, nullptr, nullptr, brush(COLOR_WINDOW), nullptr, WC_EDIT},
         {CS_DBLCLKS, ctl::listBoxProc, 0, 0, nullptr, nullptr, nullptr, brush(COLOR_WINDOW), nullptr, WC_LISTBOX},
         {0, ctl::progressProc, 0, 0, nullptr, nullptr, nullptr, brush(COLOR_3DFACE), nullptr, PROGRESS_CLASS},
         {CS_DBLCLKS, DefDlgProcW, 0, 0, nullptr, nullptr, nullptr, brush(COLOR_3DFACE), nullptr, WC_DIALOG},

@@ -45,6 +45,7 @@ private:
 // The window procedures of the classes.
 LRESULT CALLBACK buttonProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK staticProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK editProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK listBoxProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK progressProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK menuProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);

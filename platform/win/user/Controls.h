@@ -29,6 +29,15 @@ typedef uintptr_t ULONG_PTR;
 // a dotted rectangle; Space pressed and released on it clicks it too.
 #define BM_CLICK 0x00F5
 
+// Edit controls (one line): the text is the window text; typed characters go
+// in at the caret, Backspace and Delete take one out, Left, Right, Home and
+// End move the caret; a click puts it at the nearest character. EM_GETSEL
+// answers the caret's position in both words; EM_SETSEL(n, n) moves it (-1:
+// the end). EN_CHANGE goes to the parent when typing changes the text.
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EN_CHANGE 0x0300
+
 // List boxes.
 #define LB_ADDSTRING 0x0180
 #define LB_INSERTSTRING 0x0181

@@ -53,7 +53,40 @@ void edge(HDC hdc, const CRect& r, COLORREF topLeft, COLORREF bottomRight)
     fill(hdc, CRect(r.right - 1, r.top, r.right, r.bottom), bottomRight);
 }
 
-void paintCaption(HDC hdc, const Window& w, const CRect& bar)
+// The close box's cross: two strokes two pixels wide across 8 x 7 pixels.
+void paintCross(HDC hdc, CPoint at, COLORREF color)
+{
+    for (int k = 0; k < 7; ++k) {
+        fill(hdc, CRect(at.x + k, at.y + k, at.x + k + 2, at.y + k + 1), color);
+        fill(hdc, CRect(at.x + 6 - k, at.y + k, at.x + 8 - k, at.y + k + 1), color);
+    }
+}
+
+// A push button of the caption, raised or pressed; a grayed one has an
+// etched cross.
+void paintCloseBox(HDC hdc, const Window& w, const CRect& box)
+{
+    const bool pressed = closeBoxPressed(w.handle);
+    fill(hdc, box, GetSysColor(COLOR_3DFACE));
+    CRect inner = box;
+    inner.DeflateRect(1, 1);
+    if (pressed) {
+        edge(hdc, box, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DHILIGHT));
+        edge(hdc, inner, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DFACE));
+    } else {
+        edge(hdc, box, GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_3DDKSHADOW));
+        edge(hdc, inner, GetSysColor(COLOR_3DFACE), GetSysColor(COLOR_3DSHADOW));
+    }
+    const CPoint cross(box.left + 4 + (pressed ? 1 : 0), box.top + 3 + (pressed ? 1 : 0));
+    if (closeDisabled(w.handle)) {
+        paintCross(hdc, cross + CSize(1, 1), GetSysColor(COLOR_3DHILIGHT));
+        paintCross(hdc, cross, GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        paintCross(hdc, cross, GetSysColor(COLOR_BTNTEXT));
+    }
+}
+
+void paintCaption(HDC hdc, const Window& w, const CRect& bar, const CRect& closeBox)
 {
     fill(hdc, bar, GetSysColor(COLOR_ACTIVECAPTION));
     LOGFONTW lf{};
@@ -64,10 +97,37 @@ void paintCaption(HDC hdc, const Window& w, const CRect& bar)
     const HGDIOBJ old = SelectObject(hdc, font);
     SetTextColor(hdc, GetSysColor(COLOR_CAPTIONTEXT));
     SetBkMode(hdc, TRANSPARENT);
-    CRect text(bar.left + 4, bar.top, bar.right - 2, bar.bottom);
+    CRect text(bar.left + 4, bar.top, (closeBox.IsRectEmpty() ? bar.right : closeBox.left) - 2, bar.bottom);
     DrawTextW(hdc, w.text.c_str(), (int)w.text.size(), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SelectObject(hdc, old);
     DeleteObject(font);
+    if (!closeBox.IsRectEmpty()) paintCloseBox(hdc, w, closeBox);
+}
+
+// The box relative to the window, as its window DC draws.
+CRect closeBoxInWindow(const Window& w)
+{
+    CRect box = closeBoxRect(w);
+    if (!box.IsRectEmpty()) box.OffsetRect(-screenRect(w).TopLeft());
+    return box;
+}
+
+LRESULT titleBarInfo(const Window& w, TITLEBARINFOEX* info)
+{
+    if (!info || info->cbSize != sizeof(TITLEBARINFOEX)) return 0;
+    const DWORD size = info->cbSize;
+    *info = TITLEBARINFOEX{};
+    info->cbSize = size;
+    info->rcTitleBar = captionRect(w);
+    info->rgrect[0] = info->rcTitleBar;
+    for (int i = 1; i < CCHILDREN_TITLEBAR; ++i) info->rgstate[i] = STATE_SYSTEM_INVISIBLE;
+    const CRect box = closeBoxRect(w);
+    info->rgrect[CCHILDREN_TITLEBAR] = box;
+    info->rgstate[CCHILDREN_TITLEBAR] = box.IsRectEmpty()          ? STATE_SYSTEM_INVISIBLE
+                                        : closeDisabled(w.handle)   ? STATE_SYSTEM_UNAVAILABLE
+                                        : closeBoxPressed(w.handle) ? STATE_SYSTEM_PRESSED
+                                                                    : 0;
+    return 1;
 }
 
 LRESULT hitCode(const Window& w, LPARAM lParam)
@@ -75,6 +135,7 @@ LRESULT hitCode(const Window& w, LPARAM lParam)
     const CPoint p(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     if (!screenRect(w).PtInRect(p)) return HTNOWHERE;
     if (clientScreenRect(w).PtInRect(p)) return HTCLIENT;
+    if (closeBoxRect(w).PtInRect(p)) return HTCLOSE;
     const CRect in = frameInsets(w.style, w.exStyle);
     const CRect r = screenRect(w);
     const bool inCaption = in.top > in.left && p.y < r.top + in.top && p.y >= r.top + in.left &&
@@ -132,7 +193,7 @@ void paintFrame(const Window& w)
     }
     if ((w.style & WS_CAPTION) == WS_CAPTION) {
         const int caption = in.top - in.left;
-        paintCaption(hdc, w, CRect(r.left, r.top, r.right, r.top + caption));
+        paintCaption(hdc, w, CRect(r.left, r.top, r.right, r.top + caption), closeBoxInWindow(w));
         r.top += caption;
     }
     if (w.exStyle & WS_EX_CLIENTEDGE) {
@@ -169,6 +230,10 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXTLENGTH: return (LRESULT)w->text.size();
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
     case WM_MOUSEWHEEL: return w->parent ? SendMessageW(w->parent, Msg, wParam, lParam) : 0;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == HTCLOSE && !closeDisabled(hWnd)) trackCloseBox(hWnd);
+        return 0;
+    case WM_GETTITLEBARINFOEX: return titleBarInfo(*w, (TITLEBARINFOEX*)lParam);
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageW(hWnd, WM_CLOSE, 0, 0);
         return 0;

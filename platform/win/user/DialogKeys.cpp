@@ -14,6 +14,7 @@
 #include "win/user/ControlSupport.h"
 #include "win/user/Input.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <vector>
 
@@ -174,3 +175,36 @@ HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
     }
     return nullptr;
 }
+
+namespace platform {
+
+namespace {
+
+std::vector<HWND>& dialogLoops()
+{
+    static auto* v = new std::vector<HWND>; // see WindowManager.cpp
+    return *v;
+}
+
+} // namespace
+
+void BeginDialogLoop(HWND dialog)
+{
+    dialogLoops().push_back(dialog);
+}
+
+void EndDialogLoop(HWND dialog)
+{
+    auto& loops = dialogLoops();
+    const auto it = std::find(loops.rbegin(), loops.rend(), dialog);
+    if (it != loops.rend()) loops.erase(std::next(it).base());
+}
+
+HWND DialogLoopWindow()
+{
+    for (auto it = dialogLoops().rbegin(); it != dialogLoops().rend(); ++it)
+        if (IsWindow(*it)) return *it;
+    return nullptr;
+}
+
+} // namespace platform

@@ -24,3 +24,15 @@ BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg);
 // hCtl, round the dialog; from the start (or the end) without hCtl. Null when
 // the dialog has no such control.
 HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+
+namespace platform {
+
+// The dialogs whose own modal loop runs now (a message box, the common
+// dialogs' windows), as DialogBox's loop would run: the desktop's message
+// loop gives the innermost one its messages first through IsDialogMessageW.
+void BeginDialogLoop(HWND dialog);
+void EndDialogLoop(HWND dialog);
+// The innermost such dialog that still exists; null when none.
+HWND DialogLoopWindow();
+
+} // namespace platform

@@ -7,6 +7,9 @@
 //   -> WM_MOUSEMOVE posted in client coordinates to the capture window, or to
 //      the window under the cursor when the cursor is in its client area
 //   -> the facade's message loop delivers it.
+// Over a window's frame they are posted as WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN...
+// with the hit-test code and the screen point; a press on the close box is
+// DefWindowProc's to follow until the release (trackCloseBox).
 // Buttons go the same way; a second press within the double-click time and
 // distance, in a window whose class has CS_DBLCLKS, is a double click.
 // The wheel turns for the focus window, whose DefWindowProc hands it on to
@@ -40,6 +43,8 @@ struct Mouse {
     HWND capture = nullptr;
     HWND tracked = nullptr;
     LastPress lastPress;
+    HWND closeTracking = nullptr; // a press on this window's close box
+    bool closePressed = false;
 };
 
 Mouse& mouse()
@@ -105,10 +110,48 @@ bool isDoubleClick(HWND target, UINT down)
            std::abs(last.pos.y - mouse().pos.y) <= doubleClickDistance;
 }
 
-// Sends WM_SETCURSOR and posts the mouse message; returns the window it went to.
+void redrawFrame(HWND h)
+{
+    if (wm::Window* w = wm::find(h)) w->frame = true;
+}
+
+// DefWindowProc's loop while the close box is held: the mouse's messages are
+// its own, the box looks pressed while the mouse is over it, and the release
+// over it closes the window.
+void followCloseBox(UINT message)
+{
+    Mouse& m = mouse();
+    const HWND h = m.closeTracking;
+    const wm::Window* w = wm::find(h);
+    const bool over = w && wm::closeBoxRect(*w).PtInRect(m.pos);
+    if (message == WM_LBUTTONUP) {
+        m.closeTracking = nullptr;
+        m.closePressed = false;
+        redrawFrame(h);
+        if (over) PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, MAKELPARAM(m.pos.x, m.pos.y));
+        return;
+    }
+    if (over != m.closePressed) {
+        m.closePressed = over;
+        redrawFrame(h);
+    }
+}
+
+// The frame's own message (WM_NC...) for a client mouse message.
+UINT nonClient(UINT message)
+{
+    return message - (WM_MOUSEMOVE - WM_NCMOUSEMOVE);
+}
+
+// Sends WM_SETCURSOR and posts the mouse message; returns the window whose
+// client area it went to.
 HWND deliver(UINT message)
 {
     Mouse& m = mouse();
+    if (m.closeTracking) {
+        followCloseBox(message);
+        return nullptr;
+    }
     const Hit hit = hitAt(m.pos);
     checkLeave(hit);
     HWND target = m.capture;
@@ -119,7 +162,12 @@ HWND deliver(UINT message)
         }
         if (!wm::acceptsInput(hit.hwnd)) return nullptr;
         SendMessageW(hit.hwnd, WM_SETCURSOR, (WPARAM)hit.hwnd, MAKELPARAM(hit.code, message));
-        if (hit.code != HTCLIENT || !IsWindow(hit.hwnd)) return nullptr;
+        if (!IsWindow(hit.hwnd)) return nullptr;
+        if (hit.code != HTCLIENT) {
+            if (hit.code > HTCLIENT && message <= WM_RBUTTONUP)
+                PostMessageW(hit.hwnd, nonClient(message), (WPARAM)hit.code, MAKELPARAM(m.pos.x, m.pos.y));
+            return nullptr;
+        }
         target = hit.hwnd;
     }
     CPoint p = m.pos;
@@ -138,6 +186,23 @@ void forgetMouse(HWND h)
     if (m.capture == h) m.capture = nullptr;
     if (m.tracked == h) m.tracked = nullptr;
     if (m.lastPress.hwnd == h) m.lastPress = LastPress{};
+    if (m.closeTracking == h) {
+        m.closeTracking = nullptr;
+        m.closePressed = false;
+    }
+}
+
+void trackCloseBox(HWND h)
+{
+    Mouse& m = mouse();
+    m.closeTracking = h;
+    m.closePressed = true;
+    redrawFrame(h);
+}
+
+bool closeBoxPressed(HWND h)
+{
+    return mouse().closeTracking == h && mouse().closePressed;
 }
 
 bool acceptsInput(HWND h)

@@ -3,6 +3,7 @@
 #include "win/kernel/Resources.h"
 #include "win/user/Input.h"
 #include "win/user/ObjectHooks.h"
+#include "win/user/WindowManager.h"
 
 #include <algorithm>
 
@@ -174,3 +175,51 @@ int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT 
     lpString[n] = 0;
     return n;
 }
+
+namespace {
+
+std::unordered_map<HWND, HMENU>& systemMenus()
+{
+    static auto* m = new std::unordered_map<HWND, HMENU>; // see WindowManager.cpp
+    return *m;
+}
+
+HMENU systemMenuOf(HWND h)
+{
+    const auto it = systemMenus().find(h);
+    return it != systemMenus().end() && IsMenu(it->second) ? it->second : nullptr;
+}
+
+} // namespace
+
+HMENU GetSystemMenu(HWND hWnd, BOOL bRevert)
+{
+    const platform::wm::Window* w = platform::wm::findOrFail(hWnd);
+    if (!w || !(w->style & WS_SYSMENU)) return nullptr;
+    if (bRevert) {
+        platform::wm::forgetSystemMenu(hWnd);
+        return nullptr;
+    }
+    if (const HMENU existing = systemMenuOf(hWnd)) return existing;
+    const HMENU h = menus::add();
+    menus::find(h)->items.push_back(menus::Item{SC_CLOSE, L"&Close\tAlt+F4", 0, nullptr});
+    systemMenus()[hWnd] = h;
+    return h;
+}
+
+namespace platform::wm {
+
+bool closeDisabled(HWND h)
+{
+    const HMENU menu = systemMenuOf(h);
+    const menus::Item* close = menu ? menus::findItem(menu, SC_CLOSE, MF_BYCOMMAND) : nullptr;
+    return close && (close->flags & (MF_GRAYED | MF_DISABLED));
+}
+
+void forgetSystemMenu(HWND h)
+{
+    if (const HMENU menu = systemMenuOf(h)) DestroyMenu(menu);
+    systemMenus().erase(h);
+}
+
+} // namespace platform::wm

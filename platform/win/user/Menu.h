@@ -48,6 +48,15 @@ BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 // The text with its '&' marks; the number of characters copied.
 int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags);
+// The window's system menu: one item, SC_CLOSE ("&Close"), whose grayed
+// state grays the caption's close box and stops it from closing the window.
+// bRevert forgets the window's copy and returns null. Null for a window
+// without WS_SYSMENU; the menu goes with its window.
+HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
+// The screen rectangle of the item at that position of a menu that a menu
+// window shows now; FALSE when none does. The window argument is not used
+// for popup menus.
+BOOL GetMenuItemRect(HWND hWnd, HMENU hMenu, UINT uItem, LPRECT lprcItem);
 // Non-zero on success; with TPM_RETURNCMD the chosen command, 0 for none.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
 
@@ -62,8 +71,13 @@ HMENU MenuOfWindow(HWND menuWindow);
 // a press outside it), else the command chosen (a click, or Enter on the
 // highlighted item). The window highlights the item under the mouse, and
 // Up and Down move the highlight; a person's loop gives the window the mouse
-// capture and its keys. Submenus are not opened this way.
+// capture and its keys. Hovering an item with a submenu (or Right or Enter
+// on it) opens the submenu in a window beside it, which the mouse and the
+// keys then reach through the first window; Esc or Left closes it, a press
+// outside every open menu window dismisses them all.
 int MenuWindowChoice(HWND menuWindow);
+// The submenu window open beside a menu window; null when none.
+HWND SubmenuWindow(HWND menuWindow);
 
 // Who chooses from an open popup menu: a person on the real system; here
 // whoever a higher layer installs (the desktop's scripted user). The default

@@ -28,7 +28,10 @@ MenuPrompts* installedPrompts = nullptr;
 struct ShownMenu {
     HMENU menu = nullptr;
     int hot = -1;    // the item highlighted, -1 for none
-    int choice = -1; // MenuWindowChoice
+    int choice = -1; // MenuWindowChoice, kept by the first menu window only
+    HWND owner = nullptr;  // gets WM_INITMENUPOPUP for each submenu opened
+    HWND parent = nullptr; // the menu window a submenu window opened from
+    HWND child = nullptr;  // the submenu window open beside this one
 };
 
 std::unordered_map<HWND, ShownMenu>& shownMenus()
@@ -158,12 +161,13 @@ void paint(HWND h)
     for (size_t i = 0; i < menu->items.size(); ++i) paintItem(p.dc(), menu->items[i], r[i], mm, (int)i == shown->hot);
 }
 
+// Items that light up: enabled commands and submenus.
 bool choosable(const menus::Item& item)
 {
-    return !(item.flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR)) && !item.sub;
+    return !(item.flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR));
 }
 
-// The choosable command item at a client point, -1 for none.
+// The choosable item at a client point, -1 for none.
 int itemAt(HWND h, CPoint p)
 {
     const menus::Menu* menu = menus::find(MenuOfWindow(h));
@@ -195,36 +199,151 @@ void stepHot(HWND h, ShownMenu& shown, int step)
     }
 }
 
-void choose(ShownMenu& shown, int item)
+const menus::Item* itemOf(const ShownMenu& shown, int item)
 {
     const menus::Menu* menu = menus::find(shown.menu);
-    shown.choice = item >= 0 && menu ? (int)menu->items[(size_t)item].id : 0;
+    return menu && item >= 0 && item < (int)menu->items.size() ? &menu->items[(size_t)item] : nullptr;
 }
 
-// A person at the menu: the mouse (the menu holds the capture while a person
-// is at it) and the keys that its loop sends.
-bool track(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
+// The first menu window, which holds the person's choice.
+ShownMenu* rootOf(HWND h)
 {
     ShownMenu* shown = shownMenu(h);
-    if (!shown || shown->choice >= 0) return false;
-    const CPoint p(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    CRect client;
+    while (shown && shown->parent && shownMenu(shown->parent)) shown = shownMenu(shown->parent);
+    return shown;
+}
+
+void choose(HWND h, int item)
+{
+    ShownMenu* root = rootOf(h);
+    const menus::Item* chosen = itemOf(*shownMenu(h), item);
+    if (root && (!chosen || !chosen->sub)) root->choice = chosen ? (int)chosen->id : 0;
+}
+
+CPoint placed(CPoint at, CSize size, UINT flags);
+
+void closeSubmenu(ShownMenu& shown)
+{
+    const HWND child = shown.child;
+    shown.child = nullptr;
+    if (child) DestroyWindow(child); // its own submenu goes with it (WM_DESTROY)
+}
+
+// The submenu of an item, beside its row (on the left where the screen ends),
+// after the owner has had WM_INITMENUPOPUP for it.
+void openSubmenu(HWND h, ShownMenu& shown, int item)
+{
+    const menus::Item* it = itemOf(shown, item);
+    if (!it || !it->sub || !choosable(*it)) return;
+    const HMENU sub = it->sub;
+    if (shown.child && MenuOfWindow(shown.child) == sub) return;
+    closeSubmenu(shown);
+    if (shown.owner && IsWindow(shown.owner))
+        SendMessageW(shown.owner, WM_INITMENUPOPUP, (WPARAM)sub, MAKELPARAM(item, FALSE));
+    const menus::Menu* menu = menus::find(sub);
+    if (!menu || !shownMenu(h)) return;
+    CRect window, client;
+    GetWindowRect(h, &window);
     GetClientRect(h, &client);
+    const CRect row = rows(*menus::find(shown.menu), client.Width())[(size_t)item];
+    const CSize size = menuSize(*menu);
+    CPoint at(window.right - edgeWidth, window.top + row.top - edgeWidth);
+    if (at.x + size.cx > display().screenSize().cx) at.x = window.left - size.cx + edgeWidth;
+    at = placed(at, size, 0);
+    const HWND child = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, WC_POPUPMENU, L"", WS_POPUP, at.x, at.y,
+                                       size.cx, size.cy, nullptr, nullptr, nullptr, nullptr);
+    if (!child) return;
+    ShownMenu& opened = shownMenus()[child];
+    opened.menu = sub;
+    opened.owner = shown.owner;
+    opened.parent = h;
+    shownMenu(h)->child = child;
+    ShowWindow(child, SW_SHOWNOACTIVATE);
+    UpdateWindow(child);
+}
+
+// The deepest open menu window of the chain from h that holds a screen point;
+// null when none does.
+HWND menuWindowAt(HWND h, CPoint screen)
+{
+    HWND found = nullptr;
+    for (HWND w = h; w; w = shownMenu(w) ? shownMenu(w)->child : nullptr) {
+        CRect r;
+        GetWindowRect(w, &r);
+        if (r.PtInRect(screen)) found = w;
+    }
+    return found;
+}
+
+HWND deepestOpen(HWND h)
+{
+    while (shownMenu(h) && shownMenu(h)->child) h = shownMenu(h)->child;
+    return h;
+}
+
+// The mouse over one menu window of the chain: light up the item under it,
+// open its submenu, or close the submenu of another item.
+void hover(HWND h, CPoint client)
+{
+    ShownMenu& shown = *shownMenu(h);
+    const int item = itemAt(h, client);
+    if (item < 0 && shown.child) return; // on the way to the open submenu
+    setHot(h, shown, item);
+    const menus::Item* it = itemOf(shown, item);
+    if (it && it->sub) openSubmenu(h, shown, item);
+    else closeSubmenu(shown);
+}
+
+void keyDown(HWND h, WPARAM key)
+{
+    ShownMenu& shown = *shownMenu(h);
+    const menus::Item* hot = itemOf(shown, shown.hot);
+    switch (key) {
+    case VK_ESCAPE:
+    case VK_LEFT:
+        if (shown.parent && shownMenu(shown.parent)) closeSubmenu(*shownMenu(shown.parent));
+        else if (key == VK_ESCAPE) rootOf(h)->choice = 0;
+        return;
+    case VK_RIGHT:
+    case VK_RETURN:
+        if (hot && hot->sub) {
+            openSubmenu(h, shown, shown.hot);
+            if (shownMenu(h)->child) stepHot(shownMenu(h)->child, *shownMenu(shownMenu(h)->child), 1);
+        } else if (hot && key == VK_RETURN) {
+            choose(h, shown.hot);
+        }
+        return;
+    case VK_DOWN:
+    case VK_UP: stepHot(h, shown, key == VK_DOWN ? 1 : -1); return;
+    default: return;
+    }
+}
+
+// A person at the menu: the mouse (the first menu window holds the capture
+// while a person is at it, for its submenus too) and the keys that its loop
+// sends, which act on the deepest open submenu.
+bool track(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ShownMenu* root = rootOf(h);
+    if (!root || root->choice >= 0) return false;
+    CPoint screen(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    ClientToScreen(h, &screen);
+    const HWND at = menuWindowAt(h, screen);
+    CPoint p = screen;
+    if (at) ScreenToClient(at, &p);
     switch (message) {
-    case WM_MOUSEMOVE: setHot(h, *shown, itemAt(h, p)); return true;
+    case WM_MOUSEMOVE:
+        if (at) hover(at, p);
+        return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-        if (!client.PtInRect(p)) shown->choice = 0; // a press elsewhere dismisses
+        if (!at) root->choice = 0; // a press elsewhere dismisses
         return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-        if (itemAt(h, p) >= 0) choose(*shown, itemAt(h, p));
+        if (at && itemAt(at, p) >= 0) choose(at, itemAt(at, p));
         return true;
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) shown->choice = 0;
-        else if (wParam == VK_RETURN && shown->hot >= 0) choose(*shown, shown->hot);
-        else if (wParam == VK_DOWN || wParam == VK_UP) stepHot(h, *shown, wParam == VK_DOWN ? 1 : -1);
-        return true;
+    case WM_KEYDOWN: keyDown(deepestOpen(h), wParam); return true;
     default: return false;
     }
 }
@@ -286,6 +405,9 @@ LRESULT CALLBACK menuProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
         if (track(h, message, wParam, lParam)) return 0;
         break;
+    case WM_DESTROY:
+        if (ShownMenu* shown = shownMenu(h)) closeSubmenu(*shown);
+        break;
     case WM_NCDESTROY: shownMenus().erase(h); break;
     default: break;
     }
@@ -324,6 +446,12 @@ int MenuWindowChoice(HWND menuWindow)
     return shown ? shown->choice : 0;
 }
 
+HWND SubmenuWindow(HWND menuWindow)
+{
+    const ShownMenu* shown = shownMenu(menuWindow);
+    return shown ? shown->child : nullptr;
+}
+
 CRect MenuItemRect(HWND menuWindow, UINT id)
 {
     const menus::Menu* menu = menus::find(MenuOfWindow(menuWindow));
@@ -351,6 +479,7 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
                                         size.cx, size.cy, nullptr, nullptr, nullptr, nullptr);
     if (!window) return FALSE;
     shownMenus()[window].menu = hMenu;
+    shownMenus()[window].owner = hWnd;
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
     const UINT answer = menuPrompts().answerMenu(window);
@@ -360,4 +489,22 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     if (uFlags & TPM_RETURNCMD) return (BOOL)id;
     if (id && !(uFlags & TPM_NONOTIFY)) PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     return TRUE;
+}
+
+BOOL GetMenuItemRect(HWND, HMENU hMenu, UINT uItem, LPRECT lprcItem)
+{
+    const menus::Menu* menu = menus::find(hMenu);
+    if (!menu || !lprcItem || uItem >= menu->items.size()) return FALSE;
+    for (const auto& [window, shown] : shownMenus()) {
+        if (shown.menu != hMenu) continue;
+        CRect client;
+        GetClientRect(window, &client);
+        CRect r = rows(*menu, client.Width())[uItem];
+        CPoint origin(0, 0);
+        ClientToScreen(window, &origin);
+        r.OffsetRect(origin);
+        *lprcItem = r;
+        return TRUE;
+    }
+    return FALSE;
 }

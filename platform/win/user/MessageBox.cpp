@@ -5,7 +5,10 @@
 #include "win/gdi/Gdi.h"
 #include "win/gdi/SysColors.h"
 #include "win/user/Controls.h"
+#include "win/user/DialogKeys.h"
 #include "win/user/DialogTemplate.h"
+#include "win/user/Input.h"
+#include "win/user/Menu.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -22,10 +25,21 @@ std::unordered_map<HWND, int>& pressedButtons()
     return *m;
 }
 
+// Esc and the close box send IDCANCEL: the Cancel button's, else OK's where
+// it is the only button; a box with neither (Yes/No, Abort/Retry/Ignore)
+// must be answered with a button.
+int buttonForCancel(HWND box)
+{
+    if (GetDlgItem(box, IDCANCEL)) return IDCANCEL;
+    return GetDlgItem(box, IDOK) ? IDOK : 0;
+}
+
 LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && GetDlgItem(box, LOWORD(wParam)))
-        pressedButtons()[box] = LOWORD(wParam);
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        const int id = LOWORD(wParam) == IDCANCEL ? buttonForCancel(box) : LOWORD(wParam);
+        if (id && GetDlgItem(box, id)) pressedButtons()[box] = id;
+    }
     if (message == WM_NCDESTROY) pressedButtons().erase(box);
     return DefDlgProcW(box, message, wParam, lParam);
 }
@@ -141,6 +155,7 @@ HWND createBox(HWND owner, const std::wstring& text, LPCWSTR caption, const Butt
     for (size_t i = 0; i < buttons.row.size(); ++i)
         child(WC_BUTTON, (UINT)buttons.row[i].id, buttons.row[i].text,
               WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), l.buttons[i]);
+    if (!buttonForCancel(box)) EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
     return box;
 }
 
@@ -155,20 +170,26 @@ int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
     }
     const std::wstring text = lpText ? lpText : L"";
     const HWND owner = hWnd && IsWindow(hWnd) ? hWnd : nullptr;
+    const HWND focusBefore = GetFocus();
     const HWND box = createBox(owner, text, lpCaption, buttons);
     if (!box)
         return 0;
     const BOOL ownerWasDisabled = owner ? EnableWindow(owner, FALSE) : FALSE;
     ShowWindow(box, SW_SHOW);
+    SetFocus(GetDlgItem(box, buttons.row.front().id)); // the default button
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
+    platform::BeginDialogLoop(box);
     const int chosen = platform::messageBoxPrompts().answerMessageBox(box, CString(text), uType);
+    platform::EndDialogLoop(box);
     const bool offered = std::any_of(buttons.row.begin(), buttons.row.end(),
                                      [&](const Button& b) { return b.id == chosen; });
     if (owner && IsWindow(owner))
         EnableWindow(owner, !ownerWasDisabled);
     if (IsWindow(box))
         DestroyWindow(box);
+    if (focusBefore && IsWindow(focusBefore))
+        SetFocus(focusBefore);
     return offered ? chosen : buttons.cancel;
 }
 

@@ -8,8 +8,14 @@
 //      the text broken into lines at most 360 pixels wide in the message
 //      font, the buttons of the type centred below it, the first the default
 //   -> the owner is disabled while the box is up, as a modal box does
-//   -> the box is painted, then the prompts answer: a button id of the box,
-//      or the box's cancelling button (Cancel, else No, else Abort, else OK)
+//   -> the box is painted, its first button (the default) has the focus,
+//      then the prompts answer: a button id of the box, or the box's
+//      cancelling button (Cancel, else No, else Abort, else OK)
+//   -> while they do, the box's keys go through IsDialogMessageW first (it
+//      is the DialogLoopWindow of DialogKeys.h), as in its own modal loop:
+//      Enter clicks the focused (default) button; Esc and the close box
+//      click Cancel, or OK in a box with OK alone; Yes/No and
+//      Abort/Retry/Ignore boxes have the close box grayed and ignore Esc
 //   -> the box goes, the owner is enabled again; the answer is returned.
 #include "win/kernel/String.h"
 #include "win/user/Window.h"

@@ -29,6 +29,14 @@
 #define WM_NCHITTEST 0x0084
 #define WM_NCPAINT 0x0085
 #define WM_GETDLGCODE 0x0087
+// Mouse messages over the frame: wParam the hit-test code, lParam the point
+// on the screen; each is its client message less 0x160.
+#define WM_NCMOUSEMOVE 0x00A0
+#define WM_NCLBUTTONDOWN 0x00A1
+#define WM_NCLBUTTONUP 0x00A2
+#define WM_NCLBUTTONDBLCLK 0x00A3
+#define WM_NCRBUTTONDOWN 0x00A4
+#define WM_NCRBUTTONUP 0x00A5
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
@@ -79,6 +87,7 @@
 #define HTCLIENT 1
 #define HTCAPTION 2
 #define HTBORDER 18
+#define HTCLOSE 20
 
 // Notification code of a button click in WM_COMMAND; menu commands carry 0 too.
 #define BN_CLICKED 0

@@ -70,8 +70,23 @@ int ReleaseDC(HWND, HDC hDC)
     return gdi::deleteDC(hDC) ? 1 : 0;
 }
 
+namespace {
+
+// A null window is every window on the screen, frames too (lpRect in screen
+// coordinates), as Win32 repaints all windows after the screen changed.
+BOOL invalidateAll(const RECT* lpRect, BOOL bErase)
+{
+    forEachWindow([&](Window& w) {
+        if (!w.parent && shownOnScreen(w)) invalidate(w, lpRect ? CRect(*lpRect) : screenRect(w), bErase, true);
+    });
+    return TRUE;
+}
+
+} // namespace
+
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
 {
+    if (!hWnd) return invalidateAll(lpRect, bErase);
     Window* w = findOrFail(hWnd);
     if (!w) return FALSE;
     // Nothing of a hidden window is on the screen to be repainted.

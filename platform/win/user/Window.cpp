@@ -58,6 +58,7 @@ void sendNcDestroyAndFree(HWND h)
     forgetTimers(h);
     forgetInput(h);
     forgetMessages(h);
+    forgetSystemMenu(h);
     if (const auto hook = platform::objectHooks().windowDestroyed) hook(h);
     remove(h);
 }

@@ -173,6 +173,23 @@ HWND WindowFromPoint(POINT Point);
 // The window rectangle for a client rectangle with these styles.
 BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
 
+// The caption and its buttons, as WM_GETTITLEBARINFOEX answers (cbSize set
+// by the caller): rectangles on the screen; index 0 is the caption, index
+// CCHILDREN_TITLEBAR the close box (STATE_SYSTEM_INVISIBLE without
+// WS_SYSMENU, STATE_SYSTEM_UNAVAILABLE while the system menu's SC_CLOSE is
+// grayed, STATE_SYSTEM_PRESSED while the mouse holds it down).
+#define WM_GETTITLEBARINFOEX 0x033F
+#define CCHILDREN_TITLEBAR 5
+#define STATE_SYSTEM_UNAVAILABLE 0x00000001
+#define STATE_SYSTEM_PRESSED 0x00000008
+#define STATE_SYSTEM_INVISIBLE 0x00008000
+struct TITLEBARINFOEX {
+    DWORD cbSize;
+    RECT rcTitleBar;
+    DWORD rgstate[CCHILDREN_TITLEBAR + 1];
+    RECT rgrect[CCHILDREN_TITLEBAR + 1];
+};
+
 // Painting. The update rectangle is in client coordinates; WM_NCPAINT comes
 // first (from BeginPaint or UpdateWindow) when the frame needs painting.
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);

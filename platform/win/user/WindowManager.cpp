@@ -137,15 +137,41 @@ void forEachWindow(const std::function<void(Window&)>& f)
         if (Window* w = find(h)) eachInTree(*w, f);
 }
 
+namespace {
+
+// The frame outside the caption: sizing, dialog or thin border.
+int outerBorder(DWORD style)
+{
+    if (style & WS_THICKFRAME) return 4;
+    if (style & WS_DLGFRAME) return 3;
+    return style & WS_BORDER ? 1 : 0;
+}
+
+} // namespace
+
 CRect frameInsets(DWORD style, DWORD exStyle)
 {
-    int border = 0;
-    if (style & WS_THICKFRAME) border = 4;
-    else if (style & WS_DLGFRAME) border = 3;
-    else if (style & WS_BORDER) border = 1;
+    int border = outerBorder(style);
     if (exStyle & WS_EX_CLIENTEDGE) border += 2;
     const int caption = (style & WS_CAPTION) == WS_CAPTION ? captionHeight : 0;
     return CRect(border, border + caption, border, border);
+}
+
+CRect captionRect(const Window& w)
+{
+    if ((w.style & WS_CAPTION) != WS_CAPTION) return CRect();
+    const CRect r = screenRect(w);
+    const int b = outerBorder(w.style);
+    return CRect(r.left + b, r.top + b, r.right - b, r.top + b + captionHeight);
+}
+
+CRect closeBoxRect(const Window& w)
+{
+    const CRect bar = captionRect(w);
+    if (bar.IsRectEmpty() || !(w.style & WS_SYSMENU)) return CRect();
+    // A button of 16 x 14 pixels two pixels inside the caption's right end.
+    const CRect box(bar.right - 18, bar.top + 2, bar.right - 2, bar.top + 16);
+    return box.left > bar.left ? box : CRect();
 }
 
 CRect screenRect(const Window& w)

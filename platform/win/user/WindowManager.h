@@ -123,5 +123,19 @@ void forgetMouse(HWND h);
 HDC windowDC(HWND h, bool client, const CRect* within);
 // DefWindowProc.cpp: the painting of the frame, caption and edges.
 void paintFrame(const Window& w);
+// The caption on the screen; empty without WS_CAPTION.
+CRect captionRect(const Window& w);
+// The caption's close box on the screen; empty without a caption with
+// WS_SYSMENU. DefWindowProc.cpp draws it, Input.cpp tracks a press on it.
+CRect closeBoxRect(const Window& w);
+// Input.cpp: DefWindowProc's tracking of a press on the close box: the mouse
+// is the window's until the button comes up, the box looks pressed while the
+// mouse is over it, and a release over it posts WM_SYSCOMMAND SC_CLOSE.
+void trackCloseBox(HWND h);
+bool closeBoxPressed(HWND h);
+// Menu.cpp: whether the window's system menu has SC_CLOSE grayed; a
+// destroyed window's system menu goes.
+bool closeDisabled(HWND h);
+void forgetSystemMenu(HWND h);
 
 } // namespace platform::wm

@@ -206,6 +206,56 @@ TEST_F(GridInput, DraggingAHeaderBorderResizesAColumnWhenAllowed)
     EXPECT_EQ(grid.GetColWidth(1), 100);
 }
 
+namespace {
+
+// The screen pixels of one column (x) or one row (y) of the grid's cells.
+std::vector<COLORREF> gridLine(CGXGridWnd& grid, int at, bool vertical)
+{
+    CRect r = grid.GetGridRect();
+    grid.ClientToScreen(&r);
+    std::vector<COLORREF> pixels;
+    const auto& screen = desktop().screen();
+    if (vertical)
+        for (int y = r.top; y < r.bottom; ++y) pixels.push_back(screen.pixel(r.left + at, y));
+    else
+        for (int x = r.left; x < r.right; ++x) pixels.push_back(screen.pixel(x, r.top + at));
+    return pixels;
+}
+
+std::vector<COLORREF> inverted(std::vector<COLORREF> pixels)
+{
+    for (COLORREF& c : pixels) c ^= 0x00FFFFFF;
+    return pixels;
+}
+
+} // namespace
+
+TEST_F(GridInput, ADraggedBorderShowsItsLineAtTheMouseAcrossTheGridUntilTheRelease)
+{
+    const std::vector<COLORREF> at169 = gridLine(grid, 169, true), at168 = gridLine(grid, 168, true),
+                                at170 = gridLine(grid, 170, true), at189 = gridLine(grid, 189, true);
+    ASSERT_GT(at169.size(), 50u);
+    desktop().moveMouse(CPoint(10 + 139, 10 + 10));
+    desktop().pressButton();
+    desktop().moveMouse(CPoint(10 + 169, 10 + 10));
+    // One pixel wide, inverted over the whole height of the cells.
+    EXPECT_EQ(gridLine(grid, 169, true), inverted(at169));
+    EXPECT_EQ(gridLine(grid, 168, true), at168);
+    EXPECT_EQ(gridLine(grid, 170, true), at170);
+    EXPECT_EQ(grid.GetColWidth(1), 70); // not yet
+    // It follows the mouse, even below the header.
+    desktop().moveMouse(CPoint(10 + 189, 10 + 60));
+    EXPECT_EQ(gridLine(grid, 169, true), at169);
+    EXPECT_EQ(gridLine(grid, 189, true), inverted(at189));
+    desktop().releaseButton();
+    EXPECT_EQ(grid.GetColWidth(1), 120);
+    // Nothing of it stays: the grid painted afresh looks the same.
+    const std::vector<COLORREF> released = gridLine(grid, 189, true);
+    grid.Invalidate();
+    grid.UpdateWindow();
+    EXPECT_EQ(gridLine(grid, 189, true), released);
+}
+
 TEST_F(GridInput, TheColumnBorderGripReachesTwoPixelsEitherSideOfTheGridLine)
 {
     // Column 1's grid line is at client x 139: the grip spans 137..141.

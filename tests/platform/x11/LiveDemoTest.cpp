@@ -12,11 +12,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -147,55 +151,120 @@ CRect rectFrom(const std::string& line)
 
 constexpr COLORREF crossLine = RGB(220, 0, 140);
 
+// The live demo started on its own Xvfb, with the rectangles it announces
+// ("live: <what> l t r b") and the X window it shows the desktop in.
+class LiveSession {
+public:
+    explicit LiveSession(bool sharedMemory) : m_x(sharedMemory)
+    {
+        if (m_x.name().empty()) return;
+        m_dir = fs::path(testing::TempDir()) / ("vorel-live-" + std::to_string(getpid()));
+        fs::create_directories(m_dir);
+        m_env = "DISPLAY=" + m_x.name() + " ";
+        m_demo = popen((m_env + "exec " VOREL_DEMO " --live " + (m_dir / "desktop.png").string()).c_str(), "r");
+        char line[256];
+        while (m_demo && std::fgets(line, sizeof line, m_demo)) {
+            const std::string s = line;
+            if (s.find("X window") != std::string::npos) m_shown = s;
+            else if (s.rfind("live: ", 0) == 0) m_rects[s.substr(6, s.find_first_of("-0123456789") - 7)] = rectFrom(s);
+            if (s.find("colour cell") != std::string::npos) break; // the last one said
+        }
+        if (!m_shown.empty()) m_window = std::stoul(m_shown.substr(m_shown.find("0x")), nullptr, 16);
+    }
+    ~LiveSession()
+    {
+        if (m_demo) {
+            closeXWindow(m_x.name(), m_window);
+            pclose(m_demo);
+        }
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    bool started() const { return m_window != 0; }
+    unsigned long window() const { return m_window; }
+    // The size the X window must have to count as captured.
+    void expectSize(CSize size) { m_size = size; }
+    // What the demo printed after its window was closed.
+    const std::string& saidAtClose() const { return m_saidAtClose; }
+    const std::string& shown() const { return m_shown; }
+    CRect rect(const std::string& what) const
+    {
+        const auto it = m_rects.find(what);
+        return it == m_rects.end() ? CRect() : it->second;
+    }
+    int xdo(const std::string& args) const { return std::system((m_env + "xdotool " + args).c_str()); }
+    int clickAt(CPoint p) const
+    {
+        return xdo("mousemove --sync " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1");
+    }
+    // The X window's pixels now; empty when xwd fails.
+    Image capture() const
+    {
+        const fs::path file = m_dir / "window.xwd";
+        if (std::system((m_env + "xwd -silent -id " + std::to_string(m_window) + " -out " + file.string()).c_str()))
+            return Image();
+        return readXwd(file);
+    }
+    // Captures until the picture passes the check, half a minute at most:
+    // the demo follows at its own pace (slow under the sanitizers).
+    bool captureUntil(Image& img, const std::function<bool(const Image&)>& check) const
+    {
+        for (int i = 0; i < 150; ++i) {
+            img = capture();
+            if (img.width == m_size.cx && img.height == m_size.cy && check(img)) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return false;
+    }
+    // Closes the X window; the demo's exit status and its screenshot.
+    int close(std::optional<platform::Surface>& desktop)
+    {
+        if (!closeXWindow(m_x.name(), m_window)) return -1;
+        char line[256];
+        while (std::fgets(line, sizeof line, m_demo)) m_saidAtClose += line;
+        const int status = pclose(m_demo);
+        m_demo = nullptr;
+        desktop = platform::LoadPng(m_dir / "desktop.png");
+        return status;
+    }
+
+private:
+    VirtualDisplay m_x;
+    fs::path m_dir;
+    std::string m_env, m_shown, m_saidAtClose;
+    FILE* m_demo = nullptr;
+    unsigned long m_window = 0;
+    CSize m_size{1000, 680};
+    std::map<std::string, CRect> m_rects;
+};
+
+#define SKIP_WITHOUT_TOOLS()                                                                                          \
+    if (!have("Xvfb") || !have("xdotool") || !have("xwd"))                                                            \
+    GTEST_SKIP() << "Xvfb, xdotool or xwd is not installed (scripts/install-check-deps.sh installs them)"
+
 void runLiveSession(bool sharedMemory)
 {
-    if (!have("Xvfb") || !have("xdotool") || !have("xwd"))
-        GTEST_SKIP() << "Xvfb, xdotool or xwd is not installed (scripts/install-check-deps.sh installs them)";
-    VirtualDisplay x(sharedMemory);
-    ASSERT_FALSE(x.name().empty()) << "Xvfb did not start";
-    const fs::path dir = fs::path(testing::TempDir()) / ("vorel-live-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const std::string env = "DISPLAY=" + x.name() + " ";
-    FILE* demo = popen((env + "exec " VOREL_DEMO " --live " + (dir / "desktop.png").string()).c_str(), "r");
-    ASSERT_NE(demo, nullptr);
-
-    std::string shown, cellLine, viewLine;
-    char line[256];
-    while ((shown.empty() || cellLine.empty() || viewLine.empty()) && std::fgets(line, sizeof line, demo)) {
-        const std::string s = line;
-        if (s.find("X window") != std::string::npos) shown = s;
-        if (s.find("empty beam b cell") != std::string::npos) cellLine = s;
-        if (s.find("moment view") != std::string::npos) viewLine = s;
-    }
-    ASSERT_FALSE(viewLine.empty()) << "the live demo did not start";
-    EXPECT_NE(shown.find(sharedMemory ? "through MIT-SHM" : "through XPutImage"), std::string::npos) << shown;
-    const unsigned long window = std::stoul(shown.substr(shown.find("0x")), nullptr, 16);
-    const CRect cell = rectFrom(cellLine), view = rectFrom(viewLine);
-    ASSERT_FALSE(cell.IsRectEmpty() || view.IsRectEmpty()) << cellLine << viewLine;
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(sharedMemory);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    EXPECT_NE(live.shown().find(sharedMemory ? "through MIT-SHM" : "through XPutImage"), std::string::npos)
+        << live.shown();
+    const CRect cell = live.rect("empty beam b cell"), view = live.rect("moment view");
+    ASSERT_FALSE(cell.IsRectEmpty() || view.IsRectEmpty());
     const CPoint over(view.left + 250, view.top + 250);
 
-    const auto xdo = [&](const std::string& args) { return std::system((env + "xdotool " + args).c_str()); };
-    const CPoint inCell = cell.CenterPoint();
-    EXPECT_EQ(xdo("mousemove --sync " + std::to_string(inCell.x) + " " + std::to_string(inCell.y) + " click 1"), 0);
-    EXPECT_EQ(xdo("type --delay 40 4711"), 0);
-    EXPECT_EQ(xdo("key Return"), 0);
-    EXPECT_EQ(xdo("mousemove --sync " + std::to_string(over.x) + " " + std::to_string(over.y)), 0);
+    EXPECT_EQ(live.clickAt(cell.CenterPoint()), 0);
+    EXPECT_EQ(live.xdo("type --delay 40 4711"), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(over.x) + " " + std::to_string(over.y)), 0);
 
-    // The demo follows at its own pace: look until both show, a few seconds at most.
-    const fs::path capture = dir / "window.xwd";
     Image img;
-    const auto settled = [&] {
-        if (std::system((env + "xwd -silent -id " + std::to_string(window) + " -out " + capture.string()).c_str()))
-            return false;
-        img = readXwd(capture);
-        return img.width == 1000 && img.height == 680 && darkColumns(img, cell).first >= 0 &&
-               countOnRow(img, over.y, view.left, view.right, crossLine) > 100;
+    const auto settled = [&](const Image& i) {
+        return darkColumns(i, cell).first >= 0 && countOnRow(i, over.y, view.left, view.right, crossLine) > 100;
     };
-    bool ok = false;
-    for (int i = 0; i < 50 && !(ok = settled()); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    ASSERT_TRUE(ok) << "the typed value or the cross line did not appear in the X window";
+    ASSERT_TRUE(live.captureUntil(img, settled)) << "the typed value or the cross line did not appear in the X window";
     std::this_thread::sleep_for(std::chrono::milliseconds(400)); // the label's delay is over
-    ASSERT_TRUE(settled());
+    ASSERT_TRUE(live.captureUntil(img, settled));
 
     // 4711 cm as "4711.0", right-aligned in its cell, six characters wide;
     // the cell to its right (h, not given) stays empty. The current cell's
@@ -213,12 +282,11 @@ void runLiveSession(bool sharedMemory)
     EXPECT_LT(countOnRow(img, over.y - 2, view.left, view.right, crossLine), 5);
     EXPECT_LT(countOnRow(img, over.y + 2, view.left, view.right, crossLine), 5);
 
-    ASSERT_TRUE(closeXWindow(x.name(), window)) << "cannot reach the X display to close the window";
-    const int status = pclose(demo);
+    std::optional<platform::Surface> desktop;
+    const int status = live.close(desktop);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 
     // What the X window showed is the desktop's own screenshot, pixel for pixel.
-    const std::optional<platform::Surface> desktop = platform::LoadPng(dir / "desktop.png");
     ASSERT_TRUE(desktop.has_value());
     ASSERT_EQ(desktop->width(), img.width);
     ASSERT_EQ(desktop->height(), img.height);
@@ -228,7 +296,37 @@ void runLiveSession(bool sharedMemory)
         for (int x = 0; x < img.width; ++x)
             if (desktop->pixel(x, y) != img.at(x, y) && differing++ == 0) firstDifference = CPoint(x, y);
     EXPECT_EQ(differing, 0) << "first at " << firstDifference.x << "," << firstDifference.y;
-    fs::remove_all(dir);
+}
+
+// Where a caption's close box shows (its top-left corner): a white top-left
+// edge on the caption colour, the face inside and the black cross.
+std::vector<CPoint> closeBoxes(const Image& img)
+{
+    const COLORREF caption = RGB(10, 36, 106), face = RGB(212, 208, 200);
+    std::vector<CPoint> found;
+    for (int y = 1; y + 14 < img.height; ++y)
+        for (int x = 1; x + 16 < img.width; ++x)
+            if (img.at(x, y) == RGB(255, 255, 255) && img.at(x - 1, y) == caption && img.at(x, y - 1) == caption &&
+                img.at(x + 2, y + 2) == face && img.at(x + 4, y + 3) == RGB(0, 0, 0) &&
+                img.at(x + 7, y + 6) == RGB(0, 0, 0) && img.at(x + 6, y + 3) == face)
+                found.emplace_back(x, y);
+    return found;
+}
+
+// The first pixel, row by row, that has the colour in `after` but not in `before`.
+std::optional<CPoint> newPixelOf(const Image& before, const Image& after, COLORREF colour)
+{
+    for (int y = 0; y < after.height; ++y)
+        for (int x = 0; x < after.width; ++x)
+            if (after.at(x, y) == colour && before.at(x, y) != colour) return CPoint(x, y);
+    return std::nullopt;
+}
+
+int countIn(const Image& img, const CRect& r, COLORREF colour)
+{
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y) n += countOnRow(img, y, r.left, r.right, colour);
+    return n;
 }
 
 } // namespace
@@ -241,6 +339,179 @@ TEST(LiveDemo, AMouseClickTypedKeysAndAMoveShowInTheXWindowThroughSharedMemory)
 TEST(LiveDemo, AMouseClickTypedKeysAndAMoveShowInTheXWindowThroughPutImage)
 {
     runLiveSession(false);
+}
+
+TEST(LiveDemo, ThePersonClosesTheMessageDialogByItsCloseBoxAndPicksAColourInTheColourDialog)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(true);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    const CRect button = live.rect("check slab button"), colourCell = live.rect("colour cell");
+    ASSERT_FALSE(button.IsRectEmpty() || colourCell.IsRectEmpty());
+
+    // The message dialog comes with a close box of its own on its caption.
+    Image before, open, closed;
+    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }))
+        << "each host frame has a close box";
+    const std::vector<CPoint> frames = closeBoxes(before);
+    EXPECT_EQ(live.clickAt(button.CenterPoint()), 0);
+    CPoint box;
+    ASSERT_TRUE(live.captureUntil(open, [&](const Image& i) {
+        for (const CPoint p : closeBoxes(i))
+            if (std::find(frames.begin(), frames.end(), p) == frames.end()) box = p;
+        return box != CPoint();
+    })) << "no message dialog with a close box";
+    EXPECT_EQ(live.clickAt(box + CSize(8, 7)), 0);
+    // It ends: the frames under it show again as they were.
+    ASSERT_TRUE(live.captureUntil(closed, [&](const Image& i) { return closeBoxes(i) == frames; }))
+        << "the close box did not end the message dialog";
+    EXPECT_EQ(closed.at(box.x + 4, box.y + 3), before.at(box.x + 4, box.y + 3));
+
+    // A click on row 2's colour opens the colour dialog; a click on the blue
+    // swatch and Enter colour the row blue.
+    const COLORREF blue = RGB(0, 0, 255);
+    const int blueBefore = countIn(closed, colourCell, blue);
+    EXPECT_EQ(live.clickAt(colourCell.CenterPoint()), 0);
+    Image dialog;
+    std::optional<CPoint> swatch;
+    ASSERT_TRUE(live.captureUntil(dialog, [&](const Image& i) { return (swatch = newPixelOf(closed, i, blue)).has_value(); }))
+        << "no colour dialog";
+    EXPECT_EQ(dialog.at(swatch->x + 15, swatch->y + 11), blue); // the swatch inside its frame
+    EXPECT_EQ(live.clickAt(*swatch + CSize(8, 6)), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    Image coloured;
+    ASSERT_TRUE(live.captureUntil(coloured, [&](const Image& i) {
+        return countIn(i, colourCell, blue) > blueBefore + 30;
+    })) << "the row did not take the colour";
+    EXPECT_NE(coloured.at(swatch->x + 8, swatch->y + 6), blue) << "the colour dialog is still shown";
+}
+
+TEST(LiveDemo, AColumnBorderDraggedByThePersonShowsItsLineWhileItMoves)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(false);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    const CRect header = live.rect("beam b header"), cell = live.rect("empty beam b cell");
+    ASSERT_FALSE(header.IsRectEmpty() || cell.IsRectEmpty());
+    const int border = header.right - 1; // the column's grid line
+    const int to = border + 40, y = cell.CenterPoint().y, headerY = header.CenterPoint().y;
+    Image before, dragging, after;
+    ASSERT_TRUE(live.captureUntil(before, [&](const Image& i) { return darkColumns(i, header).first >= 0; }));
+    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(border) + " " + std::to_string(headerY) + " mousedown 1"), 0);
+    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(to) + " " + std::to_string(headerY)), 0);
+    // The line: every pixel of the pointer's column inverted, in the header
+    // and down the rows; the columns beside it as they were.
+    const auto inverted = [](COLORREF c) { return c ^ 0x00FFFFFF; };
+    ASSERT_TRUE(live.captureUntil(dragging, [&](const Image& i) { return i.at(to, y) == inverted(before.at(to, y)); }))
+        << "no drag line at the pointer";
+    for (const int row : {headerY, y, (int)cell.top + 1, (int)cell.bottom - 2})
+        EXPECT_EQ(dragging.at(to, row), inverted(before.at(to, row))) << row;
+    for (const int x : {to - 2, to - 1, to + 1, to + 2}) EXPECT_EQ(dragging.at(x, y), before.at(x, y)) << x;
+    EXPECT_EQ(dragging.at(border, y), before.at(border, y)); // the column keeps its width meanwhile
+
+    // Released: the border is where the line was, and the line is gone.
+    EXPECT_EQ(live.xdo("mouseup 1"), 0);
+    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return i.at(to, y) == before.at(border, y); }))
+        << "the column did not take the new width";
+    EXPECT_NE(after.at(border, y), before.at(border, y));
+    EXPECT_NE(after.at(to, headerY), dragging.at(to, headerY));
+    EXPECT_EQ(after.at(to + 2, y), before.at(to + 2, y));
+}
+
+std::string contentOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// Waits some seconds at most for the file to hold something else than
+// `old`, the same in two looks a little apart (written to the end).
+std::string awaitContent(const fs::path& file, const std::string& old)
+{
+    std::string now = contentOf(file), before;
+    for (int i = 0; i < 150 && (now == old || now != before); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        before = now;
+        now = contentOf(file);
+    }
+    return now;
+}
+
+TEST(LiveDemo, TheGridsCsvExportAsksForTheFileInTheFileDialogAndTheOverwriteInAMessageBox)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(true);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    const CRect cell = live.rect("empty beam b cell");
+    ASSERT_FALSE(cell.IsRectEmpty());
+    const fs::path csv = fs::path(testing::TempDir()) / ("vorel-live-export-" + std::to_string(getpid()) + ".csv");
+    fs::remove(csv);
+
+    // The context menu's last item (Up from none) is the export; its file
+    // dialog takes a typed path and Enter.
+    const auto at = [](CPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    EXPECT_EQ(live.xdo("mousemove --sync " + at(cell.CenterPoint()) + " click 3 key Up Return"), 0);
+    EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    const std::string written = awaitContent(csv, "");
+
+    EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u) << "not the grid's CSV: " << written.substr(0, 40);
+    EXPECT_NE(written.find("B1"), std::string::npos);
+    EXPECT_NE(written.find("C30/37"), std::string::npos);
+
+    // Again to the same file: the Yes/No question comes first, Enter answers Yes.
+    std::ofstream(csv, std::ios::trunc) << "old";
+    // (a move to where the pointer is already would wait for nothing)
+    EXPECT_EQ(live.xdo("mousemove --sync " + at(cell.CenterPoint() + CSize(4, 0)) + " click 3 key Up Return"), 0);
+    EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    EXPECT_EQ(awaitContent(csv, "old"), written);
+    fs::remove(csv);
+}
+
+TEST(LiveDemo, AKeyOfTheLayoutThatTypesAnUmlautReachesTheCellAsThatCharacter)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(true);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    const CRect cell = live.rect("empty concrete cell");
+    ASSERT_FALSE(cell.IsRectEmpty());
+    // xdotool gives udiaeresis a key of its own for the moment, as a German
+    // layout has one; the keysym's character goes in, whatever the key.
+    EXPECT_EQ(live.clickAt(cell.CenterPoint()), 0);
+    EXPECT_EQ(live.xdo("type --delay 40 C"), 0);
+    EXPECT_EQ(live.xdo("key udiaeresis"), 0);
+    EXPECT_EQ(live.xdo("type --delay 40 5"), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    Image shown;
+    ASSERT_TRUE(live.captureUntil(shown, [&](const Image& i) { return darkColumns(i, cell).first >= 0; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::optional<platform::Surface> desktop;
+    live.close(desktop);
+    EXPECT_EQ(live.saidAtClose(), "live: concrete of beam 5 \"C\xC3\xBC" "5\"\n"); // "Cü5" in UTF-8
+}
+
+TEST(LiveDemo, AWindowMadeLargerShowsTheSameWindowsOnALargerDesktop)
+{
+    SKIP_WITHOUT_TOOLS();
+    LiveSession live(false);
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
+    Image before, after;
+    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }));
+    EXPECT_EQ(live.xdo("windowsize --sync " + std::to_string(live.window()) + " 1020 700"), 0);
+    live.expectSize(CSize(1020, 700));
+    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return closeBoxes(i) == closeBoxes(before); }))
+        << "the windows did not come back at their places";
+    const COLORREF desktopBackground = RGB(58, 110, 165);
+    for (const CPoint p : {CPoint(1010, 5), CPoint(1010, 690), CPoint(500, 690), CPoint(5, 690)})
+        EXPECT_EQ(after.at(p.x, p.y), desktopBackground) << p.x << "," << p.y;
+    EXPECT_EQ(after.at(700, 200), before.at(700, 200)); // inside the moment view's frame
+    std::optional<platform::Surface> desktop;
+    live.close(desktop);
+    ASSERT_TRUE(desktop.has_value());
+    EXPECT_EQ(desktop->width(), 1020);
+    EXPECT_EQ(desktop->height(), 700);
 }
 
 TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)

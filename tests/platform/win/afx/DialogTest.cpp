@@ -127,8 +127,14 @@ TEST(Dialog, EscTheCloseBoxAndAnUnansweredDialogCancel)
         desktop().pressKey(VK_ESCAPE);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    user().onModal([](CDialog& d) { platform::closeDialog(d); });
+    // The close box: a click on it ends the dialog there and then, as IDCANCEL.
+    bool endedByTheBox = false;
+    user().onModal([&](CDialog& d) {
+        platform::closeDialog(d);
+        endedByTheBox = !d.IsWindowVisible();
+    });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(endedByTheBox);
     // Break has no handler in a plain dialog: the dialog stays, then the user walks away.
     user().onModal([](CDialog& d) { platform::pressButton(d, 1012); });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);

@@ -308,3 +308,107 @@ TEST(Menu, ItemsShowTheirMnemonicsUnderlined)
     EXPECT_EQ(ink, inkOfMenuText(L"&Copy"));
     EXPECT_NE(inkOfMenuText(L"&Copy"), inkOfMenuText(L"Copy"));
 }
+
+namespace {
+
+// A context menu with a submenu in the middle.
+constexpr winres::MenuItemResource kNestedItems[] = {
+    {0, 0, L"Context", MF_POPUP}, {1, 101, L"&Open", 0},      {1, 0, L"&Units", MF_POPUP},
+    {2, 201, L"Metric", 0},       {2, 202, L"Imperial", 0},   {1, 103, L"E&xit", 0},
+};
+constexpr winres::MenuResource kNestedMenus[] = {{900, kNestedItems}};
+const winres::ResourceTable kNestedTable{{}, kNestedMenus, {}, {}};
+
+CRect itemRect(HMENU menu, UINT position)
+{
+    CRect r;
+    EXPECT_TRUE(GetMenuItemRect(nullptr, menu, position, &r));
+    return r;
+}
+
+} // namespace
+
+TEST(Menu, APersonOpensASubmenuByHoverOrKeysAndChoosesInIt)
+{
+    testsupport::useSmallScreen(400, 300);
+    MenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
+    const HMENU bar = LoadMenuW(platform::RegisterApplicationModule(&kNestedTable), MAKEINTRESOURCEW(900));
+    ASSERT_NE(bar, nullptr);
+    const HMENU popup = GetSubMenu(bar, 0), units = GetSubMenu(popup, 1);
+    Person person;
+    platform::setMenuPrompts(&person);
+
+    // Hovering "Units" opens its submenu beside the row, after the owner's
+    // WM_INITMENUPOPUP for it; a click in the submenu chooses.
+    HWND opened = nullptr;
+    person.turn = [&](HWND h) {
+        owner.m_log.clear();
+        const CRect row = itemRect(popup, 1);
+        desktop().moveMouse(row.CenterPoint());
+        opened = platform::SubmenuWindow(h);
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(owner.m_log, Log{"init 1"});
+        CRect menuRect, subRect;
+        GetWindowRect(h, &menuRect);
+        GetWindowRect(opened, &subRect);
+        EXPECT_EQ(subRect.left, menuRect.right - 3); // overlapping the edge
+        EXPECT_EQ(subRect.top, row.top - 3);          // its first row beside the item
+        const CRect imperial = itemRect(units, 1);
+        EXPECT_TRUE(subRect.PtInRect(imperial.CenterPoint()));
+        desktop().moveMouse(imperial.CenterPoint());
+        EXPECT_EQ(desktop().screen().pixel(imperial.left + 1, imperial.top + 1), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(desktop().screen().pixel(row.left + 1, row.top + 1), GetSysColor(COLOR_HIGHLIGHT)); // still lit
+        EXPECT_EQ(platform::SubmenuWindow(h), opened);
+        desktop().click(imperial.CenterPoint());
+    };
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 50, 40, 0, owner.m_hWnd, nullptr), 202);
+    EXPECT_FALSE(IsWindow(opened)); // gone with the menu
+
+    // Keys: Down to "Units", Right opens it with "Metric" lit, Esc closes
+    // only the submenu, Enter opens it again and chooses "Metric".
+    person.turn = [&](HWND h) {
+        SendMessageW(h, WM_KEYDOWN, VK_DOWN, 0);
+        SendMessageW(h, WM_KEYDOWN, VK_DOWN, 0);
+        SendMessageW(h, WM_KEYDOWN, VK_RIGHT, 0);
+        opened = platform::SubmenuWindow(h);
+        ASSERT_NE(opened, nullptr);
+        desktop().processMessages(); // the person's loop paints
+        const CRect metric = itemRect(units, 0);
+        EXPECT_EQ(desktop().screen().pixel(metric.left + 1, metric.top + 1), GetSysColor(COLOR_HIGHLIGHT));
+        SendMessageW(h, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_FALSE(IsWindow(opened));
+        EXPECT_EQ(platform::MenuWindowChoice(h), -1);
+        SendMessageW(h, WM_KEYDOWN, VK_RETURN, 0);
+        ASSERT_NE(platform::SubmenuWindow(h), nullptr);
+        SendMessageW(h, WM_KEYDOWN, VK_RETURN, 0);
+    };
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 50, 40, 0, owner.m_hWnd, nullptr), 201);
+
+    // Moving on to another item closes the submenu, as Left does; a press
+    // outside every menu dismisses them all.
+    person.turn = [&](HWND h) {
+        desktop().moveMouse(itemRect(popup, 1).CenterPoint());
+        opened = platform::SubmenuWindow(h);
+        desktop().moveMouse(itemRect(popup, 0).CenterPoint());
+        EXPECT_FALSE(IsWindow(opened));
+        EXPECT_EQ(platform::SubmenuWindow(h), nullptr);
+        desktop().moveMouse(itemRect(popup, 1).CenterPoint());
+        opened = platform::SubmenuWindow(h);
+        SendMessageW(h, WM_KEYDOWN, VK_RIGHT, 0);
+        SendMessageW(h, WM_KEYDOWN, VK_LEFT, 0);
+        EXPECT_FALSE(IsWindow(opened));
+        EXPECT_EQ(platform::MenuWindowChoice(h), -1);
+        desktop().moveMouse(itemRect(popup, 1).CenterPoint());
+        desktop().click(CPoint(380, 280));
+    };
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 50, 40, 0, owner.m_hWnd, nullptr), 0);
+    // A click on the submenu's own item chooses nothing by itself.
+    person.turn = [&](HWND) {
+        desktop().click(itemRect(popup, 1).CenterPoint());
+        desktop().click(CPoint(380, 280));
+    };
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 50, 40, 0, owner.m_hWnd, nullptr), 0);
+    platform::setMenuPrompts(&user());
+    DestroyMenu(bar);
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using platform::desktop;
@@ -56,7 +57,7 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
         GetWindowRect(ok, &button);
         EXPECT_LT(text.bottom, button.top);
         EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), L"Access to /x.csv was denied.");
-        EXPECT_EQ(desktop().screen().pixel(r.right - 6, r.top + 8), GetSysColor(COLOR_ACTIVECAPTION));
+        EXPECT_EQ(desktop().screen().pixel(r.right - 22, r.top + 8), GetSysColor(COLOR_ACTIVECAPTION));
     });
     EXPECT_EQ(MessageBoxW(o.frame, L"Access to /x.csv was denied.", L"Export", MB_OK | MB_ICONERROR), IDOK);
     EXPECT_TRUE(looked);
@@ -141,4 +142,106 @@ TEST(MessageBox, TheButtonAPersonClicksIsTheBoxsChoice)
     };
     EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK); // 0: the cancelling button
     platform::setMessageBoxPrompts(&user());
+}
+
+namespace {
+
+// A person who takes a turn at each box and answers what the box recorded.
+struct Person : platform::MessageBoxPrompts {
+    std::function<void(HWND)> turn;
+    Person() { platform::setMessageBoxPrompts(this); }
+    ~Person() override { platform::setMessageBoxPrompts(&user()); }
+    int answerMessageBox(HWND box, const CString&, UINT) override
+    {
+        turn(box);
+        return platform::MessageBoxChoice(box);
+    }
+};
+
+CRect closeBoxOf(HWND box)
+{
+    TITLEBARINFOEX info{};
+    info.cbSize = sizeof info;
+    SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
+    return info.rgrect[CCHILDREN_TITLEBAR];
+}
+
+} // namespace
+
+TEST(MessageBox, EnterClicksTheFocusedButtonAndEscCancelsWhereTheBoxCan)
+{
+    Owner o;
+    Person person;
+    o.frame.SetFocus();
+    int focusedFirst = 0, afterEsc = -1;
+    person.turn = [&](HWND) {
+        focusedFirst = GetDlgCtrlID(GetFocus());
+        desktop().pressKey(VK_RETURN);
+    };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDYES);
+    EXPECT_EQ(focusedFirst, IDYES); // the default button has the focus
+    // Esc in a Yes/No box does nothing; Tab then Enter clicks No.
+    person.turn = [&](HWND box) {
+        desktop().pressKey(VK_ESCAPE);
+        afterEsc = platform::MessageBoxChoice(box);
+        desktop().pressKey(VK_TAB);
+        desktop().pressKey(VK_RETURN);
+    };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDNO);
+    EXPECT_EQ(afterEsc, 0);
+    person.turn = [&](HWND) { desktop().pressKey(VK_ESCAPE); };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_RETRYCANCEL), IDCANCEL);
+    // A box with OK alone: Esc is OK, as is Enter.
+    person.turn = [&](HWND box) {
+        desktop().pressKey(VK_ESCAPE);
+        afterEsc = platform::MessageBoxChoice(box);
+    };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
+    EXPECT_EQ(afterEsc, IDOK);
+    // The keys went to the box, none to the owner, which has its focus back.
+    EXPECT_EQ(GetFocus(), o.frame.m_hWnd);
+    const std::vector<std::string> log = testsupport::takeLog();
+    EXPECT_FALSE(std::any_of(log.begin(), log.end(), [](const std::string& s) {
+        return s.rfind("F keydown", 0) == 0 || s.rfind("F char", 0) == 0;
+    }));
+}
+
+TEST(MessageBox, TheCloseBoxCancelsOrIsGrayedWhereTheBoxMustBeAnswered)
+{
+    Owner o;
+    Person person;
+    DWORD state = 0;
+    COLORREF crossCorner = 0;
+    person.turn = [&](HWND box) {
+        TITLEBARINFOEX info{};
+        info.cbSize = sizeof info;
+        SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
+        state = info.rgstate[CCHILDREN_TITLEBAR];
+        const CRect r = closeBoxOf(box);
+        crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
+        desktop().click(r.CenterPoint());
+    };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
+    EXPECT_EQ(state, 0u);
+    EXPECT_EQ(crossCorner, GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
+    // Yes/No and Abort/Retry/Ignore: grayed, and a click chooses nothing.
+    int choice = -1;
+    person.turn = [&](HWND box) {
+        const CRect r = closeBoxOf(box);
+        TITLEBARINFOEX info{};
+        info.cbSize = sizeof info;
+        SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
+        state = info.rgstate[CCHILDREN_TITLEBAR];
+        crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
+        desktop().click(r.CenterPoint());
+        choice = platform::MessageBoxChoice(box);
+    };
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDNO);
+    EXPECT_EQ(choice, 0);
+    EXPECT_EQ(state, (DWORD)STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(crossCorner, GetSysColor(COLOR_GRAYTEXT));
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Disk full", L"Export", MB_ABORTRETRYIGNORE), IDABORT);
+    EXPECT_EQ(choice, 0);
 }

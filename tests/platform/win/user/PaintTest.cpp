@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using testsupport::desktopColor;
 using testsupport::LoggingWnd;
 using testsupport::takeLog;
@@ -213,4 +215,30 @@ TEST(Paint, ScreenshotsShowTheScreenOrOneWindow)
     EXPECT_EQ(window->pixel(0, 0), GetSysColor(COLOR_WINDOWFRAME));
     EXPECT_EQ(window->pixel(1, 1), red);
     EXPECT_EQ(window->pixel(38, 28), red);
+}
+
+TEST(Paint, InvalidatingTheNullWindowRepaintsEveryWindowAfterTheScreenWasCleared)
+{
+    testsupport::useSmallScreen(200, 150);
+    LoggingWnd frame("F", white), inner("I", red), other("O", blue), hidden("H", green);
+    ASSERT_TRUE(frame.create(nullptr, CRect(20, 20, 120, 100), WS_VISIBLE | WS_BORDER));
+    ASSERT_TRUE(inner.create(&frame, CRect(10, 10, 40, 30)));
+    ASSERT_TRUE(other.create(nullptr, CRect(130, 20, 190, 60)));
+    ASSERT_TRUE(hidden.create(nullptr, CRect(130, 80, 190, 140), 0));
+    settle();
+    // A larger screen starts as the bare desktop; the windows come back,
+    // frames and children too, and the new area stays the desktop's.
+    platform::desktop().setScreenSize(260, 180);
+    EXPECT_EQ(count(red), 0);
+    takeLog();
+    EXPECT_TRUE(InvalidateRect(nullptr, nullptr, TRUE));
+    settle();
+    EXPECT_EQ(at(20, 20), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(count(red, CRect(31, 31, 61, 51)), 30 * 20);
+    EXPECT_EQ(count(white), 98 * 78 - 30 * 20);
+    EXPECT_EQ(count(blue), 60 * 40);
+    EXPECT_EQ(count(green), 0);
+    EXPECT_EQ(count(desktopColor()), 260 * 180 - 100 * 80 - 60 * 40);
+    const Log log = takeLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "H paint"), 0);
 }
