@@ -53,6 +53,8 @@ public:
                      {F_CONCRETE, -1, false}};
         ApplyCol2Var();
         setContextMenu(true);
+        // The two header rows high enough for "Section" and each title over its unit.
+        ResizeRowHeightsToFit(CGXRange().SetRows(0, 1));
     }
 
 protected:

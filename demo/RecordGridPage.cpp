@@ -101,7 +101,6 @@ void recordGridPage(DemoContext& demo)
     BeamTable grid;
     grid.Create(WS_VISIBLE, CRect(8, 8, 488, 208), &frame, 1);
     grid.describe();
-    grid.ResizeRowHeightsToFit(CGXRange().SetRows(0, 1));
     desk.processMessages();
     screenshot(g, "records-1.png", "The host's four beams: \"Section\" over b and h, the unit under each title.",
                frame);
