@@ -50,18 +50,10 @@ int LiveUser::answerMessageBox(HWND box, const CString&, UINT)
     return IsWindow(box) ? MessageBoxChoice(box) : 0;
 }
 
-} // namespace platform::x11
-
-namespace platform::x11 {
-
 bool LiveUser::answerConfirm(const CString& question)
 {
     return MessageBoxW(nullptr, question, L"Confirm Save As", MB_YESNO | MB_ICONWARNING) == IDYES;
 }
-
-} // namespace platform::x11
-
-namespace platform::x11 {
 
 bool LiveUser::turnUntilAnswered(const CommonDialogWindow& window)
 {

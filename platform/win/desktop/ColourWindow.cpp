@@ -10,22 +10,6 @@ namespace {
 constexpr int margin = 10, cellWidth = 24, cellHeight = 20, swatchInset = 3;
 constexpr int buttonWidth = 75, buttonHeight = 23, gap = 6;
 
-void fill(HDC dc, const CRect& r, COLORREF colour)
-{
-    CDC cdc;
-    cdc.Attach(dc);
-    cdc.FillSolidRect(&r, colour);
-    cdc.Detach();
-}
-
-void frame(HDC dc, const CRect& r, COLORREF colour)
-{
-    fill(dc, CRect(r.left, r.top, r.right, r.top + 1), colour);
-    fill(dc, CRect(r.left, r.bottom - 1, r.right, r.bottom), colour);
-    fill(dc, CRect(r.left, r.top, r.left + 1, r.bottom), colour);
-    fill(dc, CRect(r.right - 1, r.top, r.right, r.bottom), colour);
-}
-
 } // namespace
 
 COLORREF ColourWindow::basicColour(int index)
@@ -82,19 +66,24 @@ CRect ColourWindow::swatchRect(int index) const
     return r;
 }
 
-void ColourWindow::onPaint(HDC dc)
+void ColourWindow::onPaint(HDC hdc)
 {
+    CDC dc;
+    dc.Attach(hdc);
+    CBrush selected(GetSysColor(COLOR_WINDOWTEXT)), face(GetSysColor(COLOR_3DFACE)), shadow(GetSysColor(COLOR_3DSHADOW));
     for (int i = 0; i < basicCount; ++i) {
-        const CRect c = cell(i);
-        CRect swatch = c;
+        // The selected swatch is framed in black, two pixels wide; the others not at all.
+        CRect ring = cell(i);
+        CBrush& ringBrush = i == m_selected ? selected : face;
+        dc.FrameRect(&ring, &ringBrush);
+        ring.DeflateRect(1, 1);
+        dc.FrameRect(&ring, &ringBrush);
+        CRect swatch = cell(i);
         swatch.DeflateRect(swatchInset, swatchInset);
-        // The selected swatch is framed in black, the others not at all.
-        frame(dc, c, i == m_selected ? GetSysColor(COLOR_WINDOWTEXT) : GetSysColor(COLOR_3DFACE));
-        frame(dc, CRect(c.left + 1, c.top + 1, c.right - 1, c.bottom - 1),
-              i == m_selected ? GetSysColor(COLOR_WINDOWTEXT) : GetSysColor(COLOR_3DFACE));
-        fill(dc, swatch, basicColour(i));
-        frame(dc, swatch, GetSysColor(COLOR_3DSHADOW));
+        dc.FillSolidRect(&swatch, basicColour(i));
+        dc.FrameRect(&swatch, &shadow);
     }
+    dc.Detach();
 }
 
 void ColourWindow::onClick(CPoint client)
