@@ -108,6 +108,14 @@ std::vector<CRect> rows(const menus::Menu& menu, int width)
     return r;
 }
 
+// An item's row in a menu window's client area.
+CRect rowIn(HWND window, const menus::Menu& menu, size_t item)
+{
+    CRect client;
+    GetClientRect(window, &client);
+    return rows(menu, client.Width())[item];
+}
+
 void drawCheck(HDC dc, const CRect& box, COLORREF color)
 {
     // A tick: down-right for three steps, then up-right for four, two pixels thick.
@@ -220,7 +228,18 @@ void choose(HWND h, int item)
     if (root && (!chosen || !chosen->sub)) root->choice = chosen ? (int)chosen->id : 0;
 }
 
-CPoint placed(CPoint at, CSize size, UINT flags);
+// Where TrackPopupMenu's alignment flags put a menu of this size, kept on the screen.
+CPoint placed(CPoint at, CSize size, UINT flags)
+{
+    if (flags & TPM_RIGHTALIGN) at.x -= size.cx;
+    else if (flags & TPM_CENTERALIGN) at.x -= size.cx / 2;
+    if (flags & TPM_BOTTOMALIGN) at.y -= size.cy;
+    else if (flags & TPM_VCENTERALIGN) at.y -= size.cy / 2;
+    const CSize screen = display().screenSize();
+    at.x = std::max(0L, std::min((LONG)at.x, (LONG)(screen.cx - size.cx)));
+    at.y = std::max(0L, std::min((LONG)at.y, (LONG)(screen.cy - size.cy)));
+    return at;
+}
 
 void closeSubmenu(ShownMenu& shown)
 {
@@ -242,10 +261,9 @@ void openSubmenu(HWND h, ShownMenu& shown, int item)
         SendMessageW(shown.owner, WM_INITMENUPOPUP, (WPARAM)sub, MAKELPARAM(item, FALSE));
     const menus::Menu* menu = menus::find(sub);
     if (!menu || !shownMenu(h)) return;
-    CRect window, client;
+    CRect window;
     GetWindowRect(h, &window);
-    GetClientRect(h, &client);
-    const CRect row = rows(*menus::find(shown.menu), client.Width())[(size_t)item];
+    const CRect row = rowIn(h, *menus::find(shown.menu), (size_t)item);
     const CSize size = menuSize(*menu);
     CPoint at(window.right - edgeWidth, window.top + row.top - edgeWidth);
     if (at.x + size.cx > display().screenSize().cx) at.x = window.left - size.cx + edgeWidth;
@@ -348,18 +366,6 @@ bool track(HWND h, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-CPoint placed(CPoint at, CSize size, UINT flags)
-{
-    if (flags & TPM_RIGHTALIGN) at.x -= size.cx;
-    else if (flags & TPM_CENTERALIGN) at.x -= size.cx / 2;
-    if (flags & TPM_BOTTOMALIGN) at.y -= size.cy;
-    else if (flags & TPM_VCENTERALIGN) at.y -= size.cy / 2;
-    const CSize screen = display().screenSize();
-    at.x = std::max(0L, std::min((LONG)at.x, (LONG)(screen.cx - size.cx)));
-    at.y = std::max(0L, std::min((LONG)at.y, (LONG)(screen.cy - size.cy)));
-    return at;
-}
-
 // The submenus from hMenu down to the one that holds the item (positions in
 // their parents), when the command is one the user can choose.
 bool pathTo(HMENU hMenu, UINT id, std::vector<std::pair<HMENU, int>>& path)
@@ -456,11 +462,9 @@ CRect MenuItemRect(HWND menuWindow, UINT id)
 {
     const menus::Menu* menu = menus::find(MenuOfWindow(menuWindow));
     if (!menu) return CRect();
-    CRect client;
-    GetClientRect(menuWindow, &client);
-    const std::vector<CRect> r = rows(*menu, client.Width());
     for (size_t i = 0; i < menu->items.size(); ++i)
-        if (!(menu->items[i].flags & MF_SEPARATOR) && !menu->items[i].sub && menu->items[i].id == id) return r[i];
+        if (!(menu->items[i].flags & MF_SEPARATOR) && !menu->items[i].sub && menu->items[i].id == id)
+            return rowIn(menuWindow, *menu, i);
     return CRect();
 }
 
@@ -497,9 +501,7 @@ BOOL GetMenuItemRect(HWND, HMENU hMenu, UINT uItem, LPRECT lprcItem)
     if (!menu || !lprcItem || uItem >= menu->items.size()) return FALSE;
     for (const auto& [window, shown] : shownMenus()) {
         if (shown.menu != hMenu) continue;
-        CRect client;
-        GetClientRect(window, &client);
-        CRect r = rows(*menu, client.Width())[uItem];
+        CRect r = rowIn(window, *menu, uItem);
         CPoint origin(0, 0);
         ClientToScreen(window, &origin);
         r.OffsetRect(origin);
