@@ -72,9 +72,10 @@ CString FileWindow::path() const
 
 std::wstring FileWindow::typedName() const
 {
-    wchar_t buffer[1024] = {};
-    GetDlgItemTextW(hwnd(), nameEdit, buffer, 1024);
-    return buffer;
+    const HWND edit = GetDlgItem(hwnd(), nameEdit);
+    std::wstring name((size_t)GetWindowTextLengthW(edit) + 1, L'\0');
+    name.resize((size_t)GetWindowTextW(edit, name.data(), (int)name.size()));
+    return name;
 }
 
 void FileWindow::showFolder(const fs::path& folder)

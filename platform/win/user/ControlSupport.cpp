@@ -66,6 +66,13 @@ HFONT fontOf(HWND h)
     return it != fonts().end() && it->second ? it->second : (HFONT)GetStockObject(DEFAULT_GUI_FONT);
 }
 
+std::wstring textOf(HWND h)
+{
+    std::wstring text((size_t)GetWindowTextLengthW(h) + 1, L'\0');
+    text.resize((size_t)GetWindowTextW(h, text.data(), (int)text.size()));
+    return text;
+}
+
 WCHAR mnemonicOf(std::wstring_view text)
 {
     for (size_t i = 0; i + 1 < text.size(); ++i) {

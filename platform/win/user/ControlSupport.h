@@ -16,6 +16,9 @@ bool fontMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 // The control's font, or the default GUI font when it was given none.
 HFONT fontOf(HWND h);
 
+// The window's text (GetWindowTextW into a string of its length).
+std::wstring textOf(HWND h);
+
 // The character after the first single '&' of a text ("&&" is a literal
 // '&'); 0 when the text has no mnemonic.
 WCHAR mnemonicOf(std::wstring_view text);

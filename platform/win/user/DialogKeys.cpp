@@ -74,17 +74,10 @@ void sendCommand(HWND hDlg, int id)
     SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)control);
 }
 
-std::wstring textOf(HWND h)
-{
-    std::wstring text((size_t)GetWindowTextLengthW(h) + 1, L'\0');
-    text.resize((size_t)GetWindowTextW(h, text.data(), (int)text.size()));
-    return text;
-}
-
 bool hasMnemonic(HWND h, WCHAR key)
 {
     if ((dialogCode(h, nullptr) & DLGC_STATIC) && (styleOf(h) & SS_NOPREFIX)) return false;
-    const WCHAR m = platform::ctl::mnemonicOf(textOf(h));
+    const WCHAR m = platform::ctl::mnemonicOf(platform::ctl::textOf(h));
     return m && std::towupper(m) == std::towupper(key);
 }
 

@@ -22,13 +22,6 @@ std::unordered_map<HWND, int>& carets()
     return *m;
 }
 
-std::wstring textOf(HWND h)
-{
-    std::wstring text((size_t)GetWindowTextLengthW(h) + 1, L'\0');
-    text.resize((size_t)GetWindowTextW(h, text.data(), (int)text.size()));
-    return text;
-}
-
 int caretOf(HWND h)
 {
     const auto it = carets().find(h);
