@@ -54,15 +54,25 @@ CPoint crossOf(const CRect& box)
     return CPoint(box.left + 4, box.top + 3);
 }
 
+// A captioned window with a system menu at (50, 40)-(250, 190).
+class CloseBox : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testsupport::useSmallScreen(400, 300);
+        ASSERT_TRUE(w.create(nullptr, CRect(50, 40, 250, 190), WS_VISIBLE | WS_CAPTION | WS_SYSMENU));
+        desktop().processMessages();
+        h = w.m_hWnd;
+    }
+
+    LoggingWnd w{"W"};
+    HWND h = nullptr;
+};
+
 } // namespace
 
-TEST(CloseBox, APressAndReleaseOverTheCloseBoxClosesTheWindow)
+TEST_F(CloseBox, APressAndReleaseOverTheCloseBoxClosesTheWindow)
 {
-    testsupport::useSmallScreen(400, 300);
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(50, 40, 250, 190), WS_VISIBLE | WS_CAPTION | WS_SYSMENU));
-    desktop().processMessages();
-    const HWND h = w.m_hWnd;
 
     // A caption (WS_CAPTION is a dialog frame of 3 pixels) of 18 pixels; the
     // button 16 x 14, two pixels inside its right end.
@@ -120,16 +130,14 @@ TEST(CloseBox, APressAndReleaseOverTheCloseBoxClosesTheWindow)
     EXPECT_TRUE(logged(log, "W destroy"));
 }
 
-TEST(CloseBox, APressElsewhereOnTheCaptionOrAWindowWithoutSystemMenuDoesNotClose)
+TEST_F(CloseBox, APressElsewhereOnTheCaptionOrAWindowWithoutSystemMenuDoesNotClose)
 {
-    testsupport::useSmallScreen(400, 300);
-    LoggingWnd w("W"), plain("P");
-    ASSERT_TRUE(w.create(nullptr, CRect(50, 40, 250, 190), WS_VISIBLE | WS_CAPTION | WS_SYSMENU));
+    LoggingWnd plain("P");
     ASSERT_TRUE(plain.create(nullptr, CRect(260, 40, 390, 190), WS_VISIBLE | WS_CAPTION));
     desktop().processMessages();
-    const CRect box = closeBox(w.m_hWnd);
+    const CRect box = closeBox(h);
     desktop().click(CPoint(box.left - 20, box.top + 5)); // the caption's text area
-    EXPECT_TRUE(IsWindow(w.m_hWnd));
+    EXPECT_TRUE(IsWindow(h));
 
     // Without WS_SYSMENU there is no box: the caption runs to its end.
     EXPECT_TRUE(CRect(closeBox(plain.m_hWnd)).IsRectEmpty());
@@ -145,13 +153,8 @@ TEST(CloseBox, APressElsewhereOnTheCaptionOrAWindowWithoutSystemMenuDoesNotClose
     takeLog();
 }
 
-TEST(CloseBox, GrayingCloseInTheSystemMenuGraysTheBoxAndStopsIt)
+TEST_F(CloseBox, GrayingCloseInTheSystemMenuGraysTheBoxAndStopsIt)
 {
-    testsupport::useSmallScreen(400, 300);
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(50, 40, 250, 190), WS_VISIBLE | WS_CAPTION | WS_SYSMENU));
-    desktop().processMessages();
-    const HWND h = w.m_hWnd;
     const HMENU menu = GetSystemMenu(h, FALSE);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(GetSystemMenu(h, FALSE), menu); // the window's one copy
