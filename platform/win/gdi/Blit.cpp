@@ -76,11 +76,12 @@ BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop)
         canvas.fill(r, constant);
         return TRUE;
     }
-    if (!r.IntersectRect(&r, &canvas.clip)) return TRUE;
-    for (int py = r.top; py < r.bottom; ++py) {
-        COLORREF* row = canvas.surface.row(py);
-        for (int px = r.left; px < r.right; ++px) row[px] = rop3(index, pattern, 0, row[px]);
-    }
+    canvas.eachPart(r, [&](const CRect& part) {
+        for (int py = part.top; py < part.bottom; ++py) {
+            COLORREF* row = canvas.surface.row(py);
+            for (int px = part.left; px < part.right; ++px) row[px] = rop3(index, pattern, 0, row[px]);
+        }
+    });
     return TRUE;
 }
 
@@ -111,14 +112,18 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
             std::memcpy(&copy[(size_t)(py - r.top) * width], from.row(py + dy) + r.left + dx,
                         width * sizeof(COLORREF));
     }
-    for (int py = r.top; py < r.bottom; ++py) {
-        COLORREF* row = canvas.surface.row(py) + r.left;
-        const COLORREF* s = copy.empty() ? from.row(py + dy) + r.left + dx : &copy[(size_t)(py - r.top) * width];
-        if (index == ropIndex(SRCCOPY))
-            std::memcpy(row, s, width * sizeof(COLORREF));
-        else
-            for (size_t i = 0; i < width; ++i) row[i] = rop3(index, pattern, s[i], row[i]);
-    }
+    canvas.eachPart(r, [&](const CRect& part) {
+        const size_t n = (size_t)part.Width();
+        for (int py = part.top; py < part.bottom; ++py) {
+            COLORREF* row = canvas.surface.row(py) + part.left;
+            const COLORREF* s = copy.empty() ? from.row(py + dy) + part.left + dx
+                                             : &copy[(size_t)(py - r.top) * width + (size_t)(part.left - r.left)];
+            if (index == ropIndex(SRCCOPY))
+                std::memcpy(row, s, n * sizeof(COLORREF));
+            else
+                for (size_t i = 0; i < n; ++i) row[i] = rop3(index, pattern, s[i], row[i]);
+        }
+    });
     return TRUE;
 }
 

@@ -12,6 +12,7 @@
 #include "win/display/Surface.h"
 
 #include <optional>
+#include <vector>
 #include <variant>
 
 namespace platform::gdi {
@@ -63,6 +64,9 @@ struct DeviceContext {
     CPoint origin;             // where logical (0, 0) lies on the surface
     std::optional<CRect> area; // the part of the surface the DC may touch, if limited
     std::optional<CRect> clip; // the application's clip rectangle, surface coordinates
+    // Parts of the area that windows above cover, surface coordinates: a
+    // window's DC never draws over them, as its visible region leaves them out.
+    std::vector<CRect> covered;
 
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
@@ -90,20 +94,50 @@ private:
     mutable FontFace* m_face = nullptr;
 };
 
-// Where a drawing operation may put pixels: the DC's surface within its clip box.
+// Where a drawing operation may put pixels: the DC's surface within its clip
+// box, less what windows above cover.
 struct Canvas {
-    explicit Canvas(DeviceContext& dc) : surface(dc.surface()), clip(dc.clipBox()) {}
+    explicit Canvas(DeviceContext& dc) : surface(dc.surface()), clip(dc.clipBox()), covered(dc.covered) {}
+    bool visible(int x, int y) const
+    {
+        if (!clip.PtInRect(CPoint(x, y))) return false;
+        for (const CRect& c : covered)
+            if (c.PtInRect(CPoint(x, y))) return false;
+        return true;
+    }
     void plot(int x, int y, COLORREF c)
     {
-        if (clip.PtInRect(CPoint(x, y))) surface.row(y)[x] = c;
+        if (visible(x, y)) surface.row(y)[x] = c;
     }
-    void fill(CRect r, COLORREF c)
+    void fill(const CRect& r, COLORREF c)
     {
-        if (r.IntersectRect(&r, &clip)) surface.fill(r, c);
+        eachPart(r, [&](const CRect& part) { surface.fill(part, c); });
+    }
+    // Calls f with disjoint rectangles that make up the part of r drawing may reach.
+    template <class F> void eachPart(CRect r, F&& f) const
+    {
+        if (r.IntersectRect(&r, &clip)) uncovered(r, 0, f);
     }
 
     Surface& surface;
     CRect clip;
+    const std::vector<CRect>& covered;
+
+private:
+    template <class F> void uncovered(const CRect& r, size_t from, F& f) const
+    {
+        CRect in;
+        while (from < covered.size() && !in.IntersectRect(&r, &covered[from])) ++from;
+        if (from == covered.size()) {
+            f(r);
+            return;
+        }
+        // What is left of r around the covered part: above, below, left, right.
+        const CRect pieces[] = {CRect(r.left, r.top, r.right, in.top), CRect(r.left, in.bottom, r.right, r.bottom),
+                                CRect(r.left, in.top, in.left, in.bottom), CRect(in.right, in.top, r.right, in.bottom)};
+        for (const CRect& piece : pieces)
+            if (!piece.IsRectEmpty()) uncovered(piece, from + 1, f);
+    }
 };
 
 // A DC with the default objects (black pen, white brush, system font, and the

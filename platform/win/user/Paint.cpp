@@ -50,6 +50,7 @@ HDC windowDC(HWND h, bool client, const CRect* within)
     CRect area = visibleRect(*w, client);
     if (within && !area.IntersectRect(&area, within)) area.SetRectEmpty();
     dc.area = area;
+    dc.covered = coveredAbove(*w, area);
     return gdi::addDC(std::move(dc));
 }
 

@@ -219,6 +219,22 @@ CRect visibleRect(const Window& w, bool client)
     return r;
 }
 
+std::vector<CRect> coveredAbove(const Window& w, const CRect& area)
+{
+    const Window* top = &w;
+    while (const Window* p = top->parent ? find(top->parent) : nullptr) top = p;
+    const std::vector<HWND>& order = tables().topLevel;
+    auto above = std::find(order.begin(), order.end(), top->handle);
+    std::vector<CRect> covered;
+    if (above == order.end()) return covered;
+    for (++above; above != order.end(); ++above) {
+        const Window* x = find(*above);
+        CRect part;
+        if (x && (x->style & WS_VISIBLE) && part.IntersectRect(screenRect(*x), area)) covered.push_back(part);
+    }
+    return covered;
+}
+
 void invalidate(Window& w, const CRect& screen, bool erase, bool frame)
 {
     eachInTree(w, [&](Window& x) {

@@ -78,6 +78,9 @@ CPoint clientOriginInParent(const Window& w);
 // The part of the window (or of its client area) that its DCs may touch, on
 // the screen: empty unless the window and its ancestors are visible.
 CRect visibleRect(const Window& w, bool client);
+// What the top-level windows above w's own cover of a screen area: top-level
+// windows always clip each other, so w's DCs leave these parts alone.
+std::vector<CRect> coveredAbove(const Window& w, const CRect& area);
 bool shownOnScreen(const Window& w);
 
 // Adds a screen rectangle to the update of the window and of its children;

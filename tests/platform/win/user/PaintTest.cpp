@@ -242,3 +242,58 @@ TEST(Paint, InvalidatingTheNullWindowRepaintsEveryWindowAfterTheScreenWasCleared
     const Log log = takeLog();
     EXPECT_EQ(std::count(log.begin(), log.end(), "H paint"), 0);
 }
+
+TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
+{
+    testsupport::useSmallScreen(200, 150);
+    LoggingWnd under("U", white), child("C", green), over("O", blue);
+    ASSERT_TRUE(under.create(nullptr, CRect(10, 10, 110, 90)));
+    ASSERT_TRUE(child.create(&under, CRect(40, 20, 90, 60)));
+    ASSERT_TRUE(over.create(nullptr, CRect(60, 40, 160, 120)));
+    settle();
+    const CRect overlap(60, 40, 110, 90);
+    const int childShown = 50 * 40 - 40 * 30; // the child is at 50,30 - 100,70 on the screen
+    ASSERT_EQ(count(blue, overlap), overlap.Width() * overlap.Height());
+
+    // Painting again after the window above: its part stays the upper window's.
+    under.m_paint = red;
+    under.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(count(blue, overlap), overlap.Width() * overlap.Height());
+    EXPECT_EQ(count(red), 100 * 80 - overlap.Width() * overlap.Height() - childShown);
+    EXPECT_EQ(count(green), childShown);
+
+    // Every way of drawing keeps out of it, a child's DC too.
+    const platform::Surface before = platform::desktop().screen();
+    for (CWnd* w : {(CWnd*)&under, (CWnd*)&child}) {
+        CClientDC dc(w);
+        dc.FillSolidRect(0, 0, 200, 150, white);
+        dc.PatBlt(0, 0, 200, 150, DSTINVERT);
+        CDC memory;
+        memory.CreateCompatibleDC(&dc);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dc, 200, 150);
+        CBitmap* old = memory.SelectObject(&bitmap);
+        memory.FillSolidRect(0, 0, 200, 150, green);
+        dc.BitBlt(0, 0, 200, 150, &memory, 0, 0, SRCINVERT);
+        memory.SelectObject(old);
+        dc.SetTextColor(red);
+        dc.TextOut(40, 40, CString(L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+    }
+    int changed = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const bool same = at(x, y) == before.pixel(x, y);
+            if (overlap.PtInRect(CPoint(x, y))) {
+                EXPECT_TRUE(same) << x << "," << y;
+            }
+            changed += !same;
+        }
+    EXPECT_GT(changed, 100 * 80 / 2);
+
+    // Once the upper window is gone, what it covered paints.
+    over.DestroyWindow();
+    settle();
+    EXPECT_EQ(count(blue), 0);
+    EXPECT_EQ(count(red, overlap), overlap.Width() * overlap.Height() - 40 * 30);
+    EXPECT_EQ(count(green, CRect(60, 40, 100, 70)), 40 * 30);
+}
