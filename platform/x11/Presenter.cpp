@@ -28,8 +28,13 @@ bool Presenter::pump(int timeoutMs)
 {
     if (m_closed) return false;
     present();
-    for (const XInput& in : m_window.takeInput(timeoutMs)) {
-        if (m_closed) break;
+    for (const XInput& in : m_window.takeInput(m_pending.empty() ? timeoutMs : 0)) m_pending.push_back(in);
+    // One input a turn, taken off before it is fed: an input that opens a
+    // modal loop (a menu, a dialog) leaves the ones after it to that loop, and
+    // the loop sees whether it is over before the next one.
+    if (!m_pending.empty()) {
+        const XInput in = m_pending.front();
+        m_pending.pop_front();
         feed(in);
     }
     if (!m_closed) {

@@ -5,8 +5,9 @@
 //
 // pump():
 //   -> the screen's changed tiles (ScreenDamage) to the window
-//   -> X input, waited for at most the timeout (XScreenWindow::takeInput)
-//   -> each as Desktop::moveMouse / pressButton / turnWheel / keyDown /
+//   -> X input, waited for at most the timeout when none is left over
+//      (XScreenWindow::takeInput)
+//   -> the oldest one as Desktop::moveMouse / pressButton / turnWheel / keyDown /
 //      typeCharacter, which dispatch what it causes
 //   -> the real milliseconds since the last turn as Desktop::advanceClock
 //   -> the changed tiles again
@@ -16,6 +17,7 @@
 #include "x11/XScreenWindow.h"
 
 #include <chrono>
+#include <deque>
 #include <set>
 #include <string>
 
@@ -53,6 +55,7 @@ private:
     XScreenWindow m_window;
     ScreenDamage m_damage;
     CRect m_shownArea; // the window's size, which the screen follows
+    std::deque<XInput> m_pending; // taken from the window, not yet fed
     bool m_closed = false;
     HWND m_keyTarget = nullptr;
     std::set<UINT> m_keysDown; // went in as keys, so their release does too

@@ -161,8 +161,11 @@ public:
         m_dir = fs::path(testing::TempDir()) / ("vorel-live-" + std::to_string(getpid()));
         fs::create_directories(m_dir);
         m_env = "DISPLAY=" + m_x.name() + " ";
-        m_demo = popen((m_env + "exec " VOREL_DEMO " --live " + (m_dir / "desktop.png").string()).c_str(), "r");
+        // The shell says its pid, which the demo keeps.
+        m_demo = popen(("echo $$; " + m_env + "exec " VOREL_DEMO " --live " + (m_dir / "desktop.png").string()).c_str(),
+                       "r");
         char line[256];
+        if (m_demo && std::fgets(line, sizeof line, m_demo)) m_pid = (pid_t)std::atol(line);
         while (m_demo && std::fgets(line, sizeof line, m_demo)) {
             const std::string s = line;
             if (s.find("X window") != std::string::npos) m_shown = s;
@@ -174,6 +177,7 @@ public:
     ~LiveSession()
     {
         if (m_demo) {
+            resume();
             closeXWindow(m_x.name(), m_window);
             pclose(m_demo);
         }
@@ -192,6 +196,10 @@ public:
         const auto it = m_rects.find(what);
         return it == m_rects.end() ? CRect() : it->second;
     }
+    // Stops the demo, as a busy program, until resume(); the X server
+    // queues what the person does meanwhile.
+    void pause() const { kill(m_pid, SIGSTOP); }
+    void resume() const { kill(m_pid, SIGCONT); }
     int xdo(const std::string& args) const { return std::system((m_env + "xdotool " + args).c_str()); }
     int clickAt(CPoint p) const
     {
@@ -205,13 +213,17 @@ public:
             return Image();
         return readXwd(file);
     }
-    // Captures until the picture passes the check, half a minute at most:
-    // the demo follows at its own pace (slow under the sanitizers).
+    // Captures until the picture passes the check and is the same in two
+    // looks a little apart, half a minute at most: the demo follows at its own
+    // pace (slow under the sanitizers) and may be midway through a paint.
     bool captureUntil(Image& img, const std::function<bool(const Image&)>& check) const
     {
+        Image last;
         for (int i = 0; i < 150; ++i) {
             img = capture();
-            if (img.width == m_size.cx && img.height == m_size.cy && check(img)) return true;
+            if (img.width == m_size.cx && img.height == m_size.cy && img.pixels == last.pixels && check(img))
+                return true;
+            last = img;
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
         return false;
@@ -233,6 +245,7 @@ private:
     fs::path m_dir;
     std::string m_env, m_shown, m_saidAtClose;
     FILE* m_demo = nullptr;
+    pid_t m_pid = 0;
     unsigned long m_window = 0;
     CSize m_size{1000, 680};
     std::map<std::string, CRect> m_rects;
@@ -448,11 +461,15 @@ TEST(LiveDemo, TheGridsCsvExportAsksForTheFileInTheFileDialogAndTheOverwriteInAM
     fs::remove(csv);
 
     // The context menu's last item (Up from none) is the export; its file
-    // dialog takes a typed path and Enter.
+    // dialog takes a typed path and Enter. The person is faster than the
+    // demo: all of it reaches the demo at once, the menu and the dialog take
+    // their part of it in turn.
     const auto at = [](CPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    live.pause();
     EXPECT_EQ(live.xdo("mousemove --sync " + at(cell.CenterPoint()) + " click 3 key Up Return"), 0);
     EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
     EXPECT_EQ(live.xdo("key Return"), 0);
+    live.resume();
     const std::string written = awaitContent(csv, "");
 
     EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u) << "not the grid's CSV: " << written.substr(0, 40);
