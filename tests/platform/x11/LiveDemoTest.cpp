@@ -4,6 +4,7 @@
 // and the window must show exactly the desktop's own screenshot. Skipped
 // where Xvfb, xdotool or xwd are missing (scripts/install-check-deps.sh).
 #include "CloseXWindow.h"
+#include "LayoutKey.h"
 
 #include "win/gdi/Png.h"
 
@@ -185,6 +186,7 @@ public:
         fs::remove_all(m_dir, ec);
     }
     bool started() const { return m_window != 0; }
+    const std::string& display() const { return m_x.name(); }
     unsigned long window() const { return m_window; }
     // The size the X window must have to count as captured.
     void expectSize(CSize size) { m_size = size; }
@@ -494,13 +496,17 @@ TEST(LiveDemo, AKeyOfTheLayoutThatTypesAnUmlautReachesTheCellAsThatCharacter)
     ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
     const CRect cell = live.rect("empty concrete cell");
     ASSERT_FALSE(cell.IsRectEmpty());
-    // xdotool gives udiaeresis a key of its own for the moment, as a German
-    // layout has one; the keysym's character goes in, whatever the key.
+    // A key of its own for udiaeresis, as a German layout has one; the
+    // keysym's character goes in, whatever the key.
+    ASSERT_TRUE(addLayoutKey(live.display(), "udiaeresis"));
+    // Typed while the demo is busy, as a fast typist does.
+    live.pause();
     EXPECT_EQ(live.clickAt(cell.CenterPoint()), 0);
     EXPECT_EQ(live.xdo("type --delay 40 C"), 0);
     EXPECT_EQ(live.xdo("key udiaeresis"), 0);
     EXPECT_EQ(live.xdo("type --delay 40 5"), 0);
     EXPECT_EQ(live.xdo("key Return"), 0);
+    live.resume();
     Image shown;
     ASSERT_TRUE(live.captureUntil(shown, [&](const Image& i) { return darkColumns(i, cell).first >= 0; }));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
