@@ -200,8 +200,15 @@ public:
     }
     // Stops the demo, as a busy program, until resume(); the X server
     // queues what the person does meanwhile.
-    void pause() const { kill(m_pid, SIGSTOP); }
-    void resume() const { kill(m_pid, SIGCONT); }
+    // (pid 0 would be the test's own process group)
+    void pause() const
+    {
+        if (m_pid > 0) kill(m_pid, SIGSTOP);
+    }
+    void resume() const
+    {
+        if (m_pid > 0) kill(m_pid, SIGCONT);
+    }
     int xdo(const std::string& args) const { return std::system((m_env + "xdotool " + args).c_str()); }
     int clickAt(CPoint p) const
     {
