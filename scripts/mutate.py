@@ -6,7 +6,7 @@ exact snippet, replacement, the rule it breaks). For each one this applies it,
 rebuilds, runs CTest, records the tests that fail and restores the file,
 whatever happens (a backup beside the build survives even a killed run).
 
-  mutate.py run [--only ID ...] [--tests RE] [--out FILE]   the matrix, as JSON
+  mutate.py run [--only ID ...] [--tests RE] [--exclude RE] [--out FILE]   the matrix, as JSON
   mutate.py check                              every mutant applies and compiles
   mutate.py compare BEFORE AFTER               what an after-matrix lost
 
@@ -72,8 +72,8 @@ class Build:
                            capture_output=True, text=True)
         return r.returncode == 0, r.stdout[-3000:] + r.stderr[-3000:]
 
-    def ctest(self, jobs, timeout, tests=None):
-        select = ['-R', tests] if tests else []
+    def ctest(self, jobs, timeout, tests=None, exclude=None):
+        select = (['-R', tests] if tests else []) + (['-E', exclude] if exclude else [])
         r = subprocess.run(['ctest', '-j', str(jobs), '--timeout', str(timeout)] + select,
                            cwd=self.dir, capture_output=True, text=True)
         results = {}
@@ -143,7 +143,7 @@ def run(args):
     ok, log = build.build(args.jobs)
     if not ok:
         sys.exit('the unmutated tree does not build:\n' + log)
-    baseline = build.ctest(args.jobs, args.timeout, args.tests)
+    baseline = build.ctest(args.jobs, args.timeout, args.tests, args.exclude)
     broken = sorted(t for t, s in baseline.items() if s == 'failed')
     if broken:
         sys.exit('tests fail without a mutant: ' + ', '.join(broken))
@@ -163,7 +163,7 @@ def run(args):
                 if not ok:
                     entry.update(status='no-build', detail=log[-600:])
                 else:
-                    results = build.ctest(args.jobs, args.timeout, args.tests)
+                    results = build.ctest(args.jobs, args.timeout, args.tests, args.exclude)
                     killers = sorted(t for t, s in results.items() if s == 'failed')
                     entry.update(status='killed' if killers else 'survived', killed_by=killers)
             finally:
@@ -217,6 +217,7 @@ def main():
     r.add_argument('--only', nargs='*')
     r.add_argument('--out')
     r.add_argument('--tests', help='only the tests whose names match this regular expression')
+    r.add_argument('--exclude', help='leave out the tests whose names match this regular expression')
     sub.add_parser('check')
     c = sub.add_parser('compare')
     c.add_argument('before')
