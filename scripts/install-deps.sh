@@ -7,4 +7,5 @@ exec bash "$(dirname "$0")/apt-install.sh" \
   libfreetype-dev libfontconfig-dev fonts-liberation2 \
   libpng-dev libpugixml-dev \
   libx11-dev libxext-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  libclang-rt-14-dev
