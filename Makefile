@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 600
 JOBS       ?= 2
 PREFIX     ?= /usr/local
 
-.PHONY: all deps demo demo-live test sanitize bench fuzz install clean
+.PHONY: all deps demo demo-live test sanitize bench fuzz mutate install clean
 
 all: $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -57,9 +57,13 @@ fuzz: $(FUZZBUILD)/build.ninja
 	cmake --build $(FUZZBUILD) -j $(JOBS)
 	bash scripts/run-fuzz.sh $(FUZZBUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+# Which tests catch which plausible fault of scripts/mutants/ (about a minute each).
+mutate: deps
+	python3 scripts/mutate.py run --out build-mutate/matrix.json
+
 # Headers, libraries, language modules, the CMake package and vorel.pc under PREFIX.
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(BENCHBUILD) $(FUZZBUILD) demo-out
+	rm -rf $(BUILD) $(SANBUILD) $(BENCHBUILD) $(FUZZBUILD) build-mutate demo-out
