@@ -1,12 +1,15 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/Input.h"
 
 #include <gtest/gtest.h>
 
 using platform::desktop;
+using testsupport::pressWith;
+using Ids = std::vector<int>;
 
 namespace {
 
-enum Ids : int { LABEL = 10, LIST = 11, APPLY = 12, OFF = 13, HIDDEN = 14, NO_STOP = 15, NO_PREFIX = 16, ALL = 18 };
+enum : int { LABEL = 10, LIST = 11, APPLY = 12, OFF = 13, HIDDEN = 14, NO_STOP = 15, NO_PREFIX = 16, ALL = 18 };
 
 constexpr DWORD child = WS_CHILD | WS_VISIBLE;
 const winres::DialogItemResource kItems[] = {
@@ -26,7 +29,7 @@ const winres::DialogResource kDialogs[] = {
 };
 const winres::ResourceTable kTable{{}, {}, kDialogs, {}};
 
-// A modeless dialog that only records the commands it gets, so that OK and
+// A modeless dialog that only records the buttons clicked, so that OK and
 // Cancel leave it open.
 class KeyDialog : public CDialog {
 public:
@@ -39,7 +42,7 @@ public:
     }
 
     HWND item(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    std::vector<int> takeCommands() { return std::exchange(m_commands, {}); }
+    Ids takeCommands() { return std::exchange(m_commands, {}); }
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM) override
@@ -49,14 +52,12 @@ protected:
     }
 
 private:
-    std::vector<int> m_commands;
+    Ids m_commands;
 };
 
-void withKey(UINT modifier, UINT vk)
+int focusId()
 {
-    desktop().keyDown(modifier);
-    desktop().pressKey(vk);
-    desktop().keyUp(modifier);
+    return GetDlgCtrlID(GetFocus());
 }
 
 } // namespace
@@ -66,14 +67,10 @@ TEST(DialogKeys, TabAndShiftTabWalkTheTabStopsRoundTheDialog)
     KeyDialog dlg;
     EXPECT_EQ(GetFocus(), dlg.item(LIST)); // the first tab stop, on creation
     // Disabled, hidden and non-tab-stop controls and static texts are passed over.
-    for (int id : std::initializer_list<int>{APPLY, IDOK, IDCANCEL, ALL, LIST}) {
-        desktop().pressKey(VK_TAB);
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
-    }
-    for (int id : std::initializer_list<int>{ALL, IDCANCEL, IDOK, APPLY, LIST, ALL}) {
-        withKey(VK_SHIFT, VK_TAB);
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
-    }
+    Ids walked;
+    for (int i = 0; i < 5; ++i) { desktop().pressKey(VK_TAB); walked.push_back(focusId()); }
+    for (int i = 0; i < 6; ++i) { pressWith(VK_SHIFT, VK_TAB); walked.push_back(focusId()); }
+    EXPECT_EQ(walked, (Ids{APPLY, IDOK, IDCANCEL, ALL, LIST, ALL, IDCANCEL, IDOK, APPLY, LIST, ALL}));
     EXPECT_TRUE(dlg.takeCommands().empty());
 
     EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, FALSE), dlg.item(LIST));
@@ -88,25 +85,20 @@ TEST(DialogKeys, TheFocusedButtonShowsADottedRectangle)
     GetWindowRect(dlg.item(APPLY), &apply);
     // The rectangle runs three pixels inside the edge, every other pixel drawn.
     const auto ring = [&](int dx, int dy) { return desktop().screen().pixel(apply.left + dx, apply.top + dy); };
-    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNFACE));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT);
+    EXPECT_EQ(ring(3, 3), face);
     desktop().pressKey(VK_TAB);
-    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(ring(5, 3), GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(ring(4, 3), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(ring(3, apply.Height() - 4), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ((std::vector{ring(3, 3), ring(4, 3), ring(5, 3), ring(3, apply.Height() - 4)}),
+              (std::vector{text, face, text, text}));
     desktop().pressKey(VK_TAB);
-    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ring(3, 3), face);
 }
 
 TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
 {
     KeyDialog dlg;
-    desktop().pressKey(VK_RETURN);
-    desktop().pressKey(VK_TAB);
-    desktop().pressKey(VK_RETURN);
-    desktop().pressKey(VK_SPACE);
-    desktop().pressKey(VK_ESCAPE);
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{IDOK, APPLY, APPLY, IDCANCEL}));
+    for (UINT vk : {VK_RETURN, VK_TAB, VK_RETURN, VK_SPACE, VK_ESCAPE}) desktop().pressKey(vk);
+    EXPECT_EQ(dlg.takeCommands(), (Ids{IDOK, APPLY, APPLY, IDCANCEL}));
 
     // A click takes the focus to the button, as on the real system.
     CRect all;
@@ -114,7 +106,7 @@ TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
     desktop().click(all.CenterPoint());
     EXPECT_EQ(GetFocus(), dlg.item(ALL));
     desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{ALL, ALL}));
+    EXPECT_EQ(dlg.takeCommands(), (Ids{ALL, ALL}));
 
     // Space released elsewhere, after the focus moved on, clicks nothing.
     desktop().keyDown(VK_SPACE);
@@ -127,22 +119,20 @@ TEST(DialogKeys, AltWithAMnemonicFocusesAndPressesItsControl)
 {
     KeyDialog dlg;
     // "A&ll" answers 'l' only: its 'A' is no mnemonic.
-    withKey(VK_MENU, 'A');
+    pressWith(VK_MENU, 'A');
     EXPECT_EQ(GetFocus(), dlg.item(APPLY));
-    withKey(VK_MENU, 'L');
+    pressWith(VK_MENU, 'L');
     EXPECT_EQ(GetFocus(), dlg.item(ALL));
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{APPLY, ALL}));
-
+    EXPECT_EQ(dlg.takeCommands(), (Ids{APPLY, ALL}));
     // A label hands the focus to the tab stop after it and presses nothing.
-    withKey(VK_MENU, 'N');
+    pressWith(VK_MENU, 'N');
     EXPECT_EQ(GetFocus(), dlg.item(LIST));
     // A button without WS_TABSTOP still answers its mnemonic.
-    withKey(VK_MENU, 'X');
+    pressWith(VK_MENU, 'X');
     EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{NO_STOP}));
-
+    EXPECT_EQ(dlg.takeCommands(), (Ids{NO_STOP}));
     // Disabled and hidden controls, SS_NOPREFIX texts and unknown letters do nothing.
-    for (UINT key : {'O', 'H', 'Q', 'Z'}) withKey(VK_MENU, key);
+    for (UINT key : {'O', 'H', 'Q', 'Z'}) pressWith(VK_MENU, key);
     EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
     EXPECT_TRUE(dlg.takeCommands().empty());
 }
@@ -157,7 +147,7 @@ TEST(DialogKeys, ALetterAloneIsAMnemonicUnlessTheFocusControlTakesCharacters)
     // A button does not: the letter is the mnemonic, in either case.
     desktop().pressKey(VK_TAB);
     desktop().pressKey('L');
-    withKey(VK_SHIFT, 'A');
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{ALL, APPLY}));
+    pressWith(VK_SHIFT, 'A');
+    EXPECT_EQ(dlg.takeCommands(), (Ids{ALL, APPLY}));
     EXPECT_EQ(GetFocus(), dlg.item(APPLY));
 }

@@ -1,4 +1,5 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +7,8 @@
 #include <functional>
 
 using platform::desktop;
-using platform::PromptKind;
 using platform::user;
+using testsupport::windowText;
 
 namespace {
 
@@ -22,11 +23,24 @@ struct Owner {
     testsupport::LoggingWnd frame{"F"};
 };
 
-CString textOf(HWND h)
+// A person who takes a turn at each box and answers what the box recorded.
+struct Person : platform::MessageBoxPrompts {
+    std::function<void(HWND)> turn;
+    Person() { platform::setMessageBoxPrompts(this); }
+    ~Person() override { platform::setMessageBoxPrompts(&user()); }
+    int answerMessageBox(HWND box, const CString&, UINT) override
+    {
+        EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
+        turn(box);
+        return platform::MessageBoxChoice(box);
+    }
+};
+
+void clickOn(HWND box, int id)
 {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(h, buffer, 256);
-    return buffer;
+    CRect r;
+    GetWindowRect(GetDlgItem(box, id), &r);
+    desktop().click(r.CenterPoint());
 }
 
 } // namespace
@@ -38,7 +52,7 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
     user().answerMessage(IDOK, [&](HWND box) {
         looked = true;
         EXPECT_TRUE(IsWindowVisible(box));
-        EXPECT_EQ(textOf(box), L"Export");
+        EXPECT_EQ(windowText(box), L"Export");
         EXPECT_EQ(GetParent(box), o.frame.m_hWnd); // the owner
         EXPECT_FALSE(o.frame.IsWindowEnabled());
         // Centred over the owner.
@@ -48,22 +62,22 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
         EXPECT_LE(std::abs(r.CenterPoint().x - owner.CenterPoint().x), 1);
         EXPECT_LE(std::abs(r.CenterPoint().y - owner.CenterPoint().y), 1);
         // The text over one OK button, painted: the caption bar on the screen.
-        const HWND ok = GetDlgItem(box, IDOK);
-        ASSERT_NE(ok, nullptr);
-        EXPECT_EQ(textOf(ok), L"OK");
+        const HWND ok = GetDlgItem(box, IDOK), text = GetDlgItem(box, 0xFFFF);
+        ASSERT_TRUE(ok && text);
+        EXPECT_EQ(windowText(ok), L"OK");
         EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
-        CRect text, button;
-        GetWindowRect(GetDlgItem(box, 0xFFFF), &text);
+        CRect textRect, button;
+        GetWindowRect(text, &textRect);
         GetWindowRect(ok, &button);
-        EXPECT_LT(text.bottom, button.top);
-        EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), L"Access to /x.csv was denied.");
+        EXPECT_LT(textRect.bottom, button.top);
+        EXPECT_EQ(windowText(text), L"Access to /x.csv was denied.");
         EXPECT_EQ(desktop().screen().pixel(r.right - 22, r.top + 8), GetSysColor(COLOR_ACTIVECAPTION));
     });
     EXPECT_EQ(MessageBoxW(o.frame, L"Access to /x.csv was denied.", L"Export", MB_OK | MB_ICONERROR), IDOK);
     EXPECT_TRUE(looked);
     EXPECT_TRUE(o.frame.IsWindowEnabled());
     ASSERT_EQ(user().prompts().size(), 1u);
-    EXPECT_EQ(user().prompts()[0].kind, PromptKind::Message);
+    EXPECT_EQ(user().prompts()[0].kind, platform::PromptKind::Message);
     EXPECT_EQ(user().prompts()[0].text, L"Access to /x.csv was denied.");
     // Gone from the screen: nothing is left at the owner's centre but the owner.
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(300, 250)), &o.frame);
@@ -72,11 +86,9 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
 TEST(MessageBox, WithoutAFittingAnswerTheBoxIsCancelled)
 {
     Owner o;
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_OK), IDOK);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_OKCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_YESNO), IDNO);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_ABORTRETRYIGNORE), IDABORT);
+    for (auto [type, cancel] : {std::pair(MB_OK, IDOK), {MB_OKCANCEL, IDCANCEL}, {MB_YESNOCANCEL, IDCANCEL},
+                                {MB_YESNO, IDNO}, {MB_ABORTRETRYIGNORE, IDABORT}})
+        EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, type), cancel) << type;
     // A button the box does not have is no answer.
     user().answerMessage(IDYES);
     EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_RETRYCANCEL), IDCANCEL);
@@ -90,7 +102,7 @@ TEST(MessageBox, WithoutAFittingAnswerTheBoxIsCancelled)
 
     // An owner disabled before stays disabled; a null caption reads "Error".
     o.frame.EnableWindow(FALSE);
-    user().answerMessage(IDOK, [](HWND box) { EXPECT_EQ(textOf(box), L"Error"); });
+    user().answerMessage(IDOK, [](HWND box) { EXPECT_EQ(windowText(box), L"Error"); });
     EXPECT_EQ(MessageBoxW(o.frame, L"x", nullptr, MB_OK), IDOK);
     EXPECT_FALSE(o.frame.IsWindowEnabled());
 }
@@ -100,14 +112,14 @@ TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
     Owner o;
     AfxGetThread()->m_pMainWnd = &o.frame;
     HWND owner = nullptr;
-    CString caption;
+    std::wstring caption;
     user().answerMessage(IDNO, [&](HWND box) {
         owner = GetParent(box);
-        caption = textOf(box);
+        caption = windowText(box);
     });
     EXPECT_EQ(AfxMessageBox(L"Replace?", MB_YESNO), IDNO);
     EXPECT_EQ(owner, o.frame.m_hWnd);
-    EXPECT_EQ(caption, AfxGetAppName());
+    EXPECT_EQ(caption, (LPCWSTR)AfxGetAppName());
     EXPECT_EQ(caption, L"test-platform-win-user");
     AfxGetThread()->m_pMainWnd = nullptr;
 }
@@ -115,58 +127,19 @@ TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
 TEST(MessageBox, TheButtonAPersonClicksIsTheBoxsChoice)
 {
     Owner o;
-    struct Person : platform::MessageBoxPrompts {
-        std::function<void(HWND)> turn;
-        int answerMessageBox(HWND box, const CString&, UINT) override
-        {
-            EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
-            turn(box);
-            return platform::MessageBoxChoice(box);
-        }
-    } person;
-    platform::setMessageBoxPrompts(&person);
-    const auto clickOn = [](HWND box, int id) {
-        CRect r;
-        GetWindowRect(GetDlgItem(box, id), &r);
-        desktop().click(r.CenterPoint());
-    };
+    Person person;
     person.turn = [&](HWND box) { clickOn(box, IDNO); };
     EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDNO);
     person.turn = [&](HWND box) { clickOn(box, IDCANCEL); };
     EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
-    // A click beside the buttons chooses nothing.
+    // A click beside the buttons chooses nothing: 0, the cancelling button.
     person.turn = [&](HWND box) {
         CRect r;
         GetWindowRect(GetDlgItem(box, IDOK), &r);
         desktop().click(CPoint(r.left - 3, r.top - 3));
     };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK); // 0: the cancelling button
-    platform::setMessageBoxPrompts(&user());
+    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
 }
-
-namespace {
-
-// A person who takes a turn at each box and answers what the box recorded.
-struct Person : platform::MessageBoxPrompts {
-    std::function<void(HWND)> turn;
-    Person() { platform::setMessageBoxPrompts(this); }
-    ~Person() override { platform::setMessageBoxPrompts(&user()); }
-    int answerMessageBox(HWND box, const CString&, UINT) override
-    {
-        turn(box);
-        return platform::MessageBoxChoice(box);
-    }
-};
-
-CRect closeBoxOf(HWND box)
-{
-    TITLEBARINFOEX info{};
-    info.cbSize = sizeof info;
-    SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-    return info.rgrect[CCHILDREN_TITLEBAR];
-}
-
-} // namespace
 
 TEST(MessageBox, EnterClicksTheFocusedButtonAndEscCancelsWhereTheBoxCan)
 {
@@ -212,36 +185,24 @@ TEST(MessageBox, TheCloseBoxCancelsOrIsGrayedWhereTheBoxMustBeAnswered)
     Person person;
     DWORD state = 0;
     COLORREF crossCorner = 0;
+    int clicked = -1;
     person.turn = [&](HWND box) {
-        TITLEBARINFOEX info{};
-        info.cbSize = sizeof info;
-        SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-        state = info.rgstate[CCHILDREN_TITLEBAR];
-        const CRect r = closeBoxOf(box);
+        const CRect r = testsupport::closeBoxOf(box);
+        state = testsupport::titleBar(box).rgstate[CCHILDREN_TITLEBAR];
         crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
         desktop().click(r.CenterPoint());
+        clicked = platform::MessageBoxChoice(box);
     };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
-    EXPECT_EQ(state, 0u);
-    EXPECT_EQ(crossCorner, GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
     // Yes/No and Abort/Retry/Ignore: grayed, and a click chooses nothing.
-    int choice = -1;
-    person.turn = [&](HWND box) {
-        const CRect r = closeBoxOf(box);
-        TITLEBARINFOEX info{};
-        info.cbSize = sizeof info;
-        SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-        state = info.rgstate[CCHILDREN_TITLEBAR];
-        crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
-        desktop().click(r.CenterPoint());
-        choice = platform::MessageBoxChoice(box);
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDNO);
-    EXPECT_EQ(choice, 0);
-    EXPECT_EQ(state, (DWORD)STATE_SYSTEM_UNAVAILABLE);
-    EXPECT_EQ(crossCorner, GetSysColor(COLOR_GRAYTEXT));
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Disk full", L"Export", MB_ABORTRETRYIGNORE), IDABORT);
-    EXPECT_EQ(choice, 0);
+    struct Case { UINT type; int clicked, answer; DWORD state; int cross; };
+    for (const Case& c : {Case{MB_OKCANCEL, IDCANCEL, IDCANCEL, 0, COLOR_BTNTEXT},
+                          Case{MB_YESNOCANCEL, IDCANCEL, IDCANCEL, 0, COLOR_BTNTEXT},
+                          Case{MB_OK, IDOK, IDOK, 0, COLOR_BTNTEXT},
+                          Case{MB_YESNO, 0, IDNO, STATE_SYSTEM_UNAVAILABLE, COLOR_GRAYTEXT},
+                          Case{MB_ABORTRETRYIGNORE, 0, IDABORT, STATE_SYSTEM_UNAVAILABLE, COLOR_GRAYTEXT}}) {
+        EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", c.type), c.answer) << c.type;
+        EXPECT_EQ(clicked, c.clicked) << c.type;
+        EXPECT_EQ(state, c.state) << c.type;
+        EXPECT_EQ(crossCorner, GetSysColor(c.cross)) << c.type;
+    }
 }
