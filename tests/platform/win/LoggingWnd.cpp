@@ -48,6 +48,7 @@ BEGIN_MESSAGE_MAP(LoggingWnd, CWnd)
     ON_WM_KILLFOCUS()
     ON_WM_CAPTURECHANGED()
     ON_MESSAGE(WM_NCHITTEST, OnNcHitTest)
+    ON_MESSAGE(WM_APP, OnApp)
 END_MESSAGE_MAP()
 
 BOOL LoggingWnd::create(CWnd* parent, const CRect& r, DWORD style, UINT id, LPCWSTR cls)

@@ -67,6 +67,12 @@ protected:
     afx_msg void OnKillFocus(CWnd* pNewWnd) { log("killfocus to " + nameOf(pNewWnd)); }
     afx_msg void OnCaptureChanged(CWnd* pWnd) { log("capturechanged to " + nameOf(pWnd)); }
     afx_msg LRESULT OnNcHitTest(WPARAM, LPARAM) { return m_hitTest == HTCLIENT - 100 ? Default() : m_hitTest; }
+    // WM_APP carries a number, for tests of the queue's order.
+    afx_msg LRESULT OnApp(WPARAM w, LPARAM)
+    {
+        log("app " + std::to_string(w));
+        return 0;
+    }
 
     DECLARE_MESSAGE_MAP()
 };

@@ -17,10 +17,7 @@ HGLOBAL textBlock(const std::wstring& text)
     return block;
 }
 
-bool isLiveBlock(HGLOBAL block)
-{
-    return GlobalSize(block) != 0;
-}
+bool isLiveBlock(HGLOBAL block) { return GlobalSize(block) != 0; }
 
 } // namespace
 

@@ -1,10 +1,12 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/PixelCanvas.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+using namespace testsupport::colours;
 using testsupport::desktopColor;
 using testsupport::LoggingWnd;
 using testsupport::takeLog;
@@ -12,13 +14,7 @@ using Log = std::vector<std::string>;
 
 namespace {
 
-constexpr COLORREF white = RGB(255, 255, 255), red = RGB(255, 0, 0), blue = RGB(0, 0, 255),
-                   green = RGB(0, 255, 0);
-
-COLORREF at(int x, int y)
-{
-    return platform::desktop().screen().pixel(x, y);
-}
+COLORREF at(int x, int y) { return platform::desktop().screen().pixel(x, y); }
 
 int count(COLORREF c, const CRect& within = CRect(0, 0, 10000, 10000))
 {
@@ -29,10 +25,7 @@ int count(COLORREF c, const CRect& within = CRect(0, 0, 10000, 10000))
     return n;
 }
 
-void settle()
-{
-    platform::desktop().processMessages();
-}
+void settle() { platform::desktop().processMessages(); }
 
 } // namespace
 
@@ -44,7 +37,6 @@ TEST(Paint, PaintingLandsInsideTheWindowAndNowhereElse)
     ASSERT_TRUE(inner.create(&frame, CRect(10, 10, 60, 40)));
     ASSERT_TRUE(overhanging.create(&frame, CRect(140, 90, 200, 150)));
     settle();
-
     // Each paints far beyond its borders; its DC keeps it inside.
     EXPECT_EQ(count(desktopColor()), 200 * 150 - 160 * 110);
     EXPECT_EQ(at(20, 20), GetSysColor(COLOR_WINDOWFRAME));
@@ -72,7 +64,6 @@ TEST(Paint, HiddenWindowsDrawNothing)
     }
     EXPECT_EQ(count(desktopColor()), 100 * 100);
     EXPECT_TRUE(takeLog().empty());
-
     parent.ShowWindow(SW_SHOW);
     CClientDC(&child).FillSolidRect(0, 0, 100, 100, red);
     EXPECT_EQ(count(red), 40 * 40);
@@ -85,7 +76,8 @@ TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
     ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 100, 100), WS_VISIBLE, 0,
                          AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_INFOBK + 1))));
     settle();
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 100 * 100);
+    const COLORREF background = GetSysColor(COLOR_INFOBK);
+    EXPECT_EQ(count(background), 100 * 100);
     CClientDC(&w).FillSolidRect(0, 0, 100, 100, red);
     takeLog();
 
@@ -96,8 +88,8 @@ TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
     w.UpdateWindow();
     EXPECT_EQ(takeLog(), (Log{"W erase", "W paint"}));
     EXPECT_EQ(w.m_lastPaint, part);
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 10 * 20);
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK), part), 10 * 20);
+    EXPECT_EQ(count(background), 10 * 20);
+    EXPECT_EQ(count(background, part), 10 * 20);
     w.UpdateWindow();
     EXPECT_TRUE(takeLog().empty());
 
@@ -115,7 +107,7 @@ TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
     EXPECT_TRUE(takeLog().empty());
     w.RedrawWindow();
     EXPECT_EQ(takeLog(), (Log{"W erase", "W paint"}));
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 100 * 100);
+    EXPECT_EQ(count(background), 100 * 100);
 }
 
 TEST(Paint, FramesAreDrawnAroundTheClientArea)
@@ -130,9 +122,8 @@ TEST(Paint, FramesAreDrawnAroundTheClientArea)
     CRect client;
     dialog.GetClientRect(&client);
     EXPECT_EQ(client, CRect(0, 0, 94, 46));
-    CRect adjusted = client;
-    AdjustWindowRectEx(&adjusted, WS_POPUP | WS_CAPTION, FALSE, 0);
-    EXPECT_EQ(adjusted.Size(), CSize(100, 70));
+    AdjustWindowRectEx(&client, WS_POPUP | WS_CAPTION, FALSE, 0);
+    EXPECT_EQ(client.Size(), CSize(100, 70));
 
     // Dialog frame: light outside top-left, dark outside bottom-right; the caption bar.
     EXPECT_EQ(at(10, 10), GetSysColor(COLOR_3DLIGHT));
@@ -146,8 +137,7 @@ TEST(Paint, FramesAreDrawnAroundTheClientArea)
     EXPECT_EQ(at(41, 59), GetSysColor(COLOR_3DLIGHT));
 
     // A window DC starts at the window's corner and stays inside the window.
-    CWindowDC dc(&dialog);
-    dc.FillSolidRect(-5, -5, 6, 6, green);
+    CWindowDC(&dialog).FillSolidRect(-5, -5, 6, 6, green);
     EXPECT_EQ(count(green), 1);
     EXPECT_EQ(at(10, 10), green);
 }
@@ -206,9 +196,7 @@ TEST(Paint, ScreenshotsShowTheScreenOrOneWindow)
     ASSERT_TRUE(platform::desktop().saveScreenshot(dir.file("screen.png")));
     ASSERT_TRUE(platform::desktop().saveScreenshot(w, dir.file("window.png")));
     EXPECT_FALSE(platform::desktop().saveScreenshot((HWND)0x1234, dir.file("none.png")));
-
-    const auto screen = platform::LoadPng(dir.file("screen.png"));
-    const auto window = platform::LoadPng(dir.file("window.png"));
+    const auto screen = platform::LoadPng(dir.file("screen.png")), window = platform::LoadPng(dir.file("window.png"));
     ASSERT_TRUE(screen && window);
     EXPECT_EQ(*screen, platform::desktop().screen());
     EXPECT_EQ(window->bounds(), CRect(0, 0, 40, 30));
@@ -252,14 +240,15 @@ TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
     ASSERT_TRUE(over.create(nullptr, CRect(60, 40, 160, 120)));
     settle();
     const CRect overlap(60, 40, 110, 90);
+    const int overlapArea = overlap.Width() * overlap.Height();
     const int childShown = 50 * 40 - 40 * 30; // the child is at 50,30 - 100,70 on the screen
-    ASSERT_EQ(count(blue, overlap), overlap.Width() * overlap.Height());
+    ASSERT_EQ(count(blue, overlap), overlapArea);
 
     // Painting again after the window above: its part stays the upper window's.
     under.m_paint = red;
     under.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    EXPECT_EQ(count(blue, overlap), overlap.Width() * overlap.Height());
-    EXPECT_EQ(count(red), 100 * 80 - overlap.Width() * overlap.Height() - childShown);
+    EXPECT_EQ(count(blue, overlap), overlapArea);
+    EXPECT_EQ(count(red), 100 * 80 - overlapArea - childShown);
     EXPECT_EQ(count(green), childShown);
 
     // Every way of drawing keeps out of it, a child's DC too.
@@ -268,14 +257,8 @@ TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
         CClientDC dc(w);
         dc.FillSolidRect(0, 0, 200, 150, white);
         dc.PatBlt(0, 0, 200, 150, DSTINVERT);
-        CDC memory;
-        memory.CreateCompatibleDC(&dc);
-        CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(&dc, 200, 150);
-        CBitmap* old = memory.SelectObject(&bitmap);
-        memory.FillSolidRect(0, 0, 200, 150, green);
-        dc.BitBlt(0, 0, 200, 150, &memory, 0, 0, SRCINVERT);
-        memory.SelectObject(old);
+        testsupport::PixelCanvas memory(200, 150, green);
+        dc.BitBlt(0, 0, 200, 150, &memory.dc, 0, 0, SRCINVERT);
         dc.SetTextColor(red);
         dc.TextOut(40, 40, CString(L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
     }
@@ -283,9 +266,7 @@ TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x) {
             const bool same = at(x, y) == before.pixel(x, y);
-            if (overlap.PtInRect(CPoint(x, y))) {
-                EXPECT_TRUE(same) << x << "," << y;
-            }
+            EXPECT_TRUE(same || !overlap.PtInRect(CPoint(x, y))) << x << "," << y;
             changed += !same;
         }
     EXPECT_GT(changed, 100 * 80 / 2);
@@ -294,6 +275,6 @@ TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
     over.DestroyWindow();
     settle();
     EXPECT_EQ(count(blue), 0);
-    EXPECT_EQ(count(red, overlap), overlap.Width() * overlap.Height() - 40 * 30);
+    EXPECT_EQ(count(red, overlap), overlapArea - 40 * 30);
     EXPECT_EQ(count(green, CRect(60, 40, 100, 70)), 40 * 30);
 }
