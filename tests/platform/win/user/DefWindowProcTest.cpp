@@ -3,39 +3,38 @@
 // by DefWindowProc, WM_SYSCOMMAND SC_CLOSE, WM_CLOSE), driven through the
 // desktop's mouse.
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
 #include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using platform::desktop;
 using testsupport::closeBoxOf;
-using testsupport::LoggingWnd;
-using testsupport::takeLog;
+using testsupport::screenAt;
 
 namespace {
 
-DWORD closeState(HWND h)
-{
-    return testsupport::titleBar(h).rgstate[CCHILDREN_TITLEBAR];
-}
+DWORD closeState(HWND h) { return testsupport::titleBar(h).rgstate[CCHILDREN_TITLEBAR]; }
 
-COLORREF at(CPoint p)
-{
-    return desktop().screen().pixel(p.x, p.y);
-}
+LRESULT hitTest(HWND h, CPoint p) { return SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)); }
 
-LRESULT hitTest(HWND h, CPoint p)
-{
-    return SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
-}
+// The cross of a box that is not pressed: 8 x 7 pixels in the middle of the
+// 16 x 14 button, its top-left corner here.
+CPoint crossOf(const CRect& box) { return CPoint(box.left + 4, box.top + 3); }
 
-// The cross's top-left corner in a box that is not pressed: 8 x 7 pixels in
-// the middle of the 16 x 14 button.
-CPoint crossOf(const CRect& box)
+// At points of a cross from its corner: 'x' where the ink is, '.' where the
+// button's face shows, 'w' for white; the first six lie on the strokes, the
+// others between them.
+std::string marks(CPoint corner, COLORREF ink)
 {
-    return CPoint(box.left + 4, box.top + 3);
+    std::string s;
+    for (CSize d : {CSize(0, 0), CSize(1, 0), CSize(7, 0), CSize(3, 3), CSize(0, 6), CSize(7, 6), CSize(2, 0),
+                    CSize(5, 0), CSize(0, 3), CSize(7, 3), CSize(3, 6)})
+    {
+        const COLORREF c = screenAt(corner + d);
+        s += c == ink ? 'x' : c == GetSysColor(COLOR_3DFACE) ? '.' : c == GetSysColor(COLOR_3DHILIGHT) ? 'w' : '?';
+    }
+    return s;
 }
 
 // A captioned window with a system menu at (50, 40)-(250, 190).
@@ -49,7 +48,7 @@ protected:
         h = w.m_hWnd;
     }
 
-    LoggingWnd w{"W"};
+    testsupport::LoggingWnd w{"W"};
     HWND h = nullptr;
 };
 
@@ -65,40 +64,34 @@ TEST_F(CloseBox, APressAndReleaseOverTheCloseBoxClosesTheWindow)
     EXPECT_EQ(closeState(h), 0u);
     EXPECT_EQ(hitTest(h, box.CenterPoint()), HTCLOSE);
     EXPECT_EQ(hitTest(h, CPoint(box.left, box.bottom - 1)), HTCLOSE);
-    for (CPoint beside : {CPoint(box.left - 1, box.top + 5), CPoint(box.right, box.top + 5), CPoint(box.left + 5, box.bottom)})
-        EXPECT_EQ(hitTest(h, beside), HTCAPTION);
+    for (CPoint p : {CPoint(box.left - 1, box.top + 5), CPoint(box.right, box.top + 5), CPoint(box.left + 5, box.bottom)})
+        EXPECT_EQ(hitTest(h, p), HTCAPTION);
 
-    // A raised button on the caption with a black cross; the caption around it.
+    // A raised button on the caption with a black cross.
     const CPoint c = crossOf(box);
-    EXPECT_EQ(at(box.TopLeft()), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(at(box.BottomRight() - CSize(1, 1)), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(at(box.TopLeft() + CSize(2, 2)), GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(at(CPoint(box.left - 1, box.top + 5)), GetSysColor(COLOR_ACTIVECAPTION));
-    EXPECT_EQ(at(CPoint(box.right, box.top + 5)), GetSysColor(COLOR_ACTIVECAPTION));
-    for (CSize d : {CSize(0, 0), CSize(1, 0), CSize(7, 0), CSize(3, 3), CSize(0, 6), CSize(7, 6)})
-        EXPECT_EQ(at(c + d), GetSysColor(COLOR_BTNTEXT)) << d.cx << "," << d.cy;
-    for (CSize d : {CSize(2, 0), CSize(5, 0), CSize(0, 3), CSize(7, 3), CSize(3, 6)})
-        EXPECT_EQ(at(c + d), GetSysColor(COLOR_3DFACE)) << d.cx << "," << d.cy;
+    EXPECT_EQ(screenAt(box.TopLeft()), GetSysColor(COLOR_3DHILIGHT));
+    EXPECT_EQ(screenAt(box.BottomRight() - CSize(1, 1)), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(screenAt(box.TopLeft() + CSize(2, 2)), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(screenAt(box.left - 1, box.top + 5), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(screenAt(box.right, box.top + 5), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(marks(c, GetSysColor(COLOR_BTNTEXT)), "xxxxxx.....");
 
     // Held down: pressed, the cross one pixel down and right; the window
     // sees none of the mouse's messages while DefWindowProc follows it.
     desktop().moveMouse(box.CenterPoint());
-    takeLog();
+    testsupport::takeLog();
     desktop().pressButton();
     EXPECT_EQ(closeState(h), (DWORD)STATE_SYSTEM_PRESSED);
-    EXPECT_EQ(at(c), GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(at(c + CSize(1, 1)), GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(at(box.TopLeft()), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(marks(c + CSize(1, 1), GetSysColor(COLOR_BTNTEXT)), "xxxxxx.....");
+    EXPECT_EQ(screenAt(box.TopLeft()), GetSysColor(COLOR_3DDKSHADOW));
     desktop().moveMouse(CPoint(box.left - 30, box.top + 60)); // over the client area
     EXPECT_EQ(closeState(h), 0u);
-    EXPECT_EQ(at(c), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(marks(c, GetSysColor(COLOR_BTNTEXT)), "xxxxxx.....");
     // Released away from the box: nothing happens.
     desktop().releaseButton();
     EXPECT_TRUE(IsWindow(h));
-    const std::vector<std::string> log = takeLog();
-    EXPECT_FALSE(std::any_of(log.begin(), log.end(), [](const std::string& s) {
-        return s.find("mouse") != s.npos || s.find("button") != s.npos;
-    })) << log.size();
+    for (const std::string& line : testsupport::takeLog())
+        EXPECT_TRUE(line.find("mouse") == line.npos && line.find("button") == line.npos) << line;
 
     // Pressed, moved off and back, released over it: the window closes.
     desktop().moveMouse(box.CenterPoint());
@@ -108,15 +101,15 @@ TEST_F(CloseBox, APressAndReleaseOverTheCloseBoxClosesTheWindow)
     EXPECT_EQ(closeState(h), (DWORD)STATE_SYSTEM_PRESSED);
     desktop().releaseButton();
     EXPECT_FALSE(IsWindow(h));
-    EXPECT_EQ(takeLog().back(), "W ncdestroy");
+    EXPECT_EQ(testsupport::takeLog().back(), "W ncdestroy");
 }
 
 TEST_F(CloseBox, APressElsewhereOnTheCaptionOrAWindowWithoutSystemMenuDoesNotClose)
 {
-    LoggingWnd plain("P");
+    testsupport::LoggingWnd plain("P");
     ASSERT_TRUE(plain.create(nullptr, CRect(260, 40, 390, 190), WS_VISIBLE | WS_CAPTION));
     desktop().processMessages();
-    desktop().click(CPoint(closeBoxOf(h).left - 20, closeBoxOf(h).top + 5)); // the caption's text area
+    desktop().click(closeBoxOf(h).TopLeft() + CSize(-20, 5)); // the caption's text area
     EXPECT_TRUE(IsWindow(h));
 
     // Without WS_SYSMENU there is no box: the caption runs to its end.
@@ -125,7 +118,7 @@ TEST_F(CloseBox, APressElsewhereOnTheCaptionOrAWindowWithoutSystemMenuDoesNotClo
     EXPECT_EQ(GetSystemMenu(plain, FALSE), nullptr);
     const CPoint where(390 - 3 - 10, 40 + 3 + 9);
     EXPECT_EQ(hitTest(plain, where), HTCAPTION);
-    EXPECT_EQ(at(where), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(screenAt(where), GetSysColor(COLOR_ACTIVECAPTION));
     desktop().click(where);
     EXPECT_TRUE(IsWindow(plain));
     w.DestroyWindow();
@@ -145,19 +138,17 @@ TEST_F(CloseBox, GrayingCloseInTheSystemMenuGraysTheBoxAndStopsIt)
     const CPoint c = crossOf(box);
     EXPECT_EQ(closeState(h), (DWORD)STATE_SYSTEM_UNAVAILABLE);
     // An etched cross: gray, with a white copy one pixel down and right.
-    EXPECT_EQ(at(c), GetSysColor(COLOR_GRAYTEXT));
-    EXPECT_EQ(at(c + CSize(3, 3)), GetSysColor(COLOR_GRAYTEXT));
-    EXPECT_EQ(at(c + CSize(8, 1)), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(at(c + CSize(2, 0)), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(marks(c, GetSysColor(COLOR_GRAYTEXT)), "xxxxxx....w");
+    EXPECT_EQ(screenAt(c + CSize(8, 1)), GetSysColor(COLOR_3DHILIGHT));
     desktop().click(box.CenterPoint());
     EXPECT_TRUE(IsWindow(h));
     EXPECT_EQ(closeState(h), (DWORD)STATE_SYSTEM_UNAVAILABLE);
 
-    // Reverting brings the box back; the grayed copy is gone.
+    // Reverting brings the box back.
     EXPECT_EQ(GetSystemMenu(h, TRUE), nullptr);
     EXPECT_FALSE(IsMenu(menu));
     RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(at(c), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(marks(c, GetSysColor(COLOR_BTNTEXT)), "xxxxxx.....");
     desktop().click(box.CenterPoint());
     EXPECT_FALSE(IsWindow(h));
 }

@@ -1,5 +1,6 @@
 #include "platform/win/LoggingWnd.h"
 #include "support/Input.h"
+#include "support/OnScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -62,36 +63,40 @@ int focusId()
 
 } // namespace
 
-TEST(DialogKeys, TabAndShiftTabWalkTheTabStopsRoundTheDialog)
+TEST(DialogKeys, TabAndShiftTabWalkTheTabStopsRoundTheDialogAndTheFocusedButtonShowsIt)
 {
     KeyDialog dlg;
     EXPECT_EQ(GetFocus(), dlg.item(LIST)); // the first tab stop, on creation
+    // The focused button's dotted rectangle runs three pixels inside its
+    // edge, every other pixel drawn ('x'); '.' for the button's face.
+    const CRect apply = testsupport::screenRectOf(dlg.item(APPLY));
+    const auto ring = [&] {
+        std::string s;
+        for (CSize d : {CSize(3, 3), CSize(4, 3), CSize(5, 3), CSize(3, apply.Height() - 4)}) {
+            const COLORREF c = testsupport::screenAt(apply.TopLeft() + d);
+            s += c == GetSysColor(COLOR_BTNTEXT) ? 'x' : c == GetSysColor(COLOR_BTNFACE) ? '.' : '?';
+        }
+        return s;
+    };
+    EXPECT_EQ(ring(), "....");
+    desktop().pressKey(VK_TAB);
+    EXPECT_EQ(ring(), "x.xx");
     // Disabled, hidden and non-tab-stop controls and static texts are passed over.
-    Ids walked;
-    for (int i = 0; i < 5; ++i) { desktop().pressKey(VK_TAB); walked.push_back(focusId()); }
-    for (int i = 0; i < 6; ++i) { pressWith(VK_SHIFT, VK_TAB); walked.push_back(focusId()); }
+    Ids walked{focusId()};
+    for (int i = 0; i < 4; ++i) {
+        desktop().pressKey(VK_TAB);
+        walked.push_back(focusId());
+    }
+    EXPECT_EQ(ring(), "....");
+    for (int i = 0; i < 6; ++i) {
+        pressWith(VK_SHIFT, VK_TAB);
+        walked.push_back(focusId());
+    }
     EXPECT_EQ(walked, (Ids{APPLY, IDOK, IDCANCEL, ALL, LIST, ALL, IDCANCEL, IDOK, APPLY, LIST, ALL}));
     EXPECT_TRUE(dlg.takeCommands().empty());
-
     EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, FALSE), dlg.item(LIST));
     EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, TRUE), dlg.item(ALL));
     EXPECT_EQ(GetNextDlgTabItem(dlg, dlg.item(NO_STOP), FALSE), dlg.item(IDOK));
-}
-
-TEST(DialogKeys, TheFocusedButtonShowsADottedRectangle)
-{
-    KeyDialog dlg;
-    CRect apply;
-    GetWindowRect(dlg.item(APPLY), &apply);
-    // The rectangle runs three pixels inside the edge, every other pixel drawn.
-    const auto ring = [&](int dx, int dy) { return desktop().screen().pixel(apply.left + dx, apply.top + dy); };
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT);
-    EXPECT_EQ(ring(3, 3), face);
-    desktop().pressKey(VK_TAB);
-    EXPECT_EQ((std::vector{ring(3, 3), ring(4, 3), ring(5, 3), ring(3, apply.Height() - 4)}),
-              (std::vector{text, face, text, text}));
-    desktop().pressKey(VK_TAB);
-    EXPECT_EQ(ring(3, 3), face);
 }
 
 TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
@@ -99,15 +104,11 @@ TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
     KeyDialog dlg;
     for (UINT vk : {VK_RETURN, VK_TAB, VK_RETURN, VK_SPACE, VK_ESCAPE}) desktop().pressKey(vk);
     EXPECT_EQ(dlg.takeCommands(), (Ids{IDOK, APPLY, APPLY, IDCANCEL}));
-
     // A click takes the focus to the button, as on the real system.
-    CRect all;
-    GetWindowRect(dlg.item(ALL), &all);
-    desktop().click(all.CenterPoint());
+    desktop().click(testsupport::screenRectOf(dlg.item(ALL)).CenterPoint());
     EXPECT_EQ(GetFocus(), dlg.item(ALL));
     desktop().pressKey(VK_RETURN);
     EXPECT_EQ(dlg.takeCommands(), (Ids{ALL, ALL}));
-
     // Space released elsewhere, after the focus moved on, clicks nothing.
     desktop().keyDown(VK_SPACE);
     SetFocus(dlg.item(LIST));
@@ -115,10 +116,15 @@ TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
     EXPECT_TRUE(dlg.takeCommands().empty());
 }
 
-TEST(DialogKeys, AltWithAMnemonicFocusesAndPressesItsControl)
+TEST(DialogKeys, AMnemonicFocusesAndPressesItsControl)
 {
     KeyDialog dlg;
-    // "A&ll" answers 'l' only: its 'A' is no mnemonic.
+    // A letter alone is no mnemonic while the focus control (the list box)
+    // takes characters itself.
+    desktop().pressKey('A');
+    EXPECT_EQ(GetFocus(), dlg.item(LIST));
+    EXPECT_TRUE(dlg.takeCommands().empty());
+    // With Alt it is. "A&ll" answers 'l' only: its 'A' is no mnemonic.
     pressWith(VK_MENU, 'A');
     EXPECT_EQ(GetFocus(), dlg.item(APPLY));
     pressWith(VK_MENU, 'L');
@@ -135,17 +141,7 @@ TEST(DialogKeys, AltWithAMnemonicFocusesAndPressesItsControl)
     for (UINT key : {'O', 'H', 'Q', 'Z'}) pressWith(VK_MENU, key);
     EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
     EXPECT_TRUE(dlg.takeCommands().empty());
-}
-
-TEST(DialogKeys, ALetterAloneIsAMnemonicUnlessTheFocusControlTakesCharacters)
-{
-    KeyDialog dlg;
-    // The list box takes characters itself.
-    desktop().pressKey('A');
-    EXPECT_EQ(GetFocus(), dlg.item(LIST));
-    EXPECT_TRUE(dlg.takeCommands().empty());
-    // A button does not: the letter is the mnemonic, in either case.
-    desktop().pressKey(VK_TAB);
+    // A button does not take characters: a letter alone is the mnemonic, in either case.
     desktop().pressKey('L');
     pressWith(VK_SHIFT, 'A');
     EXPECT_EQ(dlg.takeCommands(), (Ids{ALL, APPLY}));

@@ -36,25 +36,27 @@ struct Scene {
     LoggingWnd child{"C"};
 };
 
-// The next queued message, translated as the loop does: "sysdown 66 20000001"
-// (the key or character, then lParam in hex); "none" when only paints are left.
-std::string next()
+// The queued key messages, each taken and translated as the loop does:
+// "sysdown 66 20000001" (the key or character, then lParam in hex).
+Log queuedKeys()
 {
+    const std::map<UINT, const char*> names{{WM_KEYDOWN, "down"},   {WM_KEYUP, "up"},       {WM_CHAR, "char"},
+                                            {WM_SYSKEYDOWN, "sysdown"}, {WM_SYSKEYUP, "sysup"}, {WM_SYSCHAR, "syschar"}};
+    Log queued;
     MSG msg;
-    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) || msg.message == WM_PAINT) return "none";
-    TranslateMessage(&msg);
-    const std::map<UINT, const char*> names{{WM_KEYDOWN, "down"},       {WM_KEYUP, "up"},
-                                            {WM_CHAR, "char"},          {WM_SYSKEYDOWN, "sysdown"},
-                                            {WM_SYSKEYUP, "sysup"},     {WM_SYSCHAR, "syschar"}};
-    char text[64];
-    std::snprintf(text, sizeof text, "%s %u %lx", names.count(msg.message) ? names.at(msg.message) : "?",
-                  (unsigned)msg.wParam, (unsigned long)msg.lParam);
-    return text;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_PAINT) {
+        TranslateMessage(&msg);
+        char text[64];
+        std::snprintf(text, sizeof text, "%s %u %lx", names.count(msg.message) ? names.at(msg.message) : "?",
+                      (unsigned)msg.wParam, (unsigned long)msg.lParam);
+        queued.push_back(text);
+    }
+    return queued;
 }
 
 } // namespace
 
-TEST(Input, MouseMovesAreHitTestedAndDeliveredInClientCoordinates)
+TEST(Input, TheMouseGoesToTheEnabledWindowUnderItInClientCoordinates)
 {
     Scene s;
     desktop().moveMouse(CPoint(110, 110));
@@ -69,6 +71,24 @@ TEST(Input, MouseMovesAreHitTestedAndDeliveredInClientCoordinates)
     desktop().moveMouse(CPoint(10, 10));
     EXPECT_TRUE(takeLog().empty());
     EXPECT_EQ(desktop().cursorPos(), CPoint(10, 10)); // GetCursorPos's
+
+    // Disabled and transparent windows pass the mouse on to their parent.
+    s.child.EnableWindow(FALSE);
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
+    desktop().click(CPoint(130, 140));
+    EXPECT_EQ(linesWith(takeLog(), {"down"}), Log{"P lbuttondown 30,40 1"});
+    s.child.EnableWindow(TRUE);
+    s.child.m_hitTest = HTTRANSPARENT;
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
+    s.child.m_hitTest = HTCLIENT;
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.child);
+    // A disabled top-level window takes nothing, its children neither.
+    s.frame.EnableWindow(FALSE);
+    desktop().click(CPoint(130, 140));
+    desktop().click(CPoint(110, 110));
+    EXPECT_TRUE(linesWith(takeLog(), {"button"}).empty());
+    s.child.ShowWindow(SW_HIDE);
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
 }
 
 TEST(Input, TheCaptureWindowGetsTheMouseWhereverItIs)
@@ -170,28 +190,7 @@ TEST(Input, QuickSecondClicksAreDoubleClicksWhereTheClassWantsThem)
                    "P lbuttondown 10,10 1", "P lbuttondown 10,13 1", "N lbuttondown 10,10 1", "N lbuttondown 10,10 1"}));
 }
 
-TEST(Input, DisabledAndTransparentWindowsPassTheMouseOn)
-{
-    Scene s;
-    s.child.EnableWindow(FALSE);
-    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
-    desktop().click(CPoint(130, 140));
-    EXPECT_EQ(linesWith(takeLog(), {"down"}), Log{"P lbuttondown 30,40 1"});
-    s.child.EnableWindow(TRUE);
-    s.child.m_hitTest = HTTRANSPARENT;
-    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
-    s.child.m_hitTest = HTCLIENT;
-    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.child);
-    // A disabled top-level window takes nothing, its children neither.
-    s.frame.EnableWindow(FALSE);
-    desktop().click(CPoint(130, 140));
-    desktop().click(CPoint(110, 110));
-    EXPECT_TRUE(linesWith(takeLog(), {"button"}).empty());
-    s.child.ShowWindow(SW_HIDE);
-    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
-}
-
-TEST(Input, KeysGoToTheFocusWindowWithTheirCharacters)
+TEST(Input, KeysAndCharactersGoToTheFocusWindow)
 {
     Scene s;
     EXPECT_EQ(s.child.SetFocus(), nullptr);
@@ -202,38 +201,31 @@ TEST(Input, KeysGoToTheFocusWindowWithTheirCharacters)
                               "C keydown 17 x1 ctrl", "C keydown 67 x1 ctrl", "C char 3", "C keyup 67", "C keyup 17",
                               "C keydown 16 x1 shift", "C keydown 66 x1 shift", "C char 66", "C keyup 66",
                               "C keyup 16", "C keydown 190 x1", "C char 46", "C keyup 190"}));
-    EXPECT_EQ(CWnd::GetFocus(), &s.child);
-    s.frame.SetFocus();
-    // A disabled focus window loses the focus; then keys go nowhere.
-    s.frame.EnableWindow(FALSE);
-    EXPECT_EQ(GetFocus(), nullptr);
-    desktop().pressKey('A');
-    EXPECT_EQ(takeLog(), (Log{"C killfocus to P", "P setfocus from C", "P killfocus to -"}));
-}
 
-TEST(Input, CharactersOfARealLayoutGoAsKeysWhereTheUsLayoutAgreesElseAsCharactersAlone)
-{
-    Scene s;
-    s.child.SetFocus();
-    takeLog();
+    // A real layout's characters go as keys where the US layout agrees, else
+    // as characters alone: "ö" has no key there, and the "/" of a layout's
+    // Shift+7 is unshifted there (its key with Shift down would give "?").
     desktop().typeCharacter(L'7');
-    desktop().typeCharacter(L'\u00F6'); // "ö": no key on the US layout
-    // A layout's Shift+7 types "/", which the US layout types without Shift:
-    // pressing its key with Shift down would give "?".
+    desktop().typeCharacter(L'\u00F6');
     testsupport::holding(VK_SHIFT, [] {
         desktop().typeCharacter(L'/');
         desktop().typeCharacter(L'A');
     });
     EXPECT_EQ(takeLog(), (Log{"C keydown 55 x1", "C char 55", "C keyup 55", "C char 246", "C keydown 16 x1 shift",
                               "C char 47", "C keydown 65 x1 shift", "C char 65", "C keyup 65", "C keyup 16"}));
-    // Without a focus window the character goes nowhere.
+
+    EXPECT_EQ(CWnd::GetFocus(), &s.child);
+    s.frame.SetFocus();
+    // A disabled focus window loses the focus; then keys and characters go nowhere.
     s.frame.EnableWindow(FALSE);
-    takeLog();
+    EXPECT_EQ(GetFocus(), nullptr);
+    desktop().pressKey('A');
     desktop().typeCharacter(L'\u00F6');
-    EXPECT_TRUE(takeLog().empty());
+    EXPECT_EQ(takeLog(), (Log{"C killfocus to P", "P setfocus from C", "P killfocus to -"}));
 }
 
-TEST(Input, KeyStateIsThatOfTheMessageBeingHandled)
+// Bit 29 of lParam is Alt's context bit, bit 30 the key's previous state, bit 31 a release.
+TEST(Input, KeyStateIsThatOfTheMessageTakenAndAltMakesSystemKeys)
 {
     Scene s;
     s.child.SetFocus();
@@ -241,44 +233,31 @@ TEST(Input, KeyStateIsThatOfTheMessageBeingHandled)
     desktop().keyDown(VK_SHIFT);
     EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);
     EXPECT_GE(GetKeyState(VK_SHIFT), 0);
-    EXPECT_EQ(next(), "down 16 1");
+    EXPECT_EQ(queuedKeys(), Log{"down 16 1"});
     EXPECT_LT(GetKeyState(VK_SHIFT), 0);
     desktop().keyUp(VK_SHIFT);
-    EXPECT_EQ(next(), "up 16 c0000001");
+    EXPECT_EQ(queuedKeys(), Log{"up 16 c0000001"});
     EXPECT_GE(GetKeyState(VK_SHIFT), 0);
 
-    EXPECT_EQ(VkKeyScanW(L'a'), 'A');
-    EXPECT_EQ(VkKeyScanW(L'?'), 0x100 | VK_OEM_2);
-    EXPECT_EQ(VkKeyScanW(L'\u00e4'), -1);
-}
-
-// Bit 29 of lParam is Alt's context bit, bit 30 the key's previous state, bit 31 a release.
-TEST(Input, AltMakesSystemKeysWithTheContextBitThatTranslateToSystemCharacters)
-{
-    Scene s;
-    s.child.SetFocus();
-    desktop().holdMessages(true);
-    Log queued;
-    const auto take = [&queued] {
-        for (std::string m = next(); m != "none"; m = next()) queued.push_back(m);
-    };
-    // A key held down with Alt repeats; released, Alt is no longer down.
+    // With Alt the keys are system keys and translate to system characters;
+    // a key held down repeats; released, Alt is no longer down. F10 is a
+    // system key without Alt.
     desktop().keyDown(VK_MENU);
     desktop().pressKey('B');
     desktop().keyDown('X');
     desktop().keyDown('X');
     desktop().keyUp('X');
-    take();
+    EXPECT_EQ(queuedKeys(), (Log{"sysdown 18 20000001", "sysdown 66 20000001", "syschar 98 20000001",
+                                 "sysup 66 e0000001", "sysdown 88 20000001", "syschar 120 20000001",
+                                 "sysdown 88 60000001", "syschar 120 60000001", "sysup 88 e0000001"}));
     desktop().keyUp(VK_MENU);
-    // F10 is a system key without Alt; plain keys carry no context bit.
     desktop().pressKey(VK_F10);
-    desktop().pressKey('B');
-    take();
-    EXPECT_EQ(queued, (Log{"sysdown 18 20000001", "sysdown 66 20000001", "syschar 98 20000001", "sysup 66 e0000001",
-                           "sysdown 88 20000001", "syschar 120 20000001", "sysdown 88 60000001",
-                           "syschar 120 60000001", "sysup 88 e0000001", "sysup 18 c0000001", "sysdown 121 1",
-                           "sysup 121 c0000001", "down 66 1", "char 98 1", "up 66 c0000001"}));
+    EXPECT_EQ(queuedKeys(), (Log{"sysup 18 c0000001", "sysdown 121 1", "sysup 121 c0000001"}));
     desktop().holdMessages(false);
+
+    EXPECT_EQ(VkKeyScanW(L'a'), 'A');
+    EXPECT_EQ(VkKeyScanW(L'?'), 0x100 | VK_OEM_2);
+    EXPECT_EQ(VkKeyScanW(L'\u00e4'), -1);
 }
 
 TEST(Input, TheWheelTurnsForTheFocusWindowAndPassesOnToItsParent)
@@ -288,7 +267,6 @@ TEST(Input, TheWheelTurnsForTheFocusWindowAndPassesOnToItsParent)
     takeLog();
     desktop().turnWheel(-WHEEL_DELTA);
     EXPECT_TRUE(takeLog().empty());
-
     s.child.SetFocus();
     desktop().moveMouse(CPoint(250, 200)); // over the frame, away from the child
     takeLog();

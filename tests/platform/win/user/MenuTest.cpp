@@ -1,4 +1,5 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
 #include "support/PixelCanvas.h"
 #include "support/TempDir.h"
 
@@ -9,6 +10,8 @@
 
 using platform::desktop;
 using platform::user;
+using testsupport::screenAt;
+using testsupport::screenCount;
 using Log = std::vector<std::string>;
 
 namespace {
@@ -47,20 +50,6 @@ struct Person : platform::MenuPrompts {
         return (UINT)std::max(platform::MenuWindowChoice(h), 0);
     }
 };
-
-COLORREF at(int x, int y)
-{
-    return desktop().screen().pixel(x, y);
-}
-
-// Pixels of the colour inside r on the screen.
-int count(const CRect& r, COLORREF c)
-{
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) n += at(x, y) == c;
-    return n;
-}
 
 // Keys pressed at the menu window, as the person's loop hands them on.
 void press(HWND menuWindow, std::initializer_list<UINT> keys)
@@ -128,11 +117,29 @@ TEST_F(Menu, LoadedMenuHasItsItemsAndStates)
     EXPECT_FALSE(menu.LoadMenu(4711));
 }
 
+// Pixels of the text as DrawText draws it in the menu font, black on white.
+int inkOf(const wchar_t* text)
+{
+    NONCLIENTMETRICSW m{};
+    m.cbSize = sizeof m;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0);
+    CFont font;
+    font.CreateFontIndirect(&m.lfMenuFont);
+    testsupport::PixelCanvas canvas(200, 40, testsupport::colours::white);
+    CFont* old = canvas.dc.SelectObject(&font);
+    canvas.dc.SetBkMode(TRANSPARENT);
+    CRect r(0, 0, 200, 40);
+    canvas.dc.DrawText(CString(text), &r, DT_SINGLELINE);
+    canvas.dc.SelectObject(old);
+    return canvas.count(testsupport::colours::black);
+}
+
 TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
 {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(481));
     CRect shown;
+    int ink = -1;
     user().chooseMenuCommand(39954, [&](HWND window) {
         EXPECT_TRUE(IsWindowVisible(window));
         EXPECT_EQ(platform::MenuOfWindow(window), menu.GetSubMenu(0)->m_hMenu);
@@ -140,18 +147,22 @@ TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
         // The check mark set at WM_INITMENUPOPUP is drawn in the item's square at its left.
         CRect item = itemOnScreen(window, 39953);
         item.right = item.left + item.Height();
-        EXPECT_GT(count(item, GetSysColor(COLOR_MENUTEXT)), 0);
-        EXPECT_EQ(at(shown.left + 3, shown.bottom - 4), GetSysColor(COLOR_MENU));
+        EXPECT_GT(screenCount(GetSysColor(COLOR_MENUTEXT), item), 0);
+        EXPECT_EQ(screenAt(shown.left + 3, shown.bottom - 4), GetSysColor(COLOR_MENU));
+        ink = screenCount(GetSysColor(COLOR_MENUTEXT), itemOnScreen(window, 39959));
     });
     EXPECT_TRUE(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 50, 40, &owner));
     EXPECT_EQ(shown.TopLeft(), CPoint(50, 40)); // opened at the point asked
+    // Items show their mnemonics underlined: neither the '&' nor a bare text.
+    EXPECT_EQ(ink, inkOf(L"A&rithmetic scale"));
+    EXPECT_NE(ink, inkOf(L"Arithmetic scale"));
     EXPECT_EQ(menu.GetSubMenu(0)->GetMenuState(39953, MF_BYCOMMAND), (UINT)MF_CHECKED);
     // The command is posted: it arrives with the next messages.
     EXPECT_EQ(owner.m_log, Log{"init 0"});
     desktop().processMessages();
     EXPECT_EQ(owner.m_log, (Log{"init 0", "bars 39954"}));
     // The menu window is gone and what it covered is painted again.
-    EXPECT_EQ(at(55, 45), testsupport::desktopColor());
+    EXPECT_EQ(screenAt(55, 45), testsupport::desktopColor());
 }
 
 TEST_F(Menu, DismissedGrayedOrMissingChoicesSendNothing)
@@ -181,20 +192,7 @@ TEST_F(Menu, DismissedGrayedOrMissingChoicesSendNothing)
     EXPECT_FALSE(TrackPopupMenu(nullptr, 0, 0, 0, 0, owner, nullptr));
 }
 
-TEST_F(Menu, TheInstalledPromptsChooseAndWithoutAnyTheMenuIsDismissed)
-{
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(480));
-    const size_t asked = user().prompts().size();
-    person.turn = [](HWND h) { press(h, {VK_UP, VK_RETURN}); };
-    platform::setMenuPrompts(&person);
-    EXPECT_EQ(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 39950);
-    platform::setMenuPrompts(nullptr);
-    EXPECT_EQ(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &owner), 0);
-    EXPECT_EQ(user().prompts().size(), asked); // the scripted user was not asked
-}
-
-TEST_F(Menu, APersonHighlightsTheItemUnderTheMouseAndChoosesByClickOrKeysOrDismisses)
+TEST_F(Menu, APersonOrTheInstalledPromptsChooseByClickOrKeysOrDismiss)
 {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(481));
@@ -206,12 +204,12 @@ TEST_F(Menu, APersonHighlightsTheItemUnderTheMouseAndChoosesByClickOrKeysOrDismi
         const CRect byValue = itemOnScreen(h, 39954), byName = itemOnScreen(h, 39953);
         desktop().moveMouse(byValue.CenterPoint());
         EXPECT_EQ(platform::MenuWindowChoice(h), -1);
-        EXPECT_EQ(at(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_HIGHLIGHT));
-        EXPECT_EQ(at(byValue.right - 2, byValue.bottom - 1), GetSysColor(COLOR_HIGHLIGHT));
-        EXPECT_EQ(at(byName.left + 1, byName.top + 1), GetSysColor(COLOR_MENU));
+        EXPECT_EQ(screenAt(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(screenAt(byValue.right - 2, byValue.bottom - 1), GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(screenAt(byName.left + 1, byName.top + 1), GetSysColor(COLOR_MENU));
         // Off the items (on the edge) nothing is highlighted.
         desktop().moveMouse(CPoint(byValue.left + 1, byName.top - 2));
-        EXPECT_EQ(at(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_MENU));
+        EXPECT_EQ(screenAt(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_MENU));
         desktop().click(byValue.CenterPoint());
     };
     EXPECT_EQ(choice(), 39954);
@@ -239,33 +237,12 @@ TEST_F(Menu, APersonHighlightsTheItemUnderTheMouseAndChoosesByClickOrKeysOrDismi
     };
     EXPECT_EQ(choice(), 0);
     EXPECT_EQ(owner.m_log.size(), 5u); // each opening initialised the menu
-}
-
-TEST_F(Menu, ItemsShowTheirMnemonicsUnderlined)
-{
-    // Pixels of the text as DrawText draws it in the menu font, black on white.
-    const auto inkOf = [](const wchar_t* text) {
-        NONCLIENTMETRICSW m{};
-        m.cbSize = sizeof m;
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0);
-        CFont font;
-        font.CreateFontIndirect(&m.lfMenuFont);
-        testsupport::PixelCanvas canvas(200, 40, testsupport::colours::white);
-        CFont* old = canvas.dc.SelectObject(&font);
-        canvas.dc.SetBkMode(TRANSPARENT);
-        CRect r(0, 0, 200, 40);
-        canvas.dc.DrawText(CString(text), &r, DT_SINGLELINE);
-        canvas.dc.SelectObject(old);
-        return canvas.count(testsupport::colours::black);
-    };
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(480));
-    int ink = -1;
-    user().dismissMenu([&](HWND window) { ink = count(itemOnScreen(window, 57634), GetSysColor(COLOR_MENUTEXT)); });
-    menu.GetSubMenu(0)->TrackPopupMenu(0, 10, 10, &owner);
-    // "Copy" with its C underlined: neither the '&' nor a bare "Copy".
-    EXPECT_EQ(ink, inkOf(L"&Copy"));
-    EXPECT_NE(inkOf(L"&Copy"), inkOf(L"Copy"));
+    // Without any prompts installed the menu is dismissed, the scripted user not asked.
+    person.turn = [&](HWND h) { press(h, {VK_UP, VK_RETURN}); };
+    const size_t asked = user().prompts().size();
+    platform::setMenuPrompts(nullptr);
+    EXPECT_EQ(choice(), 0);
+    EXPECT_EQ(user().prompts().size(), asked);
 }
 
 namespace {
@@ -294,7 +271,7 @@ TEST_F(Menu, APersonOpensASubmenuByHoverOrKeysAndChoosesInIt)
     const HMENU popup = GetSubMenu(bar, 0), units = GetSubMenu(popup, 1);
     platform::setMenuPrompts(&person);
     const auto choice = [&] { return TrackPopupMenu(popup, TPM_RETURNCMD, 50, 40, 0, owner.m_hWnd, nullptr); };
-    const auto lit = [](const CRect& r) { return at(r.left + 1, r.top + 1) == GetSysColor(COLOR_HIGHLIGHT); };
+    const auto lit = [](const CRect& r) { return screenAt(r.TopLeft() + CSize(1, 1)) == GetSysColor(COLOR_HIGHLIGHT); };
 
     // Hovering "Units" opens its submenu beside the row, after the owner's
     // WM_INITMENUPOPUP for it; a click in the submenu chooses.
@@ -306,10 +283,8 @@ TEST_F(Menu, APersonOpensASubmenuByHoverOrKeysAndChoosesInIt)
         opened = platform::SubmenuWindow(h);
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(owner.m_log, Log{"init 1"});
-        CRect menuRect, subRect;
-        GetWindowRect(h, &menuRect);
-        GetWindowRect(opened, &subRect);
-        EXPECT_EQ(subRect.TopLeft(), CPoint(menuRect.right - 3, row.top - 3)); // its first row beside the item
+        const CRect subRect = testsupport::screenRectOf(opened);
+        EXPECT_EQ(subRect.TopLeft(), CPoint(testsupport::screenRectOf(h).right - 3, row.top - 3)); // beside the item
         const CRect imperial = itemRect(units, 1);
         EXPECT_TRUE(subRect.PtInRect(imperial.CenterPoint()));
         desktop().moveMouse(imperial.CenterPoint());

@@ -23,24 +23,51 @@ struct Owner {
     testsupport::LoggingWnd frame{"F"};
 };
 
-// A person who takes a turn at each box and answers what the box recorded.
+// A person who takes a turn at each box and answers what the box recorded;
+// what the box showed at the start of the turn is kept.
 struct Person : platform::MessageBoxPrompts {
     std::function<void(HWND)> turn;
+    int focused = 0, choice = -1;
+    DWORD closeState = 0;
+    COLORREF crossCorner = 0;
     Person() { platform::setMessageBoxPrompts(this); }
     ~Person() override { platform::setMessageBoxPrompts(&user()); }
     int answerMessageBox(HWND box, const CString&, UINT) override
     {
         EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
+        focused = GetDlgCtrlID(GetFocus());
+        closeState = testsupport::titleBar(box).rgstate[CCHILDREN_TITLEBAR];
+        const CRect close = testsupport::closeBoxOf(box);
+        crossCorner = desktop().screen().pixel(close.left + 4, close.top + 3);
         turn(box);
-        return platform::MessageBoxChoice(box);
+        return choice = platform::MessageBoxChoice(box);
     }
 };
 
-void clickOn(HWND box, int id)
+std::function<void(HWND)> clickOn(int id)
+{
+    return [id](HWND box) {
+        CRect r;
+        GetWindowRect(GetDlgItem(box, id), &r);
+        desktop().click(r.CenterPoint());
+    };
+}
+
+void clickCloseBox(HWND box) { desktop().click(testsupport::closeBoxOf(box).CenterPoint()); }
+
+// A click just above and left of OK, on no button.
+void clickBeside(HWND box)
 {
     CRect r;
-    GetWindowRect(GetDlgItem(box, id), &r);
-    desktop().click(r.CenterPoint());
+    GetWindowRect(GetDlgItem(box, IDOK), &r);
+    desktop().click(r.TopLeft() - CSize(3, 3));
+}
+
+std::function<void(HWND)> keys(std::vector<UINT> vks)
+{
+    return [vks](HWND) {
+        for (UINT vk : vks) desktop().pressKey(vk);
+    };
 }
 
 } // namespace
@@ -124,85 +151,42 @@ TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
     AfxGetThread()->m_pMainWnd = nullptr;
 }
 
-TEST(MessageBox, TheButtonAPersonClicksIsTheBoxsChoice)
-{
-    Owner o;
-    Person person;
-    person.turn = [&](HWND box) { clickOn(box, IDNO); };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDNO);
-    person.turn = [&](HWND box) { clickOn(box, IDCANCEL); };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
-    // A click beside the buttons chooses nothing: 0, the cancelling button.
-    person.turn = [&](HWND box) {
-        CRect r;
-        GetWindowRect(GetDlgItem(box, IDOK), &r);
-        desktop().click(CPoint(r.left - 3, r.top - 3));
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
-}
-
-TEST(MessageBox, EnterClicksTheFocusedButtonAndEscCancelsWhereTheBoxCan)
+// Enter clicks the focused button, the default one at first; Esc and the
+// close box click the cancelling button, OK where it is alone, and do nothing
+// in Yes/No and Abort/Retry/Ignore boxes, whose close box is grayed.
+TEST(MessageBox, APersonsClickOrKeyIsTheChoiceWhereTheBoxAllowsIt)
 {
     Owner o;
     Person person;
     o.frame.SetFocus();
-    int focusedFirst = 0, afterEsc = -1;
-    person.turn = [&](HWND) {
-        focusedFirst = GetDlgCtrlID(GetFocus());
-        desktop().pressKey(VK_RETURN);
+    struct Case { UINT type; std::function<void(HWND)> turn; int focused, choice, answer; bool grayed; };
+    const Case cases[] = {
+        {MB_YESNOCANCEL, clickOn(IDNO), IDYES, IDNO, IDNO, false},
+        {MB_OKCANCEL, clickOn(IDCANCEL), IDOK, IDCANCEL, IDCANCEL, false},
+        {MB_OK, clickBeside, IDOK, 0, IDOK, false},
+        {MB_YESNO, keys({VK_RETURN}), IDYES, IDYES, IDYES, true},
+        {MB_YESNO, keys({VK_TAB, VK_RETURN}), IDYES, IDNO, IDNO, true},
+        {MB_YESNO, keys({VK_ESCAPE}), IDYES, 0, IDNO, true},
+        {MB_RETRYCANCEL, keys({VK_ESCAPE}), IDRETRY, IDCANCEL, IDCANCEL, false},
+        {MB_OK, keys({VK_ESCAPE}), IDOK, IDOK, IDOK, false},
+        {MB_OKCANCEL, clickCloseBox, IDOK, IDCANCEL, IDCANCEL, false},
+        {MB_YESNOCANCEL, clickCloseBox, IDYES, IDCANCEL, IDCANCEL, false},
+        {MB_OK, clickCloseBox, IDOK, IDOK, IDOK, false},
+        {MB_YESNO, clickCloseBox, IDYES, 0, IDNO, true},
+        {MB_ABORTRETRYIGNORE, clickCloseBox, IDABORT, 0, IDABORT, true},
     };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDYES);
-    EXPECT_EQ(focusedFirst, IDYES); // the default button has the focus
-    // Esc in a Yes/No box does nothing; Tab then Enter clicks No.
-    person.turn = [&](HWND box) {
-        desktop().pressKey(VK_ESCAPE);
-        afterEsc = platform::MessageBoxChoice(box);
-        desktop().pressKey(VK_TAB);
-        desktop().pressKey(VK_RETURN);
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDNO);
-    EXPECT_EQ(afterEsc, 0);
-    person.turn = [&](HWND) { desktop().pressKey(VK_ESCAPE); };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_RETRYCANCEL), IDCANCEL);
-    // A box with OK alone: Esc is OK, as is Enter.
-    person.turn = [&](HWND box) {
-        desktop().pressKey(VK_ESCAPE);
-        afterEsc = platform::MessageBoxChoice(box);
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
-    EXPECT_EQ(afterEsc, IDOK);
+    for (const Case& c : cases) {
+        person.turn = c.turn;
+        EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", c.type), c.answer) << &c - cases;
+        EXPECT_EQ(person.focused, c.focused) << &c - cases;
+        EXPECT_EQ(person.choice, c.choice) << &c - cases;
+        EXPECT_EQ(person.closeState, c.grayed ? (DWORD)STATE_SYSTEM_UNAVAILABLE : 0u) << &c - cases;
+        EXPECT_EQ(person.crossCorner, GetSysColor(c.grayed ? COLOR_GRAYTEXT : COLOR_BTNTEXT)) << &c - cases;
+    }
     // The keys went to the box, none to the owner, which has its focus back.
     EXPECT_EQ(GetFocus(), o.frame.m_hWnd);
     const std::vector<std::string> log = testsupport::takeLog();
     EXPECT_FALSE(std::any_of(log.begin(), log.end(), [](const std::string& s) {
         return s.rfind("F keydown", 0) == 0 || s.rfind("F char", 0) == 0;
     }));
-}
-
-TEST(MessageBox, TheCloseBoxCancelsOrIsGrayedWhereTheBoxMustBeAnswered)
-{
-    Owner o;
-    Person person;
-    DWORD state = 0;
-    COLORREF crossCorner = 0;
-    int clicked = -1;
-    person.turn = [&](HWND box) {
-        const CRect r = testsupport::closeBoxOf(box);
-        state = testsupport::titleBar(box).rgstate[CCHILDREN_TITLEBAR];
-        crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
-        desktop().click(r.CenterPoint());
-        clicked = platform::MessageBoxChoice(box);
-    };
-    // Yes/No and Abort/Retry/Ignore: grayed, and a click chooses nothing.
-    struct Case { UINT type; int clicked, answer; DWORD state; int cross; };
-    for (const Case& c : {Case{MB_OKCANCEL, IDCANCEL, IDCANCEL, 0, COLOR_BTNTEXT},
-                          Case{MB_YESNOCANCEL, IDCANCEL, IDCANCEL, 0, COLOR_BTNTEXT},
-                          Case{MB_OK, IDOK, IDOK, 0, COLOR_BTNTEXT},
-                          Case{MB_YESNO, 0, IDNO, STATE_SYSTEM_UNAVAILABLE, COLOR_GRAYTEXT},
-                          Case{MB_ABORTRETRYIGNORE, 0, IDABORT, STATE_SYSTEM_UNAVAILABLE, COLOR_GRAYTEXT}}) {
-        EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", c.type), c.answer) << c.type;
-        EXPECT_EQ(clicked, c.clicked) << c.type;
-        EXPECT_EQ(state, c.state) << c.type;
-        EXPECT_EQ(crossCorner, GetSysColor(c.cross)) << c.type;
-    }
 }

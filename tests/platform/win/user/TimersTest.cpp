@@ -40,7 +40,7 @@ struct Hidden : LoggingWnd {
 
 } // namespace
 
-TEST(Timers, FireInDueOrderOnlyWhenTheClockPassesThem)
+TEST(Timers, FireInDueOrderOnlyWhenTheClockPassesThemUntilTheirWindowGoes)
 {
     Hidden w;
     EXPECT_EQ(w.SetTimer(7, 30, nullptr), 7u);
@@ -61,6 +61,13 @@ TEST(Timers, FireInDueOrderOnlyWhenTheClockPassesThem)
     EXPECT_TRUE(takeLog().empty());
     desk().advanceClock(1);
     EXPECT_EQ(takeLog(), Log{"W timer 8 @105"});
+    // They end with their window.
+    const HWND h = w;
+    w.DestroyWindow();
+    takeLog();
+    desk().advanceClock(100);
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_FALSE(KillTimer(h, 8));
 }
 
 TEST(Timers, ShortPeriodsAreRaisedToTheMinimumAndOneShotsChainAsHostsDoIt)
@@ -85,18 +92,6 @@ TEST(Timers, TheDesktopCanRefuseTimers)
     EXPECT_EQ(w.SetTimer(100, 250, nullptr), 100u);
     EXPECT_EQ(SetTimer((HWND)0x1234, 1, 10, nullptr), 0u);
     EXPECT_EQ(SetTimer(nullptr, 1, 10, nullptr), 0u);
-}
-
-TEST(Timers, TimersEndWithTheirWindow)
-{
-    Hidden w;
-    const HWND h = w;
-    w.SetTimer(1, 10, nullptr);
-    w.DestroyWindow();
-    takeLog();
-    desk().advanceClock(100);
-    EXPECT_TRUE(takeLog().empty());
-    EXPECT_FALSE(KillTimer(h, 1));
 }
 
 TEST(Timers, ABusyApplicationGetsOneWaitingTimerMessage)
