@@ -63,6 +63,17 @@ TEST(MessageQueue, GetMessageNeverBlocksAndEndsOnQuit)
     EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), -1);
 }
 
+TEST(MessageQueue, PaintsComeAfterPostedMessagesAndParentsBeforeChildren)
+{
+    LoggingWnd parent("P"), child("C");
+    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 50, 50)));
+    ASSERT_TRUE(child.create(&parent, CRect(0, 0, 10, 10)));
+    child.PostMessage(WM_APP, 1);
+    takeLog();
+    platform::desktop().processMessages();
+    EXPECT_EQ(takeLog(), (Log{"C app 1", "P ncpaint", "P erase", "P paint", "C ncpaint", "C erase", "C paint"}));
+}
+
 namespace {
 
 // Logs its paints and never validates.
