@@ -78,19 +78,20 @@ protected:
         testsupport::useSmallScreen(400, 300);
         ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
         desktop().processMessages();
+        ASSERT_TRUE(grid.LoadMenu(480) && scale.LoadMenu(481));
     }
     void TearDown() override { platform::setMenuPrompts(&user()); }
 
     MenuOwner owner;
     Person person;
+    CMenu grid, scale;
 };
 
 } // namespace
 
 TEST_F(Menu, LoadedMenuHasItsItemsAndStates)
 {
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(480));
+    CMenu& menu = grid;
     EXPECT_EQ(menu.GetMenuItemCount(), 1u);
     CMenu* popup = menu.GetSubMenu(0);
     ASSERT_NE(popup, nullptr);
@@ -136,8 +137,7 @@ int inkOf(const wchar_t* text)
 
 TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
 {
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(481));
+    CMenu& menu = scale;
     CRect shown;
     int ink = -1;
     user().chooseMenuCommand(39954, [&](HWND window) {
@@ -167,9 +167,7 @@ TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
 
 TEST_F(Menu, DismissedGrayedOrMissingChoicesSendNothing)
 {
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(480));
-    CMenu* popup = menu.GetSubMenu(0);
+    CMenu* popup = grid.GetSubMenu(0);
     user().dismissMenu();
     EXPECT_TRUE(popup->TrackPopupMenu(0, 0, 0, &owner));
     popup->EnableMenuItem(39950, MF_GRAYED);
@@ -194,9 +192,7 @@ TEST_F(Menu, DismissedGrayedOrMissingChoicesSendNothing)
 
 TEST_F(Menu, APersonOrTheInstalledPromptsChooseByClickOrKeysOrDismiss)
 {
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(481));
-    CMenu& popup = *menu.GetSubMenu(0);
+    CMenu& popup = *scale.GetSubMenu(0);
     platform::setMenuPrompts(&person);
     const auto choice = [&] { return popup.TrackPopupMenu(TPM_RETURNCMD, 50, 40, &owner); };
 
