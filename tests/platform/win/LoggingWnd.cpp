@@ -2,27 +2,6 @@
 
 namespace testsupport {
 
-std::vector<std::string>& messageLog()
-{
-    static std::vector<std::string> log;
-    return log;
-}
-
-std::vector<std::string> takeLog()
-{
-    return std::exchange(messageLog(), {});
-}
-
-void useSmallScreen(int width, int height)
-{
-    platform::desktop().setScreenSize(width, height);
-}
-
-COLORREF desktopColor()
-{
-    return RGB(58, 110, 165);
-}
-
 // Grouped by kind: lifetime, painting, mouse, keys and focus, the rest.
 BEGIN_MESSAGE_MAP(LoggingWnd, CWnd)
     ON_WM_CREATE() ON_WM_DESTROY() ON_WM_SIZE() ON_WM_MOVE() ON_WM_SHOWWINDOW()

@@ -10,8 +10,12 @@
 namespace testsupport {
 
 // The lines written since the last take().
-std::vector<std::string>& messageLog();
-std::vector<std::string> takeLog();
+inline std::vector<std::string>& messageLog()
+{
+    static std::vector<std::string> log;
+    return log;
+}
+inline std::vector<std::string> takeLog() { return std::exchange(messageLog(), {}); }
 
 class LoggingWnd : public CWnd {
 public:
@@ -78,7 +82,7 @@ protected:
 };
 
 // A small screen filled with the desktop's background, for pixel checks.
-void useSmallScreen(int width = 200, int height = 150);
-COLORREF desktopColor();
+inline void useSmallScreen(int width = 200, int height = 150) { platform::desktop().setScreenSize(width, height); }
+inline COLORREF desktopColor() { return RGB(58, 110, 165); }
 
 } // namespace testsupport
