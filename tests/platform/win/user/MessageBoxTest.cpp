@@ -176,12 +176,13 @@ TEST(MessageBox, APersonsClickOrKeyIsTheChoiceWhereTheBoxAllowsIt)
         {MB_ABORTRETRYIGNORE, clickCloseBox, IDABORT, 0, IDABORT, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
         person.turn = c.turn;
-        EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", c.type), c.answer) << &c - cases;
-        EXPECT_EQ(person.focused, c.focused) << &c - cases;
-        EXPECT_EQ(person.choice, c.choice) << &c - cases;
-        EXPECT_EQ(person.closeState, c.grayed ? (DWORD)STATE_SYSTEM_UNAVAILABLE : 0u) << &c - cases;
-        EXPECT_EQ(person.crossCorner, GetSysColor(c.grayed ? COLOR_GRAYTEXT : COLOR_BTNTEXT)) << &c - cases;
+        EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", c.type), c.answer);
+        EXPECT_EQ(person.focused, c.focused);
+        EXPECT_EQ(person.choice, c.choice);
+        EXPECT_EQ(person.closeState, c.grayed ? (DWORD)STATE_SYSTEM_UNAVAILABLE : 0u);
+        EXPECT_EQ(person.crossCorner, GetSysColor(c.grayed ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     }
     // The keys went to the box, none to the owner, which has its focus back.
     EXPECT_EQ(GetFocus(), o.frame.m_hWnd);
