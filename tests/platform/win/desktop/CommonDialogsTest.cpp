@@ -1,7 +1,9 @@
 // The common dialogs' windows that a person answers, driven with the
 // desktop's mouse and keys: the colour dialog's swatches and the file
 // dialog's name and folder list.
+#include "support/OnScreen.h"
 #include "support/TempDir.h"
+#include "support/WindowQueries.h"
 #include "win/afx/Wnd.h"
 #include "win/gdi/SysColors.h"
 #include "win/desktop/ColourWindow.h"
@@ -16,6 +18,9 @@
 using platform::ColourWindow;
 using platform::desktop;
 using platform::FileWindow;
+using testsupport::screenAt;
+using testsupport::windowText;
+using Names = std::vector<std::wstring>;
 
 namespace {
 
@@ -30,38 +35,12 @@ struct Owner {
     CWnd wnd;
 };
 
-COLORREF at(CPoint p)
-{
-    return desktop().screen().pixel(p.x, p.y);
-}
+void clickControl(HWND dialog, int id) { desktop().click(testsupport::screenRectOf(GetDlgItem(dialog, id)).CenterPoint()); }
 
-void clickControl(HWND dialog, int id)
+Names listed(HWND list)
 {
-    CRect r;
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    desktop().click(r.CenterPoint());
-}
-
-void clickCloseBox(HWND h)
-{
-    TITLEBARINFOEX info{};
-    info.cbSize = sizeof info;
-    SendMessageW(h, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-    desktop().click(CRect(info.rgrect[CCHILDREN_TITLEBAR]).CenterPoint());
-}
-
-std::wstring textOf(HWND h)
-{
-    wchar_t buffer[512] = {};
-    GetWindowTextW(h, buffer, 512);
-    return buffer;
-}
-
-std::vector<std::wstring> listed(HWND list)
-{
-    std::vector<std::wstring> entries;
-    const int n = (int)SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < n; ++i) {
+    Names entries;
+    for (int i = 0; i < (int)SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
         wchar_t buffer[512] = {};
         SendMessageW(list, LB_GETTEXT, (WPARAM)i, (LPARAM)buffer);
         entries.push_back(buffer);
@@ -87,7 +66,7 @@ TEST(ColourWindow, ShowsTheBasicColoursWithTheInitialOneSelectedAndAnswersTheCli
     auto w = std::make_unique<ColourWindow>(o.wnd.m_hWnd, RGB(255, 0, 0));
     desktop().processMessages();
     EXPECT_TRUE(IsWindowVisible(w->hwnd()));
-    EXPECT_EQ(textOf(w->hwnd()), L"Color");
+    EXPECT_EQ(windowText(w->hwnd()), L"Color");
     EXPECT_FALSE(o.wnd.IsWindowEnabled());
     EXPECT_EQ(w->selected(), 8); // red begins the second row
 
@@ -97,23 +76,21 @@ TEST(ColourWindow, ShowsTheBasicColoursWithTheInitialOneSelectedAndAnswersTheCli
     EXPECT_EQ(red.Size(), CSize(24, 20));
     EXPECT_EQ(yellow.left, red.right);
     EXPECT_EQ(w->swatchRect(16).top, red.bottom);
-    EXPECT_EQ(at(red.CenterPoint()), RGB(255, 0, 0));
-    EXPECT_EQ(at(yellow.CenterPoint()), RGB(255, 255, 0));
-    EXPECT_EQ(at(blue.CenterPoint()), RGB(0, 0, 255));
-    EXPECT_EQ(at(w->swatchRect(40).CenterPoint()), RGB(0, 0, 0));
-    EXPECT_EQ(at(w->swatchRect(47).CenterPoint()), RGB(255, 255, 255));
-    EXPECT_EQ(at(red.TopLeft()), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(at(CPoint(red.right - 2, red.bottom - 2)), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(at(yellow.TopLeft()), GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(at(CPoint(yellow.left + 2, yellow.top + 2)), GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(at(CPoint(yellow.left + 3, yellow.top + 3)), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(at(CPoint(yellow.left + 4, yellow.top + 4)), RGB(255, 255, 0));
+    EXPECT_EQ((std::vector{screenAt(red.CenterPoint()), screenAt(yellow.CenterPoint()), screenAt(blue.CenterPoint()),
+                           screenAt(w->swatchRect(40).CenterPoint()), screenAt(w->swatchRect(47).CenterPoint())}),
+              (std::vector{RGB(255, 0, 0), RGB(255, 255, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255)}));
+    EXPECT_EQ(screenAt(red.TopLeft()), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(screenAt(CPoint(red.right - 2, red.bottom - 2)), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(screenAt(yellow.TopLeft()), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(screenAt(yellow.TopLeft() + CSize(2, 2)), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(screenAt(yellow.TopLeft() + CSize(3, 3)), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(screenAt(yellow.TopLeft() + CSize(4, 4)), RGB(255, 255, 0));
 
     // A click selects another swatch; OK answers it.
     desktop().click(blue.CenterPoint());
     EXPECT_EQ(w->selected(), 28);
-    EXPECT_EQ(at(red.TopLeft()), GetSysColor(COLOR_3DFACE));
-    EXPECT_EQ(at(blue.TopLeft()), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(screenAt(red.TopLeft()), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(screenAt(blue.TopLeft()), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(w->result(), 0);
     clickControl(w->hwnd(), IDOK);
     EXPECT_EQ(w->result(), IDOK);
@@ -124,7 +101,8 @@ TEST(ColourWindow, ShowsTheBasicColoursWithTheInitialOneSelectedAndAnswersTheCli
     EXPECT_TRUE(o.wnd.IsWindowEnabled());
 }
 
-TEST(ColourWindow, EnterKeepsAColourOfItsOwnAndCancelEscAndTheCloseBoxCancel)
+// Esc cancels as in the file window, whose base class handles it for both.
+TEST(ColourWindow, EnterKeepsAColourOfItsOwnAndCancelAndTheCloseBoxCancel)
 {
     Owner o;
     {
@@ -136,26 +114,19 @@ TEST(ColourWindow, EnterKeepsAColourOfItsOwnAndCancelEscAndTheCloseBoxCancel)
     }
     {
         ColourWindow w(o.wnd.m_hWnd, RGB(0, 0, 255));
-        desktop().pressKey(VK_ESCAPE);
+        desktop().click(testsupport::closeBoxOf(w.hwnd()).CenterPoint());
         EXPECT_EQ(w.result(), IDCANCEL);
     }
-    {
-        ColourWindow w(o.wnd.m_hWnd, RGB(0, 0, 255));
-        clickCloseBox(w.hwnd());
-        EXPECT_EQ(w.result(), IDCANCEL);
-    }
-    {
-        ColourWindow w(o.wnd.m_hWnd, RGB(0, 0, 255));
-        desktop().click(w.swatchRect(0).CenterPoint());
-        clickControl(w.hwnd(), IDCANCEL);
-        EXPECT_EQ(w.result(), IDCANCEL);
-        // Answered once is answered: a later OK changes nothing.
-        clickControl(w.hwnd(), IDOK);
-        EXPECT_EQ(w.result(), IDCANCEL);
-    }
+    ColourWindow w(o.wnd.m_hWnd, RGB(0, 0, 255));
+    desktop().click(w.swatchRect(0).CenterPoint());
+    clickControl(w.hwnd(), IDCANCEL);
+    EXPECT_EQ(w.result(), IDCANCEL);
+    // Answered once is answered: a later OK changes nothing.
+    clickControl(w.hwnd(), IDOK);
+    EXPECT_EQ(w.result(), IDCANCEL);
 }
 
-TEST(FileWindow, ShowsTheFolderAndTheInitialNameAndAnswersTheEditedOne)
+TEST(FileWindow, ShowsTheFolderAndTheInitialNameAndAnswersTheEditedOneWhole)
 {
     testsupport::TempDir dir;
     std::filesystem::create_directory(dir.file("sub"));
@@ -163,27 +134,27 @@ TEST(FileWindow, ShowsTheFolderAndTheInitialNameAndAnswersTheEditedOne)
     std::ofstream(dir.file("a.txt")) << "x";
     Owner o;
     FileWindow w(o.wnd.m_hWnd, false, CString((dir.wpath() + L"/beams.csv").c_str()));
-    EXPECT_EQ(textOf(w.hwnd()), L"Save As");
+    EXPECT_EQ(windowText(w.hwnd()), L"Save As");
     EXPECT_EQ(w.folder(), dir.path());
     const HWND edit = GetDlgItem(w.hwnd(), FileWindow::nameEdit);
-    EXPECT_EQ(textOf(edit), L"beams.csv");
+    EXPECT_EQ(windowText(edit), L"beams.csv");
     EXPECT_EQ(GetFocus(), edit);
-    EXPECT_EQ(listed(GetDlgItem(w.hwnd(), FileWindow::entryList)),
-              (std::vector<std::wstring>{L"..", L"sub/", L"a.txt", L"b.csv"}));
+    EXPECT_EQ(listed(GetDlgItem(w.hwnd(), FileWindow::entryList)), (Names{L"..", L"sub/", L"a.txt", L"b.csv"}));
 
-    // A click on a file puts its name in the edit; typing changes it there.
+    // A click on a file puts its name in the edit; typing changes it there,
+    // to a name longer than the 1,023 characters a fixed buffer would keep.
     clickEntry(w.hwnd(), 2);
-    EXPECT_EQ(textOf(edit), L"a.txt");
-    CRect r;
-    GetWindowRect(edit, &r);
+    EXPECT_EQ(windowText(edit), L"a.txt");
+    const CRect r = testsupport::screenRectOf(edit);
     desktop().click(CPoint(r.right - 5, r.CenterPoint().y)); // after the text: the caret at the end
     for (int i = 0; i < 3; ++i) desktop().pressKey(VK_BACK);
-    desktop().typeText(L"csv");
-    EXPECT_EQ(textOf(edit), L"a.csv");
+    const std::wstring name = L"a." + std::wstring(1100, L'n') + L".csv";
+    desktop().typeText(CString(name.substr(2).c_str()));
+    EXPECT_EQ(windowText(edit), name);
     EXPECT_EQ(w.result(), 0);
     desktop().pressKey(VK_RETURN);
     EXPECT_EQ(w.result(), IDOK);
-    EXPECT_EQ(std::wstring((LPCWSTR)w.path()), dir.wpath() + L"/a.csv");
+    EXPECT_EQ(std::wstring((LPCWSTR)w.path()), dir.wpath() + L"/" + name);
 }
 
 TEST(FileWindow, WithoutANameOkWaitsAndAFolderOrDotDotOpensThatFolder)
@@ -193,9 +164,9 @@ TEST(FileWindow, WithoutANameOkWaitsAndAFolderOrDotDotOpensThatFolder)
     std::ofstream(dir.file("sub") / "c.csv") << "x";
     Owner o;
     FileWindow w(o.wnd.m_hWnd, true, CString(dir.prefix().c_str()));
-    EXPECT_EQ(textOf(w.hwnd()), L"Open");
+    EXPECT_EQ(windowText(w.hwnd()), L"Open");
     const HWND edit = GetDlgItem(w.hwnd(), FileWindow::nameEdit), list = GetDlgItem(w.hwnd(), FileWindow::entryList);
-    EXPECT_EQ(textOf(edit), L"");
+    EXPECT_EQ(windowText(edit), L"");
     clickControl(w.hwnd(), IDOK);
     EXPECT_EQ(w.result(), 0);
     EXPECT_TRUE(IsWindowVisible(w.hwnd()));
@@ -204,8 +175,8 @@ TEST(FileWindow, WithoutANameOkWaitsAndAFolderOrDotDotOpensThatFolder)
     clickControl(w.hwnd(), IDOK);
     EXPECT_EQ(w.result(), 0);
     EXPECT_EQ(w.folder(), dir.path() / "sub");
-    EXPECT_EQ(textOf(edit), L"");
-    EXPECT_EQ(listed(list), (std::vector<std::wstring>{L"..", L"c.csv"}));
+    EXPECT_EQ(windowText(edit), L"");
+    EXPECT_EQ(listed(list), (Names{L"..", L"c.csv"}));
     clickEntry(w.hwnd(), 0); // ".."
     clickControl(w.hwnd(), IDOK);
     EXPECT_EQ(w.folder(), dir.path());

@@ -17,10 +17,7 @@ HGLOBAL textBlock(const std::wstring& text)
     return block;
 }
 
-bool isLiveBlock(HGLOBAL block)
-{
-    return GlobalSize(block) != 0;
-}
+bool isLiveBlock(HGLOBAL block) { return GlobalSize(block) != 0; }
 
 } // namespace
 
@@ -29,13 +26,11 @@ TEST(Clipboard, TextPutByOneWindowIsReadBackWhole)
     testsupport::LoggingWnd owner("O");
     ASSERT_TRUE(owner.create(nullptr, CRect(0, 0, 50, 50)));
     const std::wstring text = L"Stütze\tC30/37\r\nBalken\t\x4e2d\r\n";
-
     ASSERT_TRUE(OpenClipboard(owner));
     ASSERT_TRUE(EmptyClipboard());
     HGLOBAL block = textBlock(text);
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), block);
     EXPECT_TRUE(CloseClipboard());
-
     EXPECT_EQ(GetClipboardOwner(), owner.GetSafeHwnd());
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
@@ -57,7 +52,6 @@ TEST(Clipboard, DataBelongsToTheClipboardOnlyOnceItIsTaken)
     testsupport::LoggingWnd owner("O"), other("P");
     ASSERT_TRUE(owner.create(nullptr, CRect(0, 0, 50, 50)));
     ASSERT_TRUE(other.create(nullptr, CRect(60, 0, 110, 50)));
-
     // A closed clipboard takes nothing; the block stays the caller's.
     HGLOBAL refused = textBlock(L"x");
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, refused), nullptr);
@@ -71,8 +65,7 @@ TEST(Clipboard, DataBelongsToTheClipboardOnlyOnceItIsTaken)
     ASSERT_TRUE(OpenClipboard(owner));
     EXPECT_FALSE(OpenClipboard(other));
     EXPECT_TRUE(EmptyClipboard());
-    HGLOBAL first = textBlock(L"first");
-    HGLOBAL second = textBlock(L"second");
+    HGLOBAL first = textBlock(L"first"), second = textBlock(L"second");
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, first), first);
     // Setting the format again frees the block it replaces.
     EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, second), second);
@@ -101,14 +94,12 @@ TEST(GlobalMemory, BlocksCountLocksAndRefuseForeignHandles)
     EXPECT_EQ(GlobalSize(block), 3 * sizeof(wchar_t));
     auto* chars = static_cast<wchar_t*>(GlobalLock(block));
     ASSERT_NE(chars, nullptr);
-    EXPECT_EQ(chars[0], 0);
-    EXPECT_EQ(chars[2], 0);
+    EXPECT_EQ(std::wstring(chars, 3), std::wstring(3, L'\0')); // GHND zeroes it
     // A second lock gives the same memory; the last unlock reports FALSE with no error.
     EXPECT_EQ(GlobalLock(block), chars);
     EXPECT_TRUE(GlobalUnlock(block));
     EXPECT_FALSE(GlobalUnlock(block));
     EXPECT_EQ(GetLastError(), (DWORD)ERROR_SUCCESS);
-
     EXPECT_EQ(GlobalFree(block), nullptr);
     // Freed and foreign handles are refused, never used.
     EXPECT_EQ(GlobalLock(block), nullptr);
@@ -117,7 +108,6 @@ TEST(GlobalMemory, BlocksCountLocksAndRefuseForeignHandles)
     int notABlock = 0;
     EXPECT_EQ(GlobalLock(&notABlock), nullptr);
     EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_HANDLE);
-
     // An empty block exists but has no memory to lock.
     HGLOBAL empty = GlobalAlloc(GMEM_FIXED, 0);
     ASSERT_NE(empty, nullptr);

@@ -1,12 +1,16 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/Input.h"
+#include "support/OnScreen.h"
 
 #include <gtest/gtest.h>
 
 using platform::desktop;
+using testsupport::pressWith;
+using Ids = std::vector<int>;
 
 namespace {
 
-enum Ids : int { LABEL = 10, LIST = 11, APPLY = 12, OFF = 13, HIDDEN = 14, NO_STOP = 15, NO_PREFIX = 16, ALL = 18 };
+enum : int { LABEL = 10, LIST = 11, APPLY = 12, OFF = 13, HIDDEN = 14, NO_STOP = 15, NO_PREFIX = 16, ALL = 18 };
 
 constexpr DWORD child = WS_CHILD | WS_VISIBLE;
 const winres::DialogItemResource kItems[] = {
@@ -26,7 +30,7 @@ const winres::DialogResource kDialogs[] = {
 };
 const winres::ResourceTable kTable{{}, {}, kDialogs, {}};
 
-// A modeless dialog that only records the commands it gets, so that OK and
+// A modeless dialog that only records the buttons clicked, so that OK and
 // Cancel leave it open.
 class KeyDialog : public CDialog {
 public:
@@ -39,7 +43,7 @@ public:
     }
 
     HWND item(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    std::vector<int> takeCommands() { return std::exchange(m_commands, {}); }
+    Ids takeCommands() { return std::exchange(m_commands, {}); }
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM) override
@@ -49,73 +53,62 @@ protected:
     }
 
 private:
-    std::vector<int> m_commands;
+    Ids m_commands;
 };
 
-void withKey(UINT modifier, UINT vk)
+int focusId()
 {
-    desktop().keyDown(modifier);
-    desktop().pressKey(vk);
-    desktop().keyUp(modifier);
+    return GetDlgCtrlID(GetFocus());
 }
 
 } // namespace
 
-TEST(DialogKeys, TabAndShiftTabWalkTheTabStopsRoundTheDialog)
+TEST(DialogKeys, TabAndShiftTabWalkTheTabStopsRoundTheDialogAndTheFocusedButtonShowsIt)
 {
     KeyDialog dlg;
     EXPECT_EQ(GetFocus(), dlg.item(LIST)); // the first tab stop, on creation
+    // The focused button's dotted rectangle runs three pixels inside its
+    // edge, every other pixel drawn ('x'); '.' for the button's face.
+    const CRect apply = testsupport::screenRectOf(dlg.item(APPLY));
+    const auto ring = [&] {
+        std::string s;
+        for (CSize d : {CSize(3, 3), CSize(4, 3), CSize(5, 3), CSize(3, apply.Height() - 4)}) {
+            const COLORREF c = testsupport::screenAt(apply.TopLeft() + d);
+            s += c == GetSysColor(COLOR_BTNTEXT) ? 'x' : c == GetSysColor(COLOR_BTNFACE) ? '.' : '?';
+        }
+        return s;
+    };
+    EXPECT_EQ(ring(), "....");
+    desktop().pressKey(VK_TAB);
+    EXPECT_EQ(ring(), "x.xx");
     // Disabled, hidden and non-tab-stop controls and static texts are passed over.
-    for (int id : std::initializer_list<int>{APPLY, IDOK, IDCANCEL, ALL, LIST}) {
+    Ids walked{focusId()};
+    for (int i = 0; i < 4; ++i) {
         desktop().pressKey(VK_TAB);
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+        walked.push_back(focusId());
     }
-    for (int id : std::initializer_list<int>{ALL, IDCANCEL, IDOK, APPLY, LIST, ALL}) {
-        withKey(VK_SHIFT, VK_TAB);
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+    EXPECT_EQ(ring(), "....");
+    for (int i = 0; i < 6; ++i) {
+        pressWith(VK_SHIFT, VK_TAB);
+        walked.push_back(focusId());
     }
+    EXPECT_EQ(walked, (Ids{APPLY, IDOK, IDCANCEL, ALL, LIST, ALL, IDCANCEL, IDOK, APPLY, LIST, ALL}));
     EXPECT_TRUE(dlg.takeCommands().empty());
-
     EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, FALSE), dlg.item(LIST));
     EXPECT_EQ(GetNextDlgTabItem(dlg, nullptr, TRUE), dlg.item(ALL));
     EXPECT_EQ(GetNextDlgTabItem(dlg, dlg.item(NO_STOP), FALSE), dlg.item(IDOK));
 }
 
-TEST(DialogKeys, TheFocusedButtonShowsADottedRectangle)
-{
-    KeyDialog dlg;
-    CRect apply;
-    GetWindowRect(dlg.item(APPLY), &apply);
-    // The rectangle runs three pixels inside the edge, every other pixel drawn.
-    const auto ring = [&](int dx, int dy) { return desktop().screen().pixel(apply.left + dx, apply.top + dy); };
-    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNFACE));
-    desktop().pressKey(VK_TAB);
-    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(ring(5, 3), GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(ring(4, 3), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(ring(3, apply.Height() - 4), GetSysColor(COLOR_BTNTEXT));
-    desktop().pressKey(VK_TAB);
-    EXPECT_EQ(ring(3, 3), GetSysColor(COLOR_BTNFACE));
-}
-
 TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
 {
     KeyDialog dlg;
-    desktop().pressKey(VK_RETURN);
-    desktop().pressKey(VK_TAB);
-    desktop().pressKey(VK_RETURN);
-    desktop().pressKey(VK_SPACE);
-    desktop().pressKey(VK_ESCAPE);
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{IDOK, APPLY, APPLY, IDCANCEL}));
-
+    for (UINT vk : {VK_RETURN, VK_TAB, VK_RETURN, VK_SPACE, VK_ESCAPE}) desktop().pressKey(vk);
+    EXPECT_EQ(dlg.takeCommands(), (Ids{IDOK, APPLY, APPLY, IDCANCEL}));
     // A click takes the focus to the button, as on the real system.
-    CRect all;
-    GetWindowRect(dlg.item(ALL), &all);
-    desktop().click(all.CenterPoint());
+    desktop().click(testsupport::screenRectOf(dlg.item(ALL)).CenterPoint());
     EXPECT_EQ(GetFocus(), dlg.item(ALL));
     desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{ALL, ALL}));
-
+    EXPECT_EQ(dlg.takeCommands(), (Ids{ALL, ALL}));
     // Space released elsewhere, after the focus moved on, clicks nothing.
     desktop().keyDown(VK_SPACE);
     SetFocus(dlg.item(LIST));
@@ -123,41 +116,34 @@ TEST(DialogKeys, EnterPressesTheFocusedPushButtonElseTheDefaultOne)
     EXPECT_TRUE(dlg.takeCommands().empty());
 }
 
-TEST(DialogKeys, AltWithAMnemonicFocusesAndPressesItsControl)
+TEST(DialogKeys, AMnemonicFocusesAndPressesItsControl)
 {
     KeyDialog dlg;
-    // "A&ll" answers 'l' only: its 'A' is no mnemonic.
-    withKey(VK_MENU, 'A');
-    EXPECT_EQ(GetFocus(), dlg.item(APPLY));
-    withKey(VK_MENU, 'L');
-    EXPECT_EQ(GetFocus(), dlg.item(ALL));
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{APPLY, ALL}));
-
-    // A label hands the focus to the tab stop after it and presses nothing.
-    withKey(VK_MENU, 'N');
-    EXPECT_EQ(GetFocus(), dlg.item(LIST));
-    // A button without WS_TABSTOP still answers its mnemonic.
-    withKey(VK_MENU, 'X');
-    EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{NO_STOP}));
-
-    // Disabled and hidden controls, SS_NOPREFIX texts and unknown letters do nothing.
-    for (UINT key : {'O', 'H', 'Q', 'Z'}) withKey(VK_MENU, key);
-    EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
-    EXPECT_TRUE(dlg.takeCommands().empty());
-}
-
-TEST(DialogKeys, ALetterAloneIsAMnemonicUnlessTheFocusControlTakesCharacters)
-{
-    KeyDialog dlg;
-    // The list box takes characters itself.
+    // A letter alone is no mnemonic while the focus control (the list box)
+    // takes characters itself.
     desktop().pressKey('A');
     EXPECT_EQ(GetFocus(), dlg.item(LIST));
     EXPECT_TRUE(dlg.takeCommands().empty());
-    // A button does not: the letter is the mnemonic, in either case.
-    desktop().pressKey(VK_TAB);
+    // With Alt it is. "A&ll" answers 'l' only: its 'A' is no mnemonic.
+    pressWith(VK_MENU, 'A');
+    EXPECT_EQ(GetFocus(), dlg.item(APPLY));
+    pressWith(VK_MENU, 'L');
+    EXPECT_EQ(GetFocus(), dlg.item(ALL));
+    EXPECT_EQ(dlg.takeCommands(), (Ids{APPLY, ALL}));
+    // A label hands the focus to the tab stop after it and presses nothing.
+    pressWith(VK_MENU, 'N');
+    EXPECT_EQ(GetFocus(), dlg.item(LIST));
+    // A button without WS_TABSTOP still answers its mnemonic.
+    pressWith(VK_MENU, 'X');
+    EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
+    EXPECT_EQ(dlg.takeCommands(), (Ids{NO_STOP}));
+    // Disabled and hidden controls, SS_NOPREFIX texts and unknown letters do nothing.
+    for (UINT key : {'O', 'H', 'Q', 'Z'}) pressWith(VK_MENU, key);
+    EXPECT_EQ(GetFocus(), dlg.item(NO_STOP));
+    EXPECT_TRUE(dlg.takeCommands().empty());
+    // A button does not take characters: a letter alone is the mnemonic, in either case.
     desktop().pressKey('L');
-    withKey(VK_SHIFT, 'A');
-    EXPECT_EQ(dlg.takeCommands(), (std::vector<int>{ALL, APPLY}));
+    pressWith(VK_SHIFT, 'A');
+    EXPECT_EQ(dlg.takeCommands(), (Ids{ALL, APPLY}));
     EXPECT_EQ(GetFocus(), dlg.item(APPLY));
 }

@@ -1,26 +1,12 @@
 // The one-line edit control: typing at the caret, the caret keys, a click
 // that places the caret, and the caret drawn only while it has the focus.
 #include "platform/win/LoggingWnd.h"
+#include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
 using platform::desktop;
-
-namespace {
-
-std::wstring textOf(HWND h)
-{
-    wchar_t buffer[256] = {};
-    GetWindowTextW(h, buffer, 256);
-    return buffer;
-}
-
-int caretOf(HWND h)
-{
-    return LOWORD(SendMessageW(h, EM_GETSEL, 0, 0));
-}
-
-} // namespace
+using testsupport::windowText;
 
 TEST(EditControl, TypingAndTheCaretKeysEditAtTheCaretWhichShowsWhileFocused)
 {
@@ -30,17 +16,18 @@ TEST(EditControl, TypingAndTheCaretKeysEditAtTheCaretWhichShowsWhileFocused)
     const HWND edit = CreateWindowExW(0, WC_EDIT, L"abc", WS_CHILD | WS_VISIBLE, 20, 20, 150, 22, parent.m_hWnd,
                                       (HMENU)7, nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
+    const auto caret = [edit] { return LOWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); };
+    const auto& screen = desktop().screen();
     EXPECT_EQ(SendMessageW(edit, WM_GETDLGCODE, 0, 0), DLGC_WANTCHARS | DLGC_WANTARROWS);
-    EXPECT_EQ(caretOf(edit), 3); // after the text it was given
+    EXPECT_EQ(caret(), 3); // after the text it was given
     desktop().processMessages();
-    EXPECT_EQ(desktop().screen().pixel(22, 30), GetSysColor(COLOR_WINDOW)); // no caret without the focus
+    EXPECT_EQ(screen.pixel(22, 30), GetSysColor(COLOR_WINDOW)); // no caret without the focus
 
     // A click left of the text takes the focus and puts the caret first.
     desktop().click(CPoint(21, 30));
     EXPECT_EQ(GetFocus(), edit);
-    EXPECT_EQ(caretOf(edit), 0);
+    EXPECT_EQ(caret(), 0);
     // The caret: one pixel wide, two pixels in, two short of either end.
-    const auto& screen = desktop().screen();
     EXPECT_EQ(screen.pixel(22, 22), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(screen.pixel(22, 39), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(screen.pixel(22, 21), GetSysColor(COLOR_WINDOW));
@@ -49,24 +36,24 @@ TEST(EditControl, TypingAndTheCaretKeysEditAtTheCaretWhichShowsWhileFocused)
     EXPECT_EQ(screen.pixel(19, 30), RGB(0, 128, 0)); // the parent around it
 
     desktop().typeText(L"x");
-    EXPECT_EQ(textOf(edit), L"xabc");
-    EXPECT_EQ(caretOf(edit), 1);
+    EXPECT_EQ(windowText(edit), L"xabc");
+    EXPECT_EQ(caret(), 1);
     desktop().pressKey(VK_END);
     desktop().pressKey(VK_BACK);
-    EXPECT_EQ(textOf(edit), L"xab");
+    EXPECT_EQ(windowText(edit), L"xab");
     desktop().pressKey(VK_HOME);
     desktop().pressKey(VK_DELETE);
-    EXPECT_EQ(textOf(edit), L"ab");
+    EXPECT_EQ(windowText(edit), L"ab");
     desktop().pressKey(VK_LEFT);
     desktop().pressKey(VK_BACK); // nothing before the caret
-    EXPECT_EQ(textOf(edit), L"ab");
+    EXPECT_EQ(windowText(edit), L"ab");
     desktop().pressKey(VK_RIGHT);
     desktop().typeText(L"\u00f6"); // a character without a key of its own
-    EXPECT_EQ(textOf(edit), L"a\u00f6b");
+    EXPECT_EQ(windowText(edit), L"a\u00f6b");
     SendMessageW(edit, EM_SETSEL, 0, 0);
-    EXPECT_EQ(caretOf(edit), 0);
+    EXPECT_EQ(caret(), 0);
     SendMessageW(edit, EM_SETSEL, (WPARAM)-1, -1);
-    EXPECT_EQ(caretOf(edit), 3);
+    EXPECT_EQ(caret(), 3);
 
     // A click between two characters puts the caret between them.
     HDC dc = GetDC(edit);
@@ -75,8 +62,7 @@ TEST(EditControl, TypingAndTheCaretKeysEditAtTheCaretWhichShowsWhileFocused)
     GetTextExtentPoint32W(dc, L"a", 1, &one);
     ReleaseDC(edit, dc);
     desktop().click(CPoint(20 + 2 + one.cx, 30));
-    EXPECT_EQ(caretOf(edit), 1);
-
+    EXPECT_EQ(caret(), 1);
     // Without the focus the caret goes.
     parent.SetFocus();
     desktop().processMessages();

@@ -1,4 +1,5 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +7,8 @@
 #include <functional>
 
 using platform::desktop;
-using platform::PromptKind;
 using platform::user;
+using testsupport::windowText;
 
 namespace {
 
@@ -22,11 +23,51 @@ struct Owner {
     testsupport::LoggingWnd frame{"F"};
 };
 
-CString textOf(HWND h)
+// A person who takes a turn at each box and answers what the box recorded;
+// what the box showed at the start of the turn is kept.
+struct Person : platform::MessageBoxPrompts {
+    std::function<void(HWND)> turn;
+    int focused = 0, choice = -1;
+    DWORD closeState = 0;
+    COLORREF crossCorner = 0;
+    Person() { platform::setMessageBoxPrompts(this); }
+    ~Person() override { platform::setMessageBoxPrompts(&user()); }
+    int answerMessageBox(HWND box, const CString&, UINT) override
+    {
+        EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
+        focused = GetDlgCtrlID(GetFocus());
+        closeState = testsupport::titleBar(box).rgstate[CCHILDREN_TITLEBAR];
+        const CRect close = testsupport::closeBoxOf(box);
+        crossCorner = desktop().screen().pixel(close.left + 4, close.top + 3);
+        turn(box);
+        return choice = platform::MessageBoxChoice(box);
+    }
+};
+
+std::function<void(HWND)> clickOn(int id)
 {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(h, buffer, 256);
-    return buffer;
+    return [id](HWND box) {
+        CRect r;
+        GetWindowRect(GetDlgItem(box, id), &r);
+        desktop().click(r.CenterPoint());
+    };
+}
+
+void clickCloseBox(HWND box) { desktop().click(testsupport::closeBoxOf(box).CenterPoint()); }
+
+// A click just above and left of OK, on no button.
+void clickBeside(HWND box)
+{
+    CRect r;
+    GetWindowRect(GetDlgItem(box, IDOK), &r);
+    desktop().click(r.TopLeft() - CSize(3, 3));
+}
+
+std::function<void(HWND)> keys(std::vector<UINT> vks)
+{
+    return [vks](HWND) {
+        for (UINT vk : vks) desktop().pressKey(vk);
+    };
 }
 
 } // namespace
@@ -38,7 +79,7 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
     user().answerMessage(IDOK, [&](HWND box) {
         looked = true;
         EXPECT_TRUE(IsWindowVisible(box));
-        EXPECT_EQ(textOf(box), L"Export");
+        EXPECT_EQ(windowText(box), L"Export");
         EXPECT_EQ(GetParent(box), o.frame.m_hWnd); // the owner
         EXPECT_FALSE(o.frame.IsWindowEnabled());
         // Centred over the owner.
@@ -48,22 +89,22 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
         EXPECT_LE(std::abs(r.CenterPoint().x - owner.CenterPoint().x), 1);
         EXPECT_LE(std::abs(r.CenterPoint().y - owner.CenterPoint().y), 1);
         // The text over one OK button, painted: the caption bar on the screen.
-        const HWND ok = GetDlgItem(box, IDOK);
-        ASSERT_NE(ok, nullptr);
-        EXPECT_EQ(textOf(ok), L"OK");
+        const HWND ok = GetDlgItem(box, IDOK), text = GetDlgItem(box, 0xFFFF);
+        ASSERT_TRUE(ok && text);
+        EXPECT_EQ(windowText(ok), L"OK");
         EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
-        CRect text, button;
-        GetWindowRect(GetDlgItem(box, 0xFFFF), &text);
+        CRect textRect, button;
+        GetWindowRect(text, &textRect);
         GetWindowRect(ok, &button);
-        EXPECT_LT(text.bottom, button.top);
-        EXPECT_EQ(textOf(GetDlgItem(box, 0xFFFF)), L"Access to /x.csv was denied.");
+        EXPECT_LT(textRect.bottom, button.top);
+        EXPECT_EQ(windowText(text), L"Access to /x.csv was denied.");
         EXPECT_EQ(desktop().screen().pixel(r.right - 22, r.top + 8), GetSysColor(COLOR_ACTIVECAPTION));
     });
     EXPECT_EQ(MessageBoxW(o.frame, L"Access to /x.csv was denied.", L"Export", MB_OK | MB_ICONERROR), IDOK);
     EXPECT_TRUE(looked);
     EXPECT_TRUE(o.frame.IsWindowEnabled());
     ASSERT_EQ(user().prompts().size(), 1u);
-    EXPECT_EQ(user().prompts()[0].kind, PromptKind::Message);
+    EXPECT_EQ(user().prompts()[0].kind, platform::PromptKind::Message);
     EXPECT_EQ(user().prompts()[0].text, L"Access to /x.csv was denied.");
     // Gone from the screen: nothing is left at the owner's centre but the owner.
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(300, 250)), &o.frame);
@@ -72,11 +113,9 @@ TEST(MessageBox, TheBoxIsShownOverItsDisabledOwnerUntilTheUserAnswers)
 TEST(MessageBox, WithoutAFittingAnswerTheBoxIsCancelled)
 {
     Owner o;
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_OK), IDOK);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_OKCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_YESNO), IDNO);
-    EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_ABORTRETRYIGNORE), IDABORT);
+    for (auto [type, cancel] : {std::pair(MB_OK, IDOK), {MB_OKCANCEL, IDCANCEL}, {MB_YESNOCANCEL, IDCANCEL},
+                                {MB_YESNO, IDNO}, {MB_ABORTRETRYIGNORE, IDABORT}})
+        EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, type), cancel) << type;
     // A button the box does not have is no answer.
     user().answerMessage(IDYES);
     EXPECT_EQ(MessageBoxW(o.frame, L"?", nullptr, MB_RETRYCANCEL), IDCANCEL);
@@ -90,7 +129,7 @@ TEST(MessageBox, WithoutAFittingAnswerTheBoxIsCancelled)
 
     // An owner disabled before stays disabled; a null caption reads "Error".
     o.frame.EnableWindow(FALSE);
-    user().answerMessage(IDOK, [](HWND box) { EXPECT_EQ(textOf(box), L"Error"); });
+    user().answerMessage(IDOK, [](HWND box) { EXPECT_EQ(windowText(box), L"Error"); });
     EXPECT_EQ(MessageBoxW(o.frame, L"x", nullptr, MB_OK), IDOK);
     EXPECT_FALSE(o.frame.IsWindowEnabled());
 }
@@ -100,148 +139,55 @@ TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
     Owner o;
     AfxGetThread()->m_pMainWnd = &o.frame;
     HWND owner = nullptr;
-    CString caption;
+    std::wstring caption;
     user().answerMessage(IDNO, [&](HWND box) {
         owner = GetParent(box);
-        caption = textOf(box);
+        caption = windowText(box);
     });
     EXPECT_EQ(AfxMessageBox(L"Replace?", MB_YESNO), IDNO);
     EXPECT_EQ(owner, o.frame.m_hWnd);
-    EXPECT_EQ(caption, AfxGetAppName());
+    EXPECT_EQ(caption, (LPCWSTR)AfxGetAppName());
     EXPECT_EQ(caption, L"test-platform-win-user");
     AfxGetThread()->m_pMainWnd = nullptr;
 }
 
-TEST(MessageBox, TheButtonAPersonClicksIsTheBoxsChoice)
-{
-    Owner o;
-    struct Person : platform::MessageBoxPrompts {
-        std::function<void(HWND)> turn;
-        int answerMessageBox(HWND box, const CString&, UINT) override
-        {
-            EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
-            turn(box);
-            return platform::MessageBoxChoice(box);
-        }
-    } person;
-    platform::setMessageBoxPrompts(&person);
-    const auto clickOn = [](HWND box, int id) {
-        CRect r;
-        GetWindowRect(GetDlgItem(box, id), &r);
-        desktop().click(r.CenterPoint());
-    };
-    person.turn = [&](HWND box) { clickOn(box, IDNO); };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDNO);
-    person.turn = [&](HWND box) { clickOn(box, IDCANCEL); };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
-    // A click beside the buttons chooses nothing.
-    person.turn = [&](HWND box) {
-        CRect r;
-        GetWindowRect(GetDlgItem(box, IDOK), &r);
-        desktop().click(CPoint(r.left - 3, r.top - 3));
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK); // 0: the cancelling button
-    platform::setMessageBoxPrompts(&user());
-}
-
-namespace {
-
-// A person who takes a turn at each box and answers what the box recorded.
-struct Person : platform::MessageBoxPrompts {
-    std::function<void(HWND)> turn;
-    Person() { platform::setMessageBoxPrompts(this); }
-    ~Person() override { platform::setMessageBoxPrompts(&user()); }
-    int answerMessageBox(HWND box, const CString&, UINT) override
-    {
-        turn(box);
-        return platform::MessageBoxChoice(box);
-    }
-};
-
-CRect closeBoxOf(HWND box)
-{
-    TITLEBARINFOEX info{};
-    info.cbSize = sizeof info;
-    SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-    return info.rgrect[CCHILDREN_TITLEBAR];
-}
-
-} // namespace
-
-TEST(MessageBox, EnterClicksTheFocusedButtonAndEscCancelsWhereTheBoxCan)
+// Enter clicks the focused button, the default one at first; Esc and the
+// close box click the cancelling button, OK where it is alone, and do nothing
+// in Yes/No and Abort/Retry/Ignore boxes, whose close box is grayed.
+TEST(MessageBox, APersonsClickOrKeyIsTheChoiceWhereTheBoxAllowsIt)
 {
     Owner o;
     Person person;
     o.frame.SetFocus();
-    int focusedFirst = 0, afterEsc = -1;
-    person.turn = [&](HWND) {
-        focusedFirst = GetDlgCtrlID(GetFocus());
-        desktop().pressKey(VK_RETURN);
+    struct Case { UINT type; std::function<void(HWND)> turn; int focused, choice, answer; bool grayed; };
+    const Case cases[] = {
+        {MB_YESNOCANCEL, clickOn(IDNO), IDYES, IDNO, IDNO, false},
+        {MB_OKCANCEL, clickOn(IDCANCEL), IDOK, IDCANCEL, IDCANCEL, false},
+        {MB_OK, clickBeside, IDOK, 0, IDOK, false},
+        {MB_YESNO, keys({VK_RETURN}), IDYES, IDYES, IDYES, true},
+        {MB_YESNO, keys({VK_TAB, VK_RETURN}), IDYES, IDNO, IDNO, true},
+        {MB_YESNO, keys({VK_ESCAPE}), IDYES, 0, IDNO, true},
+        {MB_RETRYCANCEL, keys({VK_ESCAPE}), IDRETRY, IDCANCEL, IDCANCEL, false},
+        {MB_OK, keys({VK_ESCAPE}), IDOK, IDOK, IDOK, false},
+        {MB_OKCANCEL, clickCloseBox, IDOK, IDCANCEL, IDCANCEL, false},
+        {MB_YESNOCANCEL, clickCloseBox, IDYES, IDCANCEL, IDCANCEL, false},
+        {MB_OK, clickCloseBox, IDOK, IDOK, IDOK, false},
+        {MB_YESNO, clickCloseBox, IDYES, 0, IDNO, true},
+        {MB_ABORTRETRYIGNORE, clickCloseBox, IDABORT, 0, IDABORT, true},
     };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDYES);
-    EXPECT_EQ(focusedFirst, IDYES); // the default button has the focus
-    // Esc in a Yes/No box does nothing; Tab then Enter clicks No.
-    person.turn = [&](HWND box) {
-        desktop().pressKey(VK_ESCAPE);
-        afterEsc = platform::MessageBoxChoice(box);
-        desktop().pressKey(VK_TAB);
-        desktop().pressKey(VK_RETURN);
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDNO);
-    EXPECT_EQ(afterEsc, 0);
-    person.turn = [&](HWND) { desktop().pressKey(VK_ESCAPE); };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_RETRYCANCEL), IDCANCEL);
-    // A box with OK alone: Esc is OK, as is Enter.
-    person.turn = [&](HWND box) {
-        desktop().pressKey(VK_ESCAPE);
-        afterEsc = platform::MessageBoxChoice(box);
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
-    EXPECT_EQ(afterEsc, IDOK);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        person.turn = c.turn;
+        EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", c.type), c.answer);
+        EXPECT_EQ(person.focused, c.focused);
+        EXPECT_EQ(person.choice, c.choice);
+        EXPECT_EQ(person.closeState, c.grayed ? (DWORD)STATE_SYSTEM_UNAVAILABLE : 0u);
+        EXPECT_EQ(person.crossCorner, GetSysColor(c.grayed ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    }
     // The keys went to the box, none to the owner, which has its focus back.
     EXPECT_EQ(GetFocus(), o.frame.m_hWnd);
     const std::vector<std::string> log = testsupport::takeLog();
     EXPECT_FALSE(std::any_of(log.begin(), log.end(), [](const std::string& s) {
         return s.rfind("F keydown", 0) == 0 || s.rfind("F char", 0) == 0;
     }));
-}
-
-TEST(MessageBox, TheCloseBoxCancelsOrIsGrayedWhereTheBoxMustBeAnswered)
-{
-    Owner o;
-    Person person;
-    DWORD state = 0;
-    COLORREF crossCorner = 0;
-    person.turn = [&](HWND box) {
-        TITLEBARINFOEX info{};
-        info.cbSize = sizeof info;
-        SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-        state = info.rgstate[CCHILDREN_TITLEBAR];
-        const CRect r = closeBoxOf(box);
-        crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
-        desktop().click(r.CenterPoint());
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Cannot write", L"Export", MB_OKCANCEL), IDCANCEL);
-    EXPECT_EQ(state, 0u);
-    EXPECT_EQ(crossCorner, GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNOCANCEL), IDCANCEL);
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Done", L"Export", MB_OK), IDOK);
-    // Yes/No and Abort/Retry/Ignore: grayed, and a click chooses nothing.
-    int choice = -1;
-    person.turn = [&](HWND box) {
-        const CRect r = closeBoxOf(box);
-        TITLEBARINFOEX info{};
-        info.cbSize = sizeof info;
-        SendMessageW(box, WM_GETTITLEBARINFOEX, 0, (LPARAM)&info);
-        state = info.rgstate[CCHILDREN_TITLEBAR];
-        crossCorner = desktop().screen().pixel(r.left + 4, r.top + 3);
-        desktop().click(r.CenterPoint());
-        choice = platform::MessageBoxChoice(box);
-    };
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Replace?", L"Export", MB_YESNO), IDNO);
-    EXPECT_EQ(choice, 0);
-    EXPECT_EQ(state, (DWORD)STATE_SYSTEM_UNAVAILABLE);
-    EXPECT_EQ(crossCorner, GetSysColor(COLOR_GRAYTEXT));
-    EXPECT_EQ(MessageBoxW(o.frame.m_hWnd, L"Disk full", L"Export", MB_ABORTRETRYIGNORE), IDABORT);
-    EXPECT_EQ(choice, 0);
 }

@@ -3,34 +3,12 @@
 #include <gtest/gtest.h>
 
 using testsupport::LoggingWnd;
-using testsupport::messageLog;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
 
-namespace {
-
-class Recorder : public LoggingWnd {
-public:
-    using LoggingWnd::LoggingWnd;
-
-protected:
-    afx_msg LRESULT OnApp(WPARAM w, LPARAM)
-    {
-        log("app " + std::to_string(w));
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(Recorder, LoggingWnd)
-    ON_MESSAGE(WM_APP, OnApp)
-END_MESSAGE_MAP()
-
-} // namespace
-
 TEST(MessageQueue, PostedMessagesKeepTheirOrderAndSentOnesDoNotWait)
 {
-    Recorder a("A"), b("B");
+    LoggingWnd a("A"), b("B");
     ASSERT_TRUE(a.create(nullptr, CRect(0, 0, 10, 10), 0));
     ASSERT_TRUE(b.create(nullptr, CRect(0, 0, 10, 10), 0));
     takeLog();
@@ -45,7 +23,7 @@ TEST(MessageQueue, PostedMessagesKeepTheirOrderAndSentOnesDoNotWait)
 
 TEST(MessageQueue, PeekFiltersByWindowAndRangeAndCanLeaveTheMessage)
 {
-    Recorder parent("P"), child("C"), other("O");
+    LoggingWnd parent("P"), child("C"), other("O");
     ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 10, 10), 0));
     ASSERT_TRUE(child.create(&parent, CRect(0, 0, 5, 5), 0));
     ASSERT_TRUE(other.create(nullptr, CRect(0, 0, 10, 10), 0));
@@ -68,13 +46,12 @@ TEST(MessageQueue, PeekFiltersByWindowAndRangeAndCanLeaveTheMessage)
 
 TEST(MessageQueue, GetMessageNeverBlocksAndEndsOnQuit)
 {
-    Recorder w("W");
+    LoggingWnd w("W");
     ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 10, 10), 0));
     takeLog();
     MSG msg;
     EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), -1);
     EXPECT_FALSE(AfxGetThread()->PumpMessage());
-
     w.PostMessage(WM_APP, 7);
     PostQuitMessage(3);
     w.PostMessage(WM_APP, 8); // posted messages come before WM_QUIT
@@ -88,7 +65,7 @@ TEST(MessageQueue, GetMessageNeverBlocksAndEndsOnQuit)
 
 TEST(MessageQueue, PaintsComeAfterPostedMessagesAndParentsBeforeChildren)
 {
-    Recorder parent("P"), child("C");
+    LoggingWnd parent("P"), child("C");
     ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 50, 50)));
     ASSERT_TRUE(child.create(&parent, CRect(0, 0, 10, 10)));
     child.PostMessage(WM_APP, 1);
@@ -99,9 +76,10 @@ TEST(MessageQueue, PaintsComeAfterPostedMessagesAndParentsBeforeChildren)
 
 namespace {
 
+// Logs its paints and never validates.
 class Lazy : public CWnd {
 protected:
-    afx_msg void OnPaint() { messageLog().push_back("lazy paint"); } // never validates
+    afx_msg void OnPaint() { testsupport::messageLog().push_back("lazy paint"); }
     DECLARE_MESSAGE_MAP()
 };
 

@@ -1,38 +1,24 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
+#include "support/PixelCanvas.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+using namespace testsupport::colours;
 using testsupport::desktopColor;
 using testsupport::LoggingWnd;
+using testsupport::screenAt;
+using testsupport::screenCount;
+using testsupport::screenFill;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
 
 namespace {
 
-constexpr COLORREF white = RGB(255, 255, 255), red = RGB(255, 0, 0), blue = RGB(0, 0, 255),
-                   green = RGB(0, 255, 0);
-
-COLORREF at(int x, int y)
-{
-    return platform::desktop().screen().pixel(x, y);
-}
-
-int count(COLORREF c, const CRect& within = CRect(0, 0, 10000, 10000))
-{
-    const platform::Surface& s = platform::desktop().screen();
-    int n = 0;
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x) n += within.PtInRect(CPoint(x, y)) && s.pixel(x, y) == c;
-    return n;
-}
-
-void settle()
-{
-    platform::desktop().processMessages();
-}
+void settle() { platform::desktop().processMessages(); }
 
 } // namespace
 
@@ -44,17 +30,14 @@ TEST(Paint, PaintingLandsInsideTheWindowAndNowhereElse)
     ASSERT_TRUE(inner.create(&frame, CRect(10, 10, 60, 40)));
     ASSERT_TRUE(overhanging.create(&frame, CRect(140, 90, 200, 150)));
     settle();
-
-    // Each paints far beyond its borders; its DC keeps it inside.
-    EXPECT_EQ(count(desktopColor()), 200 * 150 - 160 * 110);
-    EXPECT_EQ(at(20, 20), GetSysColor(COLOR_WINDOWFRAME));
-    EXPECT_EQ(at(179, 129), GetSysColor(COLOR_WINDOWFRAME));
-    EXPECT_EQ(count(red), 50 * 30);
-    EXPECT_EQ(count(red, CRect(31, 31, 81, 61)), 50 * 30);
-    // The overhanging child is cut at its parent's client area.
-    EXPECT_EQ(count(blue), 18 * 18);
-    EXPECT_EQ(count(blue, CRect(161, 111, 179, 129)), 18 * 18);
-    EXPECT_EQ(count(white), 158 * 108 - 50 * 30 - 18 * 18);
+    // Each paints far beyond its borders; its DC keeps it inside. The
+    // overhanging child is cut at its parent's client area.
+    EXPECT_EQ(screenCount(desktopColor()), 200 * 150 - 160 * 110);
+    EXPECT_EQ(screenAt(20, 20), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(screenAt(179, 129), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(screenFill(red), CRect(31, 31, 81, 61));
+    EXPECT_EQ(screenFill(blue), CRect(161, 111, 179, 129));
+    EXPECT_EQ(screenCount(white), 158 * 108 - 50 * 30 - 18 * 18);
 }
 
 TEST(Paint, HiddenWindowsDrawNothing)
@@ -70,12 +53,11 @@ TEST(Paint, HiddenWindowsDrawNothing)
         dc.FillSolidRect(0, 0, 100, 100, red);
         EXPECT_EQ(dc.GetPixel(0, 0), CLR_INVALID);
     }
-    EXPECT_EQ(count(desktopColor()), 100 * 100);
+    EXPECT_EQ(screenCount(desktopColor()), 100 * 100);
     EXPECT_TRUE(takeLog().empty());
-
     parent.ShowWindow(SW_SHOW);
     CClientDC(&child).FillSolidRect(0, 0, 100, 100, red);
-    EXPECT_EQ(count(red), 40 * 40);
+    EXPECT_EQ(screenFill(red), CRect(10, 10, 50, 50));
 }
 
 TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
@@ -85,19 +67,19 @@ TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
     ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 100, 100), WS_VISIBLE, 0,
                          AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_INFOBK + 1))));
     settle();
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 100 * 100);
+    const COLORREF background = GetSysColor(COLOR_INFOBK);
+    EXPECT_EQ(screenCount(background), 100 * 100);
     CClientDC(&w).FillSolidRect(0, 0, 100, 100, red);
     takeLog();
 
     const CRect part(10, 10, 20, 30);
     w.InvalidateRect(&part);
     EXPECT_TRUE(takeLog().empty());
-    EXPECT_EQ(count(red), 100 * 100);
+    EXPECT_EQ(screenCount(red), 100 * 100);
     w.UpdateWindow();
     EXPECT_EQ(takeLog(), (Log{"W erase", "W paint"}));
     EXPECT_EQ(w.m_lastPaint, part);
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 10 * 20);
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK), part), 10 * 20);
+    EXPECT_EQ(screenFill(background), part);
     w.UpdateWindow();
     EXPECT_TRUE(takeLog().empty());
 
@@ -115,7 +97,7 @@ TEST(Paint, InvalidatedAreasWaitForTheUpdateAndAreErasedFirst)
     EXPECT_TRUE(takeLog().empty());
     w.RedrawWindow();
     EXPECT_EQ(takeLog(), (Log{"W erase", "W paint"}));
-    EXPECT_EQ(count(GetSysColor(COLOR_INFOBK)), 100 * 100);
+    EXPECT_EQ(screenCount(background), 100 * 100);
 }
 
 TEST(Paint, FramesAreDrawnAroundTheClientArea)
@@ -130,26 +112,23 @@ TEST(Paint, FramesAreDrawnAroundTheClientArea)
     CRect client;
     dialog.GetClientRect(&client);
     EXPECT_EQ(client, CRect(0, 0, 94, 46));
-    CRect adjusted = client;
-    AdjustWindowRectEx(&adjusted, WS_POPUP | WS_CAPTION, FALSE, 0);
-    EXPECT_EQ(adjusted.Size(), CSize(100, 70));
+    AdjustWindowRectEx(&client, WS_POPUP | WS_CAPTION, FALSE, 0);
+    EXPECT_EQ(client.Size(), CSize(100, 70));
 
     // Dialog frame: light outside top-left, dark outside bottom-right; the caption bar.
-    EXPECT_EQ(at(10, 10), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(at(109, 79), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(at(105, 14), GetSysColor(COLOR_ACTIVECAPTION));
-    EXPECT_GT(count(GetSysColor(COLOR_CAPTIONTEXT), CRect(13, 13, 107, 31)), 10);
+    EXPECT_EQ(screenAt(10, 10), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(screenAt(109, 79), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(screenAt(105, 14), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_GT(screenCount(GetSysColor(COLOR_CAPTIONTEXT), CRect(13, 13, 107, 31)), 10);
     // The sunken edge of the child, at (23, 41) on the screen.
-    EXPECT_EQ(at(23, 41), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(at(24, 42), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(at(42, 60), GetSysColor(COLOR_3DHILIGHT));
-    EXPECT_EQ(at(41, 59), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(screenAt(23, 41), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(screenAt(24, 42), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(screenAt(42, 60), GetSysColor(COLOR_3DHILIGHT));
+    EXPECT_EQ(screenAt(41, 59), GetSysColor(COLOR_3DLIGHT));
 
     // A window DC starts at the window's corner and stays inside the window.
-    CWindowDC dc(&dialog);
-    dc.FillSolidRect(-5, -5, 6, 6, green);
-    EXPECT_EQ(count(green), 1);
-    EXPECT_EQ(at(10, 10), green);
+    CWindowDC(&dialog).FillSolidRect(-5, -5, 6, 6, green);
+    EXPECT_EQ(screenFill(green), CRect(10, 10, 11, 11));
 }
 
 TEST(Paint, WhatAWindowUncoversPaintsAgain)
@@ -164,7 +143,7 @@ TEST(Paint, WhatAWindowUncoversPaintsAgain)
     settle();
     EXPECT_EQ(takeLog(), (Log{"C show 0", "P erase", "P paint"}));
     EXPECT_EQ(parent.m_lastPaint, CRect(10, 20, 40, 60));
-    EXPECT_EQ(count(white), 100 * 100);
+    EXPECT_EQ(screenFill(white), CRect(0, 0, 100, 100));
 
     // A top-level window moved: painted at once in its new place; the desktop
     // takes its old place at once, a window under it paints later.
@@ -173,13 +152,13 @@ TEST(Paint, WhatAWindowUncoversPaintsAgain)
     settle();
     takeLog();
     top.MoveWindow(150, 100, 40, 40);
-    EXPECT_EQ(count(blue, CRect(150, 100, 190, 140)), 40 * 40);
-    EXPECT_EQ(at(95, 95), white);
-    EXPECT_EQ(at(60, 60), desktopColor());
+    EXPECT_EQ(screenFill(blue), CRect(150, 100, 190, 140));
+    EXPECT_EQ(screenAt(95, 95), white);
+    EXPECT_EQ(screenAt(60, 60), desktopColor());
     settle();
     EXPECT_EQ(takeLog(), (Log{"T move 150,100", "T ncpaint", "T erase", "T paint", "P erase", "P paint"}));
-    EXPECT_EQ(at(60, 60), white);
-    EXPECT_EQ(count(blue), 40 * 40);
+    EXPECT_EQ(screenAt(60, 60), white);
+    EXPECT_EQ(screenFill(blue), CRect(150, 100, 190, 140));
 }
 
 TEST(Paint, AChildPaintedEarlyIsNotLostUnderItsParentsFirstPaint)
@@ -189,11 +168,11 @@ TEST(Paint, AChildPaintedEarlyIsNotLostUnderItsParentsFirstPaint)
     ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100)));
     ASSERT_TRUE(child.create(&parent, CRect(10, 10, 40, 40)));
     child.UpdateWindow(); // before the parent has painted at all
-    EXPECT_EQ(count(red), 30 * 30);
+    EXPECT_EQ(screenFill(red), CRect(10, 10, 40, 40));
     takeLog();
     settle();
     EXPECT_EQ(takeLog(), (Log{"P ncpaint", "P erase", "P paint", "C erase", "C paint"}));
-    EXPECT_EQ(count(red), 30 * 30);
+    EXPECT_EQ(screenFill(red), CRect(10, 10, 40, 40));
 }
 
 TEST(Paint, ScreenshotsShowTheScreenOrOneWindow)
@@ -206,9 +185,7 @@ TEST(Paint, ScreenshotsShowTheScreenOrOneWindow)
     ASSERT_TRUE(platform::desktop().saveScreenshot(dir.file("screen.png")));
     ASSERT_TRUE(platform::desktop().saveScreenshot(w, dir.file("window.png")));
     EXPECT_FALSE(platform::desktop().saveScreenshot((HWND)0x1234, dir.file("none.png")));
-
-    const auto screen = platform::LoadPng(dir.file("screen.png"));
-    const auto window = platform::LoadPng(dir.file("window.png"));
+    const auto screen = platform::LoadPng(dir.file("screen.png")), window = platform::LoadPng(dir.file("window.png"));
     ASSERT_TRUE(screen && window);
     EXPECT_EQ(*screen, platform::desktop().screen());
     EXPECT_EQ(window->bounds(), CRect(0, 0, 40, 30));
@@ -229,16 +206,16 @@ TEST(Paint, InvalidatingTheNullWindowRepaintsEveryWindowAfterTheScreenWasCleared
     // A larger screen starts as the bare desktop; the windows come back,
     // frames and children too, and the new area stays the desktop's.
     platform::desktop().setScreenSize(260, 180);
-    EXPECT_EQ(count(red), 0);
+    EXPECT_EQ(screenCount(red), 0);
     takeLog();
     EXPECT_TRUE(InvalidateRect(nullptr, nullptr, TRUE));
     settle();
-    EXPECT_EQ(at(20, 20), GetSysColor(COLOR_WINDOWFRAME));
-    EXPECT_EQ(count(red, CRect(31, 31, 61, 51)), 30 * 20);
-    EXPECT_EQ(count(white), 98 * 78 - 30 * 20);
-    EXPECT_EQ(count(blue), 60 * 40);
-    EXPECT_EQ(count(green), 0);
-    EXPECT_EQ(count(desktopColor()), 260 * 180 - 100 * 80 - 60 * 40);
+    EXPECT_EQ(screenAt(20, 20), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(screenFill(red), CRect(31, 31, 61, 51));
+    EXPECT_EQ(screenCount(white), 98 * 78 - 30 * 20);
+    EXPECT_EQ(screenFill(blue), CRect(130, 20, 190, 60));
+    EXPECT_EQ(screenCount(green), 0);
+    EXPECT_EQ(screenCount(desktopColor()), 260 * 180 - 100 * 80 - 60 * 40);
     const Log log = takeLog();
     EXPECT_EQ(std::count(log.begin(), log.end(), "H paint"), 0);
 }
@@ -252,15 +229,16 @@ TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
     ASSERT_TRUE(over.create(nullptr, CRect(60, 40, 160, 120)));
     settle();
     const CRect overlap(60, 40, 110, 90);
+    const int overlapArea = overlap.Width() * overlap.Height();
     const int childShown = 50 * 40 - 40 * 30; // the child is at 50,30 - 100,70 on the screen
-    ASSERT_EQ(count(blue, overlap), overlap.Width() * overlap.Height());
+    ASSERT_EQ(screenCount(blue, overlap), overlapArea);
 
     // Painting again after the window above: its part stays the upper window's.
     under.m_paint = red;
     under.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    EXPECT_EQ(count(blue, overlap), overlap.Width() * overlap.Height());
-    EXPECT_EQ(count(red), 100 * 80 - overlap.Width() * overlap.Height() - childShown);
-    EXPECT_EQ(count(green), childShown);
+    EXPECT_EQ(screenCount(blue, overlap), overlapArea);
+    EXPECT_EQ(screenCount(red), 100 * 80 - overlapArea - childShown);
+    EXPECT_EQ(screenCount(green), childShown);
 
     // Every way of drawing keeps out of it, a child's DC too.
     const platform::Surface before = platform::desktop().screen();
@@ -268,32 +246,24 @@ TEST(Paint, AWindowUnderAnotherDrawsOnlyWhereItShows)
         CClientDC dc(w);
         dc.FillSolidRect(0, 0, 200, 150, white);
         dc.PatBlt(0, 0, 200, 150, DSTINVERT);
-        CDC memory;
-        memory.CreateCompatibleDC(&dc);
-        CBitmap bitmap;
-        bitmap.CreateCompatibleBitmap(&dc, 200, 150);
-        CBitmap* old = memory.SelectObject(&bitmap);
-        memory.FillSolidRect(0, 0, 200, 150, green);
-        dc.BitBlt(0, 0, 200, 150, &memory, 0, 0, SRCINVERT);
-        memory.SelectObject(old);
+        testsupport::PixelCanvas memory(200, 150, green);
+        dc.BitBlt(0, 0, 200, 150, &memory.dc, 0, 0, SRCINVERT);
         dc.SetTextColor(red);
         dc.TextOut(40, 40, CString(L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
     }
     int changed = 0;
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x) {
-            const bool same = at(x, y) == before.pixel(x, y);
-            if (overlap.PtInRect(CPoint(x, y))) {
-                EXPECT_TRUE(same) << x << "," << y;
-            }
+            const bool same = screenAt(x, y) == before.pixel(x, y);
+            EXPECT_TRUE(same || !overlap.PtInRect(CPoint(x, y))) << x << "," << y;
             changed += !same;
         }
     EXPECT_GT(changed, 100 * 80 / 2);
 
-    // Once the upper window is gone, what it covered paints.
-    over.DestroyWindow();
+    // Once the upper window is hidden, what it covered paints: a hidden window covers nothing.
+    over.ShowWindow(SW_HIDE);
     settle();
-    EXPECT_EQ(count(blue), 0);
-    EXPECT_EQ(count(red, overlap), overlap.Width() * overlap.Height() - 40 * 30);
-    EXPECT_EQ(count(green, CRect(60, 40, 100, 70)), 40 * 30);
+    EXPECT_EQ(screenCount(blue), 0);
+    EXPECT_EQ(screenCount(red, overlap), overlapArea - 40 * 30);
+    EXPECT_EQ(screenCount(green, CRect(60, 40, 100, 70)), 40 * 30);
 }

@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 
 using testsupport::LoggingWnd;
-using testsupport::messageLog;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
 
 namespace {
 
-platform::Desktop& desk()
-{
-    return platform::desktop();
-}
+platform::Desktop& desk() { return platform::desktop(); }
 
 // The label-delay pattern: timer 100 ends itself and starts a one-shot 101.
 class DelayWnd : public LoggingWnd {
@@ -33,21 +29,27 @@ BEGIN_MESSAGE_MAP(DelayWnd, LoggingWnd)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
+// A hidden window whose log starts empty.
+struct Hidden : LoggingWnd {
+    Hidden() : LoggingWnd("W")
+    {
+        EXPECT_TRUE(create(nullptr, CRect(0, 0, 10, 10), 0));
+        takeLog();
+    }
+};
+
 } // namespace
 
-TEST(Timers, FireInDueOrderOnlyWhenTheClockPassesThem)
+TEST(Timers, FireInDueOrderOnlyWhenTheClockPassesThemUntilTheirWindowGoes)
 {
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 10, 10), 0));
-    takeLog();
+    Hidden w;
     EXPECT_EQ(w.SetTimer(7, 30, nullptr), 7u);
     EXPECT_EQ(w.SetTimer(8, 20, nullptr), 8u);
     desk().advanceClock(19);
     EXPECT_TRUE(takeLog().empty());
     desk().advanceClock(41); // to 60: 8 at 20, 7 at 30, 8 at 40, then both at 60, the older first
     EXPECT_EQ(takeLog(), (Log{"W timer 8 @20", "W timer 7 @30", "W timer 8 @40", "W timer 7 @60", "W timer 8 @60"}));
-    EXPECT_EQ(GetTickCount(), 60u);
-    EXPECT_EQ(desk().now(), 60u);
+    EXPECT_EQ(desk().now(), 60u); // GetTickCount's
 
     EXPECT_TRUE(w.KillTimer(7));
     EXPECT_FALSE(w.KillTimer(7));
@@ -59,6 +61,13 @@ TEST(Timers, FireInDueOrderOnlyWhenTheClockPassesThem)
     EXPECT_TRUE(takeLog().empty());
     desk().advanceClock(1);
     EXPECT_EQ(takeLog(), Log{"W timer 8 @105"});
+    // They end with their window.
+    const HWND h = w;
+    w.DestroyWindow();
+    takeLog();
+    desk().advanceClock(100);
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_FALSE(KillTimer(h, 8));
 }
 
 TEST(Timers, ShortPeriodsAreRaisedToTheMinimumAndOneShotsChainAsHostsDoIt)
@@ -75,8 +84,7 @@ TEST(Timers, ShortPeriodsAreRaisedToTheMinimumAndOneShotsChainAsHostsDoIt)
 
 TEST(Timers, TheDesktopCanRefuseTimers)
 {
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 10, 10), 0));
+    Hidden w;
     desk().refuseTimers(true);
     EXPECT_EQ(w.SetTimer(100, 250, nullptr), 0u);
     EXPECT_EQ(GetLastError(), (DWORD)ERROR_NO_SYSTEM_RESOURCES);
@@ -86,24 +94,9 @@ TEST(Timers, TheDesktopCanRefuseTimers)
     EXPECT_EQ(SetTimer(nullptr, 1, 10, nullptr), 0u);
 }
 
-TEST(Timers, TimersEndWithTheirWindow)
-{
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 10, 10), 0));
-    const HWND h = w;
-    w.SetTimer(1, 10, nullptr);
-    w.DestroyWindow();
-    takeLog();
-    desk().advanceClock(100);
-    EXPECT_TRUE(takeLog().empty());
-    EXPECT_FALSE(KillTimer(h, 1));
-}
-
 TEST(Timers, ABusyApplicationGetsOneWaitingTimerMessage)
 {
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 10, 10), 0));
-    takeLog();
+    Hidden w;
     w.SetTimer(5, 10, nullptr);
     desk().holdMessages(true);
     desk().advanceClock(35);
@@ -118,22 +111,13 @@ TEST(Timers, ABusyApplicationGetsOneWaitingTimerMessage)
     EXPECT_EQ(takeLog(), Log{"W timer 5 @40"});
 }
 
-namespace {
-
-void CALLBACK timerProc(HWND, UINT message, UINT_PTR id, DWORD time)
-{
-    messageLog().push_back("proc " + std::to_string(message) + " " + std::to_string(id) + " @" +
-                           std::to_string(time));
-}
-
-} // namespace
-
 TEST(Timers, ATimerProcedureTakesTheMessageInsteadOfTheWindow)
 {
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 10, 10), 0));
-    takeLog();
-    w.SetTimer(3, 50, timerProc);
+    Hidden w;
+    w.SetTimer(3, 50, [](HWND, UINT message, UINT_PTR id, DWORD time) {
+        testsupport::messageLog().push_back("proc " + std::to_string(message) + " " + std::to_string(id) + " @" +
+                                            std::to_string(time));
+    });
     desk().advanceClock(50);
     EXPECT_EQ(takeLog(), Log{"proc 275 3 @50"});
 }
