@@ -10,6 +10,14 @@
 // Hidden rows and columns are left out; a last line lists them.
 #include "gridctl/GXGridCore.h"
 
+#include <ostream>
 #include <string>
 
 std::string GridDump(CGXGridCore& grid);
+// The current cell as "row,col", or "none".
+std::string CurrentCell(const CGXGridCore& grid);
+// The heights of rows (or widths of columns) from..to: "20 30 20".
+std::string Sizes(CGXGridCore& grid, bool bRows, ROWCOL from, ROWCOL to);
+
+void PrintTo(const CGXRange& r, std::ostream* os);
+void PrintTo(const CRect& r, std::ostream* os);

@@ -2,17 +2,13 @@
 // A grid window over a host's records, on the desktop, for driving it as a
 // user would: it logs what reaches the host's overrides.
 #include "GridDump.h"
-#include "gridctl/GXGridWnd.h"
-#include "win/desktop/Desktop.h"
+#include "support/GridOnDesktop.h"
+#include "support/Input.h"
 #include "win/kernel/Utf8.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <map>
-#include <utility>
-
 #include <string>
+#include <utility>
 #include <vector>
 
 class InputGrid : public CGXGridWnd {
@@ -80,29 +76,10 @@ public:
 
 // The grid at the desktop's (10, 10), 300 x 200 pixels: columns of 70 and
 // rows of 20 pixels, so cell (r, c) lies at client (70c..70c+69, 20r..20r+19).
-class GridInput : public ::testing::Test {
+class GridInput : public testsupport::GridOnDesktop<InputGrid> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 1));
-        platform::desktop().processMessages();
-    }
-
-    // The middle of a cell (or a client point) in screen coordinates.
-    static CPoint cellPoint(ROWCOL r, ROWCOL c) { return CPoint(10 + 70 * (int)c + 35, 10 + 20 * (int)r + 10); }
-
-    void click(CPoint screen) { platform::desktop().click(screen); }
-    void clickCell(ROWCOL r, ROWCOL c) { click(cellPoint(r, c)); }
-    void withKey(UINT vk, const std::function<void()>& action)
-    {
-        platform::desktop().keyDown(vk);
-        action();
-        platform::desktop().keyUp(vk);
-    }
-    COLORREF screenPixel(int x, int y) { return platform::desktop().screen().pixel(x, y); }
+    GridInput() { m_gridRect = CRect(0, 0, 300, 200); }
+    // A point of the grid's client area, on the screen.
+    static CPoint at(int x, int y) { return CPoint(10 + x, 10 + y); }
     std::string takeLog() { return std::exchange(grid.m_log, std::string()); }
-
-    CWnd frame;
-    InputGrid grid;
 };
