@@ -93,37 +93,18 @@ TEST_F(InsertRemove, RowsOutsideTheGridAreRefusedBeforeTheStore)
     EXPECT_TRUE(grid.InsertRows(5, 1)); // right after the last row
 }
 
-namespace {
-
-// Forwards inserts as a record grid does: the host's answer is dropped and
-// the caller's bProcessed (FALSE) goes on to the base. Removals pass the
-// host's answer on (HostGrid).
-class ForwardingGrid : public HostGrid {
-public:
-    using HostGrid::HostGrid;
-
-    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
-    {
-        log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
-        if (m_bAccept)
-            m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
-        return CGXGridCore::StoreInsertRows(nRow, nCount, bProcessed);
-    }
-};
-
-} // namespace
-
 TEST(GXGridCoreRows, AGridOverOtherDataIsJudgedByItsOwnRowCount)
 {
-    ForwardingGrid grid{{L"A"}, {{L"a1"}, {L"a2"}}};
+    // The host's inserts pass the caller's bProcessed (FALSE) on, as a record grid's do.
+    HostGrid grid{{L"A"}, {{L"a1"}, {L"a2"}}};
+    grid.m_bForward = TRUE;
     grid.SelectRange(CGXRange().SetRows(2));
     const std::string before = GridDump(grid);
     ASSERT_EQ(before, "0 |   | A   |\n"
                       "1 |   | a1  |\n"
                       "2 | * | a2* |\n");
 
-    // The host takes the row although the store passes no bProcessed: the
-    // selection follows.
+    // The host takes the row although its store says nothing: the selection follows.
     EXPECT_TRUE(grid.InsertRows(1, 1));
     const std::string afterInsert = GridDump(grid);
     EXPECT_EQ(afterInsert, "0 |   | A   |\n"

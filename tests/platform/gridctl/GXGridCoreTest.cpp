@@ -86,7 +86,7 @@ TEST(GXGridCore, CellsAreComposedFromTheirOwnAttributesHeadersAndTheStandardStyl
     EXPECT_EQ(grid.GetParam()->GetStylesMap(), map);
 }
 
-TEST(GXGridCore, StoresReachTheDerivedGridAndChangeItOnlyWhenAccepted)
+TEST(GXGridCore, StoresReachTheDerivedGridAndChangeAndRedrawItOnlyWhenAcceptedAndNotLocked)
 {
     HostGrid grid({L"A", L"B"}, {{L"a1", L"b1"}, {L"a2", L"b2"}});
     grid.m_bAccept = FALSE;
@@ -94,33 +94,23 @@ TEST(GXGridCore, StoresReachTheDerivedGridAndChangeItOnlyWhenAccepted)
     EXPECT_EQ(grid.m_log, "store 1,1 x; store 2,1 x");
     EXPECT_FALSE(grid.IsModified());
     EXPECT_EQ(grid.m_nRedraws, 0);
-
     grid.m_bAccept = TRUE;
-    grid.m_log.clear();
-    EXPECT_TRUE(grid.SetValueRange(CGXRange(2, 2), (DWORD)RGB(255, 0, 0), gxOverride, 0, GX_SMART));
-    EXPECT_EQ(grid.m_log, "store 2,2 255");
+    EXPECT_TRUE(grid.SetValueRange(CGXRange(2, 2), L"y", gxOverride, 0, GX_SMART));
     EXPECT_TRUE(grid.IsModified());
     EXPECT_EQ(grid.m_nRedraws, 1);
-    EXPECT_EQ(grid.GetValueRowCol(2, 2), L"255");
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), L"y");
+    EXPECT_FALSE(grid.SetValueRange(CGXRange(1, 2), L"z", gxRemove)); // the modify type reaches the host
 
-    // The host refuses row 0 and the modify type 4.
-    EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"title"));
-    EXPECT_FALSE(grid.SetValueRange(CGXRange(1, 1), L"y", gxRemove));
-    EXPECT_EQ(grid.GetValueRowCol(1, 1), L"a1");
-}
-
-TEST(GXGridCore, LockUpdateReturnsThePreviousStateAndHoldsBackRedraws)
-{
-    HostGrid grid({L"A"}, {{L"a1"}});
+    // LockUpdate holds back redraws and returns the state before.
     EXPECT_FALSE(grid.LockUpdate(TRUE));
     EXPECT_TRUE(grid.LockUpdate(TRUE));
     grid.SetValueRange(CGXRange(1, 1), L"x");
     grid.SetColWidth(1, 1, 50);
-    EXPECT_EQ(grid.m_nRedraws, 0);
+    EXPECT_EQ(grid.m_nRedraws, 1);
     EXPECT_TRUE(grid.LockUpdate(FALSE));
     EXPECT_FALSE(grid.IsLockUpdate());
     grid.SetValueRange(CGXRange(1, 1), L"y");
-    EXPECT_EQ(grid.m_nRedraws, 1);
+    EXPECT_EQ(grid.m_nRedraws, 2);
 }
 
 TEST(GXGridCore, CopyTextFollowsTheValueConventionsOfTheCellControls)

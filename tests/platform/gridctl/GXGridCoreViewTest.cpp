@@ -49,21 +49,18 @@ TEST_F(GXGridCoreView, ANewBlockReplacesTheBlocksItTouchesAndOneCellUncovers)
     EXPECT_FALSE(grid.GetCellRangeRowCol(3, 3, range) || grid.GetCellRangeRowCol(0, 2, range));
 }
 
-TEST_F(GXGridCoreView, FrozenAndHeaderRowsAndColumns)
+TEST_F(GXGridCoreView, NoMoreHeaderRowsOrColumnsThanFrozenOnes)
 {
-    EXPECT_EQ(grid.GetFrozenRows(), 0u);
+    const auto frozen = [&] {
+        return std::vector<ROWCOL>{grid.GetFrozenRows(), grid.GetHeaderRows(), grid.GetFrozenCols(), grid.GetHeaderCols()};
+    };
+    EXPECT_EQ(frozen(), (std::vector<ROWCOL>{0, 0, 0, 0}));
     grid.SetFrozenRows(1, 1, GX_SMART, gxDo);
-    EXPECT_EQ(grid.GetHeaderRows(), 1u);
-    EXPECT_EQ(GridDump(grid), "0 |   | A  | B  | C  |\n"
-                              "1 | 1 | a1 | b1 | c1 |\n"
-                              "--+---+----+----+----+\n"
-                              "2 | 2 | a2 | b2 | c2 |\n"
-                              "3 | 3 | a3 | b3 | c3 |\n");
-    grid.SetFrozenRows(0, 2); // no more header rows than frozen ones
-    EXPECT_EQ(grid.GetHeaderRows(), 0u);
+    grid.SetFrozenCols(2, 3);
+    EXPECT_EQ(frozen(), (std::vector<ROWCOL>{1, 1, 2, 2}));
+    grid.SetFrozenRows(0, 2);
     grid.SetFrozenCols(2, 1);
-    EXPECT_EQ(grid.GetFrozenCols(), 2u);
-    EXPECT_EQ(grid.GetHeaderCols(), 1u);
+    EXPECT_EQ(frozen(), (std::vector<ROWCOL>{0, 0, 2, 1}));
 }
 
 TEST_F(GXGridCoreView, SelectedRowsWithAndWithoutWholeRowsAndTheCurrentCell)

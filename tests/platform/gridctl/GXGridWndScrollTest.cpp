@@ -91,7 +91,7 @@ TEST_F(GridScroll, ABarAppearsOnlyWhenTheRowsDoNotFit)
     EXPECT_EQ(grid.HitTest(CPoint(290, 30), nullptr, nullptr), GX_NOHIT);
 }
 
-TEST_F(GridScroll, ArrowAndTrackClicksScrollALineAndAPage)
+TEST_F(GridScroll, ArrowTrackAndWheelScrollALineAPageAndThreeRowsANotch)
 {
     click(292, 8); // up, at the top already
     EXPECT_EQ(grid.GetTopRow(), 1ul);
@@ -106,6 +106,14 @@ TEST_F(GridScroll, ArrowAndTrackClicksScrollALineAndAPage)
     ROWCOL r = 0, c = 0;
     EXPECT_EQ(grid.HitTest(CPoint(100, 30), &r, &c), GX_CELLHIT);
     EXPECT_EQ(r, 2ul);
+
+    // Half notches of the wheel add up.
+    click(100, 30); // the focus
+    for (const auto& [delta, top] : {std::pair{-WHEEL_DELTA, 5ul}, {-2 * WHEEL_DELTA, 11ul}, {WHEEL_DELTA / 2, 11ul},
+                                     {WHEEL_DELTA / 2, 8ul}, {10 * WHEEL_DELTA, 1ul}}) {
+        desktop().turnWheel(delta);
+        EXPECT_EQ(grid.GetTopRow(), top) << delta;
+    }
 }
 
 TEST_F(GridScroll, DraggingTheThumbScrollsInProportion)
@@ -128,17 +136,6 @@ TEST_F(GridScroll, DraggingTheThumbScrollsInProportion)
     // Released: the mouse moves nothing any more.
     desktop().moveMouse(at(292, 150));
     EXPECT_EQ(grid.GetTopRow(), 249ul);
-}
-
-TEST_F(GridScroll, TheWheelScrollsThreeRowsANotch)
-{
-    click(100, 30); // the focus
-    // Half notches add up.
-    for (const auto& [delta, top] : {std::pair{-WHEEL_DELTA, 4ul}, {-2 * WHEEL_DELTA, 10ul}, {WHEEL_DELTA / 2, 10ul},
-                                     {WHEEL_DELTA / 2, 7ul}, {10 * WHEEL_DELTA, 1ul}}) {
-        desktop().turnWheel(delta);
-        EXPECT_EQ(grid.GetTopRow(), top) << delta;
-    }
 }
 
 TEST_F(GridScroll, PageKeysMoveTheViewAndTheCurrentCellAPage)

@@ -24,7 +24,7 @@ std::string cellText(CGXGridCore& grid, ROWCOL r, ROWCOL c)
     return s;
 }
 
-// The shown rows (or columns), and a list of the hidden ones.
+// The shown rows (or columns); the hidden ones are listed in `hidden`.
 std::vector<ROWCOL> shown(CGXGridCore& grid, bool bRows, std::string& hidden)
 {
     std::vector<ROWCOL> lines;
@@ -57,12 +57,6 @@ std::string GridDump(CGXGridCore& grid)
         for (size_t j = 0; j < cols.size(); ++j)
             out += " " + cells[i][j] + std::string(widths[j] - cells[i][j].size(), ' ') + " |";
         out += "\n";
-        if (grid.GetFrozenRows() > 0 && rows[i] == grid.GetFrozenRows()) {
-            out += std::string(std::to_string(rows[i]).size() + 1, '-') + "+";
-            for (size_t w : widths)
-                out += std::string(w + 2, '-') + "+";
-            out += "\n";
-        }
     }
     if (!hiddenRows.empty() || !hiddenCols.empty())
         out.append("hidden rows:").append(hiddenRows).append("; cols:").append(hiddenCols).append("\n");

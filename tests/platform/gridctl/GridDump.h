@@ -5,7 +5,6 @@
 //
 //   0 | #  | A  | B  |       cells padded per column
 //   1 | 1  | x* | <  |       * selected, @ current cell
-//   --+----+----+----+       below the last frozen row
 //   2 | 2  | ^  | z  |       < covered by the block to the left, ^ from above
 // Hidden rows and columns are left out; a last line lists them.
 #include "gridctl/GXGridCore.h"

@@ -82,4 +82,8 @@ protected:
     // A point of the grid's client area, on the screen.
     static CPoint at(int x, int y) { return CPoint(10 + x, 10 + y); }
     std::string takeLog() { return std::exchange(grid.m_log, std::string()); }
+    static void press(std::initializer_list<UINT> keys)
+    {
+        for (UINT vk : keys) platform::desktop().pressKey(vk);
+    }
 };

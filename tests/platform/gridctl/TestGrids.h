@@ -32,19 +32,21 @@ public:
         if (mt == gxRemove || nType == -1 || nRow == 0)
             return FALSE;
         log("store " + std::to_string(nRow) + "," + std::to_string(nCol) + " " + toUtf8(pStyle->GetValue().str()));
-        if (!m_bAccept)
-            return FALSE;
-        m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
-        return TRUE;
+        if (m_bAccept)
+            m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
+        return m_bAccept;
     }
 
-    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL) override
+    // Inserts tell the base that the host took them, unless m_bForward asks
+    // for a record grid's way: the caller's bProcessed (FALSE) goes on.
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
     {
         log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
-        if (!m_bAccept)
-            return FALSE;
-        m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
-        return CGXGridCore::StoreInsertRows(nRow, nCount, TRUE);
+        if (m_bAccept)
+            m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
+        if (m_bForward)
+            return CGXGridCore::StoreInsertRows(nRow, nCount, bProcessed);
+        return m_bAccept && CGXGridCore::StoreInsertRows(nRow, nCount, TRUE);
     }
 
     BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL) override
@@ -62,6 +64,7 @@ public:
     std::vector<std::wstring> m_titles;
     std::vector<std::vector<std::wstring>> m_records;
     BOOL m_bAccept = TRUE;
+    BOOL m_bForward = FALSE;
     std::string m_log;
     int m_nRedraws = 0;
 };
