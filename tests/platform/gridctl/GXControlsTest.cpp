@@ -34,11 +34,7 @@ TEST_F(GridInput, ACheckBoxTogglesBetweenZeroAndOneByAClickOrSpace)
     desktop().processMessages();
     const int boxLeft = 140 + CGXControl::GX_TEXT_MARGIN_X, boxTop = 40 + (19 - 13) / 2;
     EXPECT_EQ(pixel(boxLeft, boxTop + 6), GetSysColor(COLOR_BTNSHADOW));
-    int ink = 0;
-    for (int y = boxTop + 2; y < boxTop + 11; ++y)
-        for (int x = boxLeft + 2; x < boxLeft + 11; ++x)
-            ink += pixel(x, y) == GetSysColor(COLOR_WINDOWTEXT);
-    EXPECT_GT(ink, 0);
+    EXPECT_GT(Ink(CRect(boxLeft + 2, boxTop + 2, boxLeft + 11, boxTop + 11), GetSysColor(COLOR_WINDOWTEXT), true), 0);
     clickCell(2, 2); // at once: the second press of a double click
     desktop().pressKey(VK_SPACE);
     desktop().pressKey(VK_SPACE);
@@ -148,10 +144,9 @@ TEST_F(GridInput, AHeaderCellLooksLikeAHeaderWhateverItsStyleSays)
     grid.m_styles[{2, 1}].SetControl(GX_IDS_CTRL_HEADER).SetInterior(RGB(255, 0, 0)).SetDraw3dFrame(gxFrameInset);
     grid.m_styles[{2, 2}].SetInterior(RGB(255, 0, 0)); // a sentinel: plain cells keep their interior
     paint();
-    // Cell (2, 1) covers client x 70..138 and y 40..58 inside its grid lines.
-    EXPECT_EQ(pixel(70, 40), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(pixel(138, 58), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(pixel(74, 43), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(pixel(135, 55), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(pixel(144, 43), RGB(255, 0, 0));
+    // Cell (2, 1) covers client x 70..138 and y 40..58 inside its grid lines:
+    // raised (white and shadow corners) on the button face; the cell beside it red.
+    const std::map<COLORREF, char> legend{{GetSysColor(COLOR_BTNHIGHLIGHT), 'w'}, {GetSysColor(COLOR_BTNSHADOW), 's'},
+                                          {GetSysColor(COLOR_BTNFACE), 'f'}, {RGB(255, 0, 0), 'r'}};
+    EXPECT_EQ(Colours({{70, 40}, {138, 58}, {74, 43}, {135, 55}, {144, 43}}, legend), "wsffr");
 }

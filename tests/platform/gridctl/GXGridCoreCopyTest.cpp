@@ -8,19 +8,11 @@ namespace {
 
 class Copy : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
-                           {L"1", L"a1", L"b1", L"c1"},
-                           {L"2", L"a2", L"b2", L"c2"},
-                           {L"3", L"a3", L"b3", L"c3"}});
-    }
-
+    void SetUp() override { fillThreeByThree(grid); }
     CString copy(std::initializer_list<CGXRange> ranges)
     {
         CGXRangeList list;
-        for (const CGXRange& r : ranges)
-            list.AddTail(r);
+        for (const CGXRange& r : ranges) list.AddTail(r);
         return grid.GetCopyTextRanges(list);
     }
 

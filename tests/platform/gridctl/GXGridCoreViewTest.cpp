@@ -7,20 +7,13 @@ namespace {
 
 class GXGridCoreView : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
-                           {L"1", L"a1", L"b1", L"c1"},
-                           {L"2", L"a2", L"b2", L"c2"},
-                           {L"3", L"a3", L"b3", L"c3"}});
-    }
+    void SetUp() override { fillThreeByThree(grid); }
     std::string rows(BOOL bRangeRowsOnly, BOOL bCanUseCurrentCell)
     {
         CRowColArray a;
         grid.GetSelectedRows(a, bRangeRowsOnly, bCanUseCurrentCell);
         std::string s;
-        for (ROWCOL r : a)
-            s += std::to_string(r) + " ";
+        for (ROWCOL r : a) s += std::to_string(r) + " ";
         return s;
     }
 

@@ -126,12 +126,10 @@ TEST_F(GridInput, ClicksSelectRowsColumnsAndTheTableShiftExtendsCtrlAdds)
 TEST_F(GridInput, TheCurrentCellHasAFrame)
 {
     clickCell(2, 2);
-    // Cell (2, 2) spans client 140..208 x 40..58 inside its grid lines.
-    EXPECT_EQ(pixel(140, 50), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(pixel(207, 50), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(pixel(170, 40), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(pixel(142, 50), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(pixel(170, 65), GetSysColor(COLOR_WINDOW)); // the cell below has none
+    // Cell (2, 2) spans client 140..208 x 40..58 inside its grid lines: its
+    // frame on the left, right and top edge, none inside it or in the cell below.
+    const std::map<COLORREF, char> legend{{GetSysColor(COLOR_WINDOWTEXT), 'k'}, {GetSysColor(COLOR_WINDOW), 'w'}};
+    EXPECT_EQ(Colours({{140, 50}, {207, 50}, {170, 40}, {142, 50}, {170, 65}}, legend), "kkkww");
 }
 
 TEST_F(GridInput, DraggingAHeaderBorderResizesAColumnOrWithTrackingOnARow)

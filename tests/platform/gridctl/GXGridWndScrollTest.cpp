@@ -1,9 +1,5 @@
-#include "GridDump.h"
-#include "support/GridOnDesktop.h"
-#include "support/Input.h"
+#include "InputGrid.h"
 #include "win/gdi/SysColors.h"
-
-#include <gtest/gtest.h>
 
 #include <climits>
 
@@ -17,14 +13,11 @@ class TallGrid : public CGXGridWnd {
 public:
     ROWCOL m_nRows = 1000;
     ROWCOL m_nCols = 3;
-    ROWCOL m_nHugeCol = 0; // a column the host says is INT_MAX pixels wide
+    ROWCOL m_nHugeCol = 99; // a column the host says is INT_MAX pixels wide
 
     using CGXGridWnd::ShownCols;
 
-    int GetColWidth(ROWCOL nCol) override
-    {
-        return nCol != 0 && nCol == m_nHugeCol ? INT_MAX : CGXGridWnd::GetColWidth(nCol);
-    }
+    int GetColWidth(ROWCOL nCol) override { return nCol == m_nHugeCol ? INT_MAX : CGXGridWnd::GetColWidth(nCol); }
     ROWCOL GetRowCount() override { return m_nRows; }
     ROWCOL GetColCount() override { return m_nCols; }
     BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
@@ -50,14 +43,19 @@ protected:
     int thumbTop()
     {
         for (int y = 16; y < 184; ++y)
-            if (pixel(287, y) == GetSysColor(COLOR_BTNHIGHLIGHT))
-                return y;
+            if (pixel(287, y) == GetSysColor(COLOR_BTNHIGHLIGHT)) return y;
         return -1;
     }
     // The view's first scrolled row and the current cell.
     std::string view() { return std::to_string(grid.GetTopRow()) + " " + CurrentCell(grid); }
 
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), black = RGB(0, 0, 0);
+    // The button highlight is the window's white: 'w'; the track is half way
+    // from the bar colour to white.
+    std::string colours(std::initializer_list<CPoint> points)
+    {
+        return Colours(points, {{GetSysColor(COLOR_WINDOW), 'w'}, {GetSysColor(COLOR_BTNFACE), 'f'},
+                                {GetSysColor(COLOR_BTNSHADOW), 's'}, {RGB(0, 0, 0), 'k'}, {RGB(233, 231, 227), 't'}});
+    }
 };
 
 } // namespace
@@ -67,26 +65,18 @@ TEST_F(GridScroll, ABarAppearsOnlyWhenTheRowsDoNotFit)
     grid.m_nRows = 9; // rows 1..9 fill the 180 pixels exactly
     paint();
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 300, 200));
-    EXPECT_EQ(pixel(292, 100), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(colours({{292, 100}}), "w");
 
     grid.m_nRows = 10;
     paint();
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 284, 200));
-    // The up arrow: a raised button with a black triangle, tip at the top.
-    EXPECT_EQ(pixel(284, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(pixel(299, 15), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(pixel(292, 6), black);
-    EXPECT_EQ(pixel(292, 5), face);
-    EXPECT_EQ(pixel(289, 9), black);
-    EXPECT_EQ(pixel(288, 9), face);
-    // The down arrow, tip at the bottom.
-    EXPECT_EQ(pixel(292, 193), black);
-    EXPECT_EQ(pixel(292, 194), face);
-    EXPECT_EQ(pixel(289, 190), black);
+    // The up arrow: a raised button with a black triangle, tip at the top;
+    // the down arrow's tip at the bottom.
+    EXPECT_EQ(colours({{284, 0}, {299, 15}, {292, 6}, {292, 5}, {289, 9}, {288, 9}}), "wskfkf");
+    EXPECT_EQ(colours({{292, 193}, {292, 194}, {289, 190}}), "kfk");
     // 9 of 10 rows shown: the thumb fills 151 of the 168 track pixels from the top.
     EXPECT_EQ(thumbTop(), 16);
-    EXPECT_EQ(pixel(292, 100), face);
-    EXPECT_EQ(pixel(292, 170), RGB(233, 231, 227)); // the track: half way from the bar colour to white
+    EXPECT_EQ(colours({{292, 100}, {292, 170}}), "ft");
     // No cell is drawn under the bar.
     EXPECT_EQ(grid.HitTest(CPoint(290, 30), nullptr, nullptr), GX_NOHIT);
 }
@@ -180,7 +170,7 @@ TEST_F(GridScroll, ColumnsScrollWithABarAlongTheBottom)
     paint();
     // Only the columns overflow: the bar runs the whole width at y 184..199.
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 300, 184));
-    EXPECT_EQ(pixel(292, 192), black); // the right arrow's tip region
+    EXPECT_EQ(colours({{292, 192}}), "k"); // the right arrow's tip region
     click(292, 192);
     EXPECT_EQ(grid.GetLeftCol(), 2ul);
     ROWCOL r = 0, c = 0;
@@ -191,7 +181,7 @@ TEST_F(GridScroll, ColumnsScrollWithABarAlongTheBottom)
     grid.m_nRows = 50;
     paint();
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 284, 184));
-    EXPECT_EQ(pixel(292, 192), face);
+    EXPECT_EQ(colours({{292, 192}}), "f");
     click(292, 192);
     EXPECT_EQ(grid.GetLeftCol(), 2ul);
     EXPECT_EQ(grid.GetTopRow(), 1ul);

@@ -1,54 +1,16 @@
-#include "GridDump.h"
+#include "InputGrid.h"
 #include "TestGrids.h"
 #include "support/Files.h"
-#include "support/GridOnDesktop.h"
 #include "support/TempDir.h"
 #include "win/user/Clipboard.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-using Log = std::vector<std::string>;
-
-// A grid that logs its set-up steps and the clip box of every paint.
-class ProbeGrid : public CGXGridWnd {
-public:
-    void OnInitialUpdate() override
-    {
-        m_log.push_back(std::string("initial update, window ") + (::IsWindow(m_hWnd) ? "exists" : "missing"));
-        CGXGridWnd::OnInitialUpdate();
-        m_log.push_back(std::string("initial update done, param ") + (GetParam() ? "set" : "missing"));
-    }
-    void OnGridInitialUpdate() override
-    {
-        m_log.push_back("grid initial update");
-        CGXGridCore::OnGridInitialUpdate();
-    }
-    void OnGridDraw(CDC* pDC) override
-    {
-        CRect clip;
-        pDC->GetClipBox(&clip);
-        m_paints.push_back(clip);
-        CGXGridWnd::OnGridDraw(pDC);
-    }
-
-    Log m_log;
-    std::vector<CRect> m_paints;
-};
-
-// The grid of 300 x 200 pixels over three rows and columns of its own.
-class GridWindow : public testsupport::GridOnDesktop<ProbeGrid> {
+class GridWindow : public GridInput {
 protected:
-    GridWindow() { m_gridRect = CRect(0, 0, 300, 200); }
     void SetUp() override
     {
-        GridOnDesktop::SetUp();
-        fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
-                           {L"1", L"a1", L"b1", L"c1"},
-                           {L"2", L"a2", L"b2", L"c2"},
-                           {L"3", L"\u00e43", L"b3", L"c3"}});
-        platform::desktop().processMessages();
+        GridInput::SetUp();
         grid.m_paints.clear();
     }
     // The clip boxes of the paints so far, forgotten for the next look.
@@ -59,26 +21,24 @@ protected:
 
 TEST_F(GridWindow, CreationInitialisesOnceWithTheWindowInPlace)
 {
-    EXPECT_EQ(grid.m_log, (Log{"initial update, window exists", "grid initial update",
-                               "initial update done, param set"}));
+    const std::vector<std::string> steps{"initial update, window exists", "grid initial update",
+                                         "initial update done, param set"};
+    EXPECT_EQ(grid.m_setUp, steps);
     EXPECT_EQ(grid.GetDlgCtrlID(), 1);
     EXPECT_EQ(grid.GetParent(), &frame);
     grid.Initialize();
-    EXPECT_EQ(grid.m_log.size(), 3u);
-}
+    EXPECT_EQ(grid.m_setUp, steps);
 
-TEST(GridWindowAttached, AnAttachedWindowIsInitialisedBeforeItsFirstPaint)
-{
-    HWND hWnd = CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60, nullptr,
-                                nullptr, nullptr, nullptr);
-    ProbeGrid grid;
-    ASSERT_TRUE(grid.SubclassWindow(hWnd));
-    EXPECT_TRUE(grid.m_log.empty());
-    grid.Invalidate();
+    // A window attached to a grid object is set up before its first paint.
+    InputGrid attached;
+    ASSERT_TRUE(attached.SubclassWindow(CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                                                        100, 60, nullptr, nullptr, nullptr, nullptr)));
+    EXPECT_TRUE(attached.m_setUp.empty());
+    attached.Invalidate();
     platform::desktop().processMessages();
-    ASSERT_EQ(grid.m_log.size(), 3u);
-    EXPECT_EQ(grid.m_paints.size(), 1u);
-    grid.DestroyWindow();
+    EXPECT_EQ(attached.m_setUp, steps);
+    EXPECT_EQ(attached.m_paints.size(), 1u);
+    attached.DestroyWindow();
 }
 
 TEST_F(GridWindow, RedrawingInvalidatesTheChangedCellsOnly)
@@ -133,6 +93,7 @@ TEST_F(GridWindow, CopyPutsTheSelectionOrTheCurrentCellOnTheClipboard)
     EXPECT_FALSE(grid.Copy());
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 
+    grid.m_records[2][0] = L"\u00e43";
     grid.SelectRange(CGXRange(2, 1, 3, 2));
     ASSERT_TRUE(grid.Copy());
     EXPECT_EQ(platform::ClipboardText(), L"a2\tb2\r\n\u00e43\tb3\r\n");
@@ -162,7 +123,8 @@ TEST_F(GridWindow, CopyTextToFileThrowsWhenTheFileCannotBeWritten)
 
 TEST(GridFile, ALargeTableIsWrittenWholeAFewRowsAtATime)
 {
-    // Some 90 kB of text: more than one piece of the file's writing.
+    // Some 90 kB of text: more than one piece of the file's writing, in
+    // UTF-8 with the separator of the moment.
     std::vector<std::vector<std::wstring>> records;
     std::string expected = "A;B;C\r\n";
     for (int r = 1; r <= 4000; ++r) {

@@ -78,3 +78,12 @@ inline void fillOwnGrid(CGXGridCore& grid, const std::vector<std::vector<std::ws
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.SetValueRange(CGXRange((ROWCOL)r, (ROWCOL)c), rows[r][c].c_str());
 }
+
+// Rows 1..3 and columns A..C of the core's own data: "1", "a1", "b1", "c1" ...
+inline void fillThreeByThree(CGXGridCore& grid)
+{
+    fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
+                       {L"1", L"a1", L"b1", L"c1"},
+                       {L"2", L"a2", L"b2", L"c2"},
+                       {L"3", L"a3", L"b3", L"c3"}});
+}
