@@ -1,7 +1,5 @@
 #include "TestGrids.h"
 
-#include "gridctl/GXControl.h"
-
 #include <gtest/gtest.h>
 
 namespace {

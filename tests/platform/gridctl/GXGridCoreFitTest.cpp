@@ -1,5 +1,4 @@
 #include "TestGrids.h"
-#include "win/gdi/Font.h"
 
 #include <gtest/gtest.h>
 

@@ -66,7 +66,10 @@ TEST_F(GXGridCoreView, SelectedRowsWithAndWithoutWholeRowsAndTheCurrentCell)
     grid.SelectRange(CGXRange().SetRows(3));
     grid.SelectRange(CGXRange(1, 2, 2, 2));
     grid.SelectRange(CGXRange().SetRows(3)); // selected once
-    EXPECT_EQ(rows(FALSE, FALSE), "1 2 3 ");
+    CGXRangeList list;
+    EXPECT_TRUE(grid.CopyRangeList(list, FALSE));
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(rows(FALSE, TRUE), "1 2 3 "); // the current cell's row once
     EXPECT_EQ(rows(TRUE, FALSE), "3 ");
 
     grid.SelectRange(CGXRange().SetRows(3), FALSE);
@@ -74,7 +77,6 @@ TEST_F(GXGridCoreView, SelectedRowsWithAndWithoutWholeRowsAndTheCurrentCell)
     grid.SelectRange(CGXRange().SetTable());
     EXPECT_EQ(rows(TRUE, FALSE), "0 1 2 3 ");
     grid.SelectRange(CGXRange().SetTable(), FALSE);
-    CGXRangeList list;
     EXPECT_FALSE(grid.CopyRangeList(list, FALSE));
 }
 

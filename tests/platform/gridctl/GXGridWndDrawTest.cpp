@@ -1,5 +1,4 @@
 #include "InputGrid.h"
-#include "win/gdi/SysColors.h"
 
 namespace {
 

@@ -3,9 +3,6 @@
 #include "win/afx/Dialog.h"
 #include "win/kernel/Module.h"
 #include "win/kernel/ModuleState.h"
-#include "win/user/Clipboard.h"
-#include "win/user/Input.h"
-#include "win/gdi/SysColors.h"
 
 using platform::desktop;
 using testsupport::drag;
@@ -95,6 +92,9 @@ TEST_F(GridInput, ClicksSelectRowsColumnsAndTheTableShiftExtendsCtrlAdds)
                               "2 | * | a2* | b2* | c2* |\n"
                               "3 | * | a3* | b3* | c3* |\n"
                               "4 |   | a4  | b4  | c4  |\n");
+    // The screen shows it at once: row 3 highlighted, row 4 not.
+    EXPECT_EQ(Colours({{175, 70}, {175, 90}}, {{GetSysColor(COLOR_HIGHLIGHT), 'H'}, {GetSysColor(COLOR_WINDOW), 'w'}}),
+              "Hw");
     // Shift again replaces the extension; Ctrl adds a column.
     holding(VK_SHIFT, [&] { clickCell(1, 0); });
     holding(VK_CONTROL, [&] { clickCell(0, 3); });

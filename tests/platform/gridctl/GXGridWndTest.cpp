@@ -2,7 +2,6 @@
 #include "TestGrids.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
-#include "win/user/Clipboard.h"
 
 namespace {
 
@@ -72,18 +71,6 @@ TEST_F(GridWindow, RedrawingInvalidatesTheChangedCellsOnly)
     EXPECT_EQ(grid.CalcRectFromRowCol(20, 1, 30, 2), CRect(0, 0, 0, 0));
     grid.RedrawRowCol(CGXRange(20, 1, 30, 2));
     EXPECT_TRUE(paints().empty());
-}
-
-TEST_F(GridWindow, FrozenRowsStayOnTopAndHiddenRowsTakeNoRoom)
-{
-    grid.SetFrozenRows(1);
-    grid.HideRows(2, 2);
-    // Row 0 at 0, row 1 at 20, row 2 hidden, row 3 at 40.
-    EXPECT_EQ(grid.GetTopRow(), 2u);
-    EXPECT_EQ(grid.CalcRectFromRowCol(3, 1, 3, 2), CRect(70, 40, 210, 60));
-    EXPECT_EQ(grid.CalcRectFromRowCol(1, 0, 3, 0), CRect(0, 20, 70, 60));
-    grid.SetColWidth(1, 1, 30);
-    EXPECT_EQ(grid.CalcRectFromRowCol(0, 2, 0, 3), CRect(100, 0, 240, 20));
 }
 
 TEST_F(GridWindow, CopyPutsTheSelectionOrTheCurrentCellOnTheClipboard)

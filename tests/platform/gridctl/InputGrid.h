@@ -5,7 +5,10 @@
 #include "GridDump.h"
 #include "support/GridOnDesktop.h"
 #include "support/Input.h"
+#include "win/gdi/SysColors.h"
 #include "win/kernel/Utf8.h"
+#include "win/user/Clipboard.h"
+#include "win/user/Input.h"
 
 #include <map>
 #include <string>
