@@ -134,7 +134,11 @@ protected:
     GridInput() { m_gridRect = CRect(0, 0, 300, 200); }
     // A point of the grid's client area, on the screen.
     static CPoint at(int x, int y) { return CPoint(10 + x, 10 + y); }
-    std::string takeLog() { return std::exchange(grid.m_log, std::string()); }
+    // What reached the host since the last look, and whether an editor is open.
+    std::string takeLog()
+    {
+        return std::exchange(grid.m_log, std::string()) + (grid.IsActiveCurrentCell() ? " (editing)" : "");
+    }
     static void press(std::initializer_list<UINT> keys)
     {
         for (UINT vk : keys) platform::desktop().pressKey(vk);
