@@ -1,6 +1,4 @@
 #include "TestGrids.h"
-#include "gridctl/GXSysData.h"
-#include "win/gdi/Font.h"
 
 #include <gtest/gtest.h>
 
@@ -12,48 +10,20 @@ protected:
     {
         fillOwnGrid(grid, {{L"", L"Title\n(m)", L"B"}, {L"1", L"one", L""}, {L"2", L"a\nb\nc\nd", L"x"}});
         line = grid.GetFontHeight();
-        margins = 2 * CGXGridCore::GX_CELL_MARGIN_Y;
+    }
+    // The height of a cell of n lines.
+    int lines(int n) const { return n * line + 2 * CGXGridCore::GX_CELL_MARGIN_Y; }
+    std::vector<int> heights(ROWCOL from, ROWCOL to)
+    {
+        std::vector<int> v;
+        for (ROWCOL r = from; r <= to; ++r)
+            v.push_back(grid.GetRowHeight(r));
+        return v;
     }
 
     CGXGridCore grid;
     int line = 0;
-    int margins = 0;
 };
-
-} // namespace
-
-TEST_F(Fit, RowsTakeTheHeightOfTheirHighestCell)
-{
-    EXPECT_GT(line, 10); // a 10-point font
-    ASSERT_TRUE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(0, 2), TRUE, GX_SMART));
-    EXPECT_EQ(grid.GetRowHeight(0), 2 * line + margins);
-    EXPECT_EQ(grid.GetRowHeight(1), line + margins);
-    EXPECT_EQ(grid.GetRowHeight(2), 4 * line + margins);
-
-    // A bigger standard font makes every line higher.
-    grid.StandardStyle().SetFont(CGXFont().SetSize(20));
-    EXPECT_GT(grid.GetFontHeight(), line);
-    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
-    EXPECT_GT(grid.GetRowHeight(1), line + margins);
-    EXPECT_EQ(grid.GetRowHeight(0), 2 * line + margins); // outside the range
-}
-
-TEST_F(Fit, ACellOverSeveralRowsSpreadsItsHeightOnlyWhenAskedTo)
-{
-    grid.SetCoveredCellsRowCol(1, 2, 2, 2); // "" over rows 1..2
-    grid.SetValueRange(CGXRange(1, 2), L"1\n2\n3\n4\n5\n6");
-    grid.SetValueRange(CGXRange(2, 1), L"short");
-    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1, 2), FALSE);
-    EXPECT_EQ(grid.GetRowHeight(1), line + margins);
-    EXPECT_EQ(grid.GetRowHeight(2), line + margins);
-    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1, 2), TRUE);
-    const int half = (6 * line + margins + 1) / 2;
-    EXPECT_EQ(grid.GetRowHeight(1), half);
-    EXPECT_EQ(grid.GetRowHeight(2), half);
-    EXPECT_FALSE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(7)));
-}
-
-namespace {
 
 // The width of a text in the grid's standard font.
 int textWidth(CGXGridCore& grid, LPCWSTR text)
@@ -72,20 +42,44 @@ int textWidth(CGXGridCore& grid, LPCWSTR text)
 
 } // namespace
 
+TEST_F(Fit, RowsTakeTheHeightOfTheirHighestCell)
+{
+    EXPECT_GT(line, 10); // a 10-point font
+    ASSERT_TRUE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(0, 2), TRUE, GX_SMART));
+    EXPECT_EQ(heights(0, 2), std::vector<int>({lines(2), lines(1), lines(4)}));
+    EXPECT_FALSE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(7)));
+
+    // A bigger standard font makes every line higher.
+    grid.StandardStyle().SetFont(CGXFont().SetSize(20));
+    EXPECT_GT(grid.GetFontHeight(), line);
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
+    EXPECT_GT(grid.GetRowHeight(1), lines(1));
+    EXPECT_EQ(grid.GetRowHeight(0), lines(2)); // outside the range
+}
+
+TEST_F(Fit, ACellOverSeveralRowsSpreadsItsHeightOnlyWhenAskedTo)
+{
+    grid.SetCoveredCellsRowCol(1, 2, 2, 2); // "" over rows 1..2
+    grid.SetValueRange(CGXRange(1, 2), L"1\n2\n3\n4\n5\n6");
+    grid.SetValueRange(CGXRange(2, 1), L"short");
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1, 2), FALSE);
+    EXPECT_EQ(heights(1, 2), std::vector<int>(2, lines(1)));
+    grid.ResizeRowHeightsToFit(CGXRange().SetRows(1, 2), TRUE);
+    EXPECT_EQ(heights(1, 2), std::vector<int>(2, (lines(6) + 1) / 2));
+}
+
 TEST_F(Fit, WrappedTextBreaksToTheCellsWidth)
 {
     grid.SetValueRange(CGXRange(1, 1), L"mm mm mm");
-    CGXStyle wrap;
-    wrap.SetWrapText(TRUE);
-    grid.StoreStyleRowCol(1, 1, &wrap, gxOverride, 0);
+    grid.StoreStyleRowCol(1, 1, &CGXStyle().SetWrapText(TRUE), gxOverride, 0);
     // Room for "mm m" inside the grid line and the text margins: one word a line.
     const int inner = textWidth(grid, L"mm") + textWidth(grid, L" m");
     grid.SetColWidth(1, 1, inner + 1 + 2 * CGXControl::GX_TEXT_MARGIN_X);
     grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
-    EXPECT_EQ(grid.GetRowHeight(1), 3 * line + margins);
+    EXPECT_EQ(grid.GetRowHeight(1), lines(3));
     grid.SetColWidth(1, 1, 300);
     grid.ResizeRowHeightsToFit(CGXRange().SetRows(1));
-    EXPECT_EQ(grid.GetRowHeight(1), line + margins);
+    EXPECT_EQ(grid.GetRowHeight(1), lines(1));
 }
 
 TEST_F(Fit, ChangedRowsFitAgainOnlyWhenTheyWereFittedBefore)
@@ -95,17 +89,6 @@ TEST_F(Fit, ChangedRowsFitAgainOnlyWhenTheyWereFittedBefore)
     grid.SetValueRange(CGXRange(2, 2), L"1\n2\n3\n4\n5\n6"); // row 2 was never fitted
     const int before = grid.GetRowHeight(2);
     EXPECT_TRUE(grid.UpdateChangedRowHeights());
-    EXPECT_EQ(grid.GetRowHeight(1), 2 * line + margins);
-    EXPECT_EQ(grid.GetRowHeight(2), before);
+    EXPECT_EQ(heights(1, 2), std::vector<int>({lines(2), before}));
     EXPECT_FALSE(grid.UpdateChangedRowHeights()); // nothing changed since
-}
-
-TEST(GXSysData, StandardStylesUseTheSystemColours)
-{
-    CGXGridCore grid;
-    EXPECT_EQ(GXGetSysData()->GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(grid.StandardStyle().GetInterior(), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(grid.StandardStyle().GetTextColor(), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(grid.ColHeaderStyle().GetInterior(), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(grid.RowHeaderStyle().GetTextColor(), GetSysColor(COLOR_BTNTEXT));
 }

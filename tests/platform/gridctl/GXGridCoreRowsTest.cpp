@@ -6,7 +6,7 @@
 namespace {
 
 // Four records with a block over a2..a3, a block over b1..c1, row 3
-// selected and the current cell at b4.
+// selected, 30 pixels high, and the current cell at b4.
 class InsertRemove : public ::testing::Test {
 protected:
     void SetUp() override
@@ -43,23 +43,18 @@ TEST_F(InsertRemove, AnAcceptedInsertMovesBlocksSelectionCurrentCellAndHeights)
                               "3 |   | ^  |     |     |\n"
                               "4 | * | ^* | b3* | c3* |\n"
                               "5 |   | a4 | b4@ | c4  |\n");
-    EXPECT_EQ(grid.GetRowHeight(3), 20);
-    EXPECT_EQ(grid.GetRowHeight(4), 30);
+    EXPECT_EQ(Sizes(grid, true, 3, 4), "20 30");
     EXPECT_TRUE(grid.IsModified());
 }
 
 TEST_F(InsertRemove, InsertingAtTheCurrentCellsOwnRowKeepsItOnItsRecord)
 {
-    // The current cell sits on b4; rows inserted at row 4 push b4 down.
+    // The current cell sits on b4; rows inserted at row 4 push b4 down, rows
+    // inserted just below it leave it where it is.
     EXPECT_TRUE(grid.InsertRows(4, 2, nullptr, nullptr, nullptr, 0, GX_SMART, gxDo));
-    ROWCOL r = 0, c = 0;
-    ASSERT_TRUE(grid.GetCurrentCell(r, c));
-    EXPECT_EQ(r, 6u);
-    EXPECT_EQ(c, 2u);
-    // Rows inserted just below it leave it where it is.
+    EXPECT_EQ(CurrentCell(grid), "6,2");
     EXPECT_TRUE(grid.InsertRows(7, 1, nullptr, nullptr, nullptr, 0, GX_SMART, gxDo));
-    ASSERT_TRUE(grid.GetCurrentCell(r, c));
-    EXPECT_EQ(r, 6u);
+    EXPECT_EQ(CurrentCell(grid), "6,2");
 }
 
 TEST_F(InsertRemove, ARefusedInsertOrRemovalChangesNothing)
@@ -84,70 +79,43 @@ TEST_F(InsertRemove, AnAcceptedRemovalShrinksBlocksAndDropsSelectedRows)
                               "2 |   | a2 | b2  | c2 |\n"
                               "3 |   | a4 | b4@ | c4 |\n");
     EXPECT_EQ(grid.GetRowHeight(3), 20);
-
-    // Removing the current cell's row leaves it on the row that moves up,
-    // or on the last row.
+    // Removing the current cell's row leaves it on the row that moves up, or
+    // on the last row.
     EXPECT_TRUE(grid.RemoveRows(3, 3));
-    ROWCOL r = 0, c = 0;
-    ASSERT_TRUE(grid.GetCurrentCell(r, c));
-    EXPECT_EQ(r, 2u);
-    EXPECT_EQ(c, 2u);
+    EXPECT_EQ(CurrentCell(grid), "2,2");
 }
 
 TEST_F(InsertRemove, RowsOutsideTheGridAreRefusedBeforeTheStore)
 {
-    EXPECT_FALSE(grid.InsertRows(0, 1));
-    EXPECT_FALSE(grid.InsertRows(6, 1));
-    EXPECT_FALSE(grid.InsertRows(2, 0));
-    EXPECT_FALSE(grid.RemoveRows(0, 1));
-    EXPECT_FALSE(grid.RemoveRows(3, 2));
-    EXPECT_FALSE(grid.RemoveRows(4, 5));
+    EXPECT_FALSE(grid.InsertRows(0, 1) || grid.InsertRows(6, 1) || grid.InsertRows(2, 0));
+    EXPECT_FALSE(grid.RemoveRows(0, 1) || grid.RemoveRows(3, 2) || grid.RemoveRows(4, 5));
     EXPECT_EQ(grid.m_log, "");
     EXPECT_TRUE(grid.InsertRows(5, 1)); // right after the last row
 }
 
-namespace {
-
-// Forwards inserts as a record grid does: the host's answer is dropped and
-// the caller's bProcessed (FALSE) goes on to the base. Removals pass the
-// host's answer on (HostGrid).
-class ForwardingGrid : public HostGrid {
-public:
-    using HostGrid::HostGrid;
-
-    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
-    {
-        log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
-        if (m_bAccept)
-            m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
-        return CGXGridCore::StoreInsertRows(nRow, nCount, bProcessed);
-    }
-};
-
-} // namespace
-
 TEST(GXGridCoreRows, AGridOverOtherDataIsJudgedByItsOwnRowCount)
 {
-    ForwardingGrid grid{{L"A"}, {{L"a1"}, {L"a2"}}};
+    // The host's inserts pass the caller's bProcessed (FALSE) on, as a record grid's do.
+    HostGrid grid{{L"A"}, {{L"a1"}, {L"a2"}}};
+    grid.m_bForward = TRUE;
     grid.SelectRange(CGXRange().SetRows(2));
     const std::string before = GridDump(grid);
     ASSERT_EQ(before, "0 |   | A   |\n"
                       "1 |   | a1  |\n"
                       "2 | * | a2* |\n");
 
-    // The host takes the row although the store passes no bProcessed: the
-    // selection follows.
+    // The host takes the row although its store says nothing: the selection follows.
     EXPECT_TRUE(grid.InsertRows(1, 1));
-    EXPECT_EQ(GridDump(grid), "0 |   | A   |\n"
-                              "1 |   |     |\n"
-                              "2 |   | a1  |\n"
-                              "3 | * | a2* |\n");
+    const std::string afterInsert = GridDump(grid);
+    EXPECT_EQ(afterInsert, "0 |   | A   |\n"
+                           "1 |   |     |\n"
+                           "2 |   | a1  |\n"
+                           "3 | * | a2* |\n");
 
     // A refused removal of that row is a refusal: the core's own (unused)
     // rows never grew, so there is nothing to remove behind the host's back.
     grid.m_bAccept = FALSE;
     grid.SetModifiedFlag(FALSE);
-    const std::string afterInsert = GridDump(grid);
     EXPECT_FALSE(grid.RemoveRows(1, 1));
     EXPECT_FALSE(grid.InsertRows(1, 1));
     EXPECT_EQ(GridDump(grid), afterInsert);
@@ -177,12 +145,9 @@ TEST(GXGridCoreRows, OwnDataRowsMoveWithTheirCellsHeightsAndHiddenState)
                               "3 | n2 | x2 |\n"
                               "4 | 2  | r2 |\n"
                               "hidden rows: 5; cols:\n");
-    EXPECT_EQ(grid.GetRowHeight(2), 40);
-    EXPECT_EQ(grid.GetRowHeight(3), 41);
-    EXPECT_EQ(grid.GetRowHeight(4), 33);
+    EXPECT_EQ(Sizes(grid, true, 2, 4), "40 41 33");
 
     ASSERT_TRUE(grid.RemoveRows(1, 3));
-    EXPECT_EQ(grid.GetRowCount(), 2u);
     EXPECT_EQ(GridDump(grid), "0 |   | A  |\n"
                               "1 | 2 | r2 |\n"
                               "hidden rows: 2; cols:\n");
@@ -200,32 +165,27 @@ TEST(GXGridCoreRows, WidthsAndHeightsHaveDefaultsAndHiddenOnesMeasureZero)
     EXPECT_EQ(grid.GetColWidth(0), 64);
 
     EXPECT_TRUE(grid.SetColWidth(1, 2, 50));
-    EXPECT_EQ(grid.GetColWidth(1), 50);
-    EXPECT_EQ(grid.GetColWidth(2), 50);
     EXPECT_FALSE(grid.SetColWidth(3, 2, 10));
-
     // Arrays are read at the absolute column or row number.
     int widths[] = {0, 0, 0, 11, 12};
     grid.SetColWidth(3, 4, 99, widths);
-    EXPECT_EQ(grid.GetColWidth(3), 11);
-    EXPECT_EQ(grid.GetColWidth(4), 12);
+    EXPECT_EQ(Sizes(grid, false, 1, 4), "50 50 11 12");
     int rowHeights[] = {0, 0, 25};
     grid.SetRowHeight(2, 2, 99, rowHeights);
     EXPECT_EQ(grid.GetRowHeight(2), 25);
 
     grid.HideCols(2, 3);
     EXPECT_TRUE(grid.IsColHidden(2));
-    EXPECT_EQ(grid.GetColWidth(2), 0);
-    EXPECT_EQ(grid.GetColWidth(3), 0);
+    EXPECT_EQ(Sizes(grid, false, 1, 4), "50 0 0 12");
     BOOL show[] = {FALSE, FALSE, FALSE, TRUE};
     grid.HideCols(2, 3, TRUE, show); // only column 3 stays hidden
-    EXPECT_EQ(grid.GetColWidth(2), 50);
     EXPECT_TRUE(grid.IsColHidden(3));
+    EXPECT_EQ(Sizes(grid, false, 1, 4), "50 50 0 12");
     grid.HideCols(3, 3, FALSE);
     EXPECT_EQ(grid.GetColWidth(3), 11);
 
     grid.HideRows(2, 2);
-    EXPECT_EQ(grid.GetRowHeight(2), 0);
+    EXPECT_EQ(Sizes(grid, true, 1, 2), "20 0");
     EXPECT_TRUE(grid.IsRowHidden(2));
     EXPECT_FALSE(grid.IsRowHidden(1));
     EXPECT_TRUE(grid.OnTrackColWidth(1));

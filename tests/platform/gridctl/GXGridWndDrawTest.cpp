@@ -1,140 +1,65 @@
-#include "TestGrids.h"
-#include "gridctl/GXGridWnd.h"
-#include "win/desktop/Desktop.h"
-#include "win/afx/PaintDC.h"
-#include "win/gdi/SysColors.h"
-
-#include <gtest/gtest.h>
+#include "InputGrid.h"
 
 namespace {
 
-constexpr COLORREF gridLine = RGB(192, 192, 192);
-constexpr COLORREF red = RGB(200, 0, 0);
-constexpr COLORREF green = RGB(0, 160, 0);
+constexpr COLORREF red = RGB(200, 0, 0), green = RGB(0, 160, 0);
 
-// A painted grid of three columns and three rows with headers: columns 70
-// and rows 20 pixels by default, each cell's grid line on its last pixels.
-class GridPaint : public ::testing::Test {
+// Cells of 70 x 20 pixels, each cell's grid line on its last pixels.
+class GridPaint : public GridInput {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 1));
-        fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
-                           {L"1", L"a1", L"b1", L"c1"},
-                           {L"2", L"a2", L"b2", L"c2"},
-                           {L"3", L"a3", L"b3", L"c3"}});
-        paint();
-    }
+    std::string colours(std::initializer_list<CPoint> points) { return Colours(points, legend); }
 
-    void paint()
-    {
-        grid.Redraw();
-        platform::desktop().processMessages();
-    }
-
-    COLORREF pixel(int x, int y)
-    {
-        CClientDC dc(&grid);
-        return dc.GetPixel(x, y);
-    }
-
-    // Whether any pixel of the rectangle differs from the colour: text ink.
-    bool inked(const CRect& r, COLORREF background)
-    {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (pixel(x, y) != background)
-                    return true;
-        return false;
-    }
-
-    bool shows(const CRect& r, COLORREF colour)
-    {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (pixel(x, y) == colour)
-                    return true;
-        return false;
-    }
-
-    void colourCell(ROWCOL row, ROWCOL col, COLORREF interior)
-    {
-        CGXStyle style;
-        style.SetInterior(interior);
-        grid.StoreStyleRowCol(row, col, &style, gxOverride, 0);
-    }
-
-    CWnd frame;
-    CGXGridWnd grid;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), window = GetSysColor(COLOR_WINDOW);
+    // The button highlight is the window's white: 'w'.
+    const std::map<COLORREF, char> legend{{window, 'w'},      {face, 'f'},  {GetSysColor(COLOR_BTNSHADOW), 's'},
+                                          {RGB(192, 192, 192), 'g'}, {red, 'r'}, {green, 'G'},
+                                          {GetSysColor(COLOR_HIGHLIGHT), 'H'}};
 };
 
 } // namespace
 
 TEST_F(GridPaint, HeadersCellsAndGridLines)
 {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), window = GetSysColor(COLOR_WINDOW);
-    // The corner: a raised header frame around the button face.
-    EXPECT_EQ(pixel(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(pixel(68, 18), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(pixel(35, 10), face);
-    EXPECT_EQ(pixel(69, 10), gridLine);
-    // Cell a1 (70..139 x 20..39): white, its text at the left, grid lines right and below.
-    EXPECT_EQ(pixel(130, 30), window);
-    EXPECT_TRUE(inked(CRect(72, 21, 100, 38), window));
-    EXPECT_EQ(pixel(139, 30), gridLine);
-    EXPECT_EQ(pixel(100, 39), gridLine);
+    // The corner: a raised header frame around the button face, its grid
+    // line; cell a1 (70..139 x 20..39) white with grid lines right and below;
+    // right of and below the cells the window colour.
+    EXPECT_EQ(colours({{0, 0}, {68, 18}, {35, 10}, {69, 10}, {130, 30}, {139, 30}, {100, 39}, {250, 30}, {100, 120}}),
+              "wsfgwggww");
+    EXPECT_GT(Ink(CRect(72, 21, 100, 38), window), 0); // a1's text at the left
     // Column titles are centred: none at the left edge, some in the middle.
-    EXPECT_FALSE(inked(CRect(72, 2, 95, 17), face));
-    EXPECT_TRUE(inked(CRect(95, 2, 115, 17), face));
-    // Right of and below the cells lies the window colour.
-    EXPECT_EQ(pixel(250, 30), window);
-    EXPECT_EQ(pixel(100, 120), window);
+    EXPECT_EQ(Ink(CRect(72, 2, 95, 17), face), 0);
+    EXPECT_GT(Ink(CRect(95, 2, 115, 17), face), 0);
 }
 
 TEST_F(GridPaint, ACoveredBlockIsPaintedOnceAcrossItsCells)
 {
     grid.SetCoveredCellsRowCol(1, 1, 1, 2);
-    CGXStyle centred;
-    centred.SetHorizontalAlignment(DT_CENTER);
-    grid.StoreStyleRowCol(1, 1, &centred, gxOverride, 0);
+    grid.m_styles[{1, 1}].SetHorizontalAlignment(DT_CENTER);
     paint();
-    const COLORREF window = GetSysColor(COLOR_WINDOW);
     // No grid line between the block's cells, but one below the next row's.
-    EXPECT_EQ(pixel(139, 30), window);
-    EXPECT_EQ(pixel(139, 50), gridLine);
+    EXPECT_EQ(colours({{139, 30}, {139, 50}}), "wg");
     // "a1" is centred over 70..209, not in its own cell: no ink at the left,
     // ink around x 140; b1 is not drawn at all.
-    EXPECT_FALSE(inked(CRect(72, 21, 120, 38), window));
-    EXPECT_TRUE(inked(CRect(125, 21, 155, 38), window));
-    EXPECT_FALSE(inked(CRect(160, 21, 208, 38), window));
+    EXPECT_EQ(Ink(CRect(72, 21, 120, 38), window), 0);
+    EXPECT_GT(Ink(CRect(125, 21, 155, 38), window), 0);
+    EXPECT_EQ(Ink(CRect(160, 21, 208, 38), window), 0);
 }
 
 TEST_F(GridPaint, AHiddenColumnTakesNoRoom)
 {
-    colourCell(2, 1, red);
-    colourCell(2, 2, green);
+    grid.m_styles[{2, 1}].SetInterior(red);
+    grid.m_styles[{2, 2}].SetInterior(green);
     grid.HideCols(1, 1);
     paint();
-    // b2 moves to 70..139; column C ends at 209.
-    EXPECT_EQ(pixel(130, 50), green);
-    EXPECT_EQ(pixel(139, 50), gridLine);
-    EXPECT_EQ(pixel(208, 50), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(pixel(209, 50), gridLine);
-    EXPECT_EQ(pixel(230, 50), GetSysColor(COLOR_WINDOW));
-    // Nothing of a2 is left.
-    EXPECT_FALSE(shows(CRect(0, 40, 300, 60), red));
+    // b2 moves to 70..139; column C ends at 209; nothing of a2 is left.
+    EXPECT_EQ(colours({{130, 50}, {139, 50}, {208, 50}, {209, 50}, {230, 50}}), "Ggwgw");
+    EXPECT_EQ(Ink(CRect(0, 40, 300, 60), red, true), 0);
 }
 
 TEST_F(GridPaint, ASelectedRowIsHighlightedButNotItsHeader)
 {
-    colourCell(2, 3, red);
+    grid.m_styles[{2, 3}].SetInterior(red); // its own interior gives way
     grid.SelectRange(CGXRange().SetRows(2));
     platform::desktop().processMessages();
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    EXPECT_EQ(pixel(130, 50), highlight);
-    EXPECT_EQ(pixel(200, 50), highlight); // its own interior gives way
-    EXPECT_EQ(pixel(35, 50), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(pixel(130, 30), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(pixel(130, 70), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(colours({{130, 50}, {200, 50}, {35, 50}, {130, 30}, {130, 70}}), "HHfww");
 }

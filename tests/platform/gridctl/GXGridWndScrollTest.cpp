@@ -1,8 +1,4 @@
-#include "gridctl/GXGridWnd.h"
-#include "win/desktop/Desktop.h"
-#include "win/gdi/SysColors.h"
-
-#include <gtest/gtest.h>
+#include "InputGrid.h"
 
 #include <climits>
 
@@ -16,15 +12,11 @@ class TallGrid : public CGXGridWnd {
 public:
     ROWCOL m_nRows = 1000;
     ROWCOL m_nCols = 3;
-    ROWCOL m_nHugeCol = 0; // a column the host says is INT_MAX pixels wide
+    ROWCOL m_nHugeCol = 99; // a column the host says is INT_MAX pixels wide
 
     using CGXGridWnd::ShownCols;
 
-    int GetColWidth(ROWCOL nCol) override
-    {
-        return nCol != 0 && nCol == m_nHugeCol ? INT_MAX : CGXGridWnd::GetColWidth(nCol);
-    }
-
+    int GetColWidth(ROWCOL nCol) override { return nCol == m_nHugeCol ? INT_MAX : CGXGridWnd::GetColWidth(nCol); }
     ROWCOL GetRowCount() override { return m_nRows; }
     ROWCOL GetColCount() override { return m_nCols; }
     BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
@@ -40,50 +32,29 @@ public:
 // columns of 70. With more rows than fit, a bar of 16 pixels runs down the
 // right edge (client x 284..299): arrows at y 0..15 and 184..199, the track
 // between them (168 pixels); 180 pixels under the header row show 9 rows.
-class GridScroll : public ::testing::Test {
+class GridScroll : public testsupport::GridOnDesktop<TallGrid> {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 1));
-        desktop().processMessages();
-    }
-
-    static CPoint screen(int x, int y) { return CPoint(10 + x, 10 + y); }
-    COLORREF pixel(int x, int y) { return desktop().screen().pixel(10 + x, 10 + y); }
-    void click(int x, int y) { desktop().click(screen(x, y)); }
-    ROWCOL currentRow()
-    {
-        ROWCOL r = 0, c = 0;
-        grid.GetCurrentCell(r, c);
-        return r;
-    }
-    ROWCOL currentCol()
-    {
-        ROWCOL r = 0, c = 0;
-        grid.GetCurrentCell(r, c);
-        return c;
-    }
+    GridScroll() { m_gridRect = CRect(0, 0, 300, 200); }
+    static CPoint at(int x, int y) { return CPoint(10 + x, 10 + y); }
+    void click(int x, int y) { desktop().click(at(x, y)); }
     // The thumb's top edge on the vertical bar: its highlight line, found
     // down the bar's middle column between the arrows.
     int thumbTop()
     {
         for (int y = 16; y < 184; ++y)
-            if (pixel(287, y) == GetSysColor(COLOR_BTNHIGHLIGHT))
-                return y;
+            if (pixel(287, y) == GetSysColor(COLOR_BTNHIGHLIGHT)) return y;
         return -1;
     }
-    void withCtrl(UINT vk)
-    {
-        desktop().keyDown(VK_CONTROL);
-        desktop().pressKey(vk);
-        desktop().keyUp(VK_CONTROL);
-    }
+    // The view's first scrolled row and the current cell.
+    std::string view() { return std::to_string(grid.GetTopRow()) + " " + CurrentCell(grid); }
 
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const COLORREF track = RGB(233, 231, 227); // half way from the bar colour to white
-    CWnd frame;
-    TallGrid grid;
+    // The button highlight is the window's white: 'w'; the track is half way
+    // from the bar colour to white.
+    std::string colours(std::initializer_list<CPoint> points)
+    {
+        return Colours(points, {{GetSysColor(COLOR_WINDOW), 'w'}, {GetSysColor(COLOR_BTNFACE), 'f'},
+                                {GetSysColor(COLOR_BTNSHADOW), 's'}, {RGB(0, 0, 0), 'k'}, {RGB(233, 231, 227), 't'}});
+    }
 };
 
 } // namespace
@@ -91,35 +62,25 @@ protected:
 TEST_F(GridScroll, ABarAppearsOnlyWhenTheRowsDoNotFit)
 {
     grid.m_nRows = 9; // rows 1..9 fill the 180 pixels exactly
-    grid.Redraw();
-    desktop().processMessages();
+    paint();
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 300, 200));
-    EXPECT_EQ(pixel(292, 100), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(colours({{292, 100}}), "w");
 
     grid.m_nRows = 10;
-    grid.Redraw();
-    desktop().processMessages();
+    paint();
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 284, 200));
-    // The up arrow: a raised button with a black triangle, tip at the top.
-    EXPECT_EQ(pixel(284, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(pixel(299, 15), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(pixel(292, 6), RGB(0, 0, 0));
-    EXPECT_EQ(pixel(292, 5), face);
-    EXPECT_EQ(pixel(289, 9), RGB(0, 0, 0));
-    EXPECT_EQ(pixel(288, 9), face);
-    // The down arrow, tip at the bottom.
-    EXPECT_EQ(pixel(292, 193), RGB(0, 0, 0));
-    EXPECT_EQ(pixel(292, 194), face);
-    EXPECT_EQ(pixel(289, 190), RGB(0, 0, 0));
+    // The up arrow: a raised button with a black triangle, tip at the top;
+    // the down arrow's tip at the bottom.
+    EXPECT_EQ(colours({{284, 0}, {299, 15}, {292, 6}, {292, 5}, {289, 9}, {288, 9}}), "wskfkf");
+    EXPECT_EQ(colours({{292, 193}, {292, 194}, {289, 190}}), "kfk");
     // 9 of 10 rows shown: the thumb fills 151 of the 168 track pixels from the top.
     EXPECT_EQ(thumbTop(), 16);
-    EXPECT_EQ(pixel(292, 100), face);
-    EXPECT_EQ(pixel(292, 170), track);
+    EXPECT_EQ(colours({{292, 100}, {292, 170}}), "ft");
     // No cell is drawn under the bar.
     EXPECT_EQ(grid.HitTest(CPoint(290, 30), nullptr, nullptr), GX_NOHIT);
 }
 
-TEST_F(GridScroll, ArrowAndTrackClicksScrollALineAndAPage)
+TEST_F(GridScroll, ArrowTrackAndWheelScrollALineAPageAndThreeRowsANotch)
 {
     click(292, 8); // up, at the top already
     EXPECT_EQ(grid.GetTopRow(), 1ul);
@@ -134,6 +95,14 @@ TEST_F(GridScroll, ArrowAndTrackClicksScrollALineAndAPage)
     ROWCOL r = 0, c = 0;
     EXPECT_EQ(grid.HitTest(CPoint(100, 30), &r, &c), GX_CELLHIT);
     EXPECT_EQ(r, 2ul);
+
+    // Half notches of the wheel add up.
+    click(100, 30); // the focus
+    for (const auto& [delta, top] : {std::pair{-WHEEL_DELTA, 5ul}, {-2 * WHEEL_DELTA, 11ul}, {WHEEL_DELTA / 2, 11ul},
+                                     {WHEEL_DELTA / 2, 8ul}, {10 * WHEEL_DELTA, 1ul}}) {
+        desktop().turnWheel(delta);
+        EXPECT_EQ(grid.GetTopRow(), top) << delta;
+    }
 }
 
 TEST_F(GridScroll, DraggingTheThumbScrollsInProportion)
@@ -141,57 +110,37 @@ TEST_F(GridScroll, DraggingTheThumbScrollsInProportion)
     // 1000 rows, the last page starts at row 992: positions 0..991 over the
     // 160 pixels the 8-pixel thumb can travel.
     ASSERT_EQ(thumbTop(), 16);
-    desktop().moveMouse(screen(292, 20));
+    desktop().moveMouse(at(292, 20));
     desktop().pressButton();
-    desktop().moveMouse(screen(292, 100)); // 80 pixels: half way
+    desktop().moveMouse(at(292, 100)); // 80 pixels: half way
     EXPECT_EQ(grid.GetTopRow(), 497ul);    // 1 + round(80 * 991 / 160)
     EXPECT_EQ(thumbTop(), 96);
-    desktop().moveMouse(screen(292, 400)); // far below the bar: the end
+    desktop().moveMouse(at(292, 400)); // far below the bar: the end
     EXPECT_EQ(grid.GetTopRow(), 992ul);
-    desktop().moveMouse(screen(40, -300)); // far above: the start
+    desktop().moveMouse(at(40, -300)); // far above: the start
     EXPECT_EQ(grid.GetTopRow(), 1ul);
-    desktop().moveMouse(screen(292, 60));
+    desktop().moveMouse(at(292, 60));
     desktop().releaseButton();
     EXPECT_EQ(grid.GetTopRow(), 249ul); // 1 + round(40 * 991 / 160)
     // Released: the mouse moves nothing any more.
-    desktop().moveMouse(screen(292, 150));
+    desktop().moveMouse(at(292, 150));
     EXPECT_EQ(grid.GetTopRow(), 249ul);
-}
-
-TEST_F(GridScroll, TheWheelScrollsThreeRowsANotch)
-{
-    click(100, 30); // the focus
-    desktop().turnWheel(-WHEEL_DELTA);
-    EXPECT_EQ(grid.GetTopRow(), 4ul);
-    desktop().turnWheel(-2 * WHEEL_DELTA);
-    EXPECT_EQ(grid.GetTopRow(), 10ul);
-    // Half notches add up.
-    desktop().turnWheel(WHEEL_DELTA / 2);
-    EXPECT_EQ(grid.GetTopRow(), 10ul);
-    desktop().turnWheel(WHEEL_DELTA / 2);
-    EXPECT_EQ(grid.GetTopRow(), 7ul);
-    desktop().turnWheel(10 * WHEEL_DELTA);
-    EXPECT_EQ(grid.GetTopRow(), 1ul);
 }
 
 TEST_F(GridScroll, PageKeysMoveTheViewAndTheCurrentCellAPage)
 {
     click(100, 30); // cell (1, 1)
     desktop().pressKey(VK_NEXT);
-    EXPECT_EQ(grid.GetTopRow(), 10ul);
-    EXPECT_EQ(currentRow(), 10ul);
+    EXPECT_EQ(view(), "10 10,1");
     desktop().pressKey(VK_NEXT);
-    EXPECT_EQ(grid.GetTopRow(), 19ul);
-    EXPECT_EQ(currentRow(), 19ul);
+    EXPECT_EQ(view(), "19 19,1");
     desktop().pressKey(VK_PRIOR);
-    EXPECT_EQ(grid.GetTopRow(), 10ul);
-    EXPECT_EQ(currentRow(), 10ul);
+    EXPECT_EQ(view(), "10 10,1");
     // End and Home stay in the row.
     desktop().pressKey(VK_END);
-    EXPECT_EQ(currentCol(), 3ul);
+    EXPECT_EQ(view(), "10 10,3");
     desktop().pressKey(VK_HOME);
-    EXPECT_EQ(currentCol(), 1ul);
-    EXPECT_EQ(currentRow(), 10ul);
+    EXPECT_EQ(view(), "10 10,1");
 }
 
 TEST_F(GridScroll, CtrlEndAndCtrlHomeReachTheLastAndFirstOfTenMillionRows)
@@ -199,36 +148,28 @@ TEST_F(GridScroll, CtrlEndAndCtrlHomeReachTheLastAndFirstOfTenMillionRows)
     grid.m_nRows = 10000000;
     grid.HideCols(3, 3);
     click(100, 30);
-    withCtrl(VK_END);
-    EXPECT_EQ(currentRow(), 10000000ul);
-    EXPECT_EQ(currentCol(), 2ul); // column 3 is hidden
-    EXPECT_EQ(grid.GetTopRow(), 9999992ul);
-    EXPECT_EQ(thumbTop(), 176); // the shortest thumb at the end of the track
-    click(292, 192);            // down: nothing further
+    testsupport::pressWith(VK_CONTROL, VK_END);
+    EXPECT_EQ(view(), "9999992 10000000,2"); // column 3 is hidden
+    EXPECT_EQ(thumbTop(), 176);              // the shortest thumb at the end of the track
+    click(292, 192);                         // down: nothing further
     EXPECT_EQ(grid.GetTopRow(), 9999992ul);
 
     // Half way down the track is half way through the records.
-    desktop().moveMouse(screen(292, 180));
-    desktop().pressButton();
-    desktop().moveMouse(screen(292, 100));
-    desktop().releaseButton();
+    testsupport::drag(at(292, 180), at(292, 100));
     EXPECT_EQ(grid.GetTopRow(), 4999997ul); // 1 + round(80 * 9999991 / 160)
 
-    withCtrl(VK_HOME);
-    EXPECT_EQ(currentRow(), 1ul);
-    EXPECT_EQ(currentCol(), 1ul);
-    EXPECT_EQ(grid.GetTopRow(), 1ul);
+    testsupport::pressWith(VK_CONTROL, VK_HOME);
+    EXPECT_EQ(view(), "1 1,1");
 }
 
 TEST_F(GridScroll, ColumnsScrollWithABarAlongTheBottom)
 {
     grid.m_nRows = 5;
     grid.m_nCols = 10; // 770 pixels of columns
-    grid.Redraw();
-    desktop().processMessages();
+    paint();
     // Only the columns overflow: the bar runs the whole width at y 184..199.
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 300, 184));
-    EXPECT_EQ(pixel(292, 192), RGB(0, 0, 0)); // the right arrow's tip region
+    EXPECT_EQ(colours({{292, 192}}), "k"); // the right arrow's tip region
     click(292, 192);
     EXPECT_EQ(grid.GetLeftCol(), 2ul);
     ROWCOL r = 0, c = 0;
@@ -237,10 +178,9 @@ TEST_F(GridScroll, ColumnsScrollWithABarAlongTheBottom)
 
     // With rows that overflow too, both bars; the corner between them is plain.
     grid.m_nRows = 50;
-    grid.Redraw();
-    desktop().processMessages();
+    paint();
     EXPECT_EQ(grid.GetGridRect(), CRect(0, 0, 284, 184));
-    EXPECT_EQ(pixel(292, 192), face);
+    EXPECT_EQ(colours({{292, 192}}), "f");
     click(292, 192);
     EXPECT_EQ(grid.GetLeftCol(), 2ul);
     EXPECT_EQ(grid.GetTopRow(), 1ul);
@@ -251,8 +191,7 @@ TEST_F(GridScroll, AColumnOfIntMaxPixelsIsLaidOutAsTheWidestLineAndScrolledPast)
     grid.m_nRows = 5;
     grid.m_nCols = 4;
     grid.m_nHugeCol = 2;
-    grid.Redraw();
-    desktop().processMessages();
+    paint();
     // The huge column fills the rest of the view; nothing after it is placed.
     auto cols = grid.ShownCols();
     ASSERT_EQ(cols.size(), 3u);
@@ -265,7 +204,7 @@ TEST_F(GridScroll, AColumnOfIntMaxPixelsIsLaidOutAsTheWidestLineAndScrolledPast)
     click(cols[1].start + 5, 30);
     for (int i = 0; i < 3; ++i)
         desktop().pressKey(VK_RIGHT);
-    EXPECT_EQ(currentCol(), 4ul);
+    EXPECT_EQ(CurrentCell(grid), "1,4");
     EXPECT_EQ(grid.GetLeftCol(), 3ul);
     cols = grid.ShownCols();
     ASSERT_EQ(cols.size(), 3u);

@@ -1,101 +1,43 @@
+#include "InputGrid.h"
 #include "TestGrids.h"
-#include "gridctl/GXGridWnd.h"
-#include "win/user/Clipboard.h"
-#include "win/desktop/Desktop.h"
-
-#include "../../support/TempDir.h"
-
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
-void PrintTo(const CRect& r, std::ostream* os)
-{
-    *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-}
+#include "support/Files.h"
+#include "support/TempDir.h"
 
 namespace {
 
-using Log = std::vector<std::string>;
-
-// A grid that logs its set-up steps and the clip box of every paint.
-class ProbeGrid : public CGXGridWnd {
-public:
-    void OnInitialUpdate() override
-    {
-        m_log.push_back(std::string("initial update, window ") + (::IsWindow(m_hWnd) ? "exists" : "missing"));
-        CGXGridWnd::OnInitialUpdate();
-        m_log.push_back(std::string("initial update done, param ") + (GetParam() ? "set" : "missing"));
-    }
-    void OnGridInitialUpdate() override
-    {
-        m_log.push_back("grid initial update");
-        CGXGridCore::OnGridInitialUpdate();
-    }
-    void OnGridDraw(CDC* pDC) override
-    {
-        CRect clip;
-        pDC->GetClipBox(&clip);
-        m_paints.push_back(clip);
-        CGXGridWnd::OnGridDraw(pDC);
-    }
-
-    Log m_log;
-    std::vector<CRect> m_paints;
-};
-
-// A visible top-level window that holds the grid at (0, 0) of its client area.
-class GridWindow : public ::testing::Test {
+class GridWindow : public GridInput {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 7));
-        fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
-                           {L"1", L"a1", L"b1", L"c1"},
-                           {L"2", L"a2", L"b2", L"c2"},
-                           {L"3", L"\u00e43", L"b3", L"c3"}});
-        platform::desktop().processMessages();
+        GridInput::SetUp();
         grid.m_paints.clear();
     }
-
-    CWnd frame;
-    ProbeGrid grid;
+    // The clip boxes of the paints so far, forgotten for the next look.
+    std::vector<CRect> paints() { return std::exchange(grid.m_paints, {}); }
 };
-
-std::string contents(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 } // namespace
 
 TEST_F(GridWindow, CreationInitialisesOnceWithTheWindowInPlace)
 {
-    EXPECT_EQ(grid.m_log, (Log{"initial update, window exists", "grid initial update",
-                               "initial update done, param set"}));
-    EXPECT_EQ(grid.GetDlgCtrlID(), 7);
+    const std::vector<std::string> steps{"initial update, window exists", "grid initial update",
+                                         "initial update done, param set"};
+    EXPECT_EQ(grid.m_setUp, steps);
+    EXPECT_EQ(grid.GetDlgCtrlID(), 1);
     EXPECT_EQ(grid.GetParent(), &frame);
     grid.Initialize();
-    EXPECT_EQ(grid.m_log.size(), 3u);
-}
+    EXPECT_EQ(grid.m_setUp, steps);
 
-TEST(GridWindowAttached, AnAttachedWindowIsInitialisedBeforeItsFirstPaint)
-{
-    HWND hWnd = CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60, nullptr,
-                                nullptr, nullptr, nullptr);
-    ProbeGrid grid;
-    ASSERT_TRUE(grid.SubclassWindow(hWnd));
-    EXPECT_TRUE(grid.m_log.empty());
-    grid.Invalidate();
+    // A window attached to a grid object is set up before its first paint.
+    InputGrid attached;
+    ASSERT_TRUE(attached.SubclassWindow(CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                                                        100, 60, nullptr, nullptr, nullptr, nullptr)));
+    EXPECT_TRUE(attached.m_setUp.empty());
+    attached.Invalidate();
     platform::desktop().processMessages();
-    ASSERT_EQ(grid.m_log.size(), 3u);
-    EXPECT_EQ(grid.m_paints.size(), 1u);
-    grid.DestroyWindow();
+    EXPECT_EQ(attached.m_setUp, steps);
+    EXPECT_EQ(attached.m_paints.size(), 1u);
+    attached.DestroyWindow();
 }
 
 TEST_F(GridWindow, RedrawingInvalidatesTheChangedCellsOnly)
@@ -104,84 +46,49 @@ TEST_F(GridWindow, RedrawingInvalidatesTheChangedCellsOnly)
     grid.RedrawRowCol(CGXRange(2, 1), GX_INVALIDATE);
     EXPECT_TRUE(grid.m_paints.empty());
     platform::desktop().processMessages();
-    EXPECT_EQ(grid.m_paints, (std::vector<CRect>{CRect(70, 40, 140, 60)}));
-    grid.m_paints.clear();
+    EXPECT_EQ(paints(), (std::vector<CRect>{CRect(70, 40, 140, 60)}));
 
-    // A store paints its cell at once; a hidden column takes no room.
-    // A change of layout repaints from the change up to the client's edge.
+    // A change of layout repaints from the change up to the client's edge;
+    // a hidden column takes no room; a store paints its cell at once.
     grid.HideCols(1, 1, TRUE, nullptr, GX_INVALIDATE);
     platform::desktop().processMessages();
-    EXPECT_EQ(grid.m_paints, (std::vector<CRect>{CRect(70, 0, 300, 200)}));
+    EXPECT_EQ(paints(), (std::vector<CRect>{CRect(70, 0, 300, 200)}));
     grid.RemoveRows(3, 3);
-    EXPECT_EQ(grid.m_paints.back(), CRect(0, 60, 300, 200));
-    grid.m_paints.clear();
+    EXPECT_EQ(paints().back(), CRect(0, 60, 300, 200));
     grid.SetValueRange(CGXRange(1, 2), L"new");
-    EXPECT_EQ(grid.m_paints, (std::vector<CRect>{CRect(70, 20, 140, 40)}));
+    EXPECT_EQ(paints(), (std::vector<CRect>{CRect(70, 20, 140, 40)}));
 
     // Nothing is painted while updates are locked, not even on request.
-    grid.m_paints.clear();
     grid.LockUpdate(TRUE);
     grid.SetValueRange(CGXRange(2, 2), L"x");
-    grid.Redraw();
-    platform::desktop().processMessages();
-    EXPECT_TRUE(grid.m_paints.empty());
+    paint();
+    EXPECT_TRUE(paints().empty());
     grid.LockUpdate(FALSE);
     grid.Redraw();
-    EXPECT_EQ(grid.m_paints, (std::vector<CRect>{CRect(0, 0, 300, 200)}));
+    EXPECT_EQ(paints(), (std::vector<CRect>{CRect(0, 0, 300, 200)}));
 
     // Cells out of view have no rectangle and cause no paint.
-    grid.m_paints.clear();
     EXPECT_EQ(grid.CalcRectFromRowCol(20, 1, 30, 2), CRect(0, 0, 0, 0));
     grid.RedrawRowCol(CGXRange(20, 1, 30, 2));
-    EXPECT_TRUE(grid.m_paints.empty());
+    EXPECT_TRUE(paints().empty());
 }
 
-TEST_F(GridWindow, FrozenRowsStayOnTopAndHiddenRowsTakeNoRoom)
+TEST_F(GridWindow, CopyPutsTheSelectionOrTheCurrentCellOnTheClipboard)
 {
-    grid.SetFrozenRows(1);
-    grid.HideRows(2, 2);
-    // Row 0 at 0, row 1 at 20, row 2 hidden, row 3 at 40.
-    EXPECT_EQ(grid.GetTopRow(), 2u);
-    EXPECT_EQ(grid.CalcRectFromRowCol(3, 1, 3, 2), CRect(70, 40, 210, 60));
-    EXPECT_EQ(grid.CalcRectFromRowCol(1, 0, 3, 0), CRect(0, 20, 70, 60));
-    grid.SetColWidth(1, 1, 30);
-    EXPECT_EQ(grid.CalcRectFromRowCol(0, 2, 0, 3), CRect(100, 0, 240, 20));
-}
-
-TEST_F(GridWindow, CopyPutsACoveredAndHiddenSelectionOnTheClipboardAndInAFile)
-{
-    grid.SetCoveredCellsRowCol(1, 1, 1, 2); // a1 over b1
-    grid.HideRows(2, 2);
-    grid.HideCols(3, 3);
-
     // Nothing selected and no current cell: nothing to copy.
     EXPECT_FALSE(grid.CanCopy());
     EXPECT_FALSE(grid.Copy());
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 
-    grid.SelectRange(CGXRange(1, 1, 3, 3));
+    grid.m_records[2][0] = L"\u00e43";
+    grid.SelectRange(CGXRange(2, 1, 3, 2));
     ASSERT_TRUE(grid.Copy());
-    EXPECT_EQ(platform::ClipboardText(), L"a1\t\r\n"
-                                         L"\u00e43\tb3\r\n");
+    EXPECT_EQ(platform::ClipboardText(), L"a2\tb2\r\n\u00e43\tb3\r\n");
     EXPECT_EQ(GetClipboardOwner(), grid.GetSafeHwnd());
 
-    // The same text, UTF-8, with the separator of the moment, for the whole table.
-    testsupport::TempDir dir;
-    const std::filesystem::path path = dir.file("grid.csv");
-    {
-        CFile file(path.wstring().c_str(), CFile::modeCreate | CFile::modeWrite);
-        grid.m_sCellSep = L";";
-        EXPECT_TRUE(grid.CopyTextToFile(file, CGXRange().SetTable()));
-        grid.m_sCellSep = L"\t";
-    }
-    EXPECT_EQ(contents(path), ";A;B\r\n"
-                              "1;a1;\r\n"
-                              "3;\xc3\xa4"
-                              "3;b3\r\n");
-
-    // With only a current cell, that cell is copied.
     grid.SelectRange(CGXRange().SetTable(), FALSE);
     grid.SetCurrentCell(3, 2);
+    EXPECT_TRUE(grid.CanCopy());
     ASSERT_TRUE(grid.Copy());
     EXPECT_EQ(platform::ClipboardText(), L"b3\r\n");
 }
@@ -203,21 +110,22 @@ TEST_F(GridWindow, CopyTextToFileThrowsWhenTheFileCannotBeWritten)
 
 TEST(GridFile, ALargeTableIsWrittenWholeAFewRowsAtATime)
 {
-    // Some 90 kB of text: more than one piece of the file's writing.
+    // Some 90 kB of text: more than one piece of the file's writing, in
+    // UTF-8 with the separator of the moment.
     std::vector<std::vector<std::wstring>> records;
-    std::string expected = "A\tB\tC\r\n";
+    std::string expected = "A;B;C\r\n";
     for (int r = 1; r <= 4000; ++r) {
         const std::wstring n = std::to_wstring(r);
-        records.push_back({L"a" + n, L"b\u00b2" + n, L"c;" + n});
+        records.push_back({L"a" + n, L"b\u00b2" + n, L"c\t" + n});
         const std::string s = std::to_string(r);
-        expected += "a" + s + "\tb\xc2\xb2" + s + "\tc;" + s + "\r\n";
+        expected += "a" + s + ";b\xc2\xb2" + s + ";c\t" + s + "\r\n";
     }
     HostGrid grid({L"A", L"B", L"C"}, records);
+    grid.m_sCellSep = L";";
     testsupport::TempDir dir;
-    const std::filesystem::path path = dir.file("large.txt");
     {
-        CFile file(path.wstring().c_str(), CFile::modeCreate | CFile::modeWrite);
+        CFile file(dir.file("large.txt").wstring().c_str(), CFile::modeCreate | CFile::modeWrite);
         EXPECT_TRUE(grid.CopyTextToFile(file, CGXRange(0, 1, 4000, 3)));
     }
-    EXPECT_EQ(contents(path), expected);
+    EXPECT_EQ(testsupport::readFile(dir.file("large.txt")), expected);
 }

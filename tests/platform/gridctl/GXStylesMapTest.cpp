@@ -1,7 +1,10 @@
 #include "gridctl/GXGridParam.h"
 #include "gridctl/GXProfile.h"
+#include "win/gdi/SysColors.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -20,32 +23,29 @@ protected:
 
 } // namespace
 
-TEST(GXStylesMap, StandardStylesDescribeDataAndHeaderCells)
+TEST(GXStylesMap, StandardStylesDescribeDataAndHeaderCellsInTheSystemColours)
 {
     CGXStylesMap map;
     CGXStyle* style = nullptr;
     EXPECT_FALSE(map.LookupStyle(1, style));
     map.CreateStandardStyles();
-    EXPECT_EQ(map.GetStyleId(L"standard"), map.m_wStyleStandard);
-    EXPECT_EQ(map.GetStyleId(L"Row Header"), map.m_wStyleRowHeader);
-    EXPECT_EQ(map.GetStyleId(L"Column Header"), map.m_wStyleColHeader);
-    EXPECT_EQ(map.GetStyleId(L"Nothing"), 0);
+    EXPECT_EQ(std::vector<WORD>({map.GetStyleId(L"standard"), map.GetStyleId(L"Row Header"),
+                                 map.GetStyleId(L"Column Header"), map.GetStyleId(L"Nothing")}),
+              std::vector<WORD>({map.m_wStyleStandard, map.m_wStyleRowHeader, map.m_wStyleColHeader, 0}));
 
     const CGXStyle& standard = lookup(map, map.m_wStyleStandard);
-    EXPECT_TRUE(standard.GetIncludeFont());
-    EXPECT_EQ(standard.GetFont().GetFaceName(), L"Arial");
-    EXPECT_FALSE(standard.GetFont().GetBold());
+    EXPECT_EQ(standard.GetFont(), CGXFont().SetFaceName(L"Arial").SetSize(10).SetBold(FALSE));
     EXPECT_EQ(standard.GetControl(), GX_IDS_CTRL_EDIT);
     EXPECT_FALSE(standard.GetReadOnly());
-
-    const CGXStyle& colHeader = lookup(map, map.m_wStyleColHeader);
-    EXPECT_EQ(colHeader.GetControl(), GX_IDS_CTRL_HEADER);
-    EXPECT_EQ(colHeader.GetHorizontalAlignment(), 1u);
-    EXPECT_EQ(colHeader.GetVerticalAlignment(), 4u);
-    EXPECT_TRUE(colHeader.GetWrapText());
-    EXPECT_EQ(colHeader.GetDraw3dFrame(), gxFrameRaised);
-    EXPECT_FALSE(colHeader.GetIncludeFont()); // headers take the standard font
-    EXPECT_EQ(lookup(map, map.m_wStyleRowHeader).GetControl(), GX_IDS_CTRL_HEADER);
+    EXPECT_EQ(standard.GetInterior(), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(standard.GetTextColor(), GetSysColor(COLOR_WINDOWTEXT));
+    // Headers: read-only, centred, raised on the button face, in the standard
+    // font; column titles may run over several lines.
+    const CGXStyle header = CGXStyle().SetControl(GX_IDS_CTRL_HEADER).SetReadOnly(TRUE).SetHorizontalAlignment(1)
+                                .SetVerticalAlignment(4).SetDraw3dFrame(gxFrameRaised)
+                                .SetInterior(GetSysColor(COLOR_BTNFACE)).SetTextColor(GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(lookup(map, map.m_wStyleColHeader), CGXStyle(header).SetWrapText(TRUE));
+    EXPECT_EQ(lookup(map, map.m_wStyleRowHeader), CGXStyle(header).SetWrapText(FALSE));
 
     // Registering a known name again keeps its id.
     const WORD id = map.m_wStyleStandard;
@@ -68,13 +68,11 @@ TEST_F(Profile, ReadProfileAppliesTheSavedSettingsOfEachStyleByName)
     map.CreateStandardStyles();
     map.ReadProfile();
     const CGXStyle& standard = lookup(map, map.m_wStyleStandard);
-    EXPECT_EQ(standard.GetFont().GetFaceName(), L"Courier New");
-    EXPECT_EQ(standard.GetFont().GetSize(), 12.0);
+    EXPECT_EQ(standard.GetFont(), CGXFont().SetFaceName(L"Courier New").SetSize(12).SetBold(FALSE));
     EXPECT_EQ(standard.GetInterior(), RGB(255, 0, 0));
     EXPECT_TRUE(standard.GetWrapText());
     const CGXStyle& colHeader = lookup(map, map.m_wStyleColHeader);
-    EXPECT_TRUE(colHeader.GetFont().GetBold());
-    EXPECT_FALSE(colHeader.GetFont().GetIncludeFaceName());
+    EXPECT_EQ(colHeader.GetFont(), CGXFont().SetBold(TRUE));
     EXPECT_EQ(colHeader.GetHorizontalAlignment(), 1u);
     EXPECT_FALSE(lookup(map, map.m_wStyleRowHeader).GetFont().GetIncludeSize());
 
@@ -85,18 +83,16 @@ TEST_F(Profile, ReadProfileAppliesTheSavedSettingsOfEachStyleByName)
 TEST(GXGridParam, SwitchesAndTheOwnershipOfTheStylesMap)
 {
     CGXGridParam param;
-    EXPECT_TRUE(param.IsEnableUndo());
-    EXPECT_TRUE(param.IsEnableMoveCols());
-    EXPECT_TRUE(param.IsEnableMoveRows());
-    EXPECT_EQ(param.GetTrackRowHeight(), GX_TRACK_NONE);
+    const auto switches = [&] {
+        return std::vector<int>{param.IsEnableUndo(), param.IsEnableMoveCols(), param.IsEnableMoveRows(),
+                                (int)param.GetTrackRowHeight()};
+    };
+    EXPECT_EQ(switches(), (std::vector<int>{TRUE, TRUE, TRUE, GX_TRACK_NONE}));
     param.EnableUndo(FALSE);
     param.EnableMoveCols(FALSE);
     param.EnableMoveRows(FALSE);
     param.EnableTrackRowHeight(1);
-    EXPECT_FALSE(param.IsEnableUndo());
-    EXPECT_FALSE(param.IsEnableMoveCols());
-    EXPECT_FALSE(param.IsEnableMoveRows());
-    EXPECT_EQ(param.GetTrackRowHeight(), GX_TRACK_DEFAULT);
+    EXPECT_EQ(switches(), (std::vector<int>{FALSE, FALSE, FALSE, GX_TRACK_DEFAULT}));
 
     // A borrowed map is never deleted (a stack object would crash the
     // sanitizer run); an owned one is deleted when replaced (a leak otherwise).

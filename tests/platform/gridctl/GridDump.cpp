@@ -19,37 +19,29 @@ std::string cellText(CGXGridCore& grid, ROWCOL r, ROWCOL c)
     grid.CopyRangeList(selection, FALSE);
     if (selection.IsCellInList(r, c))
         s += "*";
-    ROWCOL cr = 0, cc = 0;
-    if (grid.GetCurrentCell(cr, cc) && cr == r && cc == c)
+    if (CurrentCell(grid) == std::to_string(r) + "," + std::to_string(c))
         s += "@";
     return s;
 }
 
-std::string hiddenList(CGXGridCore& grid)
+// The shown rows (or columns); the hidden ones are listed in `hidden`.
+std::vector<ROWCOL> shown(CGXGridCore& grid, bool bRows, std::string& hidden)
 {
-    std::string rows, cols;
-    for (ROWCOL r = 0; r <= grid.GetRowCount(); ++r)
-        if (grid.IsRowHidden(r))
-            rows += " " + std::to_string(r);
-    for (ROWCOL c = 0; c <= grid.GetColCount(); ++c)
-        if (grid.IsColHidden(c))
-            cols += " " + std::to_string(c);
-    if (rows.empty() && cols.empty())
-        return "";
-    return "hidden rows:" + rows + "; cols:" + cols + "\n";
+    std::vector<ROWCOL> lines;
+    for (ROWCOL n = 0; n <= (bRows ? grid.GetRowCount() : grid.GetColCount()); ++n)
+        if (bRows ? grid.IsRowHidden(n) : grid.IsColHidden(n))
+            hidden.append(1, ' ').append(std::to_string(n));
+        else
+            lines.push_back(n);
+    return lines;
 }
 
 } // namespace
 
 std::string GridDump(CGXGridCore& grid)
 {
-    std::vector<ROWCOL> rows, cols;
-    for (ROWCOL r = 0; r <= grid.GetRowCount(); ++r)
-        if (!grid.IsRowHidden(r))
-            rows.push_back(r);
-    for (ROWCOL c = 0; c <= grid.GetColCount(); ++c)
-        if (!grid.IsColHidden(c))
-            cols.push_back(c);
+    std::string hiddenRows, hiddenCols;
+    const std::vector<ROWCOL> rows = shown(grid, true, hiddenRows), cols = shown(grid, false, hiddenCols);
     std::vector<std::vector<std::string>> cells;
     std::vector<size_t> widths(cols.size(), 1);
     for (ROWCOL r : rows) {
@@ -65,12 +57,32 @@ std::string GridDump(CGXGridCore& grid)
         for (size_t j = 0; j < cols.size(); ++j)
             out += " " + cells[i][j] + std::string(widths[j] - cells[i][j].size(), ' ') + " |";
         out += "\n";
-        if (grid.GetFrozenRows() > 0 && rows[i] == grid.GetFrozenRows()) {
-            out += std::string(std::to_string(rows[i]).size() + 1, '-') + "+";
-            for (size_t w : widths)
-                out += std::string(w + 2, '-') + "+";
-            out += "\n";
-        }
     }
-    return out + hiddenList(grid);
+    if (!hiddenRows.empty() || !hiddenCols.empty())
+        out.append("hidden rows:").append(hiddenRows).append("; cols:").append(hiddenCols).append("\n");
+    return out;
+}
+
+std::string CurrentCell(const CGXGridCore& grid)
+{
+    ROWCOL r = 0, c = 0;
+    return grid.GetCurrentCell(r, c) ? std::to_string(r) + "," + std::to_string(c) : "none";
+}
+
+std::string Sizes(CGXGridCore& grid, bool bRows, ROWCOL from, ROWCOL to)
+{
+    std::string s;
+    for (ROWCOL n = from; n <= to; ++n)
+        s += std::to_string(bRows ? grid.GetRowHeight(n) : grid.GetColWidth(n)) + " ";
+    return s.substr(0, s.size() - 1);
+}
+
+void PrintTo(const CGXRange& r, std::ostream* os)
+{
+    *os << "(" << r.top << "," << r.left << ")-(" << r.bottom << "," << r.right << ")" << (r.IsValid() ? "" : " invalid");
+}
+
+void PrintTo(const CRect& r, std::ostream* os)
+{
+    *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
 }

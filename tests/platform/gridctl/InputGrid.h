@@ -1,18 +1,18 @@
 #pragma once
 // A grid window over a host's records, on the desktop, for driving it as a
-// user would: it logs what reaches the host's overrides.
+// user would: it logs what reaches the host's overrides, its set-up steps and
+// the clip box of every paint.
 #include "GridDump.h"
-#include "gridctl/GXGridWnd.h"
-#include "win/desktop/Desktop.h"
+#include "support/GridOnDesktop.h"
+#include "support/Input.h"
+#include "win/gdi/SysColors.h"
 #include "win/kernel/Utf8.h"
+#include "win/user/Clipboard.h"
+#include "win/user/Input.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <map>
-#include <utility>
-
 #include <string>
+#include <utility>
 #include <vector>
 
 class InputGrid : public CGXGridWnd {
@@ -26,6 +26,8 @@ public:
     BOOL m_bAllowEditing = TRUE;
     ROWCOL m_nFixedCol = 0; // a column whose width the user may not drag
     std::string m_log;
+    std::vector<std::string> m_setUp;
+    std::vector<CRect> m_paints;
 
     ROWCOL GetRowCount() override { return (ROWCOL)m_records.size(); }
     ROWCOL GetColCount() override { return 3; }
@@ -34,8 +36,7 @@ public:
     {
         if (mt == gxRemove || nType != 0 || nCol == 0 || nRow > m_records.size())
             return FALSE;
-        const auto it = m_styles.find({nRow, nCol});
-        if (it != m_styles.end())
+        if (const auto it = m_styles.find({nRow, nCol}); it != m_styles.end())
             style.ChangeStyle(it->second, gxOverride);
         if (!style.GetIncludeValue())
             style.SetValue(nRow == 0 ? std::wstring(1, L'A' + (wchar_t)(nCol - 1)).c_str()
@@ -50,11 +51,16 @@ public:
         log("store " + cell(nRow, nCol) + " " + toUtf8(pStyle->GetValue().str()));
         if (!m_bAcceptStore)
             return FALSE;
-        const auto it = m_styles.find({nRow, nCol});
-        if (it != m_styles.end() && it->second.GetIncludeValue())
+        if (const auto it = m_styles.find({nRow, nCol}); it != m_styles.end() && it->second.GetIncludeValue())
             it->second.SetValue(pStyle->GetValue());
         else
             m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
+        return TRUE;
+    }
+
+    BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL) override
+    {
+        m_records.erase(m_records.begin() + (nFromRow - 1), m_records.begin() + nToRow);
         return TRUE;
     }
 
@@ -74,35 +80,67 @@ public:
 
     BOOL OnTrackColWidth(ROWCOL nCol) override { return nCol != m_nFixedCol; }
 
+    void OnInitialUpdate() override
+    {
+        m_setUp.push_back(std::string("initial update, window ") + (::IsWindow(m_hWnd) ? "exists" : "missing"));
+        CGXGridWnd::OnInitialUpdate();
+        m_setUp.push_back(std::string("initial update done, param ") + (GetParam() ? "set" : "missing"));
+    }
+
+    void OnGridInitialUpdate() override
+    {
+        m_setUp.push_back("grid initial update");
+        CGXGridWnd::OnGridInitialUpdate();
+    }
+
+    void OnGridDraw(CDC* pDC) override
+    {
+        CRect clip;
+        pDC->GetClipBox(&clip);
+        m_paints.push_back(clip);
+        CGXGridWnd::OnGridDraw(pDC);
+    }
+
     void log(const std::string& s) { m_log += (m_log.empty() ? "" : "; ") + s; }
     static std::string cell(ROWCOL r, ROWCOL c) { return std::to_string(r) + "," + std::to_string(c); }
 };
 
+// The colours at points of the frame's client area (where the grids lie),
+// a character each: the legend's, or '?' for any other colour.
+inline std::string Colours(std::initializer_list<CPoint> points, const std::map<COLORREF, char>& legend)
+{
+    std::string s;
+    for (CPoint p : points) {
+        const auto it = legend.find(platform::desktop().screen().pixel(10 + p.x, 10 + p.y));
+        s += it == legend.end() ? '?' : it->second;
+    }
+    return s;
+}
+
+// How many pixels of a client rectangle differ from the colour (text ink), or
+// with `match` have it.
+inline int Ink(const CRect& r, COLORREF colour, bool match = false)
+{
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += (platform::desktop().screen().pixel(10 + x, 10 + y) == colour) == match;
+    return n;
+}
+
 // The grid at the desktop's (10, 10), 300 x 200 pixels: columns of 70 and
 // rows of 20 pixels, so cell (r, c) lies at client (70c..70c+69, 20r..20r+19).
-class GridInput : public ::testing::Test {
+class GridInput : public testsupport::GridOnDesktop<InputGrid> {
 protected:
-    void SetUp() override
+    GridInput() { m_gridRect = CRect(0, 0, 300, 200); }
+    // A point of the grid's client area, on the screen.
+    static CPoint at(int x, int y) { return CPoint(10 + x, 10 + y); }
+    // What reached the host since the last look, and whether an editor is open.
+    std::string takeLog()
     {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 1));
-        platform::desktop().processMessages();
+        return std::exchange(grid.m_log, std::string()) + (grid.IsActiveCurrentCell() ? " (editing)" : "");
     }
-
-    // The middle of a cell (or a client point) in screen coordinates.
-    static CPoint cellPoint(ROWCOL r, ROWCOL c) { return CPoint(10 + 70 * (int)c + 35, 10 + 20 * (int)r + 10); }
-
-    void click(CPoint screen) { platform::desktop().click(screen); }
-    void clickCell(ROWCOL r, ROWCOL c) { click(cellPoint(r, c)); }
-    void withKey(UINT vk, const std::function<void()>& action)
+    static void press(std::initializer_list<UINT> keys)
     {
-        platform::desktop().keyDown(vk);
-        action();
-        platform::desktop().keyUp(vk);
+        for (UINT vk : keys) platform::desktop().pressKey(vk);
     }
-    COLORREF screenPixel(int x, int y) { return platform::desktop().screen().pixel(x, y); }
-    std::string takeLog() { return std::exchange(grid.m_log, std::string()); }
-
-    CWnd frame;
-    InputGrid grid;
 };

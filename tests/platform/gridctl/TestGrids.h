@@ -32,19 +32,21 @@ public:
         if (mt == gxRemove || nType == -1 || nRow == 0)
             return FALSE;
         log("store " + std::to_string(nRow) + "," + std::to_string(nCol) + " " + toUtf8(pStyle->GetValue().str()));
-        if (!m_bAccept)
-            return FALSE;
-        m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
-        return TRUE;
+        if (m_bAccept)
+            m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
+        return m_bAccept;
     }
 
-    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL) override
+    // Inserts tell the base that the host took them, unless m_bForward asks
+    // for a record grid's way: the caller's bProcessed (FALSE) goes on.
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
     {
         log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
-        if (!m_bAccept)
-            return FALSE;
-        m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
-        return CGXGridCore::StoreInsertRows(nRow, nCount, TRUE);
+        if (m_bAccept)
+            m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
+        if (m_bForward)
+            return CGXGridCore::StoreInsertRows(nRow, nCount, bProcessed);
+        return m_bAccept && CGXGridCore::StoreInsertRows(nRow, nCount, TRUE);
     }
 
     BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL) override
@@ -62,6 +64,7 @@ public:
     std::vector<std::wstring> m_titles;
     std::vector<std::vector<std::wstring>> m_records;
     BOOL m_bAccept = TRUE;
+    BOOL m_bForward = FALSE;
     std::string m_log;
     int m_nRedraws = 0;
 };
@@ -74,4 +77,13 @@ inline void fillOwnGrid(CGXGridCore& grid, const std::vector<std::vector<std::ws
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t c = 0; c < rows[r].size(); ++c)
             grid.SetValueRange(CGXRange((ROWCOL)r, (ROWCOL)c), rows[r][c].c_str());
+}
+
+// Rows 1..3 and columns A..C of the core's own data: "1", "a1", "b1", "c1" ...
+inline void fillThreeByThree(CGXGridCore& grid)
+{
+    fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
+                       {L"1", L"a1", L"b1", L"c1"},
+                       {L"2", L"a2", L"b2", L"c2"},
+                       {L"3", L"a3", L"b3", L"c3"}});
 }
