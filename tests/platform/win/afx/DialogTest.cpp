@@ -1,5 +1,6 @@
 #include "platform/win/LoggingWnd.h"
 #include "support/TempDir.h"
+#include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -42,11 +43,19 @@ CRect dluToPixels(int x, int y, int cx, int cy)
     return CRect(h(x), v(y), h(x) + h(cx), v(y) + v(cy));
 }
 
-CString className(CWnd* w)
+// The dialog's controls from the top, one "id class text" a line, with anything unusual after it.
+std::wstring controlsOf(HWND dialog)
 {
-    wchar_t name[64];
-    GetClassNameW(w->m_hWnd, name, 64);
-    return name;
+    std::wstring s;
+    for (HWND h = GetWindow(dialog, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        wchar_t cls[64] = {};
+        GetClassNameW(h, cls, 64);
+        s += std::to_wstring(GetDlgCtrlID(h)) + L" " + cls + L" " + testsupport::windowText(h);
+        if (!IsWindowVisible(h)) s += L" hidden";
+        if (SendMessageW(h, WM_GETFONT, 0, 0) != SendMessageW(dialog, WM_GETFONT, 0, 0)) s += L" in another font";
+        s += L"\n";
+    }
+    return s;
 }
 
 CRect rectInParent(CWnd* w)
@@ -59,42 +68,32 @@ CRect rectInParent(CWnd* w)
 
 } // namespace
 
-TEST(Dialog, ModalDialogShowsItsTemplateControlsAndReturnsThePressedButton)
+TEST(Dialog, ModalDialogShowsItsTemplateControlsOverItsDisabledOwnerAndReturnsThePressedButton)
 {
     useEnglishResources();
+    testsupport::LoggingWnd frame("F"), child("C");
+    ASSERT_TRUE(frame.create(nullptr, CRect(50, 50, 250, 250), WS_VISIBLE | WS_BORDER));
+    ASSERT_TRUE(child.create(&frame, CRect(0, 0, 50, 50)));
     HWND shown = nullptr;
     user().onModal([&](CDialog& dlg) {
         shown = dlg.m_hWnd;
+        // Owned by the child's top-level window, which is disabled while the dialog runs.
+        EXPECT_EQ(GetWindow(dlg, GW_OWNER), frame.m_hWnd);
+        EXPECT_FALSE(frame.IsWindowEnabled());
         EXPECT_TRUE(dlg.IsModal());
         EXPECT_TRUE(dlg.IsWindowVisible());
-        CString caption;
-        dlg.GetWindowText(caption);
-        EXPECT_EQ(caption, L"Messages");
-
-        struct Expected {
-            int id;
-            const wchar_t* cls;
-            const wchar_t* text;
-            CRect rect;
+        EXPECT_EQ(testsupport::windowText(dlg), L"Messages");
+        EXPECT_EQ(controlsOf(dlg), L"114 ListBox \n"
+                                   L"1011 Static \n"
+                                   L"1010 msctls_progress32 \n"
+                                   L"1012 Button &Break\n"
+                                   L"1 Button OK\n");
+        const std::pair<int, CRect> places[] = {
+            {114, dluToPixels(7, 7, 306, 150)},    {1011, dluToPixels(7, 162, 150, 9)},
+            {1010, dluToPixels(7, 174, 150, 10)},  {1012, dluToPixels(199, 172, 55, 14)},
+            {IDOK, dluToPixels(258, 172, 55, 14)},
         };
-        const Expected controls[] = {
-            {114, L"ListBox", L"", dluToPixels(7, 7, 306, 150)},
-            {1011, L"Static", L"", dluToPixels(7, 162, 150, 9)},
-            {1010, L"msctls_progress32", L"", dluToPixels(7, 174, 150, 10)},
-            {1012, L"Button", L"&Break", dluToPixels(199, 172, 55, 14)},
-            {IDOK, L"Button", L"OK", dluToPixels(258, 172, 55, 14)},
-        };
-        for (const Expected& e : controls) {
-            CWnd* c = dlg.GetDlgItem(e.id);
-            ASSERT_NE(c, nullptr) << e.id;
-            EXPECT_EQ(className(c), e.cls);
-            CString text;
-            c->GetWindowText(text);
-            EXPECT_EQ(text, e.text);
-            EXPECT_EQ(rectInParent(c), e.rect) << e.id;
-            EXPECT_TRUE(c->IsWindowVisible());
-            EXPECT_EQ(SendMessageW(*c, WM_GETFONT, 0, 0), SendMessageW(dlg, WM_GETFONT, 0, 0));
-        }
+        for (const auto& [id, place] : places) EXPECT_EQ(rectInParent(dlg.GetDlgItem(id)), place) << id;
         EXPECT_TRUE(dlg.GetDlgItem(114)->GetStyle() & LBS_OWNERDRAWVARIABLE);
         CRect client;
         dlg.GetClientRect(&client);
@@ -109,12 +108,11 @@ TEST(Dialog, ModalDialogShowsItsTemplateControlsAndReturnsThePressedButton)
         EXPECT_EQ(desktop().screen().pixel(ok.left, ok.top), GetSysColor(COLOR_WINDOWFRAME));
         platform::pressButton(dlg, IDOK);
     });
-    CDialog dlg(113);
+    CDialog dlg(113, &child);
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_NE(shown, nullptr);
     EXPECT_FALSE(IsWindow(shown));
     EXPECT_EQ(dlg.m_hWnd, nullptr);
-    EXPECT_EQ(user().waitingAnswers(), 0u);
+    EXPECT_TRUE(frame.IsWindowEnabled());
 }
 
 TEST(Dialog, EscTheCloseBoxAndAnUnansweredDialogCancel)
@@ -174,32 +172,12 @@ TEST(Dialog, TheInstalledPromptsAnswerAndWithoutAnyModalUICancels)
     EXPECT_EQ(user().prompts().size(), asked);
 }
 
-TEST(Dialog, ModalDialogDisablesItsOwnerWhileItRuns)
-{
-    useEnglishResources();
-    testsupport::LoggingWnd frame("F");
-    ASSERT_TRUE(frame.create(nullptr, CRect(50, 50, 250, 250), WS_VISIBLE | WS_BORDER));
-    testsupport::LoggingWnd child("C");
-    ASSERT_TRUE(child.create(&frame, CRect(0, 0, 50, 50)));
-    bool ownerEnabled = true;
-    HWND owner = nullptr;
-    user().onModal([&](CDialog& d) {
-        ownerEnabled = frame.IsWindowEnabled();
-        owner = GetWindow(d, GW_OWNER);
-    });
-    CDialog dlg(113, &child);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_FALSE(ownerEnabled);
-    EXPECT_EQ(owner, frame.m_hWnd);
-    EXPECT_TRUE(frame.IsWindowEnabled());
-}
-
-TEST(Dialog, ModelessDialogLivesOnAfterOkHidesIt)
+TEST(Dialog, AModelessDialogLivesOnAfterOkHidesItAndAChildTemplateSitsInItsParent)
 {
     useEnglishResources();
     testsupport::LoggingWnd frame("F");
     ASSERT_TRUE(frame.create(nullptr, CRect(100, 80, 900, 700), WS_VISIBLE | WS_BORDER));
-    CDialog dlg;
+    CDialog dlg, label;
     ASSERT_TRUE(dlg.Create(113, &frame));
     EXPECT_FALSE(dlg.IsModal());
     // Without WS_VISIBLE in the template it waits to be shown; its client
@@ -209,13 +187,11 @@ TEST(Dialog, ModelessDialogLivesOnAfterOkHidesIt)
     dlg.ClientToScreen(&origin);
     frame.ClientToScreen(&frameOrigin);
     EXPECT_EQ(origin, frameOrigin);
-
+    // OK, Enter and Esc each hide it.
     dlg.ShowWindow(SW_SHOW);
     desktop().processMessages();
     platform::pressButton(dlg, IDOK);
-    EXPECT_TRUE(IsWindow(dlg));
     EXPECT_FALSE(dlg.IsWindowVisible());
-
     dlg.ShowWindow(SW_SHOW);
     dlg.GetDlgItem(114)->SetFocus();
     desktop().pressKey(VK_RETURN);
@@ -224,6 +200,21 @@ TEST(Dialog, ModelessDialogLivesOnAfterOkHidesIt)
     desktop().pressKey(VK_ESCAPE);
     EXPECT_FALSE(dlg.IsWindowVisible());
     EXPECT_TRUE(IsWindow(dlg));
+
+    dlg.SetDlgItemText(1011, L"Step 3 of 7");
+    CString text;
+    EXPECT_EQ(dlg.GetDlgItemText(1011, text), 11);
+    EXPECT_EQ(text, L"Step 3 of 7");
+    EXPECT_EQ(dlg.GetDlgItemText(4711, text), 0);
+    EXPECT_EQ(text, L"");
+
+    // Template 115 is a bare child: it sits in its parent's client area.
+    ASSERT_TRUE(label.Create(115, &frame));
+    EXPECT_EQ(label.GetParent(), &frame);
+    EXPECT_EQ(rectInParent(&label), dluToPixels(0, 0, 60, 12));
+    CRect r(0, 0, 4, 8);
+    label.MapDialogRect(&r);
+    EXPECT_EQ(r, CRect(CPoint(0, 0), templateBaseUnits()));
 }
 
 namespace {
@@ -276,30 +267,6 @@ TEST(Dialog, DataExchangeAttachesControlsToTheirObjects)
     EXPECT_FALSE(wrong.UpdateData(FALSE));
     EXPECT_EQ(wrong.m_list.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(wrong, 1010)), &wrong.m_progress);
-}
-
-TEST(Dialog, ChildTemplatesAndTexts)
-{
-    useEnglishResources();
-    testsupport::LoggingWnd frame("F");
-    ASSERT_TRUE(frame.create(nullptr, CRect(10, 10, 400, 300), WS_VISIBLE | WS_BORDER));
-    // Template 115 is a bare child: it sits in its parent's client area.
-    CDialog label;
-    ASSERT_TRUE(label.Create(115, &frame));
-    EXPECT_EQ(label.GetParent(), &frame);
-    EXPECT_EQ(rectInParent(&label), dluToPixels(0, 0, 60, 12));
-    CRect r(0, 0, 4, 8);
-    label.MapDialogRect(&r);
-    EXPECT_EQ(r, CRect(0, 0, templateBaseUnits().cx, templateBaseUnits().cy));
-
-    CDialog dlg;
-    ASSERT_TRUE(dlg.Create(113, &frame));
-    dlg.SetDlgItemText(1011, L"Step 3 of 7");
-    CString text;
-    EXPECT_EQ(dlg.GetDlgItemText(1011, text), 11);
-    EXPECT_EQ(text, L"Step 3 of 7");
-    EXPECT_EQ(dlg.GetDlgItemText(4711, text), 0);
-    EXPECT_EQ(text, L"");
 }
 
 TEST(Dialog, MissingTemplateCreatesNothing)

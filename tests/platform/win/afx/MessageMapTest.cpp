@@ -44,41 +44,29 @@ BEGIN_MESSAGE_MAP(DerivedView, BaseView)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnTextLength)
 END_MESSAGE_MAP()
 
-LPARAM fromControl(HWND h)
-{
-    return (LPARAM)h;
-}
-
 } // namespace
 
-TEST(MessageMap, MessagesReachTheFirstHandlerUpTheChain)
+TEST(MessageMap, MessagesReachTheFirstHandlerUpTheChainAndCommandsMatchIdRangesAndNotificationCodes)
 {
     DerivedView view;
     ASSERT_TRUE(view.CreateEx(0, nullptr, L"abc", WS_POPUP, CRect(0, 0, 30, 20), nullptr, 0));
+    CWnd button;
+    ASSERT_TRUE(button.Create(L"AfxWnd", L"Break", WS_VISIBLE, CRect(0, 0, 10, 10), &view, 1012));
     takeLog();
     view.SendMessage(WM_TIMER, 1);
     view.SendMessage(WM_TIMER, 2);
     view.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 20)); // only the base maps it
     view.SendMessage(WM_COMMAND, 57634);                          // a base command
-    EXPECT_EQ(takeLog(), (Log{"derived timer 1", "derived timer 2", "base timer 2", "base size 50", "base copy"}));
+    for (UINT id : {39952u, 39953u, 39955u, 39956u}) view.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0));
+    view.SendMessage(WM_COMMAND, MAKEWPARAM(1012, BN_CLICKED), (LPARAM)button.m_hWnd);
+    view.SendMessage(WM_COMMAND, MAKEWPARAM(1012, 5), (LPARAM)button.m_hWnd); // another notification
+    view.SendMessage(WM_COMMAND, MAKEWPARAM(57634, 1));                      // an accelerator's code
+    EXPECT_EQ(takeLog(), (Log{"derived timer 1", "derived timer 2", "base timer 2", "base size 50", "base copy",
+                              "select 39953", "select 39955", "break"}));
 
     EXPECT_EQ(view.SendMessage(WM_APP + 3, 4, 2), 42);
     // The default handling of the current message, with its parameters.
     EXPECT_EQ(view.GetWindowTextLength(), 103);
-}
-
-TEST(MessageMap, CommandsMatchIdRangesAndNotificationCodes)
-{
-    DerivedView view;
-    ASSERT_TRUE(view.CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 30, 20), nullptr, 0));
-    CWnd button;
-    ASSERT_TRUE(button.Create(L"AfxWnd", L"Break", WS_VISIBLE, CRect(0, 0, 10, 10), &view, 1012));
-    takeLog();
-    for (UINT id : {39952u, 39953u, 39955u, 39956u}) view.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0));
-    view.SendMessage(WM_COMMAND, MAKEWPARAM(1012, BN_CLICKED), fromControl(button));
-    view.SendMessage(WM_COMMAND, MAKEWPARAM(1012, 5), fromControl(button)); // another notification
-    view.SendMessage(WM_COMMAND, MAKEWPARAM(57634, 1));                      // an accelerator's code
-    EXPECT_EQ(takeLog(), (Log{"select 39953", "select 39955", "break"}));
 }
 
 namespace {

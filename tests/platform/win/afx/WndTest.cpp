@@ -1,14 +1,17 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
+#include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 using testsupport::LoggingWnd;
+using testsupport::screenRectOf;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
 
-TEST(Wnd, ChildWindowsSitInTheirParentsClientArea)
+TEST(Wnd, ChildWindowsSitInTheirParentsClientAreaAndShowWithIt)
 {
     LoggingWnd frame("F"), child("C");
     ASSERT_TRUE(frame.create(nullptr, CRect(100, 50, 400, 250), WS_VISIBLE | WS_BORDER));
@@ -21,12 +24,7 @@ TEST(Wnd, ChildWindowsSitInTheirParentsClientArea)
     EXPECT_EQ(frame.GetParent(), nullptr);
     EXPECT_EQ(frame.GetDlgItem(42), &child);
     EXPECT_EQ(child.GetDlgCtrlID(), 42);
-
-    CRect r;
-    child.GetWindowRect(&r);
-    EXPECT_EQ(r, CRect(111, 71, 211, 121));
-    frame.GetClientRect(&r);
-    EXPECT_EQ(r, CRect(0, 0, 298, 198));
+    EXPECT_EQ(screenRectOf(child), CRect(111, 71, 211, 121));
     CPoint p(5, 6);
     child.ClientToScreen(&p);
     EXPECT_EQ(p, CPoint(116, 77));
@@ -36,10 +34,26 @@ TEST(Wnd, ChildWindowsSitInTheirParentsClientArea)
     // Moving the parent carries the child along; only what changed is reported.
     frame.MoveWindow(0, 0, 300, 200);
     EXPECT_EQ(takeLog(), (Log{"F move 1,1", "F ncpaint", "F erase", "F paint"}));
-    child.GetWindowRect(&r);
-    EXPECT_EQ(r, CRect(11, 21, 111, 71));
+    EXPECT_EQ(screenRectOf(child), CRect(11, 21, 111, 71));
     child.SetWindowPos(nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(takeLog(), Log{"C size 50x60"});
+
+    // A child marked visible shows only while its parent does; ShowWindow answers whether the window was visible.
+    EXPECT_TRUE(frame.ShowWindow(SW_HIDE));
+    EXPECT_FALSE(child.IsWindowVisible());
+    EXPECT_TRUE(child.GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(frame.ShowWindow(SW_SHOWNORMAL));
+    EXPECT_TRUE(child.IsWindowVisible());
+    EXPECT_TRUE(frame.ShowWindow(SW_SHOW));
+    EXPECT_EQ(takeLog(), (Log{"F show 0", "F show 1"}));
+
+    // The text round-trips in full; a short buffer gets what fits.
+    frame.SetWindowText(L"Messages \u00e4");
+    EXPECT_EQ(testsupport::windowText(frame), L"Messages \u00e4");
+    EXPECT_EQ(frame.GetWindowTextLength(), 10);
+    wchar_t small[4];
+    EXPECT_EQ(GetWindowTextW(frame, small, 4), 3);
+    EXPECT_STREQ(small, L"Mes");
 }
 
 TEST(Wnd, PopupWindowsAreOwnedAndGoWithTheirOwner)
@@ -53,9 +67,7 @@ TEST(Wnd, PopupWindowsAreOwnedAndGoWithTheirOwner)
     EXPECT_EQ(GetParent(popup), owner.m_hWnd);
     EXPECT_EQ(GetWindow(popup, GW_OWNER), owner.m_hWnd);
     EXPECT_FALSE(IsChild(owner, popup));
-    CRect r;
-    popup.GetWindowRect(&r);
-    EXPECT_EQ(r, CRect(300, 300, 350, 350));
+    EXPECT_EQ(screenRectOf(popup), CRect(300, 300, 350, 350));
 
     takeLog();
     owner.DestroyWindow();
@@ -70,14 +82,25 @@ TEST(Wnd, DestructionLeavesNoHandleBehind)
     ASSERT_TRUE(first.create(&parent, CRect(0, 0, 10, 10)));
     ASSERT_TRUE(second.create(&parent, CRect(0, 0, 10, 10)));
     const HWND hParent = parent, hFirst = first, hSecond = second;
+    // An object destroyed first takes its window along; by then it is a plain CWnd, whose handlers no longer run.
+    HWND hEarly = nullptr;
+    {
+        LoggingWnd early("E");
+        ASSERT_TRUE(early.create(&parent, CRect(0, 0, 10, 10)));
+        hEarly = early;
+        takeLog();
+    }
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_FALSE(IsWindow(hEarly));
+    EXPECT_EQ(GetWindow(hSecond, GW_HWNDNEXT), nullptr);
+
     SetFocus(second);
     SetCapture(first);
-    takeLog();
-
+    AfxGetThread()->m_pMainWnd = &parent;
     // WM_DESTROY goes down while all windows exist, WM_NCDESTROY comes back up.
     EXPECT_TRUE(DestroyWindow(hParent));
-    EXPECT_EQ(takeLog(),
-              (Log{"P destroy", "A destroy", "B destroy", "A ncdestroy", "B ncdestroy", "P ncdestroy"}));
+    EXPECT_EQ(takeLog(), (Log{"B setfocus from -", "P destroy", "A destroy", "B destroy", "A ncdestroy", "B ncdestroy",
+                              "P ncdestroy"}));
     for (HWND h : {hParent, hFirst, hSecond}) {
         EXPECT_FALSE(IsWindow(h));
         EXPECT_EQ(CWnd::FromHandle(h), nullptr);
@@ -85,6 +108,7 @@ TEST(Wnd, DestructionLeavesNoHandleBehind)
     EXPECT_EQ(parent.m_hWnd, nullptr);
     EXPECT_EQ(GetFocus(), nullptr);
     EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(AfxGetMainWnd(), nullptr); // the main window is forgotten with its window
 
     // A stale handle stays unknown, also after new windows were made.
     LoggingWnd later("L");
@@ -95,23 +119,6 @@ TEST(Wnd, DestructionLeavesNoHandleBehind)
     EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_WINDOW_HANDLE);
     EXPECT_FALSE(DestroyWindow(hFirst));
     EXPECT_FALSE(PostMessageW(hSecond, WM_USER, 0, 0));
-}
-
-TEST(Wnd, AnObjectDestroyedFirstTakesItsWindowAlong)
-{
-    LoggingWnd parent("P");
-    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100)));
-    HWND hChild = nullptr;
-    {
-        LoggingWnd child("C");
-        ASSERT_TRUE(child.create(&parent, CRect(0, 0, 10, 10)));
-        hChild = child;
-        takeLog();
-    }
-    // By then the object is a plain CWnd: its own handlers no longer run.
-    EXPECT_TRUE(takeLog().empty());
-    EXPECT_FALSE(IsWindow(hChild));
-    EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
 }
 
 namespace {
@@ -145,36 +152,6 @@ TEST(Wnd, CreationFailsCleanly)
     EXPECT_EQ(orphan.m_hWnd, nullptr);
     EXPECT_EQ(CreateWindowExW(0, L"AfxWnd", L"", WS_CHILD, 0, 0, 1, 1, (HWND)0x1234, nullptr, nullptr, nullptr),
               nullptr);
-}
-
-TEST(Wnd, VisibilityFollowsTheParents)
-{
-    LoggingWnd parent("P"), child("C");
-    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100), 0));
-    ASSERT_TRUE(child.create(&parent, CRect(0, 0, 10, 10), WS_VISIBLE));
-    EXPECT_FALSE(child.IsWindowVisible()); // its parent is hidden
-    EXPECT_TRUE(child.GetStyle() & WS_VISIBLE);
-    takeLog();
-    EXPECT_FALSE(parent.ShowWindow(SW_SHOWNORMAL));
-    EXPECT_TRUE(child.IsWindowVisible());
-    EXPECT_TRUE(parent.ShowWindow(SW_SHOW));
-    EXPECT_TRUE(parent.ShowWindow(SW_HIDE));
-    EXPECT_FALSE(parent.IsWindowVisible());
-    EXPECT_EQ(takeLog(), (Log{"P show 1", "P show 0"}));
-}
-
-TEST(Wnd, WindowTextRoundTrips)
-{
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 100, 30)));
-    w.SetWindowText(L"Messages \u00e4");
-    CString text;
-    w.GetWindowText(text);
-    EXPECT_EQ(text, CString(L"Messages \u00e4"));
-    EXPECT_EQ(w.GetWindowTextLength(), 10);
-    wchar_t small[4];
-    EXPECT_EQ(GetWindowTextW(w, small, 4), 3);
-    EXPECT_STREQ(small, L"Mes");
 }
 
 namespace {
@@ -228,16 +205,6 @@ TEST(Wnd, SubclassingPutsAnObjectInFrontOfTheClassProcedure)
     EXPECT_EQ(classProcLog(), (std::vector<UINT>{WM_USER + 1, WM_USER}));
     object.DestroyWindow();
     EXPECT_FALSE(IsWindow(h));
-}
-
-TEST(Wnd, MainWindowIsForgottenWithItsWindow)
-{
-    LoggingWnd main("M");
-    ASSERT_TRUE(main.create(nullptr, CRect(0, 0, 10, 10)));
-    AfxGetThread()->m_pMainWnd = &main;
-    EXPECT_EQ(AfxGetMainWnd(), &main);
-    main.DestroyWindow();
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
 }
 
 TEST(Wnd, SiblingsStackInCreationOrderAndCanBeRestacked)
