@@ -1,10 +1,11 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
+#include "support/Prompts.h"
 #include "support/TempDir.h"
+#include "support/TextCanvas.h"
 #include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
-
-#include <cwchar>
 
 using platform::desktop;
 using platform::user;
@@ -19,25 +20,13 @@ void useEnglishResources()
     AfxSetResourceHandle(lang);
 }
 
-// Dialog units of the 8-point "MS Shell Dlg" template font, worked out as
-// Win32 does: the average width of the 52 letters, rounded, and the cell height.
-CSize templateBaseUnits()
-{
-    LOGFONTW lf{};
-    lf.lfHeight = -11; // 8 points at 96 DPI
-    std::wcscpy(lf.lfFaceName, L"MS Shell Dlg");
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    CWindowDC dc(nullptr);
-    CFont* old = dc.SelectObject(&font);
-    const CSize letters = dc.GetTextExtent(L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52);
-    dc.SelectObject(old);
-    return CSize((letters.cx / 26 + 1) / 2, letters.cy);
-}
-
+// Dialog units in pixels, as Win32 works them out for the 8-point "MS Shell Dlg"
+// template font: a quarter of the letters' average width (rounded), an eighth of the cell height.
 CRect dluToPixels(int x, int y, int cx, int cy)
 {
-    const CSize b = templateBaseUnits();
+    const CSize letters = testsupport::TextCanvas(1, 1, testsupport::logFont(L"MS Shell Dlg", -11))
+                              .extent(L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const CSize b((letters.cx / 26 + 1) / 2, letters.cy);
     const auto h = [&](int v) { return (v * b.cx + 2) / 4; };
     const auto v = [&](int u) { return (u * b.cy + 4) / 8; };
     return CRect(h(x), v(y), h(x) + h(cx), v(y) + v(cy));
@@ -99,13 +88,10 @@ TEST(Dialog, ModalDialogShowsItsTemplateControlsOverItsDisabledOwnerAndReturnsTh
         dlg.GetClientRect(&client);
         EXPECT_EQ(client.Size(), dluToPixels(0, 0, 320, 193).Size());
 
-        // The screen shows the controls: the empty list's window colour, the button face.
-        CRect list, ok;
-        dlg.GetDlgItem(114)->GetWindowRect(&list);
-        dlg.GetDlgItem(IDOK)->GetWindowRect(&ok);
-        EXPECT_EQ(desktop().screen().pixel(list.left + 5, list.top + 5), GetSysColor(COLOR_WINDOW));
-        EXPECT_EQ(desktop().screen().pixel(ok.left + 4, ok.top + 4), GetSysColor(COLOR_BTNFACE));
-        EXPECT_EQ(desktop().screen().pixel(ok.left, ok.top), GetSysColor(COLOR_WINDOWFRAME));
+        // The screen shows the controls: the OK button's frame and face.
+        const CRect ok = testsupport::screenRectOf(::GetDlgItem(dlg, IDOK));
+        EXPECT_EQ(testsupport::screenAt(ok.TopLeft()), GetSysColor(COLOR_WINDOWFRAME));
+        EXPECT_EQ(testsupport::screenAt(ok.TopLeft() + CSize(4, 4)), GetSysColor(COLOR_BTNFACE));
         platform::pressButton(dlg, IDOK);
     });
     CDialog dlg(113, &child);
@@ -124,26 +110,22 @@ TEST(Dialog, EscTheCloseBoxAndAnUnansweredDialogCancel)
         EXPECT_EQ(GetFocus(), ::GetDlgItem(d, 114));
         desktop().pressKey(VK_ESCAPE);
     });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     // The close box: a click on it ends the dialog there and then, as IDCANCEL.
     bool endedByTheBox = false;
     user().onModal([&](CDialog& d) {
         platform::closeDialog(d);
         endedByTheBox = !d.IsWindowVisible();
     });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_TRUE(endedByTheBox);
     // Break has no handler in a plain dialog: the dialog stays, then the user walks away.
     user().onModal([](CDialog& d) { platform::pressButton(d, 1012); });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    // Nobody scripted: the default user cancels.
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     user().onModal([](CDialog& d) { d.EndDialog(42); });
-    EXPECT_EQ(dlg.DoModal(), 42);
     user().onModal([](CDialog&) { desktop().pressKey(VK_RETURN); });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    ASSERT_EQ(user().prompts().size(), 6u);
-    EXPECT_EQ(user().prompts()[0].text, L"Messages");
+    std::vector<INT_PTR> results;
+    for (int i = 0; i < 5; ++i) results.push_back(dlg.DoModal());
+    EXPECT_EQ(results, (std::vector<INT_PTR>{IDCANCEL, IDCANCEL, IDCANCEL, 42, IDOK}));
+    EXPECT_TRUE(endedByTheBox);
+    const std::wstring modal = L"modal: Messages\n";
+    EXPECT_EQ(testsupport::asked(), modal + modal + modal + modal + modal);
 }
 
 TEST(Dialog, TheInstalledPromptsAnswerAndWithoutAnyModalUICancels)
@@ -159,62 +141,15 @@ TEST(Dialog, TheInstalledPromptsAnswerAndWithoutAnyModalUICancels)
     } answers;
     CDialog dlg(113);
     CColorDialog colour;
-    const size_t asked = user().prompts().size();
     platform::setDialogPrompts(&answers);
-    EXPECT_EQ(dlg.DoModal(), 42);
-    EXPECT_EQ(colour.DoModal(), IDOK);
-    EXPECT_EQ(colour.GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ((std::vector<INT_PTR>{dlg.DoModal(), colour.DoModal(), (INT_PTR)colour.GetColor()}),
+              (std::vector<INT_PTR>{42, IDOK, RGB(1, 2, 3)}));
+    // Without any, both cancel and the colour stays.
     platform::setDialogPrompts(nullptr);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(colour.DoModal(), IDCANCEL);
-    EXPECT_EQ(colour.GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ((std::vector<INT_PTR>{dlg.DoModal(), colour.DoModal(), (INT_PTR)colour.GetColor()}),
+              (std::vector<INT_PTR>{IDCANCEL, IDCANCEL, RGB(1, 2, 3)}));
     platform::setDialogPrompts(&user());
-    EXPECT_EQ(user().prompts().size(), asked);
-}
-
-TEST(Dialog, AModelessDialogLivesOnAfterOkHidesItAndAChildTemplateSitsInItsParent)
-{
-    useEnglishResources();
-    testsupport::LoggingWnd frame("F");
-    ASSERT_TRUE(frame.create(nullptr, CRect(100, 80, 900, 700), WS_VISIBLE | WS_BORDER));
-    CDialog dlg, label;
-    ASSERT_TRUE(dlg.Create(113, &frame));
-    EXPECT_FALSE(dlg.IsModal());
-    // Without WS_VISIBLE in the template it waits to be shown; its client
-    // area starts at the owner's client origin.
-    EXPECT_FALSE(dlg.IsWindowVisible());
-    CPoint origin(0, 0), frameOrigin(0, 0);
-    dlg.ClientToScreen(&origin);
-    frame.ClientToScreen(&frameOrigin);
-    EXPECT_EQ(origin, frameOrigin);
-    // OK, Enter and Esc each hide it.
-    dlg.ShowWindow(SW_SHOW);
-    desktop().processMessages();
-    platform::pressButton(dlg, IDOK);
-    EXPECT_FALSE(dlg.IsWindowVisible());
-    dlg.ShowWindow(SW_SHOW);
-    dlg.GetDlgItem(114)->SetFocus();
-    desktop().pressKey(VK_RETURN);
-    EXPECT_FALSE(dlg.IsWindowVisible());
-    dlg.ShowWindow(SW_SHOW);
-    desktop().pressKey(VK_ESCAPE);
-    EXPECT_FALSE(dlg.IsWindowVisible());
-    EXPECT_TRUE(IsWindow(dlg));
-
-    dlg.SetDlgItemText(1011, L"Step 3 of 7");
-    CString text;
-    EXPECT_EQ(dlg.GetDlgItemText(1011, text), 11);
-    EXPECT_EQ(text, L"Step 3 of 7");
-    EXPECT_EQ(dlg.GetDlgItemText(4711, text), 0);
-    EXPECT_EQ(text, L"");
-
-    // Template 115 is a bare child: it sits in its parent's client area.
-    ASSERT_TRUE(label.Create(115, &frame));
-    EXPECT_EQ(label.GetParent(), &frame);
-    EXPECT_EQ(rectInParent(&label), dluToPixels(0, 0, 60, 12));
-    CRect r(0, 0, 4, 8);
-    label.MapDialogRect(&r);
-    EXPECT_EQ(r, CRect(CPoint(0, 0), templateBaseUnits()));
+    EXPECT_EQ(testsupport::asked(), L""); // the scripted user was never asked
 }
 
 namespace {
@@ -223,18 +158,9 @@ class ExchangingDialog : public CDialog {
 public:
     explicit ExchangingDialog(int listId) : CDialog(113), m_listId(listId) {}
 
-    BOOL OnInitDialog() override
-    {
-        m_initialised = CDialog::OnInitDialog();
-        m_progress.SetPos(40);
-        m_list.AddString(L"first");
-        return TRUE;
-    }
-
     CListBox m_list;
     CProgressCtrl m_progress;
     int m_listId;
-    BOOL m_initialised = FALSE;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override
@@ -247,26 +173,59 @@ protected:
 
 } // namespace
 
-TEST(Dialog, DataExchangeAttachesControlsToTheirObjects)
+TEST(Dialog, ModelessDialogsExchangeTheirControlsLiveOnAfterOkAndAChildTemplateSitsInItsParent)
 {
     useEnglishResources();
-    ExchangingDialog dlg(114);
-    ASSERT_TRUE(dlg.Create(113));
-    EXPECT_TRUE(dlg.m_initialised);
-    EXPECT_EQ(dlg.m_list.m_hWnd, ::GetDlgItem(dlg, 114));
+    testsupport::LoggingWnd frame("F");
+    ASSERT_TRUE(frame.create(nullptr, CRect(100, 80, 900, 700), WS_VISIBLE | WS_BORDER));
+    ExchangingDialog dlg(114), wrong(999);
+    ASSERT_TRUE(dlg.Create(113, &frame));
+    EXPECT_FALSE(dlg.IsModal());
+    // Without WS_VISIBLE in the template it waits to be shown; its client
+    // area starts at the owner's client origin.
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    CPoint origin(0, 0), frameOrigin(0, 0);
+    dlg.ClientToScreen(&origin);
+    frame.ClientToScreen(&frameOrigin);
+    EXPECT_EQ(origin, frameOrigin);
+
+    // Data exchange attaches the controls to their objects, and exchanging again keeps them.
+    EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg, 114)), &dlg.m_list);
     EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg, 1010)), &dlg.m_progress);
-    EXPECT_EQ(dlg.m_progress.GetPos(), 40);
-    EXPECT_EQ(dlg.m_list.GetCount(), 1);
-    // Exchanging again keeps them.
     EXPECT_TRUE(dlg.UpdateData(FALSE));
     EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg, 114)), &dlg.m_list);
-
-    // A control the template does not have fails the exchange.
-    ExchangingDialog wrong(999);
+    // A control the template does not have fails the exchange; the ones before it are attached.
     ASSERT_TRUE(wrong.Create(113));
     EXPECT_FALSE(wrong.UpdateData(FALSE));
     EXPECT_EQ(wrong.m_list.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(wrong, 1010)), &wrong.m_progress);
+
+    // OK and Esc each hide it.
+    dlg.ShowWindow(SW_SHOW);
+    desktop().processMessages();
+    platform::pressButton(dlg, IDOK);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    dlg.ShowWindow(SW_SHOW);
+    dlg.m_list.SetFocus();
+    desktop().pressKey(VK_ESCAPE);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_TRUE(IsWindow(dlg));
+
+    dlg.SetDlgItemText(1011, L"Step 3 of 7");
+    CString text;
+    EXPECT_EQ(dlg.GetDlgItemText(1011, text), 11);
+    EXPECT_EQ(text, L"Step 3 of 7");
+    EXPECT_EQ(dlg.GetDlgItemText(4711, text), 0);
+    EXPECT_EQ(text, L"");
+
+    // Template 115 is a bare child: it sits in its parent's client area.
+    CDialog label;
+    ASSERT_TRUE(label.Create(115, &frame));
+    EXPECT_EQ(label.GetParent(), &frame);
+    EXPECT_EQ(rectInParent(&label), dluToPixels(0, 0, 60, 12));
+    CRect r(0, 0, 4, 8);
+    label.MapDialogRect(&r);
+    EXPECT_EQ(r, dluToPixels(0, 0, 4, 8)); // the base units themselves
 }
 
 TEST(Dialog, MissingTemplateCreatesNothing)

@@ -1,3 +1,4 @@
+#include "support/Prompts.h"
 #include "support/TempDir.h"
 #include "win/Afx.h"
 
@@ -6,22 +7,12 @@
 #include <fstream>
 
 using platform::user;
+using testsupport::asked;
 
 namespace {
 
 constexpr const wchar_t* csvFilter = L"CSV files (*.csv)|*.csv|All files (*.*)|*.*||";
 const std::wstring savePrompt = std::wstring(L"save: ") + csvFilter + L"\n";
-
-// The prompts the user saw, one "kind: text" a line; forgets them and any answer still waiting.
-std::wstring asked()
-{
-    static const wchar_t* const kinds[] = {L"modal", L"menu", L"open", L"save", L"confirm", L"colour", L"message"};
-    std::wstring s;
-    for (const platform::Prompt& p : user().prompts())
-        s += std::wstring(kinds[(int)p.kind]) + L": " + (LPCWSTR)p.text + L"\n";
-    user().reset();
-    return s;
-}
 
 // The path a save dialog for CSV files chose, or "cancelled".
 CString saved(DWORD flags, LPCWSTR defExt = L".csv")

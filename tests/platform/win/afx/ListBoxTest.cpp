@@ -85,10 +85,8 @@ TEST(ListBox, OwnerDrawnListAsksItsClassToMeasureAndDrawEachEntry)
     host.list.m_log.clear();
     desktop().processMessages();
     EXPECT_EQ(host.list.m_log, (Log{"draw 0 at 0-10", "draw 1 at 10-25", "draw 2 at 25-45"}));
-    EXPECT_EQ(host.at(15, 15), colours[0]);
-    EXPECT_EQ(host.at(15, 20), colours[1]);
-    EXPECT_EQ(host.at(109, 54), colours[2]);
-    EXPECT_EQ(host.at(15, 55), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ((std::vector<COLORREF>{host.at(15, 15), host.at(15, 20), host.at(109, 54), host.at(15, 55)}),
+              (std::vector<COLORREF>{colours[0], colours[1], colours[2], GetSysColor(COLOR_WINDOW)}));
     EXPECT_EQ(host.list.GetItemHeight(1), 15);
     EXPECT_EQ(entries(host.list), L"red|green|blue|");
     EXPECT_EQ(host.list.GetItemData(2), (DWORD_PTR)colours[2]);
@@ -97,26 +95,23 @@ TEST(ListBox, OwnerDrawnListAsksItsClassToMeasureAndDrawEachEntry)
 TEST(ListBox, MessagesOnEntriesAndBadIndexes)
 {
     ListHost host(0, CRect(0, 0, 100, 100));
-    EXPECT_EQ(host.list.AddString(L"a"), 0);
-    EXPECT_EQ(host.list.AddString(L""), 1);
-    EXPECT_EQ(host.list.InsertString(0, L"first"), 0);
-    EXPECT_EQ(entries(host.list), L"first|a||");
+    CListBox& list = host.list;
     CString text;
-    EXPECT_EQ(host.list.GetText(0, text), 5);
-    EXPECT_EQ(host.list.GetText(3, text), LB_ERR);
-    EXPECT_EQ(text, L"");
-    EXPECT_EQ(host.list.GetTextLen(-1), LB_ERR);
-    EXPECT_EQ(host.list.SetItemData(5, 1), LB_ERR);
-    EXPECT_EQ(host.list.GetItemData(5), (DWORD_PTR)LB_ERR);
-    EXPECT_EQ(host.list.SetItemData(2, 77), LB_OKAY);
-    EXPECT_EQ(host.list.GetItemData(2), 77u);
-    EXPECT_EQ(host.list.DeleteString(0), 2);
-    host.list.ResetContent();
-    EXPECT_EQ(host.list.GetCount(), 0);
+    // The answers in turn: the new entries' indexes, the text's length, then LB_ERR for every index
+    // without an entry, LB_OKAY for data set, the data, and the count left after a deletion.
+    EXPECT_EQ((std::vector<LRESULT>{list.AddString(L"a"), list.AddString(L""), list.InsertString(0, L"first"),
+                                    list.GetText(0, text), list.GetText(3, text), list.GetTextLen(-1),
+                                    list.SetItemData(5, 1), (LRESULT)list.GetItemData(5), list.SetItemData(2, 77),
+                                    (LRESULT)list.GetItemData(2), list.DeleteString(0)}),
+              (std::vector<LRESULT>{0, 1, 0, 5, LB_ERR, LB_ERR, LB_ERR, LB_ERR, LB_OKAY, 77, 2}));
+    EXPECT_EQ(text, L""); // emptied by the failed GetText
+    EXPECT_EQ(entries(list), L"a||");
+    list.ResetContent();
+    EXPECT_EQ(list.GetCount(), 0);
     // A plain list draws its texts itself.
-    host.list.AddString(L"WWWW");
+    list.AddString(L"WWWW");
     desktop().processMessages();
-    EXPECT_GT(testsupport::screenCount(GetSysColor(COLOR_WINDOWTEXT), CRect(0, 0, 40, host.list.GetItemHeight(0))), 0);
+    EXPECT_GT(testsupport::screenCount(GetSysColor(COLOR_WINDOWTEXT), CRect(0, 0, 40, list.GetItemHeight(0))), 0);
 }
 
 TEST(ListBox, TopIndexScrollsNoFurtherThanTheLastPageAndAWideExtentShowsAScrollBar)
@@ -126,7 +121,6 @@ TEST(ListBox, TopIndexScrollsNoFurtherThanTheLastPageAndAWideExtentShowsAScrollB
     for (int i = 0; i < 6; ++i) host.list.SetItemData(host.list.AddString(L"x"), RGB(i * 40, 0, 0));
     host.list.SetHorizontalExtent(100);
     EXPECT_EQ(host.list.SetTopIndex(2), LB_OKAY);
-    EXPECT_EQ(host.list.GetTopIndex(), 2);
     CRect r;
     host.list.GetItemRect(3, &r);
     EXPECT_EQ(r.top, 20);
@@ -134,10 +128,9 @@ TEST(ListBox, TopIndexScrollsNoFurtherThanTheLastPageAndAWideExtentShowsAScrollB
     desktop().processMessages();
     EXPECT_EQ(host.list.m_log, (Log{"draw 2 at 0-20", "draw 3 at 20-45", "draw 4 at 45-75", "draw 5 at 75-110"}));
     // The last three entries (35, 30 and 25 pixels) fill the page; one more (20) would not fit.
-    EXPECT_EQ(host.list.SetTopIndex(5), LB_OKAY);
-    EXPECT_EQ(host.list.GetTopIndex(), 3);
-    EXPECT_EQ(host.list.SetTopIndex(6), LB_ERR);
-    EXPECT_EQ(host.list.GetTopIndex(), 3);
+    EXPECT_EQ((std::vector<int>{host.list.SetTopIndex(5), host.list.GetTopIndex(), host.list.SetTopIndex(6),
+                                host.list.GetTopIndex()}),
+              (std::vector<int>{LB_OKAY, 3, LB_ERR, 3}));
     desktop().processMessages();
     EXPECT_EQ(host.at(50, 95), GetSysColor(COLOR_WINDOW));
 

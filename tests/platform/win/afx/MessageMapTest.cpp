@@ -69,6 +69,35 @@ TEST(MessageMap, MessagesReachTheFirstHandlerUpTheChainAndCommandsMatchIdRangesA
     EXPECT_EQ(view.GetWindowTextLength(), 103);
 }
 
+TEST(MessageMap, SubclassingPutsAnObjectInFrontOfTheClassProcedure)
+{
+    // The class procedure answers WM_GETTEXTLENGTH and WM_USER with 7.
+    const WNDCLASSW cls{0, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+                            return msg == WM_USER || msg == WM_GETTEXTLENGTH ? 7 : DefWindowProcW(h, msg, w, l);
+                        }, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Counting"};
+    ASSERT_NE(RegisterClassW(&cls), 0);
+    EXPECT_EQ(RegisterClassW(&cls), 0);
+    const HWND h = CreateWindowExW(0, L"counting", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(h, nullptr);
+
+    // A window without an object gets a temporary one that stays the same.
+    CWnd* temporary = CWnd::FromHandle(h);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(h), temporary);
+    EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+    EXPECT_EQ(temporary->SendMessage(WM_USER), 7);
+
+    DerivedView object;
+    ASSERT_TRUE(object.SubclassWindow(h));
+    EXPECT_EQ(CWnd::FromHandle(h), &object);
+    EXPECT_FALSE(DerivedView().Attach(h)); // one object per window
+    // Mapped, then Default reaches the class procedure; not mapped, straight to it.
+    EXPECT_EQ(object.SendMessage(WM_GETTEXTLENGTH), 107);
+    EXPECT_EQ(object.SendMessage(WM_USER), 7);
+    object.DestroyWindow();
+    EXPECT_FALSE(IsWindow(h));
+}
+
 namespace {
 
 class SelfDeleting : public CWnd {

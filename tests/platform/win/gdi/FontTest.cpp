@@ -1,7 +1,10 @@
-#include "TextCanvas.h"
+#include "support/TextCanvas.h"
 #include "win/gdi/FontEngine.h"
 
 #include <gtest/gtest.h>
+
+using testsupport::logFont;
+using testsupport::TextCanvas;
 
 namespace {
 

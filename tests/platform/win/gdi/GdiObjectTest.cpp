@@ -33,15 +33,6 @@ std::string rows(HBITMAP h)
     return out;
 }
 
-// What GetObject tells of a bitmap.
-std::string described(const CBitmap& b)
-{
-    BITMAP bm{};
-    if (b.GetObject(sizeof bm, &bm) != (int)sizeof bm) return "no BITMAP";
-    return std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight) + ", " + std::to_string(bm.bmWidthBytes) +
-           " bytes a row, " + std::to_string(bm.bmBitsPixel) + " bits, " + std::to_string(bm.bmPlanes) + " plane";
-}
-
 } // namespace
 
 TEST(SelectObject, ReturnsThePreviousObjectOfTheSameKindAndABitmapGoesToOneMemoryDC)
@@ -63,8 +54,8 @@ TEST(SelectObject, ReturnsThePreviousObjectOfTheSameKindAndABitmapGoesToOneMemor
     // Neither another memory DC nor the screen takes the canvas's bitmap; its own DC may select it again.
     CDC other;
     other.CreateCompatibleDC(&c.dc);
-    EXPECT_EQ(other.SelectObject(&c.bitmap), nullptr);
     CWindowDC screen(nullptr);
+    EXPECT_EQ(other.SelectObject(&c.bitmap), nullptr);
     EXPECT_EQ(screen.SelectObject(&c.bitmap), nullptr);
     EXPECT_EQ(c.dc.SelectObject(&c.bitmap), &c.bitmap);
 }
@@ -79,39 +70,33 @@ TEST(DeleteObject, RefusedWhileSelectedThenAllowedAndTheHandleIsGone)
     c.dc.LineTo(2, 0); // the pen still works
     EXPECT_EQ(c.at(1, 0), red);
     SelectObject(c.dc, old);
-    EXPECT_TRUE(DeleteObject(pen));
+    // Deleted once deselected, the handle is unknown; stock objects survive deletion.
     LOGPEN lp;
-    EXPECT_EQ(GetObjectW(pen, sizeof lp, &lp), 0);
-    EXPECT_EQ(SelectObject(c.dc, pen), nullptr);
-    EXPECT_FALSE(DeleteObject(pen));
-    // Stock objects survive deletion.
-    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_PEN)));
-    EXPECT_EQ(GetObjectW(GetStockObject(BLACK_PEN), sizeof lp, &lp), (int)sizeof lp);
+    EXPECT_EQ((std::vector<int>{DeleteObject(pen), GetObjectW(pen, sizeof lp, &lp), SelectObject(c.dc, pen) != nullptr,
+                                DeleteObject(pen), DeleteObject(GetStockObject(BLACK_PEN)),
+                                GetObjectW(GetStockObject(BLACK_PEN), sizeof lp, &lp)}),
+              (std::vector<int>{TRUE, 0, FALSE, FALSE, TRUE, (int)sizeof lp}));
 }
 
 TEST(CGdiObject, CreateRefusesToReplaceAnObjectItHoldsAndGetObjectDescribesIt)
 {
     CBrush brush(red);
     const HGDIOBJ first = brush.m_hObject;
-    EXPECT_FALSE(brush.CreateSolidBrush(blue));
-    EXPECT_EQ(brush.m_hObject, first);
-    EXPECT_TRUE(brush.DeleteObject());
-    EXPECT_TRUE(brush.CreateSolidBrush(blue));
+    // A second brush is refused while the first is held, taken once it is deleted; 99 is no pen style.
+    EXPECT_EQ((std::vector<BOOL>{brush.CreateSolidBrush(blue), brush.m_hObject == first, brush.DeleteObject(),
+                                 brush.CreateSolidBrush(blue), CPen().CreatePen(99, 1, red)}),
+              (std::vector<BOOL>{FALSE, TRUE, TRUE, TRUE, FALSE}));
     EXPECT_EQ(CGdiObject::FromHandle(brush.m_hObject), &brush);
-    EXPECT_FALSE(CPen().CreatePen(99, 1, red)); // not a pen style
 
     CPen pen(PS_DOT, 0, RGB(1, 2, 3));
-    LOGPEN lp{};
+    LOGPEN lp{}, part{};
+    part.lopnColor = 99;
     EXPECT_EQ(pen.GetObject(sizeof lp, &lp), (int)sizeof lp);
-    EXPECT_EQ(lp.lopnStyle, (UINT)PS_DOT);
-    EXPECT_EQ(lp.lopnColor, RGB(1, 2, 3));
+    EXPECT_EQ(std::make_pair(lp.lopnStyle, lp.lopnColor), std::make_pair((UINT)PS_DOT, RGB(1, 2, 3)));
     // A null buffer asks for the size; a short one gets the beginning only.
     EXPECT_EQ(pen.GetObject(0, nullptr), (int)sizeof(LOGPEN));
-    LOGPEN part{};
-    part.lopnColor = 99;
     EXPECT_EQ(pen.GetObject(4, &part), 4);
-    EXPECT_EQ(part.lopnStyle, (UINT)PS_DOT);
-    EXPECT_EQ(part.lopnColor, 99u);
+    EXPECT_EQ(std::make_pair(part.lopnStyle, part.lopnColor), std::make_pair((UINT)PS_DOT, (COLORREF)99));
     // Only a bitmap has pixels.
     EXPECT_EQ(platform::BitmapSurface((HBITMAP)pen.m_hObject), nullptr);
     EXPECT_EQ(platform::BitmapSurface(nullptr), nullptr);
@@ -122,41 +107,40 @@ TEST(CreateCompatibleBitmap, EmptyAndHugeSizes)
     CWindowDC screen(nullptr);
     CBitmap bmp, empty, huge, negative;
     ASSERT_TRUE(bmp.CreateCompatibleBitmap(&screen, 7, 5));
-    EXPECT_EQ(described(bmp), "7x5, 28 bytes a row, 32 bits, 1 plane");
+    BITMAP bm{};
+    EXPECT_EQ(bmp.GetObject(sizeof bm, &bm), (int)sizeof bm);
+    EXPECT_EQ((std::vector<LONG>{bm.bmWidth, bm.bmHeight, bm.bmWidthBytes, bm.bmBitsPixel, bm.bmPlanes}),
+              (std::vector<LONG>{7, 5, 28, 32, 1}));
     EXPECT_EQ(platform::BitmapSurface(bmp)->pixel(6, 4), black); // a new bitmap is black
+    // No width is a bitmap of one pixel, as Win32 makes it; too many pixels or a negative size none.
     ASSERT_TRUE(empty.CreateCompatibleBitmap(&screen, 0, 10));
-    EXPECT_EQ(described(empty), "1x1, 4 bytes a row, 32 bits, 1 plane"); // as Win32 makes it
+    EXPECT_EQ(platform::BitmapSurface(empty)->bounds(), CRect(0, 0, 1, 1));
     EXPECT_FALSE(huge.CreateCompatibleBitmap(&screen, 100000, 100000));
     EXPECT_FALSE(negative.CreateCompatibleBitmap(&screen, -1, 1));
     EXPECT_FALSE(CBitmap().CreateCompatibleBitmap(nullptr, 1, 1));
 }
 
+// The application's bitmap 7 wins over the chain's; 8 is only in the chain.
 TEST(LoadBitmap, FromTheCurrentResourceHandleThenTheChain)
 {
-    platform::RegisterApplicationModule(&appTable);
+    HMODULE app = platform::RegisterApplicationModule(&appTable);
     HMODULE chain = platform::RegisterLinkedModule(L"chain.dll", (const void*)&rows, &chainTable);
     CDynLinkLibrary entry(chain);
-
     CBitmap a, b, missing;
-    ASSERT_TRUE(a.LoadBitmap(7)); // the application has 7: its own wins
-    EXPECT_EQ(rows(a), "wgr\nrgw\n");
-    ASSERT_TRUE(b.LoadBitmap(8)); // only in the chain
-    EXPECT_EQ(rows(b), "rr\n");
+    ASSERT_TRUE(a.LoadBitmap(7));
+    ASSERT_TRUE(b.LoadBitmap(8));
+    EXPECT_EQ(rows(a) + rows(b), "wgr\nrgw\nrr\n");
     EXPECT_FALSE(missing.LoadBitmap(9));
     EXPECT_EQ(missing.m_hObject, nullptr);
-    EXPECT_EQ(LoadBitmapW(GetModuleHandleW(nullptr), L"seven"), nullptr); // names are not ids
+    EXPECT_EQ(LoadBitmapW(app, L"seven"), nullptr); // names are not ids
     platform::UnregisterLinkedModule(chain);
-}
 
-TEST(CreateMappedBitmap, ReplacesEachPixelOnceByTheFirstMatchingMap)
-{
-    HMODULE app = platform::RegisterApplicationModule(&appTable);
+    // A mapped bitmap has each pixel replaced once, by the first matching map: grey became red and
+    // stayed red, the bitmap's own red blue. Without maps it is the bitmap as it is.
     COLORMAP maps[] = {{grey, red}, {red, blue}, {grey, white}};
-    HBITMAP mapped = CreateMappedBitmap(app, 7, 0, maps, 3);
-    HBITMAP plain = CreateMappedBitmap(app, 7, 0, nullptr, 5); // no maps: the bitmap as it is
+    HBITMAP mapped = CreateMappedBitmap(app, 7, 0, maps, 3), plain = CreateMappedBitmap(app, 7, 0, nullptr, 5);
     ASSERT_NE(mapped, nullptr);
-    EXPECT_EQ(rows(mapped), "wrb\nbrw\n"); // grey became red and stayed red, the bitmap's own red blue
-    EXPECT_EQ(rows(plain), "wgr\nrgw\n");
+    EXPECT_EQ(rows(mapped) + rows(plain), "wrb\nbrw\nwgr\nrgw\n");
     EXPECT_EQ(CreateMappedBitmap(app, 9, 0, maps, 3), nullptr);
     DeleteObject(mapped);
     DeleteObject(plain);

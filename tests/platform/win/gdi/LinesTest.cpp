@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using testsupport::PixelCanvas;
 
 namespace {
@@ -112,20 +114,20 @@ TEST(Rectangle, PenOutlineAndBrushFillWithNullPensBrushesAndEmptyRectangles)
 TEST(IntersectClipRect, NarrowsTheClipEachTime)
 {
     PixelCanvas c(8, 2, white);
-    EXPECT_EQ(c.dc.IntersectClipRect(2, 0, 6, 2), SIMPLEREGION);
-    EXPECT_EQ(c.dc.IntersectClipRect(0, 0, 5, 1), SIMPLEREGION);
     CRect box;
-    EXPECT_EQ(c.dc.GetClipBox(&box), SIMPLEREGION);
+    EXPECT_EQ((std::vector<int>{c.dc.IntersectClipRect(2, 0, 6, 2), c.dc.IntersectClipRect(0, 0, 5, 1),
+                                c.dc.GetClipBox(&box)}),
+              (std::vector<int>{SIMPLEREGION, SIMPLEREGION, SIMPLEREGION}));
     EXPECT_EQ(box, CRect(2, 0, 5, 1));
     c.dc.Rectangle(0, 0, 8, 2);
     c.dc.FillSolidRect(0, 1, 8, 1, red);
     EXPECT_EQ(c.dump(legend), "..###...\n"
                               "........\n");
     // Reading outside the clip answers CLR_INVALID, as drawing there does nothing.
-    EXPECT_EQ(c.dc.GetPixel(1, 0), CLR_INVALID);
-    EXPECT_EQ(c.dc.GetPixel(2, 0), black);
-    EXPECT_EQ(c.dc.IntersectClipRect(6, 0, 8, 2), NULLREGION);
-    EXPECT_EQ(c.dc.GetClipBox(&box), NULLREGION);
+    EXPECT_EQ((std::vector<COLORREF>{c.dc.GetPixel(1, 0), c.dc.GetPixel(2, 0)}),
+              (std::vector<COLORREF>{CLR_INVALID, black}));
+    EXPECT_EQ((std::vector<int>{c.dc.IntersectClipRect(6, 0, 8, 2), c.dc.GetClipBox(&box)}),
+              (std::vector<int>{NULLREGION, NULLREGION}));
     c.dc.FillSolidRect(0, 0, 8, 2, red);
     EXPECT_EQ(c.count(red), 0);
 }

@@ -1,8 +1,12 @@
-#include "TextCanvas.h"
+#include "support/TextCanvas.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
+
+using testsupport::logFont;
+using testsupport::TextCanvas;
 
 namespace {
 
@@ -70,32 +74,35 @@ TEST(TextOut, InkLiesInTheMeasuredCellWithDescendersLowestAndOpaqueModeFillsExac
     EXPECT_EQ(o.count(green) + o.count(RGB(200, 0, 0)), size.cx * size.cy);
 }
 
-TEST(DrawText, CalcRectMeasuresLikeGetTextExtentAndStacksLines)
+TEST(DrawText, CalcRectMeasuresLikeGetTextExtentStackingLinesAndBreakingBetweenWords)
 {
     TextCanvas c(10, 10);
     // Widths add up: no kerning, as with GDI.
     EXPECT_EQ(c.extent(L"Abc1").cx, c.extent(L"Ab").cx + c.extent(L"c1").cx);
     EXPECT_GT(c.extent(L"Abc1Abc1").cx, c.extent(L"Abc1").cx);
-    const CSize one = c.extent(L"Spacing");
-    EXPECT_EQ(c.extent(L""), CSize(0, one.cy));
-    CRect r(3, 4, 5, 5);
-    EXPECT_EQ(c.dc.DrawText(CString(L"Spacing"), &r, DT_CALCRECT | DT_VCENTER), one.cy);
-    EXPECT_EQ(r, CRect(CPoint(3, 4), one));
-
-    CRect m(0, 0, 0, 0);
-    EXPECT_EQ(c.dc.DrawText(CString(L"ab\na longer line\r\nc"), &m, DT_CALCRECT), 3 * one.cy);
-    EXPECT_EQ(m, CRect(0, 0, c.extent(L"a longer line").cx, 3 * one.cy));
-    // On a single line the breaks are just characters.
-    CRect s(0, 0, 0, 0);
-    EXPECT_EQ(c.dc.DrawText(CString(L"ab\nc"), &s, DT_CALCRECT | DT_SINGLELINE), one.cy);
-
-    CRect e(2, 2, 9, 9);
-    EXPECT_EQ(c.dc.DrawText(CString(L""), &e, DT_CALCRECT), one.cy);
-    EXPECT_EQ(e, CRect(2, 2, 2, 2 + one.cy));
+    const int h = c.extent(L"x").cy;
+    EXPECT_EQ(c.extent(L""), CSize(0, h));
+    // The text, the format and a text as wide as the rectangle; the lines and the widest of them measured.
+    const std::tuple<CString, UINT, CString, int, CString> cases[] = {
+        {L"Spacing", DT_VCENTER, L"Sp", 1, L"Spacing"},
+        {L"ab\na longer line\r\nc", 0, L"", 3, L"a longer line"},
+        {L"ab\nc", DT_SINGLELINE, L"", 1, L"ab\nc"}, // on a single line the breaks are just characters
+        {L"", 0, L"Spacing", 1, L""},
+        // "area of" fits, "area of the" does not; a line feed still breaks, a single line does not.
+        {L"area of the bars\nx", DT_WORDBREAK, L"area of th", 3, L"the bars"},
+        {L"area of the bars", DT_WORDBREAK | DT_SINGLELINE, L"area of th", 1, L"area of the bars"},
+        // A word wider than the rectangle stands whole on its own line.
+        {L"a Reinforcement b", DT_WORDBREAK, L"Reinf", 3, L"Reinforcement"},
+    };
+    for (const auto& [text, format, wide, lines, widest] : cases) {
+        CRect r(3, 4, 3 + c.extent(wide).cx, 9);
+        EXPECT_EQ(c.dc.DrawText(text, &r, DT_CALCRECT | format), lines * h) << toUtf8((LPCWSTR)text);
+        EXPECT_EQ(r, CRect(3, 4, 3 + c.extent(widest).cx, 4 + lines * h)) << toUtf8((LPCWSTR)text);
+    }
     EXPECT_EQ(c.count(white), 100); // measuring draws nothing
 }
 
-TEST(DrawText, AlignsEachLineInTheRectangleAndClipsToIt)
+TEST(DrawText, AlignsAndBreaksEachLineInTheRectangleAndClipsToIt)
 {
     Cells c(300, 60);
     const CString first = L"Centred", second = L"a much longer second line", wide = L"much wider than the rectangle";
@@ -118,32 +125,15 @@ TEST(DrawText, AlignsEachLineInTheRectangleAndClipsToIt)
     EXPECT_EQ(c.draw(L"right", CRect(10, 0, 100, 30), DT_RIGHT).right, 100);
     EXPECT_EQ(c.draw(wide, CRect(10, 2, 40, 30), DT_LEFT), CRect(10, 2, 40, 2 + h));
     EXPECT_EQ(c.draw(wide, CRect(10, 2, 40, 30), DT_LEFT | DT_NOCLIP).right, 10 + c.extent(wide).cx);
-}
 
-TEST(DrawText, WordBreakFillsEachLineWithWholeWordsAndLeavesAnOverlongWordWholeOnItsOwnLine)
-{
-    Cells c(300, 120);
-    const CString first = L"area of", second = L"the bars", word = L"Reinforcement";
-    const int h = c.extent(first).cy;
-    // Wide enough for "area of" but not for "area of the".
-    const int width = c.extent(first).cx + c.extent(L" th").cx;
-    EXPECT_EQ(c.draw(first + L" " + second, CRect(10, 0, 10 + width, 120), DT_WORDBREAK).bottom, 2 * h);
+    // Word breaks put whole words on each line; an overlong word is cut at the rectangle.
+    EXPECT_EQ(c.draw(L"area of the bars", CRect(10, 0, 10 + c.extent(L"area of th").cx, 60), DT_WORDBREAK).bottom,
+              2 * h);
     EXPECT_EQ(c.answer, 2 * h);
-    EXPECT_EQ(c.inkBox(CRect(0, 0, 300, h)).Width(), c.extent(first).cx);
-    EXPECT_EQ(c.inkBox(CRect(0, h, 300, 2 * h)).Width(), c.extent(second).cx);
-
-    // Measuring wraps the same way; a line feed still breaks, a single line does not.
-    CRect m(0, 0, width, 0), s(0, 0, width, 0);
-    EXPECT_EQ(c.dc.DrawText(first + L" " + second + L"\nx", &m, DT_CALCRECT | DT_WORDBREAK), 3 * h);
-    EXPECT_EQ(m.Width(), c.extent(second).cx);
-    EXPECT_EQ(c.dc.DrawText(first + L" " + second, &s, DT_CALCRECT | DT_WORDBREAK | DT_SINGLELINE), h);
-
-    // A word wider than the rectangle is measured whole on its own line and drawn cut at the rectangle.
-    const int half = c.extent(word).cx / 2;
-    CRect w(0, 0, half, 0);
-    EXPECT_EQ(c.dc.DrawText(CString(L"a ") + word + L" b", &w, DT_CALCRECT | DT_WORDBREAK), 3 * h);
-    EXPECT_EQ(w.Width(), c.extent(word).cx);
-    EXPECT_EQ(c.draw(word, CRect(10, 0, 10 + half, 80), DT_WORDBREAK), CRect(10, 0, 10 + half, h));
+    EXPECT_EQ(c.inkBox(CRect(0, 0, 300, h)).Width(), c.extent(L"area of").cx);
+    EXPECT_EQ(c.inkBox(CRect(0, h, 300, 2 * h)).Width(), c.extent(L"the bars").cx);
+    const int half = c.extent(L"Reinforcement").cx / 2;
+    EXPECT_EQ(c.draw(L"Reinforcement", CRect(10, 0, 10 + half, 60), DT_WORDBREAK), CRect(10, 0, 10 + half, h));
 }
 
 TEST(DrawText, WordBreakKeepsTextExactlyAsWideAsItsRectangleOnOneLine)

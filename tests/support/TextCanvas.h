@@ -1,10 +1,12 @@
 #pragma once
-// A white canvas with a font selected, for the text and font tests.
+// A white canvas with a font selected, for tests that draw or measure text.
 #include "support/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <cwchar>
+
+namespace testsupport {
 
 inline LOGFONTW logFont(const wchar_t* face, LONG height, LONG weight = FW_NORMAL, BYTE italic = 0)
 {
@@ -16,10 +18,10 @@ inline LOGFONTW logFont(const wchar_t* face, LONG height, LONG weight = FW_NORMA
     return lf;
 }
 
-class TextCanvas : public testsupport::PixelCanvas {
+class TextCanvas : public PixelCanvas {
 public:
     TextCanvas(int width, int height, const LOGFONTW& lf = logFont(L"Arial", -16))
-        : PixelCanvas(width, height, testsupport::colours::white)
+        : PixelCanvas(width, height, colours::white)
     {
         EXPECT_TRUE(font.CreateFontIndirect(&lf));
         m_old = dc.SelectObject(&font);
@@ -33,3 +35,5 @@ public:
 private:
     CFont* m_old;
 };
+
+} // namespace testsupport
