@@ -23,29 +23,25 @@ CString saved(DWORD flags, LPCWSTR defExt = L".csv")
 
 } // namespace
 
-TEST(FileDialog, SaveAddsTheDefaultExtensionAndOffersTheFilter)
+TEST(FileDialog, SaveAddsTheDefaultExtensionAndAsksBeforeReplacingTheFileOfThatName)
 {
     testsupport::TempDir dir;
-    const CString folder(dir.prefix().c_str());
+    const CString folder(dir.prefix().c_str()), path = folder + L"table.csv";
+    const std::wstring question = L"confirm: table.csv already exists.\nDo you want to replace it?\n";
     user().saveFileAs(folder + L"table");
     CFileDialog dlg(FALSE, L".csv", nullptr, OFN_OVERWRITEPROMPT, csvFilter);
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), folder + L"table.csv");
+    EXPECT_EQ(dlg.GetPathName(), path);
     EXPECT_EQ(dlg.GetFileName() + L" " + dlg.GetFileTitle() + L" " + dlg.GetFileExt(), L"table.csv table csv");
-    EXPECT_EQ(asked(), savePrompt);
-    // A name with an extension keeps it; a default extension without its dot works alike.
-    user().saveFileAs(folder + L"notes.txt");
-    EXPECT_EQ(saved(0), folder + L"notes.txt");
+    // A default extension without its dot works alike; a name with an extension keeps it, and
+    // without OFN_OVERWRITEPROMPT nobody is asked about a file that exists.
+    std::ofstream(dir.file("table.csv")) << "old";
+    std::ofstream(dir.file("notes.txt")) << "old";
     user().saveFileAs(folder + L"plan");
     EXPECT_EQ(saved(0, L"csv"), folder + L"plan.csv");
-}
-
-TEST(FileDialog, OverwriteOfTheNameWithItsExtensionIsAskedBeforeAndRefusingItChoosesNothing)
-{
-    testsupport::TempDir dir;
-    std::ofstream(dir.file("table.csv")) << "old";
-    const CString folder(dir.prefix().c_str()), path = folder + L"table.csv";
-    const std::wstring question = L"confirm: table.csv already exists.\nDo you want to replace it?\n";
+    user().saveFileAs(folder + L"notes.txt");
+    EXPECT_EQ(saved(0), folder + L"notes.txt");
+    EXPECT_EQ(asked(), savePrompt + savePrompt + savePrompt);
 
     // Typed without its extension, the name is the existing file's all the same. Refused
     // and no other name given: cancelled.
@@ -62,10 +58,6 @@ TEST(FileDialog, OverwriteOfTheNameWithItsExtensionIsAskedBeforeAndRefusingItCho
     user().confirm(true);
     EXPECT_EQ(saved(OFN_OVERWRITEPROMPT), path);
     EXPECT_EQ(asked(), savePrompt + question + savePrompt + savePrompt + question);
-    // Without the flag nobody is asked.
-    user().saveFileAs(path);
-    EXPECT_EQ(saved(0), path);
-    EXPECT_EQ(asked(), savePrompt);
 }
 
 TEST(FileDialog, UnansweredOrMismatchedDialogsCancel)

@@ -71,25 +71,50 @@ std::wstring entries(CListBox& list)
 
 } // namespace
 
-TEST(ListBox, OwnerDrawnListAsksItsClassToMeasureAndDrawEachEntry)
+TEST(ListBox, OwnerDrawnEntriesAreMeasuredAndDrawnByTheClassAndScrollNoFurtherThanTheLastPage)
 {
-    ListHost host(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(10, 10, 110, 110));
-    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255)};
-    const wchar_t* texts[] = {L"red", L"green", L"blue"};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(host.list.AddString(texts[i]), i);
-        host.list.SetItemData(i, colours[i]);
+    ListHost host(WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(10, 10, 110, 110));
+    RecordingList& list = host.list;
+    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(40, 0, 0), RGB(80, 0, 0), 0};
+    const wchar_t* texts[] = {L"red", L"green", L"blue", L"x", L"y", L"z"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(list.AddString(texts[i]), i);
+        list.SetItemData(i, colours[i]);
     }
-    // Measured as each is added, before anything is drawn.
-    EXPECT_EQ(host.list.m_log, (Log{"measure 0 of 114", "measure 1 of 114", "measure 2 of 114"}));
-    host.list.m_log.clear();
+    list.SetHorizontalExtent(100); // as wide as the list: no scroll bar
+    // Measured as each is added, before anything is drawn; 100 pixels show entries 0 to 4.
+    EXPECT_EQ(list.m_log, (Log{"measure 0 of 114", "measure 1 of 114", "measure 2 of 114", "measure 3 of 114",
+                               "measure 4 of 114", "measure 5 of 114"}));
+    list.m_log.clear();
     desktop().processMessages();
-    EXPECT_EQ(host.list.m_log, (Log{"draw 0 at 0-10", "draw 1 at 10-25", "draw 2 at 25-45"}));
-    EXPECT_EQ((std::vector<COLORREF>{host.at(15, 15), host.at(15, 20), host.at(109, 54), host.at(15, 55)}),
-              (std::vector<COLORREF>{colours[0], colours[1], colours[2], GetSysColor(COLOR_WINDOW)}));
-    EXPECT_EQ(host.list.GetItemHeight(1), 15);
-    EXPECT_EQ(entries(host.list), L"red|green|blue|");
-    EXPECT_EQ(host.list.GetItemData(2), (DWORD_PTR)colours[2]);
+    EXPECT_EQ(list.m_log,
+              (Log{"draw 0 at 0-10", "draw 1 at 10-25", "draw 2 at 25-45", "draw 3 at 45-70", "draw 4 at 70-100"}));
+    EXPECT_EQ((std::vector<COLORREF>{host.at(15, 15), host.at(15, 20), host.at(109, 54)}),
+              (std::vector<COLORREF>{colours[0], colours[1], colours[2]}));
+    EXPECT_EQ(list.GetItemHeight(1), 15);
+    EXPECT_EQ(entries(list), L"red|green|blue|x|y|z|");
+    EXPECT_EQ(list.GetItemData(2), (DWORD_PTR)colours[2]);
+
+    EXPECT_EQ(list.SetTopIndex(2), LB_OKAY);
+    CRect r;
+    list.GetItemRect(3, &r);
+    EXPECT_EQ(r.top, 20);
+    list.m_log.clear();
+    desktop().processMessages();
+    EXPECT_EQ(list.m_log, (Log{"draw 2 at 0-20", "draw 3 at 20-45", "draw 4 at 45-75", "draw 5 at 75-110"}));
+    // The last three entries (35, 30 and 25 pixels) fill the page; one more (20) would not fit.
+    EXPECT_EQ((std::vector<int>{list.SetTopIndex(5), list.GetTopIndex(), list.SetTopIndex(6), list.GetTopIndex()}),
+              (std::vector<int>{LB_OKAY, 3, LB_ERR, 3}));
+    desktop().processMessages();
+    EXPECT_EQ(host.at(60, 105), GetSysColor(COLOR_WINDOW));
+
+    // An extent wider than the list: the bar takes the bottom strip, the entries span the extent.
+    list.SetHorizontalExtent(300);
+    EXPECT_EQ(list.GetHorizontalExtent(), 300);
+    desktop().processMessages();
+    EXPECT_EQ(host.at(60, 105), GetSysColor(COLOR_SCROLLBAR));
+    list.GetItemRect(3, &r);
+    EXPECT_EQ(r.Width(), 300);
 }
 
 TEST(ListBox, MessagesOnEntriesAndBadIndexes)
@@ -112,35 +137,6 @@ TEST(ListBox, MessagesOnEntriesAndBadIndexes)
     list.AddString(L"WWWW");
     desktop().processMessages();
     EXPECT_GT(testsupport::screenCount(GetSysColor(COLOR_WINDOWTEXT), CRect(0, 0, 40, list.GetItemHeight(0))), 0);
-}
-
-TEST(ListBox, TopIndexScrollsNoFurtherThanTheLastPageAndAWideExtentShowsAScrollBar)
-{
-    // 100 pixels show entries of 10, 15, 20, 25 and 30 pixels: 0 to 3 fit.
-    ListHost host(WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(0, 0, 100, 100));
-    for (int i = 0; i < 6; ++i) host.list.SetItemData(host.list.AddString(L"x"), RGB(i * 40, 0, 0));
-    host.list.SetHorizontalExtent(100);
-    EXPECT_EQ(host.list.SetTopIndex(2), LB_OKAY);
-    CRect r;
-    host.list.GetItemRect(3, &r);
-    EXPECT_EQ(r.top, 20);
-    host.list.m_log.clear();
-    desktop().processMessages();
-    EXPECT_EQ(host.list.m_log, (Log{"draw 2 at 0-20", "draw 3 at 20-45", "draw 4 at 45-75", "draw 5 at 75-110"}));
-    // The last three entries (35, 30 and 25 pixels) fill the page; one more (20) would not fit.
-    EXPECT_EQ((std::vector<int>{host.list.SetTopIndex(5), host.list.GetTopIndex(), host.list.SetTopIndex(6),
-                                host.list.GetTopIndex()}),
-              (std::vector<int>{LB_OKAY, 3, LB_ERR, 3}));
-    desktop().processMessages();
-    EXPECT_EQ(host.at(50, 95), GetSysColor(COLOR_WINDOW));
-
-    // An extent wider than the list: the bar takes the bottom strip, the entries span the extent.
-    host.list.SetHorizontalExtent(300);
-    EXPECT_EQ(host.list.GetHorizontalExtent(), 300);
-    desktop().processMessages();
-    EXPECT_EQ(host.at(50, 95), GetSysColor(COLOR_SCROLLBAR));
-    host.list.GetItemRect(3, &r);
-    EXPECT_EQ(r.Width(), 300);
 }
 
 TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)

@@ -62,7 +62,7 @@ TEST(BitBlt, CopiesWhatTheSourceHasInsideTheClipReadingBeforeWriting)
                                 "AABCDFG\n");
 }
 
-TEST(BitBlt, RasterOperationsCombineSourceAndDestination)
+TEST(BitBlt, RasterOperationsCombineSourceAndDestinationAndTransparentBltSkipsTheKeyColourAndStretches)
 {
     PixelCanvas src(1, 1, RGB(0xF0, 0x0F, 0xFF)), dst(4, 1, RGB(0x3C, 0x3C, 0x00));
     const DWORD operations[] = {SRCAND, SRCPAINT, SRCINVERT, NOTSRCCOPY};
@@ -70,17 +70,14 @@ TEST(BitBlt, RasterOperationsCombineSourceAndDestination)
     const COLORREF expected[] = {RGB(0x30, 0x0C, 0x00), RGB(0xFC, 0x3F, 0xFF), RGB(0xCC, 0x33, 0xFF),
                                  RGB(0x0F, 0xF0, 0x00)};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(dst.at(i, 0), expected[i]) << i;
-}
 
-TEST(TransparentBlt, SkipsTheKeyColourAndStretches)
-{
-    PixelCanvas src(3, 3, white), same(3, 3, green), stretched(6, 6, green);
-    src.dc.FillSolidRect(1, 1, 1, 1, red);
-    EXPECT_TRUE(same.dc.TransparentBlt(0, 0, 3, 3, &src.dc, 0, 0, 3, 3, white));
+    PixelCanvas keyed(3, 3, white), same(3, 3, green), stretched(6, 6, green);
+    keyed.dc.FillSolidRect(1, 1, 1, 1, red);
+    EXPECT_TRUE(same.dc.TransparentBlt(0, 0, 3, 3, &keyed.dc, 0, 0, 3, 3, white));
     EXPECT_EQ(same.dump(legend), "...\n"
                                  ".r.\n"
                                  "...\n");
-    EXPECT_TRUE(stretched.dc.TransparentBlt(0, 0, 6, 6, &src.dc, 0, 0, 3, 3, white));
+    EXPECT_TRUE(stretched.dc.TransparentBlt(0, 0, 6, 6, &keyed.dc, 0, 0, 3, 3, white));
     EXPECT_EQ(stretched.inkBox(), CRect(2, 2, 4, 4));
     EXPECT_EQ(stretched.count(red), 4);
 }

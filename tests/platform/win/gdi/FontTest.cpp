@@ -34,15 +34,6 @@ CString described(const CFont& font)
 
 } // namespace
 
-TEST(CFont, ArialIsLiberationSansAndAnUnknownOrEmptyFaceFallsBackToSansSerif)
-{
-    EXPECT_EQ(faceOf(logFont(L"Arial", -12)), L"Liberation Sans");
-    const std::wstring sans = faceOf(logFont(L"sans-serif", -12));
-    EXPECT_NE(sans, L"");
-    EXPECT_EQ(faceOf(logFont(L"No Such Face 42", -12)), sans);
-    EXPECT_EQ(faceOf(logFont(L"", -12)), sans);
-}
-
 TEST(CFont, PositiveHeightIsTheCellNegativeHeightTheCharacter)
 {
     // A text extent is one cell high: exactly a positive lfHeight.
@@ -56,11 +47,16 @@ TEST(CFont, PositiveHeightIsTheCellNegativeHeightTheCharacter)
     EXPECT_GT(extentOf(logFont(L"Arial", 0), L"H").cy, 8);
 }
 
-TEST(CFont, WeightAndItalicChooseTheStyle)
+TEST(CFont, ArialIsLiberationSansAnUnknownOrEmptyFaceIsSansSerifAndWeightAndItalicChooseTheStyle)
 {
+    const std::wstring sans = faceOf(logFont(L"sans-serif", -14));
+    EXPECT_NE(sans, L"");
+    EXPECT_EQ(faceOf(logFont(L"No Such Face 42", -14)), sans);
+    EXPECT_EQ(faceOf(logFont(L"", -14)), sans);
+    EXPECT_EQ(faceOf(logFont(L"Arial", -14)), L"Liberation Sans");
+    EXPECT_EQ(faceOf(logFont(L"Arial", -14, FW_NORMAL, 1)), L"Liberation Sans");
     const CString text = L"Reinforcement area";
     EXPECT_GT(extentOf(logFont(L"Arial", -14, FW_BOLD), text).cx, extentOf(logFont(L"Arial", -14), text).cx);
-    EXPECT_EQ(faceOf(logFont(L"Arial", -14, FW_NORMAL, 1)), L"Liberation Sans");
     // Italic and regular Liberation Sans share their advance widths, but not their ink.
     TextCanvas upright(60, 20, logFont(L"Arial", -14)), slanted(60, 20, logFont(L"Arial", -14, FW_NORMAL, 1));
     upright.dc.TextOut(2, 2, CString(L"llll"));

@@ -35,7 +35,7 @@ std::string rows(HBITMAP h)
 
 } // namespace
 
-TEST(SelectObject, ReturnsThePreviousObjectOfTheSameKindAndABitmapGoesToOneMemoryDC)
+TEST(SelectObject, ReturnsThePreviousObjectOfItsKindABitmapGoesToOneMemoryDCAndDeleteObjectWaitsForDeselection)
 {
     CPen a(PS_SOLID, 1, red), b(PS_SOLID, 1, blue);
     CBrush brush(red);
@@ -58,11 +58,8 @@ TEST(SelectObject, ReturnsThePreviousObjectOfTheSameKindAndABitmapGoesToOneMemor
     EXPECT_EQ(other.SelectObject(&c.bitmap), nullptr);
     EXPECT_EQ(screen.SelectObject(&c.bitmap), nullptr);
     EXPECT_EQ(c.dc.SelectObject(&c.bitmap), &c.bitmap);
-}
 
-TEST(DeleteObject, RefusedWhileSelectedThenAllowedAndTheHandleIsGone)
-{
-    PixelCanvas c(2, 2, white);
+    // DeleteObject refuses a pen while it is selected.
     HPEN pen = CreatePen(PS_SOLID, 1, red);
     HGDIOBJ old = SelectObject(c.dc, pen);
     EXPECT_FALSE(DeleteObject(pen));

@@ -43,10 +43,12 @@ TEST(LineTo, LeavesOutTheEndPointInEveryDirectionAndMovesTheCurrentPosition)
                               "............#\n");
 }
 
+// A dash pattern goes on across joined lines and starts again at MoveTo.
 TEST(LineTo, DashesLeaveGapsTransparentOrOpaqueAndWidePensAreSolidSquaresAroundEveryPixel)
 {
-    CPen dash(PS_DASH, 1, black), dot(PS_DOT, 1, red), wide(PS_SOLID, 3, red), wideDash(PS_DASH, 2, blue);
-    PixelCanvas c(30, 7, white);
+    CPen dash(PS_DASH, 1, black), dot(PS_DOT, 1, red), wide(PS_SOLID, 3, red), wideDash(PS_DASH, 2, blue),
+        blackDot(PS_DOT, 1, black);
+    PixelCanvas c(30, 9, white);
     c.dc.SelectObject(&dash);
     c.dc.SetBkMode(TRANSPARENT);
     polyline(c.dc, {{0, 0}, {30, 0}});
@@ -58,25 +60,19 @@ TEST(LineTo, DashesLeaveGapsTransparentOrOpaqueAndWidePensAreSolidSquaresAroundE
     polyline(c.dc, {{2, 4}, {6, 4}});
     c.dc.SelectObject(&wideDash);
     polyline(c.dc, {{12, 4}, {20, 4}});
+    c.dc.SelectObject(&blackDot);
+    c.dc.SetBkMode(TRANSPARENT);
+    polyline(c.dc, {{0, 7}, {4, 7}, {8, 7}});
+    polyline(c.dc, {{4, 8}, {8, 8}});
     EXPECT_EQ(c.dump(legend), "##################......######\n"
                               "rrrgggrrrggg..................\n"
                               "..............................\n"
                               ".rrrrrrr...bbbbbbbbbb.........\n"
                               ".rrrrrrr...bbbbbbbbbb.........\n"
                               ".rrrrrrr......................\n"
-                              "..............................\n");
-}
-
-TEST(LineTo, DashPatternContinuesAcrossJoinedLinesAndRestartsAtMoveTo)
-{
-    CPen dot(PS_DOT, 1, black);
-    PixelCanvas c(8, 2, white);
-    c.dc.SelectObject(&dot);
-    c.dc.SetBkMode(TRANSPARENT);
-    polyline(c.dc, {{0, 0}, {4, 0}, {8, 0}});
-    polyline(c.dc, {{4, 1}, {8, 1}});
-    EXPECT_EQ(c.dump(legend), "###...##\n"
-                              "....###.\n");
+                              "..............................\n"
+                              "###...##......................\n"
+                              "....###.......................\n");
 }
 
 // Left and top edges are inside, right and bottom outside; corners may come in any order.

@@ -18,10 +18,14 @@ CString loaded(UINT id)
 
 TEST(ModuleState, CurrentHandleFirstThenTheChainThenCurrentAgain)
 {
-    // It starts on the application module.
+    // It starts on the application module, the null module, which serves the host's own resources.
     EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandleW(nullptr));
     EXPECT_EQ(AfxGetInstanceHandle(), GetModuleHandleW(nullptr));
     HMODULE app = platform::RegisterApplicationModule(&appTable);
+    EXPECT_EQ(GetModuleHandleW(nullptr), app);
+    EXPECT_EQ(loaded(1), L"app one");
+    wchar_t file[256];
+    EXPECT_GT(GetModuleFileNameW(nullptr, file, 256), 0u);
     HMODULE lang = LoadLibraryW(testsupport::languageModule("048").wstring().c_str());
     ASSERT_NE(lang, nullptr);
     AfxSetResourceHandle(app);

@@ -110,13 +110,3 @@ TEST(LoadString, CopiesWithinTheBufferAndReportsMissingStrings)
     EXPECT_EQ(s, L"Spacing"); // a failed load keeps the text
     FreeLibrary(h);
 }
-
-TEST(ApplicationModule, IsTheNullModuleAndServesTheHostsResources)
-{
-    static constexpr winres::StringResource strings[] = {{7, L"host text"}};
-    static constexpr winres::ResourceTable table{strings, {}, {}, {}};
-    HMODULE app = platform::RegisterApplicationModule(&table);
-    EXPECT_EQ(GetModuleHandleW(nullptr), app);
-    EXPECT_STREQ(FindStringResource(app, 7), L"host text");
-    EXPECT_FALSE(moduleFile(nullptr).IsEmpty());
-}
