@@ -128,23 +128,26 @@ TEST(Dialog, EscTheCloseBoxAndAnUnansweredDialogCancel)
     EXPECT_EQ(testsupport::asked(), modal + modal + modal + modal + modal);
 }
 
+// The colour dialog shows the prompt its initial colour and takes the answer; cancelled, its colour stays.
 TEST(Dialog, TheInstalledPromptsAnswerAndWithoutAnyModalUICancels)
 {
     useEnglishResources();
     struct Answers : platform::DialogPrompts {
         void answerModal(CDialog& dialog) override { dialog.EndDialog(42); }
-        bool answerColour(const CString&, COLORREF& colour) override
+        bool answerColour(const CString& initial, COLORREF& colour) override
         {
+            shown = initial;
             colour = RGB(1, 2, 3);
             return true;
         }
+        CString shown;
     } answers;
     CDialog dlg(113);
-    CColorDialog colour;
+    CColorDialog colour(RGB(255, 128, 0));
     platform::setDialogPrompts(&answers);
     EXPECT_EQ((std::vector<INT_PTR>{dlg.DoModal(), colour.DoModal(), (INT_PTR)colour.GetColor()}),
               (std::vector<INT_PTR>{42, IDOK, RGB(1, 2, 3)}));
-    // Without any, both cancel and the colour stays.
+    EXPECT_EQ(answers.shown, L"#FF8000");
     platform::setDialogPrompts(nullptr);
     EXPECT_EQ((std::vector<INT_PTR>{dlg.DoModal(), colour.DoModal(), (INT_PTR)colour.GetColor()}),
               (std::vector<INT_PTR>{IDCANCEL, IDCANCEL, RGB(1, 2, 3)}));

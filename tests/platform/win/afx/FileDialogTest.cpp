@@ -91,17 +91,3 @@ TEST(FileDialog, UnansweredOrMismatchedDialogsCancel)
     EXPECT_FALSE(GetSaveFileNameW(&ofn));
     EXPECT_EQ(CommDlgExtendedError(), (DWORD)FNERR_BUFFERTOOSMALL);
 }
-
-TEST(ColorDialog, StartsWithTheInitialColourAndReturnsThePickedOne)
-{
-    CColorDialog dlg(RGB(255, 128, 0)), cancelled(RGB(1, 2, 3));
-    user().pickColour(RGB(10, 20, 30));
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetColor(), RGB(10, 20, 30));
-    // Cancelled: the colour stays.
-    user().cancel();
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.GetColor(), RGB(1, 2, 3));
-    EXPECT_EQ(user().waitingAnswers(), 0u);
-    EXPECT_EQ(asked(), L"colour: #FF8000\ncolour: #010203\n");
-}

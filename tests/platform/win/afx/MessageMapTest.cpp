@@ -69,7 +69,21 @@ TEST(MessageMap, MessagesReachTheFirstHandlerUpTheChainAndCommandsMatchIdRangesA
     EXPECT_EQ(view.GetWindowTextLength(), 103);
 }
 
-TEST(MessageMap, SubclassingPutsAnObjectInFrontOfTheClassProcedure)
+namespace {
+
+class SelfDeleting : public CWnd {
+public:
+    explicit SelfDeleting(bool* gone) : m_gone(gone) {}
+    ~SelfDeleting() override { *m_gone = true; }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+    bool* m_gone;
+};
+
+} // namespace
+
+TEST(MessageMap, SubclassingPutsAnObjectInFrontOfTheClassProcedureAndItMayDeleteItselfAfterItsLastMessage)
 {
     // The class procedure answers WM_GETTEXTLENGTH and WM_USER with 7.
     const WNDCLASSW cls{0, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
@@ -96,29 +110,13 @@ TEST(MessageMap, SubclassingPutsAnObjectInFrontOfTheClassProcedure)
     EXPECT_EQ(object.SendMessage(WM_USER), 7);
     object.DestroyWindow();
     EXPECT_FALSE(IsWindow(h));
-}
 
-namespace {
-
-class SelfDeleting : public CWnd {
-public:
-    explicit SelfDeleting(bool* gone) : m_gone(gone) {}
-    ~SelfDeleting() override { *m_gone = true; }
-
-protected:
-    void PostNcDestroy() override { delete this; }
-    bool* m_gone;
-};
-
-} // namespace
-
-TEST(MessageMap, AnObjectMayDeleteItselfAfterItsLastMessage)
-{
+    // An object may delete itself after its last message.
     bool gone = false;
     auto* w = new SelfDeleting(&gone);
     ASSERT_TRUE(w->CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    const HWND h = *w;
-    EXPECT_TRUE(DestroyWindow(h));
+    const HWND self = *w;
+    EXPECT_TRUE(DestroyWindow(self));
     EXPECT_TRUE(gone);
-    EXPECT_EQ(CWnd::FromHandle(h), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(self), nullptr);
 }

@@ -11,11 +11,6 @@ using testsupport::readFile;
 
 namespace {
 
-void write(CFile& file, const std::string& bytes)
-{
-    file.Write(bytes.data(), (UINT)bytes.size());
-}
-
 // The exception that the call throws, as an MFC catcher receives it.
 template <class F> CFileException caught(F&& call)
 {
@@ -40,7 +35,7 @@ TEST(File, CreatesTruncatesAppendsAndReadsBack)
     const std::filesystem::path path = dir.file("Tr\xc3\xa4ger.csv");
     {
         CFile file(name, CFile::modeCreate | CFile::modeWrite);
-        write(file, "alpha;beta\r\n");
+        file.Write("alpha;beta\r\n", 12);
         EXPECT_EQ(file.GetLength(), 12u);
         file.Close();
     }
@@ -52,7 +47,7 @@ TEST(File, CreatesTruncatesAppendsAndReadsBack)
     {
         CFile file(name, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite | CFile::typeBinary);
         EXPECT_EQ(file.SeekToEnd(), 2u);
-        write(file, "z");
+        file.Write("z", 1);
         file.SeekToBegin();
         char buf[8] = {};
         EXPECT_EQ(file.Read(buf, sizeof buf), 3u);
@@ -88,7 +83,7 @@ TEST(File, FailuresThrowTheirCauseAndPath)
     // A file open for reading refuses writes; a closed file refuses everything.
     CFile(name, CFile::modeCreate | CFile::modeWrite).Close();
     CFile reader(name, CFile::modeRead);
-    EXPECT_EQ(caught([&] { write(reader, "no"); }).m_cause, CFileException::accessDenied);
+    EXPECT_EQ(caught([&] { reader.Write("no", 2); }).m_cause, CFileException::accessDenied);
     reader.Close();
     char c;
     EXPECT_EQ(caught([&] { reader.Read(&c, 1); }).m_cause, CFileException::invalidFile);
@@ -100,7 +95,7 @@ TEST(File, FullDeviceReportsDiskFull)
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     CFile full(L"/dev/full", CFile::modeWrite);
-    const CFileException e = caught([&] { write(full, "data"); });
+    const CFileException e = caught([&] { full.Write("data", 4); });
     EXPECT_EQ(e.m_cause, CFileException::diskFull);
     EXPECT_EQ(e.m_strFileName, L"/dev/full");
 }
