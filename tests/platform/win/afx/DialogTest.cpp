@@ -70,7 +70,6 @@ TEST(Dialog, ModalDialogShowsItsTemplateControlsOverItsDisabledOwnerAndReturnsTh
         EXPECT_EQ(GetWindow(dlg, GW_OWNER), frame.m_hWnd);
         EXPECT_FALSE(frame.IsWindowEnabled());
         EXPECT_TRUE(dlg.IsModal());
-        EXPECT_TRUE(dlg.IsWindowVisible());
         EXPECT_EQ(testsupport::windowText(dlg), L"Messages");
         EXPECT_EQ(controlsOf(dlg), L"114 ListBox \n"
                                    L"1011 Static \n"

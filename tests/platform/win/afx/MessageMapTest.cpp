@@ -86,9 +86,10 @@ protected:
 TEST(MessageMap, SubclassingPutsAnObjectInFrontOfTheClassProcedureAndItMayDeleteItselfAfterItsLastMessage)
 {
     // The class procedure answers WM_GETTEXTLENGTH and WM_USER with 7.
-    const WNDCLASSW cls{0, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
-                            return msg == WM_USER || msg == WM_GETTEXTLENGTH ? 7 : DefWindowProcW(h, msg, w, l);
-                        }, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Counting"};
+    const auto answer = [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        return msg == WM_USER || msg == WM_GETTEXTLENGTH ? 7 : DefWindowProcW(h, msg, w, l);
+    };
+    const WNDCLASSW cls{0, answer, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Counting"};
     ASSERT_NE(RegisterClassW(&cls), 0);
     EXPECT_EQ(RegisterClassW(&cls), 0);
     const HWND h = CreateWindowExW(0, L"counting", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

@@ -36,5 +36,6 @@ TEST(ProgressCtrl, RangeStepAndPositionAndASmoothBarFillsThePositionsShare)
     desktop().processMessages();
     const auto at = [](int x) { return desktop().screen().pixel(x, 10); };
     const COLORREF bright = GetSysColor(COLOR_HIGHLIGHT), face = GetSysColor(COLOR_3DFACE);
-    EXPECT_EQ((std::vector<COLORREF>{at(0), at(79), at(80), at(199)}), (std::vector<COLORREF>{bright, bright, face, face}));
+    EXPECT_EQ((std::vector<COLORREF>{at(0), at(79), at(80), at(199)}),
+              (std::vector<COLORREF>{bright, bright, face, face}));
 }

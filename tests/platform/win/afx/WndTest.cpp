@@ -109,9 +109,10 @@ TEST(Wnd, DestructionTakesOwnedPopupsAndChildrenAlongAndLeavesNoHandleBehind)
 TEST(Wnd, CreationFailsCleanly)
 {
     // The object's OnCreate hands WM_CREATE on to the class, which refuses it.
-    const WNDCLASSW refusing{0, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
-                                 return msg == WM_CREATE ? -1 : DefWindowProcW(h, msg, w, l);
-                             }, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Refusing"};
+    const auto refuse = [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        return msg == WM_CREATE ? -1 : DefWindowProcW(h, msg, w, l);
+    };
+    const WNDCLASSW refusing{0, refuse, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Refusing"};
     ASSERT_NE(RegisterClassW(&refusing), 0);
     LoggingWnd refused("R"), orphan("O");
     EXPECT_FALSE(refused.CreateEx(0, L"Refusing", L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
@@ -157,10 +158,11 @@ TEST(Wnd, AWindowObjectOfStaticLifetimeDestroysItsWindowAfterMain)
     });
     static CWnd lasting;
     static CWnd lastingChild;
-    const WNDCLASSW cls{0, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
-                            destroyed += msg == WM_NCDESTROY;
-                            return DefWindowProcW(h, msg, w, l);
-                        }, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Lasting"};
+    const auto count = [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        destroyed += msg == WM_NCDESTROY;
+        return DefWindowProcW(h, msg, w, l);
+    };
+    const WNDCLASSW cls{0, count, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Lasting"};
     ASSERT_NE(RegisterClassW(&cls), 0);
     ASSERT_TRUE(lasting.CreateEx(0, L"Lasting", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 0));
     ASSERT_TRUE(lastingChild.Create(L"Lasting", L"", WS_VISIBLE, CRect(0, 0, 5, 5), &lasting, 1));
