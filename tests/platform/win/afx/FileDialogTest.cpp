@@ -1,3 +1,4 @@
+#include "support/Prompts.h"
 #include "support/TempDir.h"
 #include "win/Afx.h"
 
@@ -5,99 +6,79 @@
 
 #include <fstream>
 
-using platform::PromptKind;
 using platform::user;
+using testsupport::asked;
 
 namespace {
 
 constexpr const wchar_t* csvFilter = L"CSV files (*.csv)|*.csv|All files (*.*)|*.*||";
+const std::wstring savePrompt = std::wstring(L"save: ") + csvFilter + L"\n";
 
-void writeFile(const std::filesystem::path& p, const std::string& text)
+// The path a save dialog for CSV files chose, or "cancelled".
+CString saved(DWORD flags, LPCWSTR defExt = L".csv")
 {
-    std::ofstream(p) << text;
+    CFileDialog dlg(FALSE, defExt, nullptr, flags, csvFilter);
+    return dlg.DoModal() == IDOK ? dlg.GetPathName() : CString(L"cancelled");
 }
 
 } // namespace
 
-TEST(FileDialog, SaveAddsTheDefaultExtensionAndOffersTheFilter)
+TEST(FileDialog, SaveAddsTheDefaultExtensionAndAsksBeforeReplacingTheFileOfThatName)
 {
     testsupport::TempDir dir;
-    user().saveFileAs(CString(dir.prefix().c_str()) + L"table");
+    const CString folder(dir.prefix().c_str()), path = folder + L"table.csv";
+    const std::wstring question = L"confirm: table.csv already exists.\nDo you want to replace it?\n";
+    user().saveFileAs(folder + L"table");
     CFileDialog dlg(FALSE, L".csv", nullptr, OFN_OVERWRITEPROMPT, csvFilter);
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), CString(dir.prefix().c_str()) + L"table.csv");
-    EXPECT_EQ(dlg.GetFileName(), L"table.csv");
-    EXPECT_EQ(dlg.GetFileExt(), L"csv");
-    EXPECT_EQ(dlg.GetFileTitle(), L"table");
-    ASSERT_EQ(user().prompts().size(), 1u);
-    EXPECT_EQ(user().prompts()[0].kind, PromptKind::SaveFile);
-    EXPECT_EQ(user().prompts()[0].text, csvFilter);
+    EXPECT_EQ(dlg.GetPathName(), path);
+    EXPECT_EQ(dlg.GetFileName() + L" " + dlg.GetFileTitle() + L" " + dlg.GetFileExt(), L"table.csv table csv");
+    // A default extension without its dot works alike; a name with an extension keeps it, and
+    // without OFN_OVERWRITEPROMPT nobody is asked about a file that exists.
+    std::ofstream(dir.file("table.csv")) << "old";
+    std::ofstream(dir.file("notes.txt")) << "old";
+    user().saveFileAs(folder + L"plan");
+    EXPECT_EQ(saved(0, L"csv"), folder + L"plan.csv");
+    user().saveFileAs(folder + L"notes.txt");
+    EXPECT_EQ(saved(0), folder + L"notes.txt");
+    EXPECT_EQ(asked(), savePrompt + savePrompt + savePrompt);
 
-    // A name with an extension keeps it; a default extension without its dot works alike.
-    user().saveFileAs(CString(dir.prefix().c_str()) + L"notes.txt");
-    CFileDialog other(FALSE, L"csv", nullptr, 0, csvFilter);
-    ASSERT_EQ(other.DoModal(), IDOK);
-    EXPECT_EQ(other.GetFileName(), L"notes.txt");
-}
-
-TEST(FileDialog, OverwriteIsAskedBeforeAndRefusingItChoosesNothing)
-{
-    testsupport::TempDir dir;
-    writeFile(dir.file("table.csv"), "old");
-    const CString path = CString(dir.prefix().c_str()) + L"table.csv";
-
-    // Refused, and no other name given: cancelled.
+    // Typed without its extension, the name is the existing file's all the same. Refused
+    // and no other name given: cancelled.
+    user().saveFileAs(folder + L"table");
+    user().confirm(false);
+    EXPECT_EQ(saved(OFN_OVERWRITEPROMPT), L"cancelled");
+    EXPECT_EQ(asked(), savePrompt + question + savePrompt);
+    // Refused, then another name: that one. Confirmed: the existing file.
     user().saveFileAs(path);
     user().confirm(false);
-    CFileDialog refused(FALSE, L".csv", nullptr, OFN_OVERWRITEPROMPT, csvFilter);
-    EXPECT_EQ(refused.DoModal(), IDCANCEL);
-    ASSERT_EQ(user().prompts().size(), 3u);
-    EXPECT_EQ(user().prompts()[1].kind, PromptKind::Confirm);
-    EXPECT_EQ(user().prompts()[1].text, L"table.csv already exists.\nDo you want to replace it?");
-    EXPECT_EQ(user().prompts()[2].kind, PromptKind::SaveFile); // asked again
-
-    // Refused, then another name: that one.
-    user().reset();
-    user().saveFileAs(path);
-    user().confirm(false);
-    user().saveFileAs(CString(dir.prefix().c_str()) + L"fresh");
-    CFileDialog second(FALSE, L".csv", nullptr, OFN_OVERWRITEPROMPT, csvFilter);
-    ASSERT_EQ(second.DoModal(), IDOK);
-    EXPECT_EQ(second.GetFileName(), L"fresh.csv");
-
-    // Confirmed: the existing file is chosen.
+    user().saveFileAs(folder + L"fresh");
+    EXPECT_EQ(saved(OFN_OVERWRITEPROMPT), folder + L"fresh.csv");
     user().saveFileAs(path);
     user().confirm(true);
-    CFileDialog confirmed(FALSE, L".csv", nullptr, OFN_OVERWRITEPROMPT, csvFilter);
-    ASSERT_EQ(confirmed.DoModal(), IDOK);
-    EXPECT_EQ(confirmed.GetPathName(), path);
-
-    // Without the flag nobody is asked.
-    user().reset();
-    user().saveFileAs(path);
-    CFileDialog unasked(FALSE, L".csv", nullptr, 0, csvFilter);
-    ASSERT_EQ(unasked.DoModal(), IDOK);
-    EXPECT_EQ(user().prompts().size(), 1u);
+    EXPECT_EQ(saved(OFN_OVERWRITEPROMPT), path);
+    EXPECT_EQ(asked(), savePrompt + question + savePrompt + savePrompt + question);
 }
 
 TEST(FileDialog, UnansweredOrMismatchedDialogsCancel)
 {
     testsupport::TempDir dir;
-    writeFile(dir.file("in.csv"), "x");
-    const CString existing = CString(dir.prefix().c_str()) + L"in.csv";
+    std::ofstream(dir.file("in.csv")) << "x";
+    const CString folder(dir.prefix().c_str());
 
     CFileDialog save(FALSE, L".csv", nullptr, OFN_OVERWRITEPROMPT, csvFilter);
     EXPECT_EQ(save.DoModal(), IDCANCEL);
     EXPECT_EQ(save.GetPathName(), L"");
     // An answer for an open dialog does not fit a save dialog; it stays waiting.
-    user().openFile(existing);
+    user().openFile(folder + L"in");
     EXPECT_EQ(save.DoModal(), IDCANCEL);
     EXPECT_EQ(user().waitingAnswers(), 1u);
 
-    CFileDialog open(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST, csvFilter);
+    // The file must exist under the name it gets, with the default extension.
+    CFileDialog open(TRUE, L".csv", nullptr, OFN_FILEMUSTEXIST, csvFilter);
     ASSERT_EQ(open.DoModal(), IDOK);
-    EXPECT_EQ(open.GetPathName(), existing);
-    user().openFile(CString(dir.prefix().c_str()) + L"missing.csv");
+    EXPECT_EQ(open.GetPathName(), folder + L"in.csv");
+    user().openFile(folder + L"missing.csv");
     EXPECT_EQ(open.DoModal(), IDCANCEL);
 
     // The Win32 call refuses a name longer than its buffer.
@@ -109,22 +90,4 @@ TEST(FileDialog, UnansweredOrMismatchedDialogsCancel)
     user().saveFileAs(L"/tmp/a-long-name.csv");
     EXPECT_FALSE(GetSaveFileNameW(&ofn));
     EXPECT_EQ(CommDlgExtendedError(), (DWORD)FNERR_BUFFERTOOSMALL);
-}
-
-TEST(ColorDialog, StartsWithTheInitialColourAndReturnsThePickedOne)
-{
-    CColorDialog dlg(RGB(255, 128, 0));
-    user().pickColour(RGB(10, 20, 30));
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetColor(), RGB(10, 20, 30));
-    ASSERT_EQ(user().prompts().size(), 1u);
-    EXPECT_EQ(user().prompts()[0].kind, PromptKind::Colour);
-    EXPECT_EQ(user().prompts()[0].text, L"#FF8000");
-
-    // Cancelled: the colour stays.
-    CColorDialog cancelled(RGB(1, 2, 3));
-    user().cancel();
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.GetColor(), RGB(1, 2, 3));
-    EXPECT_EQ(user().waitingAnswers(), 0u);
 }

@@ -1,8 +1,10 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
 
 #include <gtest/gtest.h>
 
 using platform::desktop;
+using Log = std::vector<std::string>;
 
 namespace {
 
@@ -29,118 +31,6 @@ public:
     std::vector<std::string> m_log;
 };
 
-struct ListHost {
-    ListHost(DWORD style, const CRect& r)
-    {
-        testsupport::useSmallScreen(300, 200);
-        EXPECT_TRUE(parent.create(nullptr, CRect(0, 0, 300, 200), WS_VISIBLE));
-        EXPECT_TRUE(list.Create(WS_VISIBLE | style, r, &parent, 114));
-    }
-    COLORREF at(int x, int y) const { return desktop().screen().pixel(x, y); }
-
-    testsupport::LoggingWnd parent{"P"};
-    RecordingList list;
-};
-
-} // namespace
-
-TEST(ListBox, OwnerDrawnListAsksItsClassToMeasureAndDrawEachEntry)
-{
-    ListHost host(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(10, 10, 110, 110));
-    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255)};
-    for (int i = 0; i < 3; ++i) {
-        const wchar_t* texts[] = {L"red", L"green", L"blue"};
-        EXPECT_EQ(host.list.AddString(texts[i]), i);
-        host.list.SetItemData(i, colours[i]);
-    }
-    // Measured as each is added, before anything is drawn.
-    EXPECT_EQ(host.list.m_log, (std::vector<std::string>{"measure 0 of 114", "measure 1 of 114", "measure 2 of 114"}));
-    host.list.m_log.clear();
-    desktop().processMessages();
-    EXPECT_EQ(host.list.m_log, (std::vector<std::string>{"draw 0 at 0-10", "draw 1 at 10-25", "draw 2 at 25-45"}));
-    EXPECT_EQ(host.at(15, 15), colours[0]);
-    EXPECT_EQ(host.at(15, 20), colours[1]);
-    EXPECT_EQ(host.at(109, 54), colours[2]);
-    EXPECT_EQ(host.at(15, 55), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(host.list.GetItemHeight(1), 15);
-
-    CString text;
-    EXPECT_EQ(host.list.GetText(1, text), 5);
-    EXPECT_EQ(text, L"green");
-    EXPECT_EQ(host.list.GetItemData(2), (DWORD_PTR)colours[2]);
-}
-
-TEST(ListBox, MessagesOnEntriesAndBadIndexes)
-{
-    ListHost host(0, CRect(0, 0, 100, 100));
-    EXPECT_EQ(host.list.GetCount(), 0);
-    EXPECT_EQ(host.list.AddString(L"a"), 0);
-    EXPECT_EQ(host.list.AddString(L""), 1);
-    EXPECT_EQ(host.list.InsertString(0, L"first"), 0);
-    EXPECT_EQ(host.list.GetCount(), 3);
-    CString text;
-    host.list.GetText(1, text);
-    EXPECT_EQ(text, L"a");
-    EXPECT_EQ(host.list.GetText(3, text), LB_ERR);
-    EXPECT_EQ(text, L"");
-    EXPECT_EQ(host.list.GetTextLen(-1), LB_ERR);
-    EXPECT_EQ(host.list.SetItemData(5, 1), LB_ERR);
-    EXPECT_EQ(host.list.GetItemData(5), (DWORD_PTR)LB_ERR);
-    EXPECT_EQ(host.list.SetItemData(2, 77), LB_OKAY);
-    EXPECT_EQ(host.list.GetItemData(2), 77u);
-    EXPECT_EQ(host.list.DeleteString(0), 2);
-    host.list.ResetContent();
-    EXPECT_EQ(host.list.GetCount(), 0);
-    // A plain list draws its texts itself.
-    host.list.AddString(L"WWWW");
-    desktop().processMessages();
-    bool ink = false;
-    for (int x = 0; x < 40; ++x)
-        for (int y = 0; y < host.list.GetItemHeight(0); ++y) ink |= host.at(x, y) == GetSysColor(COLOR_WINDOWTEXT);
-    EXPECT_TRUE(ink);
-}
-
-TEST(ListBox, TopIndexScrollsNoFurtherThanTheLastPage)
-{
-    // 100 pixels show entries of 10, 15, 20, 25 and 30 pixels: 0 to 3 fit.
-    ListHost host(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(0, 0, 100, 100));
-    for (int i = 0; i < 6; ++i) host.list.SetItemData(host.list.AddString(L"x"), RGB(i * 40, 0, 0));
-    EXPECT_EQ(host.list.SetTopIndex(2), LB_OKAY);
-    EXPECT_EQ(host.list.GetTopIndex(), 2);
-    CRect r;
-    host.list.GetItemRect(3, &r);
-    EXPECT_EQ(r.top, 20);
-    host.list.m_log.clear();
-    desktop().processMessages();
-    EXPECT_EQ(host.list.m_log, (std::vector<std::string>{"draw 2 at 0-20", "draw 3 at 20-45", "draw 4 at 45-75",
-                                                         "draw 5 at 75-110"}));
-    // The last three entries (35, 30 and 25 pixels) fill the page; one more (20) would not fit.
-    EXPECT_EQ(host.list.SetTopIndex(5), LB_OKAY);
-    EXPECT_EQ(host.list.GetTopIndex(), 3);
-    EXPECT_EQ(host.list.SetTopIndex(6), LB_ERR);
-    EXPECT_EQ(host.list.GetTopIndex(), 3);
-}
-
-TEST(ListBox, HorizontalExtentWiderThanTheListShowsAScrollBar)
-{
-    ListHost host(WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(0, 0, 100, 100));
-    host.list.SetItemData(host.list.AddString(L"x"), RGB(255, 0, 0));
-    host.list.SetHorizontalExtent(100);
-    desktop().processMessages();
-    EXPECT_EQ(host.at(50, 95), GetSysColor(COLOR_WINDOW));
-    host.list.SetHorizontalExtent(300);
-    EXPECT_EQ(host.list.GetHorizontalExtent(), 300);
-    host.list.m_log.clear();
-    desktop().processMessages();
-    // The bar takes the bottom strip; the entry spans the extent.
-    EXPECT_EQ(host.at(50, 95), GetSysColor(COLOR_SCROLLBAR));
-    CRect r;
-    host.list.GetItemRect(0, &r);
-    EXPECT_EQ(r.Width(), 300);
-}
-
-namespace {
-
 // Keeps the WM_COMMAND notifications that reach it.
 class NotifiedWnd : public testsupport::LoggingWnd {
 public:
@@ -154,17 +44,97 @@ public:
     std::vector<std::string> m_notes;
 };
 
+struct ListHost {
+    ListHost(DWORD style, const CRect& r)
+    {
+        testsupport::useSmallScreen(300, 200);
+        EXPECT_TRUE(parent.create(nullptr, CRect(0, 0, 300, 200), WS_VISIBLE));
+        EXPECT_TRUE(list.Create(WS_VISIBLE | style, r, &parent, 114));
+    }
+    COLORREF at(int x, int y) const { return testsupport::screenAt(x, y); }
+
+    NotifiedWnd parent;
+    RecordingList list;
+};
+
 } // namespace
+
+TEST(ListBox, OwnerDrawnEntriesAreMeasuredAndDrawnByTheClassAndScrollNoFurtherThanTheLastPage)
+{
+    ListHost host(WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(10, 10, 110, 110));
+    RecordingList& list = host.list;
+    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(40, 0, 0), RGB(80, 0, 0), 0};
+    const wchar_t* texts[] = {L"red", L"green", L"blue", L"x", L"y", L"z"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(list.AddString(texts[i]), i);
+        list.SetItemData(i, colours[i]);
+    }
+    list.SetHorizontalExtent(100); // as wide as the list: no scroll bar
+    // Measured as each is added, before anything is drawn; 100 pixels show entries 0 to 4.
+    EXPECT_EQ(list.m_log, (Log{"measure 0 of 114", "measure 1 of 114", "measure 2 of 114", "measure 3 of 114",
+                               "measure 4 of 114", "measure 5 of 114"}));
+    list.m_log.clear();
+    desktop().processMessages();
+    EXPECT_EQ(list.m_log,
+              (Log{"draw 0 at 0-10", "draw 1 at 10-25", "draw 2 at 25-45", "draw 3 at 45-70", "draw 4 at 70-100"}));
+    EXPECT_EQ((std::vector<COLORREF>{host.at(15, 15), host.at(15, 20), host.at(109, 54)}),
+              (std::vector<COLORREF>{colours[0], colours[1], colours[2]}));
+    EXPECT_EQ(list.GetItemHeight(1), 15);
+    CString text;
+    EXPECT_EQ(list.GetText(1, text), 5);
+    EXPECT_EQ(text, L"green");
+    EXPECT_EQ(list.GetItemData(2), (DWORD_PTR)colours[2]);
+
+    EXPECT_EQ(list.SetTopIndex(2), LB_OKAY);
+    CRect r;
+    list.GetItemRect(3, &r);
+    EXPECT_EQ(r.top, 20);
+    list.m_log.clear();
+    desktop().processMessages();
+    EXPECT_EQ(list.m_log, (Log{"draw 2 at 0-20", "draw 3 at 20-45", "draw 4 at 45-75", "draw 5 at 75-110"}));
+    // The last three entries (35, 30 and 25 pixels) fill the page; one more (20) would not fit.
+    EXPECT_EQ((std::vector<int>{list.SetTopIndex(5), list.GetTopIndex(), list.SetTopIndex(6), list.GetTopIndex()}),
+              (std::vector<int>{LB_OKAY, 3, LB_ERR, 3}));
+    desktop().processMessages();
+    EXPECT_EQ(host.at(60, 105), GetSysColor(COLOR_WINDOW));
+
+    // An extent wider than the list: the bar takes the bottom strip, the entries span the extent.
+    list.SetHorizontalExtent(300);
+    EXPECT_EQ(list.GetHorizontalExtent(), 300);
+    desktop().processMessages();
+    EXPECT_EQ(host.at(60, 105), GetSysColor(COLOR_SCROLLBAR));
+    list.GetItemRect(3, &r);
+    EXPECT_EQ(r.Width(), 300);
+}
+
+TEST(ListBox, MessagesOnEntriesAndBadIndexes)
+{
+    ListHost host(0, CRect(0, 0, 100, 100));
+    CListBox& list = host.list;
+    CString text;
+    // The answers in turn: the new entries' indexes, a text's length, then LB_ERR for every index
+    // without an entry, LB_OKAY for data set, the data, the count left after a deletion and the
+    // lengths of the two entries left.
+    EXPECT_EQ((std::vector<LRESULT>{list.AddString(L"a"), list.AddString(L""), list.InsertString(0, L"first"),
+                                    list.GetText(0, text), list.GetText(3, text), list.GetTextLen(-1),
+                                    list.SetItemData(5, 1), (LRESULT)list.GetItemData(5), list.SetItemData(2, 77),
+                                    (LRESULT)list.GetItemData(2), list.DeleteString(0), list.GetTextLen(0),
+                                    list.GetTextLen(1)}),
+              (std::vector<LRESULT>{0, 1, 0, 5, LB_ERR, LB_ERR, LB_ERR, LB_ERR, LB_OKAY, 77, 2, 1, 0}));
+    EXPECT_EQ(text, L""); // emptied by the failed GetText
+    list.ResetContent();
+    EXPECT_EQ(list.GetCount(), 0);
+    // A plain list draws its texts itself.
+    list.AddString(L"WWWW");
+    desktop().processMessages();
+    EXPECT_GT(testsupport::screenCount(GetSysColor(COLOR_WINDOWTEXT), CRect(0, 0, 40, list.GetItemHeight(0))), 0);
+}
 
 TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)
 {
-    testsupport::useSmallScreen(300, 200);
-    NotifiedWnd parent;
-    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 300, 200), WS_VISIBLE));
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_NOTIFY, CRect(10, 10, 110, 110), &parent, 115));
-    for (LPCWSTR s : {L"one", L"two", L"three"})
-        list.AddString(s);
+    ListHost host(LBS_NOTIFY, CRect(10, 10, 110, 110));
+    CListBox& list = host.list;
+    for (LPCWSTR s : {L"one", L"two", L"three"}) list.AddString(s);
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
     const int h = list.GetItemHeight(0);
     desktop().processMessages();
@@ -177,13 +147,13 @@ TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)
 
     desktop().click(CPoint(10 + 5, 10 + h + h / 2));
     EXPECT_EQ(list.GetCurSel(), 1);
-    EXPECT_EQ(parent.m_notes, std::vector<std::string>{"115 code 1 from list"});
-    EXPECT_EQ(desktop().screen().pixel(10 + 90, 10 + h + 1), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(desktop().screen().pixel(10 + 90, 10 + 1), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(host.parent.m_notes.size(), 1u);
+    EXPECT_EQ(host.at(10 + 90, 10 + h + 1), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(host.at(10 + 90, 10 + 1), GetSysColor(COLOR_WINDOW));
     // The same entry again changes nothing; a click below the entries neither.
     desktop().click(CPoint(10 + 5, 10 + h + h / 2));
     desktop().click(CPoint(10 + 5, 10 + 3 * h + 10));
-    EXPECT_EQ(parent.m_notes.size(), 1u);
+    EXPECT_EQ(host.parent.m_notes, std::vector<std::string>{"114 code 1 from list"});
     EXPECT_EQ(list.GetCurSel(), 1);
 
     // The selection follows inserted and deleted entries and can be cleared.

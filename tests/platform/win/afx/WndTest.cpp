@@ -1,14 +1,17 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/OnScreen.h"
+#include "support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 using testsupport::LoggingWnd;
+using testsupport::screenRectOf;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
 
-TEST(Wnd, ChildWindowsSitInTheirParentsClientArea)
+TEST(Wnd, ChildWindowsSitInTheirParentsClientAreaAndShowWithIt)
 {
     LoggingWnd frame("F"), child("C");
     ASSERT_TRUE(frame.create(nullptr, CRect(100, 50, 400, 250), WS_VISIBLE | WS_BORDER));
@@ -21,12 +24,7 @@ TEST(Wnd, ChildWindowsSitInTheirParentsClientArea)
     EXPECT_EQ(frame.GetParent(), nullptr);
     EXPECT_EQ(frame.GetDlgItem(42), &child);
     EXPECT_EQ(child.GetDlgCtrlID(), 42);
-
-    CRect r;
-    child.GetWindowRect(&r);
-    EXPECT_EQ(r, CRect(111, 71, 211, 121));
-    frame.GetClientRect(&r);
-    EXPECT_EQ(r, CRect(0, 0, 298, 198));
+    EXPECT_EQ(screenRectOf(child), CRect(111, 71, 211, 121));
     CPoint p(5, 6);
     child.ClientToScreen(&p);
     EXPECT_EQ(p, CPoint(116, 77));
@@ -36,208 +34,96 @@ TEST(Wnd, ChildWindowsSitInTheirParentsClientArea)
     // Moving the parent carries the child along; only what changed is reported.
     frame.MoveWindow(0, 0, 300, 200);
     EXPECT_EQ(takeLog(), (Log{"F move 1,1", "F ncpaint", "F erase", "F paint"}));
-    child.GetWindowRect(&r);
-    EXPECT_EQ(r, CRect(11, 21, 111, 71));
+    EXPECT_EQ(screenRectOf(child), CRect(11, 21, 111, 71));
     child.SetWindowPos(nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(takeLog(), Log{"C size 50x60"});
+
+    // A child marked visible shows only while its parent does; ShowWindow answers whether the window was visible.
+    EXPECT_TRUE(frame.ShowWindow(SW_HIDE));
+    EXPECT_FALSE(child.IsWindowVisible());
+    EXPECT_TRUE(child.GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(frame.ShowWindow(SW_SHOWNORMAL));
+    EXPECT_TRUE(child.IsWindowVisible());
+    EXPECT_TRUE(frame.ShowWindow(SW_SHOW));
+    EXPECT_EQ(takeLog(), (Log{"F show 0", "F show 1"}));
+
+    // The text round-trips in full; a short buffer gets what fits.
+    frame.SetWindowText(L"Messages \u00e4");
+    EXPECT_EQ(testsupport::windowText(frame), L"Messages \u00e4");
+    EXPECT_EQ(frame.GetWindowTextLength(), 10);
+    wchar_t small[4];
+    EXPECT_EQ(GetWindowTextW(frame, small, 4), 3);
+    EXPECT_STREQ(small, L"Mes");
 }
 
-TEST(Wnd, PopupWindowsAreOwnedAndGoWithTheirOwner)
+TEST(Wnd, DestructionTakesOwnedPopupsAndChildrenAlongAndLeavesNoHandleBehind)
 {
-    LoggingWnd owner("O"), child("C"), popup("P");
-    ASSERT_TRUE(owner.create(nullptr, CRect(0, 0, 200, 200)));
-    ASSERT_TRUE(child.create(&owner, CRect(0, 0, 50, 50)));
-    ASSERT_TRUE(popup.CreateEx(0, nullptr, L"", WS_POPUP, CRect(300, 300, 350, 350), &child, 0));
-
-    // The owner is the child's top-level window; a popup's position is on the screen.
-    EXPECT_EQ(GetParent(popup), owner.m_hWnd);
-    EXPECT_EQ(GetWindow(popup, GW_OWNER), owner.m_hWnd);
-    EXPECT_FALSE(IsChild(owner, popup));
-    CRect r;
-    popup.GetWindowRect(&r);
-    EXPECT_EQ(r, CRect(300, 300, 350, 350));
-
-    takeLog();
-    owner.DestroyWindow();
-    EXPECT_EQ(takeLog(), (Log{"P destroy", "P ncdestroy", "O destroy", "C destroy", "C ncdestroy", "O ncdestroy"}));
-    EXPECT_EQ(popup.m_hWnd, nullptr);
-}
-
-TEST(Wnd, DestructionLeavesNoHandleBehind)
-{
-    LoggingWnd parent("P"), first("A"), second("B");
+    LoggingWnd parent("P"), first("A"), second("B"), popup("Q");
     ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 200, 200)));
     ASSERT_TRUE(first.create(&parent, CRect(0, 0, 10, 10)));
     ASSERT_TRUE(second.create(&parent, CRect(0, 0, 10, 10)));
+    ASSERT_TRUE(popup.CreateEx(0, nullptr, L"", WS_POPUP, CRect(300, 300, 350, 350), &first, 0));
     const HWND hParent = parent, hFirst = first, hSecond = second;
+    // A popup's owner is the top-level window of the one it was made for; its position is on the screen.
+    EXPECT_EQ(GetParent(popup), hParent);
+    EXPECT_EQ(GetWindow(popup, GW_OWNER), hParent);
+    EXPECT_FALSE(IsChild(parent, popup));
+    EXPECT_EQ(screenRectOf(popup), CRect(300, 300, 350, 350));
+    // An object destroyed first takes its window along; by then it is a plain CWnd, whose handlers no longer run.
+    HWND hEarly = nullptr;
+    {
+        LoggingWnd early("E");
+        ASSERT_TRUE(early.create(&parent, CRect(0, 0, 10, 10)));
+        hEarly = early;
+        takeLog();
+    }
+    EXPECT_TRUE(takeLog().empty());
+    EXPECT_FALSE(IsWindow(hEarly));
+    EXPECT_EQ(GetWindow(hSecond, GW_HWNDNEXT), nullptr);
+
     SetFocus(second);
     SetCapture(first);
-    takeLog();
-
-    // WM_DESTROY goes down while all windows exist, WM_NCDESTROY comes back up.
+    AfxGetThread()->m_pMainWnd = &parent;
+    // Owned popups go first; WM_DESTROY goes down while all windows exist, WM_NCDESTROY comes back up.
     EXPECT_TRUE(DestroyWindow(hParent));
-    EXPECT_EQ(takeLog(),
-              (Log{"P destroy", "A destroy", "B destroy", "A ncdestroy", "B ncdestroy", "P ncdestroy"}));
+    EXPECT_EQ(takeLog(), (Log{"B setfocus from -", "Q destroy", "Q ncdestroy", "P destroy", "A destroy", "B destroy",
+                              "A ncdestroy", "B ncdestroy", "P ncdestroy"}));
     for (HWND h : {hParent, hFirst, hSecond}) {
         EXPECT_FALSE(IsWindow(h));
         EXPECT_EQ(CWnd::FromHandle(h), nullptr);
     }
-    EXPECT_EQ(parent.m_hWnd, nullptr);
-    EXPECT_EQ(GetFocus(), nullptr);
-    EXPECT_EQ(GetCapture(), nullptr);
+    // The objects, the focus, the capture and the main window forget them.
+    EXPECT_EQ((std::vector<const void*>{parent.m_hWnd, popup.m_hWnd, GetFocus(), GetCapture(), AfxGetMainWnd()}),
+              std::vector<const void*>(5, nullptr));
 
     // A stale handle stays unknown, also after new windows were made.
     LoggingWnd later("L");
     ASSERT_TRUE(later.create(nullptr, CRect(0, 0, 10, 10)));
     EXPECT_NE(later.m_hWnd, hParent);
     SetLastError(0);
-    EXPECT_EQ(SendMessageW(hFirst, WM_USER, 0, 0), 0);
-    EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_WINDOW_HANDLE);
-    EXPECT_FALSE(DestroyWindow(hFirst));
-    EXPECT_FALSE(PostMessageW(hSecond, WM_USER, 0, 0));
+    EXPECT_EQ((std::vector<LRESULT>{SendMessageW(hFirst, WM_USER, 0, 0), (LRESULT)GetLastError(), DestroyWindow(hFirst),
+                                    PostMessageW(hSecond, WM_USER, 0, 0)}),
+              (std::vector<LRESULT>{0, ERROR_INVALID_WINDOW_HANDLE, FALSE, FALSE}));
 }
-
-TEST(Wnd, AnObjectDestroyedFirstTakesItsWindowAlong)
-{
-    LoggingWnd parent("P");
-    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100)));
-    HWND hChild = nullptr;
-    {
-        LoggingWnd child("C");
-        ASSERT_TRUE(child.create(&parent, CRect(0, 0, 10, 10)));
-        hChild = child;
-        takeLog();
-    }
-    // By then the object is a plain CWnd: its own handlers no longer run.
-    EXPECT_TRUE(takeLog().empty());
-    EXPECT_FALSE(IsWindow(hChild));
-    EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
-}
-
-namespace {
-
-class RefusingWnd : public LoggingWnd {
-public:
-    RefusingWnd() : LoggingWnd("R") {}
-
-protected:
-    afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(RefusingWnd, LoggingWnd)
-    ON_WM_CREATE()
-END_MESSAGE_MAP()
-
-} // namespace
 
 TEST(Wnd, CreationFailsCleanly)
 {
-    RefusingWnd refusing;
-    EXPECT_FALSE(refusing.CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    EXPECT_EQ(refusing.m_hWnd, nullptr);
-    EXPECT_EQ(takeLog(), (Log{"R destroy", "R ncdestroy"}));
-
-    LoggingWnd orphan("O");
-    EXPECT_FALSE(orphan.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 1)); // a child needs a parent
-    EXPECT_FALSE(orphan.CreateEx(0, L"NoSuchClass", L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CANNOT_FIND_WND_CLASS);
-    EXPECT_EQ(orphan.m_hWnd, nullptr);
+    // The object's OnCreate hands WM_CREATE on to the class, which refuses it.
+    const auto refuse = [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        return msg == WM_CREATE ? -1 : DefWindowProcW(h, msg, w, l);
+    };
+    const WNDCLASSW refusing{0, refuse, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Refusing"};
+    ASSERT_NE(RegisterClassW(&refusing), 0);
+    LoggingWnd refused("R"), orphan("O");
+    EXPECT_FALSE(refused.CreateEx(0, L"Refusing", L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(takeLog(), (Log{"R create", "R destroy", "R ncdestroy"}));
+    // A child needs a parent that exists; a class must be registered.
+    EXPECT_FALSE(orphan.Create(nullptr, L"", WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 1));
     EXPECT_EQ(CreateWindowExW(0, L"AfxWnd", L"", WS_CHILD, 0, 0, 1, 1, (HWND)0x1234, nullptr, nullptr, nullptr),
               nullptr);
-}
-
-TEST(Wnd, VisibilityFollowsTheParents)
-{
-    LoggingWnd parent("P"), child("C");
-    ASSERT_TRUE(parent.create(nullptr, CRect(0, 0, 100, 100), 0));
-    ASSERT_TRUE(child.create(&parent, CRect(0, 0, 10, 10), WS_VISIBLE));
-    EXPECT_FALSE(child.IsWindowVisible()); // its parent is hidden
-    EXPECT_TRUE(child.GetStyle() & WS_VISIBLE);
-    takeLog();
-    EXPECT_FALSE(parent.ShowWindow(SW_SHOWNORMAL));
-    EXPECT_TRUE(child.IsWindowVisible());
-    EXPECT_TRUE(parent.ShowWindow(SW_SHOW));
-    EXPECT_TRUE(parent.ShowWindow(SW_HIDE));
-    EXPECT_FALSE(parent.IsWindowVisible());
-    EXPECT_EQ(takeLog(), (Log{"P show 1", "P show 0"}));
-}
-
-TEST(Wnd, WindowTextRoundTrips)
-{
-    LoggingWnd w("W");
-    ASSERT_TRUE(w.create(nullptr, CRect(0, 0, 100, 30)));
-    w.SetWindowText(L"Messages \u00e4");
-    CString text;
-    w.GetWindowText(text);
-    EXPECT_EQ(text, CString(L"Messages \u00e4"));
-    EXPECT_EQ(w.GetWindowTextLength(), 10);
-    wchar_t small[4];
-    EXPECT_EQ(GetWindowTextW(w, small, 4), 3);
-    EXPECT_STREQ(small, L"Mes");
-}
-
-namespace {
-
-std::vector<UINT>& classProcLog()
-{
-    static std::vector<UINT> log;
-    return log;
-}
-
-LRESULT CALLBACK countingProc(HWND h, UINT msg, WPARAM w, LPARAM l)
-{
-    classProcLog().push_back(msg);
-    return msg == WM_USER ? 7 : DefWindowProcW(h, msg, w, l);
-}
-
-class UserWnd : public CWnd {
-public:
-    afx_msg LRESULT OnUser1(WPARAM, LPARAM) { return 100 + Default(); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(UserWnd, CWnd)
-    ON_MESSAGE(WM_USER + 1, OnUser1)
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(Wnd, SubclassingPutsAnObjectInFrontOfTheClassProcedure)
-{
-    const WNDCLASSW cls{0, countingProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Counting"};
-    ASSERT_NE(RegisterClassW(&cls), 0);
-    EXPECT_EQ(RegisterClassW(&cls), 0);
-    const HWND h = CreateWindowExW(0, L"counting", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(h, nullptr);
-
-    // A window without an object gets a temporary one that stays the same.
-    CWnd* temporary = CWnd::FromHandle(h);
-    ASSERT_NE(temporary, nullptr);
-    EXPECT_EQ(CWnd::FromHandle(h), temporary);
-    EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
-    EXPECT_EQ(temporary->SendMessage(WM_USER), 7);
-
-    UserWnd object;
-    ASSERT_TRUE(object.SubclassWindow(h));
-    EXPECT_EQ(CWnd::FromHandle(h), &object);
-    EXPECT_FALSE(UserWnd().Attach(h)); // one object per window
-    classProcLog().clear();
-    EXPECT_EQ(object.SendMessage(WM_USER + 1), 100); // mapped, then Default reaches the class procedure
-    EXPECT_EQ(object.SendMessage(WM_USER), 7);       // not mapped: straight to it
-    EXPECT_EQ(classProcLog(), (std::vector<UINT>{WM_USER + 1, WM_USER}));
-    object.DestroyWindow();
-    EXPECT_FALSE(IsWindow(h));
-}
-
-TEST(Wnd, MainWindowIsForgottenWithItsWindow)
-{
-    LoggingWnd main("M");
-    ASSERT_TRUE(main.create(nullptr, CRect(0, 0, 10, 10)));
-    AfxGetThread()->m_pMainWnd = &main;
-    EXPECT_EQ(AfxGetMainWnd(), &main);
-    main.DestroyWindow();
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+    EXPECT_FALSE(orphan.CreateEx(0, L"NoSuchClass", L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CANNOT_FIND_WND_CLASS);
+    EXPECT_EQ(std::make_pair(refused.m_hWnd, orphan.m_hWnd), std::make_pair(HWND(), HWND()));
 }
 
 TEST(Wnd, SiblingsStackInCreationOrderAndCanBeRestacked)
@@ -263,27 +149,20 @@ TEST(Wnd, SiblingsStackInCreationOrderAndCanBeRestacked)
     EXPECT_EQ(order(), "BCA");
 }
 
-namespace {
-
-int lastingWindowsDestroyed = 0;
-
-LRESULT CALLBACK lastingProc(HWND h, UINT msg, WPARAM w, LPARAM l)
-{
-    if (msg == WM_NCDESTROY) ++lastingWindowsDestroyed;
-    return DefWindowProcW(h, msg, w, l);
-}
-
-} // namespace
-
 TEST(Wnd, AWindowObjectOfStaticLifetimeDestroysItsWindowAfterMain)
 {
+    static int destroyed = 0;
     // Runs after the objects below are destroyed, at the very end of the process.
     std::atexit([] {
-        if (lastingWindowsDestroyed != 2) std::_Exit(1);
+        if (destroyed != 2) std::_Exit(1);
     });
     static CWnd lasting;
     static CWnd lastingChild;
-    const WNDCLASSW cls{0, lastingProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Lasting"};
+    const auto count = [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        destroyed += msg == WM_NCDESTROY;
+        return DefWindowProcW(h, msg, w, l);
+    };
+    const WNDCLASSW cls{0, count, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Lasting"};
     ASSERT_NE(RegisterClassW(&cls), 0);
     ASSERT_TRUE(lasting.CreateEx(0, L"Lasting", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 10, 10), nullptr, 0));
     ASSERT_TRUE(lastingChild.Create(L"Lasting", L"", WS_VISIBLE, CRect(0, 0, 5, 5), &lasting, 1));

@@ -1,30 +1,18 @@
 #include "win/kernel/File.h"
 
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <tuple>
+
+using testsupport::readFile;
 
 namespace {
 
-std::string contents(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write(CFile& file, const std::string& bytes)
-{
-    file.Write(bytes.data(), (UINT)bytes.size());
-}
-
 // The exception that the call throws, as an MFC catcher receives it.
-template <class F>
-CFileException caught(F&& call)
+template <class F> CFileException caught(F&& call)
 {
     try {
         call();
@@ -47,24 +35,19 @@ TEST(File, CreatesTruncatesAppendsAndReadsBack)
     const std::filesystem::path path = dir.file("Tr\xc3\xa4ger.csv");
     {
         CFile file(name, CFile::modeCreate | CFile::modeWrite);
-        write(file, "alpha;beta\r\n");
+        file.Write("alpha;beta\r\n", 12);
         EXPECT_EQ(file.GetLength(), 12u);
         file.Close();
     }
-    EXPECT_EQ(contents(path), "alpha;beta\r\n");
-
+    EXPECT_EQ(readFile(path), "alpha;beta\r\n");
     // Creating over an existing file empties it first.
-    {
-        CFile file(name, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite);
-        write(file, "xy");
-    }
-    EXPECT_EQ(contents(path), "xy");
-
+    CFile(name, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite).Write("xy", 2);
+    EXPECT_EQ(readFile(path), "xy");
     // modeNoTruncate keeps the contents; writing at the end appends.
     {
         CFile file(name, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite | CFile::typeBinary);
         EXPECT_EQ(file.SeekToEnd(), 2u);
-        write(file, "z");
+        file.Write("z", 1);
         file.SeekToBegin();
         char buf[8] = {};
         EXPECT_EQ(file.Read(buf, sizeof buf), 3u);
@@ -73,41 +56,34 @@ TEST(File, CreatesTruncatesAppendsAndReadsBack)
         file.SetLength(1);
         EXPECT_EQ(file.GetLength(), 1u);
     }
-    EXPECT_EQ(contents(path), "x");
+    EXPECT_EQ(readFile(path), "x");
 }
 
 TEST(File, FailuresThrowTheirCauseAndPath)
 {
     testsupport::TempDir dir;
-    // A folder cannot be written as a file.
-    const CString folder(dir.wpath().c_str());
-    CFileException e = caught([&] { CFile file(folder, CFile::modeCreate | CFile::modeWrite); });
-    EXPECT_EQ(e.m_cause, CFileException::accessDenied);
-    EXPECT_EQ(e.m_strFileName, folder);
-
-    const CString missing((dir.wpath() + L"/none.csv").c_str());
-    e = caught([&] { CFile file(missing, CFile::modeRead); });
-    EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
-    EXPECT_EQ(e.m_strFileName, missing);
-
-    const CString noFolder((dir.wpath() + L"/no/such/folder/x.csv").c_str());
-    e = caught([&] { CFile file(noFolder, CFile::modeCreate | CFile::modeWrite); });
-    EXPECT_EQ(e.m_cause, CFileException::badPath);
-    EXPECT_EQ(e.m_strFileName, noFolder);
-
-    // Open reports the same without throwing.
-    CFile file;
-    CFileException error;
-    EXPECT_FALSE(file.Open(noFolder, CFile::modeCreate | CFile::modeWrite, &error));
-    EXPECT_EQ(error.m_cause, CFileException::badPath);
-    EXPECT_FALSE(file.Open(L"", CFile::modeRead, &error));
-    EXPECT_EQ(error.m_cause, CFileException::badPath);
+    const CString folder(dir.wpath().c_str()), name = folder + L"/r.txt";
+    const std::tuple<CString, UINT, int> cases[] = {
+        {folder, CFile::modeCreate | CFile::modeWrite, CFileException::accessDenied}, // a folder is no file
+        {folder + L"/none.csv", CFile::modeRead, CFileException::fileNotFound},
+        {folder + L"/no/such/folder/x.csv", CFile::modeCreate | CFile::modeWrite, CFileException::badPath},
+        {L"", CFile::modeRead, CFileException::badPath},
+    };
+    for (const auto& [path, flags, cause] : cases) {
+        const CFileException e = caught([&] { CFile file(path, flags); });
+        EXPECT_EQ(e.m_strFileName, path);
+        EXPECT_EQ(e.m_cause, cause);
+        // Open reports the same without throwing.
+        CFile file;
+        CFileException error;
+        EXPECT_FALSE(file.Open(path, flags, &error));
+        EXPECT_EQ(error.m_cause, cause);
+    }
 
     // A file open for reading refuses writes; a closed file refuses everything.
-    const CString name((dir.wpath() + L"/r.txt").c_str());
-    { CFile created(name, CFile::modeCreate | CFile::modeWrite); }
+    CFile(name, CFile::modeCreate | CFile::modeWrite).Close();
     CFile reader(name, CFile::modeRead);
-    EXPECT_EQ(caught([&] { write(reader, "no"); }).m_cause, CFileException::accessDenied);
+    EXPECT_EQ(caught([&] { reader.Write("no", 2); }).m_cause, CFileException::accessDenied);
     reader.Close();
     char c;
     EXPECT_EQ(caught([&] { reader.Read(&c, 1); }).m_cause, CFileException::invalidFile);
@@ -119,25 +95,24 @@ TEST(File, FullDeviceReportsDiskFull)
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     CFile full(L"/dev/full", CFile::modeWrite);
-    const CFileException e = caught([&] { write(full, "data"); });
+    const CFileException e = caught([&] { full.Write("data", 4); });
     EXPECT_EQ(e.m_cause, CFileException::diskFull);
     EXPECT_EQ(e.m_strFileName, L"/dev/full");
 }
 
 TEST(File, AnExceptionTellsTheUserWhatWentWrongWithWhichFile)
 {
-    wchar_t text[128];
-    EXPECT_TRUE(CFileException(CFileException::badPath, 2, L"/no/such/x.csv").GetErrorMessage(text, 128));
-    EXPECT_STREQ(text, L"/no/such/x.csv contains an invalid path.");
-    EXPECT_TRUE(CFileException(CFileException::accessDenied, 13, L"/etc/x.csv").GetErrorMessage(text, 128));
-    EXPECT_STREQ(text, L"Access to /etc/x.csv was denied.");
-    EXPECT_TRUE(CFileException(CFileException::diskFull).GetErrorMessage(text, 128));
-    EXPECT_STREQ(text, L"Disk full while accessing an unnamed file.");
-    // Cut to the buffer, always ended.
-    EXPECT_TRUE(CFileException(CFileException::fileNotFound, 2, L"abc.csv").GetErrorMessage(text, 8));
-    EXPECT_STREQ(text, L"abc.csv");
-    // A cause outside MFC's list reads as the generic one.
-    EXPECT_TRUE(CFileException(99, -1, L"a").GetErrorMessage(text, 128));
-    EXPECT_STREQ(text, L"An unexpected error occurred while accessing a.");
+    const std::tuple<int, LPCWSTR, UINT, LPCWSTR> cases[] = {
+        {CFileException::badPath, L"/no/such/x.csv", 128, L"/no/such/x.csv contains an invalid path."},
+        {CFileException::accessDenied, L"/etc/x.csv", 128, L"Access to /etc/x.csv was denied."},
+        {CFileException::diskFull, nullptr, 128, L"Disk full while accessing an unnamed file."},
+        {CFileException::fileNotFound, L"abc.csv", 8, L"abc.csv"}, // cut to the buffer, always ended
+        {99, L"a", 128, L"An unexpected error occurred while accessing a."}, // not a cause MFC knows: the generic one
+    };
+    for (const auto& [cause, file, size, text] : cases) {
+        wchar_t message[128];
+        EXPECT_TRUE(CFileException(cause, 2, file).GetErrorMessage(message, size));
+        EXPECT_STREQ(message, text);
+    }
     EXPECT_FALSE(CFileException().GetErrorMessage(nullptr, 0));
 }

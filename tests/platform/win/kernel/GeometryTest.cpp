@@ -2,27 +2,23 @@
 
 #include <gtest/gtest.h>
 
-TEST(CRect, HalfOpenContainmentAndSizes)
-{
-    const CRect r(10, 20, 30, 25);
-    EXPECT_EQ(r.Width(), 20);
-    EXPECT_EQ(r.Height(), 5);
-    EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
-    EXPECT_FALSE(r.PtInRect(CPoint(30, 20))); // right and bottom edges are outside
-    EXPECT_FALSE(r.PtInRect(CPoint(10, 25)));
-    EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty());
-    EXPECT_EQ(r.CenterPoint(), CPoint(20, 22));
-}
+#include <vector>
 
-TEST(CRect, IntersectionAndUnion)
+TEST(CRect, HalfOpenContainmentIntersectionAndUnion)
 {
+    // Right and bottom edges are outside.
+    const CRect r(10, 20, 30, 25);
+    EXPECT_EQ((std::vector<BOOL>{r.PtInRect(CPoint(10, 20)), r.PtInRect(CPoint(30, 20)), r.PtInRect(CPoint(10, 25)),
+                                 CRect(5, 5, 5, 9).IsRectEmpty()}),
+              (std::vector<BOOL>{TRUE, FALSE, FALSE, TRUE}));
+    EXPECT_EQ(r.CenterPoint(), CPoint(20, 22)); // rounded down
+
     CRect out;
     EXPECT_TRUE(out.IntersectRect(CRect(0, 0, 10, 10), CRect(5, 5, 20, 20)));
     EXPECT_EQ(out, CRect(5, 5, 10, 10));
     // Touching rectangles do not intersect, and the result is emptied.
     EXPECT_FALSE(out.IntersectRect(CRect(0, 0, 10, 10), CRect(10, 0, 20, 10)));
     EXPECT_TRUE(out.IsRectNull());
-
     EXPECT_TRUE(out.UnionRect(CRect(0, 0, 2, 2), CRect(5, 6, 7, 8)));
     EXPECT_EQ(out, CRect(0, 0, 7, 8));
     // An empty operand does not stretch the union.
@@ -31,7 +27,6 @@ TEST(CRect, IntersectionAndUnion)
 
     CRect n(10, 10, 0, 0);
     n.NormalizeRect();
-    EXPECT_EQ(n, CRect(0, 0, 10, 10));
     n.DeflateRect(1, 2);
     EXPECT_EQ(n, CRect(1, 2, 9, 8));
 }

@@ -8,23 +8,24 @@ namespace {
 constexpr winres::StringResource appStrings[] = {{1, L"app one"}, {39952, L"app colour"}};
 constexpr winres::ResourceTable appTable{appStrings, {}, {}, {}};
 
-struct ResourceHandleRestorer {
-    HINSTANCE saved = AfxGetResourceHandle();
-    ~ResourceHandleRestorer() { AfxSetResourceHandle(saved); }
-};
+CString loaded(UINT id)
+{
+    CString s;
+    return s.LoadString(id) ? s : CString(L"none");
+}
 
 } // namespace
 
-TEST(ModuleState, StartsOnTheApplicationModule)
-{
-    EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandleW(nullptr));
-    EXPECT_EQ(AfxGetInstanceHandle(), GetModuleHandleW(nullptr));
-}
-
 TEST(ModuleState, CurrentHandleFirstThenTheChainThenCurrentAgain)
 {
-    ResourceHandleRestorer restore;
+    // It starts on the application module, the null module, which serves the host's own resources.
+    EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandleW(nullptr));
+    EXPECT_EQ(AfxGetInstanceHandle(), GetModuleHandleW(nullptr));
     HMODULE app = platform::RegisterApplicationModule(&appTable);
+    EXPECT_EQ(GetModuleHandleW(nullptr), app);
+    EXPECT_EQ(loaded(1), L"app one");
+    wchar_t file[256];
+    EXPECT_GT(GetModuleFileNameW(nullptr, file, 256), 0u);
     HMODULE lang = LoadLibraryW(testsupport::languageModule("048").wstring().c_str());
     ASSERT_NE(lang, nullptr);
     AfxSetResourceHandle(app);
@@ -35,20 +36,15 @@ TEST(ModuleState, CurrentHandleFirstThenTheChainThenCurrentAgain)
         CDynLinkLibrary entry(lang);
         EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEW(480), RT_MENU), lang);
         // The current handle wins over the chain when both have the id.
-        CString s;
-        EXPECT_TRUE(s.LoadString(39952));
-        EXPECT_EQ(s, L"app colour");
-        EXPECT_TRUE(s.LoadString(39955));
-        EXPECT_EQ(s, L"Spacing");
+        EXPECT_EQ(loaded(39952), L"app colour");
+        EXPECT_EQ(loaded(39955), L"Spacing");
     }
     // The chain entry is gone with its object.
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEW(480), RT_MENU), app);
 
     AfxSetResourceHandle(lang);
-    CString s;
-    EXPECT_TRUE(s.LoadString(39952));
-    EXPECT_EQ(s, L"Colour");
+    EXPECT_EQ(loaded(39952), L"Colour");
     FreeLibrary(lang);
     // The handle is stale now: lookups through it fail instead of crashing.
-    EXPECT_FALSE(s.LoadString(39955));
+    EXPECT_EQ(loaded(39955), L"none");
 }

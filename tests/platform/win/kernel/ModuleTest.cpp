@@ -1,3 +1,4 @@
+#include "support/Files.h"
 #include "support/TempDir.h"
 #include "win/Afx.h"
 
@@ -19,22 +20,27 @@ const std::filesystem::path english = testsupport::languageModule("048");
 
 } // namespace
 
-TEST(LoadLibrary, PathLoadsThatFileAndItsResources)
+TEST(LoadLibrary, ABareNameInTheWorkingFolderOrAPathLoadsThatFileAndItsResourcesOnce)
 {
     TempDir dir;
     testsupport::copyFile(english, dir.file("mod.dll"));
     const std::wstring path = dir.path().wstring() + L"/mod.dll";
-
-    HMODULE h = LoadLibraryW(path.c_str());
-    ASSERT_NE(h, nullptr);
+    HMODULE h;
+    {
+        testsupport::WorkingDir cwd(dir.path());
+        h = LoadLibraryW(L"mod.dll");
+        ASSERT_NE(h, nullptr);
+    }
     EXPECT_EQ(moduleFile(h), path.c_str());
-    EXPECT_EQ(GetModuleHandleW(L"MOD.DLL"), h); // names match without case
     EXPECT_NE(FindResourceW(h, MAKEINTRESOURCEW(480), RT_MENU), nullptr);
     EXPECT_EQ(FindResourceW(h, MAKEINTRESOURCEW(999), RT_MENU), nullptr);
-
-    // A second load is the same module with one more reference.
+    // Loaded again, by its path or by the bare name wherever the working folder is (names match without
+    // case), it is the same module with one more reference.
     EXPECT_EQ(LoadLibraryW(path.c_str()), h);
-    EXPECT_EQ(platform::ModuleLoadCount(h), 2);
+    EXPECT_EQ(LoadLibraryW(L"MOD.DLL"), h);
+    EXPECT_EQ(GetModuleHandleW(L"Mod.dll"), h);
+    EXPECT_EQ(platform::ModuleLoadCount(h), 3);
+    EXPECT_TRUE(FreeLibrary(h));
     EXPECT_TRUE(FreeLibrary(h));
     EXPECT_NE(FindStringResource(h, 39952), nullptr);
     EXPECT_TRUE(FreeLibrary(h));
@@ -42,25 +48,9 @@ TEST(LoadLibrary, PathLoadsThatFileAndItsResources)
     // Unloaded: the handle is stale and every lookup through it finds nothing.
     EXPECT_EQ(FindStringResource(h, 39952), nullptr);
     EXPECT_EQ(GetModuleHandleW(L"mod.dll"), nullptr);
+    EXPECT_EQ(LoadLibraryW(L"mod.dll"), nullptr);
     EXPECT_FALSE(FreeLibrary(h));
     EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_HANDLE);
-}
-
-TEST(LoadLibrary, BareNameIsFoundInTheWorkingFolderAndMatchesLoadedModules)
-{
-    TempDir dir;
-    testsupport::copyFile(english, dir.file("bare_name.dll"));
-    HMODULE h;
-    {
-        testsupport::WorkingDir cwd(dir.path());
-        h = LoadLibraryW(L"bare_name.dll");
-        ASSERT_NE(h, nullptr);
-    }
-    // Once loaded, the bare name finds the module wherever the working folder is.
-    EXPECT_EQ(LoadLibraryW(L"bare_name.dll"), h);
-    FreeLibrary(h);
-    FreeLibrary(h);
-    EXPECT_EQ(LoadLibraryW(L"bare_name.dll"), nullptr);
 }
 
 TEST(LoadLibrary, BadFilesGiveNullAndChangeNothing)
@@ -87,8 +77,7 @@ TEST(LoadLibrary, BadFilesGiveNullAndChangeNothing)
 TEST(LoadLibrary, AModuleCutShortIsRefusedAsADamagedImage)
 {
     TempDir dir;
-    std::ifstream in(english, std::ios::binary);
-    const std::string whole((std::istreambuf_iterator<char>(in)), {});
+    const std::string whole = testsupport::readFile(english);
     ASSERT_GT(whole.size(), 8192u);
     for (size_t cut : {size_t(64), size_t(4096), whole.size() / 2, whole.size() - 1}) {
         const std::filesystem::path file = dir.file("cut_" + std::to_string(cut) + ".dll");
@@ -116,19 +105,8 @@ TEST(LoadString, CopiesWithinTheBufferAndReportsMissingStrings)
 
     CString s;
     EXPECT_TRUE(s.LoadString(h, 39955));
-    EXPECT_EQ(s, L"Spacing");
     EXPECT_FALSE(s.LoadString(h, 12345));
-    EXPECT_EQ(s, L"Spacing"); // a failed load keeps the text
     EXPECT_FALSE(s.LoadString(nullptr, 39955));
+    EXPECT_EQ(s, L"Spacing"); // a failed load keeps the text
     FreeLibrary(h);
-}
-
-TEST(ApplicationModule, IsTheNullModuleAndServesTheHostsResources)
-{
-    static constexpr winres::StringResource strings[] = {{7, L"host text"}};
-    static constexpr winres::ResourceTable table{strings, {}, {}, {}};
-    HMODULE app = platform::RegisterApplicationModule(&table);
-    EXPECT_EQ(GetModuleHandleW(nullptr), app);
-    EXPECT_STREQ(FindStringResource(app, 7), L"host text");
-    EXPECT_FALSE(moduleFile(nullptr).IsEmpty());
 }

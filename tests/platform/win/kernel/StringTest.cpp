@@ -3,80 +3,61 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
+
+namespace {
+
+template <class... Args> CString format(LPCWSTR pattern, Args... args)
+{
+    CString s;
+    s.Format(pattern, args...);
+    return s;
+}
+
+} // namespace
 
 TEST(CStringFormat, WideStringsNumbersAndPercent)
 {
-    CString name(L"Stütze");
-    CString s;
-    s.Format(L"%s: %d%% of %s", name, 42, L"Last");
-    EXPECT_EQ(s, L"Stütze: 42% of Last");
-
-    s.Format(L"[%3d][%-4s][%05.1f][%c]", 7, L"ab", 3.14159, L'ß');
-    EXPECT_EQ(s, L"[  7][ab  ][003.1][ß]");
-
-    s.Format(L"%I64d %S", (long long)1 << 40, "narrow");
-    EXPECT_EQ(s, L"1099511627776 narrow");
-
+    EXPECT_EQ(format(L"%s: %d%% of %s", CString(L"Stütze"), 42, L"Last"), L"Stütze: 42% of Last");
+    EXPECT_EQ(format(L"[%3d][%-4s][%05.1f][%c]", 7, L"ab", 3.14159, L'ß'), L"[  7][ab  ][003.1][ß]");
+    EXPECT_EQ(format(L"%I64d %S", (long long)1 << 40, "narrow"), L"1099511627776 narrow");
     // Longer than any first guess of a buffer.
-    const CString longText(L'x', 5000);
-    s.Format(L"<%s>", longText);
-    EXPECT_EQ(s.GetLength(), 5002);
-
-    s = L"a";
+    EXPECT_EQ(format(L"<%s>", CString(L'x', 5000)).GetLength(), 5002);
+    CString s = L"a";
     s.AppendFormat(L"-%d", 5);
     EXPECT_EQ(s, L"a-5");
 }
 
-TEST(CStringOperations, SearchSliceAndEdit)
+TEST(CStringOperations, SearchSliceEditAndBuffer)
 {
     const CString s(L"area;spacing;diameter");
-    EXPECT_EQ(s.Find(L';'), 4);
-    EXPECT_EQ(s.Find(L';', 5), 12);
-    EXPECT_EQ(s.Find(L"dia"), 13);
-    EXPECT_EQ(s.Find(L"zz"), -1);
-    EXPECT_EQ(s.Find(L';', 99), -1);
-    EXPECT_EQ(s.ReverseFind(L';'), 12);
-    EXPECT_EQ(s.FindOneOf(L"ps"), 5);
-    EXPECT_EQ(s.Left(4), L"area");
-    EXPECT_EQ(s.Right(8), L"diameter");
-    EXPECT_EQ(s.Mid(5, 7), L"spacing");
-    EXPECT_EQ(s.Mid(13), L"diameter");
+    EXPECT_EQ((std::vector<int>{s.Find(L';'), s.Find(L';', 5), s.Find(L"dia"), s.Find(L"zz"), s.Find(L';', 99),
+                                s.ReverseFind(L';'), s.FindOneOf(L"ps")}),
+              (std::vector<int>{4, 12, 13, -1, -1, 12, 5}));
     // Out-of-range arguments are clamped, never read past the end.
-    EXPECT_EQ(s.Left(100), s);
-    EXPECT_EQ(s.Mid(50, 3), L"");
-    EXPECT_EQ(s.Right(-1), L"");
-
-    int pos = 0;
-    EXPECT_EQ(s.Tokenize(L";", pos), L"area");
-    EXPECT_EQ(s.Tokenize(L";", pos), L"spacing");
-    EXPECT_EQ(s.Tokenize(L";", pos), L"diameter");
-    EXPECT_EQ(s.Tokenize(L";", pos), L"");
-    EXPECT_EQ(pos, -1);
+    EXPECT_EQ((std::vector<CString>{s.Left(4), s.Right(8), s.Mid(5, 7), s.Mid(13), s.Left(100), s.Mid(50, 3),
+                                    s.Right(-1)}),
+              (std::vector<CString>{L"area", L"diameter", L"spacing", L"diameter", s, L"", L""}));
+    std::vector<CString> tokens;
+    for (int pos = 0; pos != -1 && tokens.size() < 9;) tokens.push_back(s.Tokenize(L";", pos));
+    EXPECT_EQ(tokens, (std::vector<CString>{L"area", L"spacing", L"diameter", L""}));
 
     CString t(L"  a b a  ");
     t.Trim();
     EXPECT_EQ(t, L"a b a");
-    EXPECT_EQ(t.Replace(L"a", L"xa"), 2);
-    EXPECT_EQ(t, L"xa b xa");
-    EXPECT_EQ(t.Replace(L' ', L'0'), 2);
-    EXPECT_EQ(t, L"xa0b0xa");
-    EXPECT_EQ(t.Remove(L'x'), 2);
-    EXPECT_EQ(t, L"a0b0a");
+    EXPECT_EQ((std::vector<int>{t.Replace(L"a", L"xa"), t.Replace(L' ', L'0'), t.Remove(L'x')}),
+              (std::vector<int>{2, 2, 2}));
     t.Insert(1, L"--");
     t.Delete(0, 1);
     EXPECT_EQ(t, L"--0b0a");
     EXPECT_EQ(CString(L"MiXed").MakeUpper(), L"MIXED");
     EXPECT_EQ(CString(L"ÄB").CompareNoCase(L"äb"), 0);
     EXPECT_LT(CString(L"abc").Compare(L"abd"), 0);
-}
 
-TEST(CStringOperations, BufferAndNarrowConstruction)
-{
-    CString s;
-    wchar_t* buf = s.GetBuffer(10);
+    wchar_t* buf = t.GetBuffer(10);
     wcscpy(buf, L"abc");
-    s.ReleaseBuffer();
-    EXPECT_EQ(s.GetLength(), 3);
+    t.ReleaseBuffer();
+    EXPECT_EQ(t.GetLength(), 3);
     EXPECT_EQ(CString("Ma\xc3\x9f"), L"Maß"); // UTF-8 input
 }
 
@@ -93,12 +74,9 @@ TEST(CStringOperations, PairsAndMapsCompareText)
 
 TEST(WideNumbers, LeadingNumberOrZero)
 {
-    EXPECT_DOUBLE_EQ(_wtof(L"12.5kN"), 12.5);
-    EXPECT_DOUBLE_EQ(_wtof(L"  -3e2"), -300.0);
-    EXPECT_DOUBLE_EQ(_wtof(L"abc"), 0.0);
-    EXPECT_DOUBLE_EQ(_wtof(nullptr), 0.0);
-    EXPECT_EQ(_wtoi(L"42 bars"), 42);
-    EXPECT_EQ(_wtoi(L"x42"), 0);
+    EXPECT_EQ((std::vector<double>{_wtof(L"12.5kN"), _wtof(L"  -3e2"), _wtof(L"abc"), _wtof(nullptr),
+                                   (double)_wtoi(L"42 bars"), (double)_wtoi(L"x42")}),
+              (std::vector<double>{12.5, -300.0, 0.0, 0.0, 42.0, 0.0}));
 }
 
 TEST(Utf8, RoundTripAndMalformedInput)
