@@ -4,9 +4,8 @@
 // interface. Field ids differ from column positions on purpose.
 #include "frame/Lang.h"
 #include "grid/RGrid.h"
+#include "support/GridOnDesktop.h"
 #include "win/Afx.h"
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -20,6 +19,7 @@ constexpr int G_SECTION = 7;
 
 struct Beam {
     std::wstring name, b, h, note;
+    std::wstring& operator[](int nField) { return nField == F_NAME ? name : nField == F_B ? b : nField == F_H ? h : note; }
 };
 
 class BeamGrid : public NVorel::CRGrid {
@@ -33,20 +33,24 @@ public:
     bool m_bAccept = true;    // stores, inserts and removals taken
 
     // Name, b, h and note; b and h in the section group when grouped.
-    void describe(bool bGrouped)
+    void describe(bool bGrouped = false)
     {
-        GetCols() = {{F_NAME, -1, false}, {F_B, bGrouped ? G_SECTION : -1, false},
-                     {F_H, bGrouped ? G_SECTION : -1, false}, {F_NOTE, -1, false}};
+        const int group = bGrouped ? G_SECTION : -1;
+        GetCols() = {{F_NAME, -1, false}, {F_B, group, false}, {F_H, group, false}, {F_NOTE, -1, false}};
         ApplyCol2Var();
     }
     Log takeLog() { return std::exchange(m_log, {}); }
+    std::vector<std::wstring> names() const
+    {
+        std::vector<std::wstring> n;
+        for (const Beam& b : m_beams)
+            n.push_back(b.name);
+        return n;
+    }
 
     // The host's own services, as its subclass uses them.
-    using CRGrid::addEmptyLine;
-    using CRGrid::insertSelectedRows;
     using CRGrid::makeColName;
     using CRGrid::notify;
-    using CRGrid::removeSelectedRows;
     using CRGrid::validDblCell;
     using CRGrid::validIntCell;
     int modifyStyle(CGXStyle& style) { return _ModifyStyleRowCol(0, F_B, style); }
@@ -60,14 +64,7 @@ protected:
             log("get " + std::to_string(nRec) + " " + std::to_string(nField));
         if (nRec < 0 || nRec >= (int)m_beams.size())
             return 0;
-        const Beam& beam = m_beams[(size_t)nRec];
-        switch (nField) {
-        case F_NAME: style.SetValue(beam.name.c_str()); break;
-        case F_B: style.SetValue(beam.b.c_str()).SetHorizontalAlignment(DT_RIGHT); break;
-        case F_H: style.SetValue(beam.h.c_str()).SetHorizontalAlignment(DT_RIGHT); break;
-        case F_NOTE: style.SetValue(beam.note.c_str()); break;
-        default: return 0;
-        }
+        style.SetValue(m_beams[(size_t)nRec][nField].c_str());
         return 1;
     }
 
@@ -76,9 +73,7 @@ protected:
         log("store " + std::to_string(nRec) + " " + std::to_string(nField) + " " + toUtf8(pStyle->GetValue().str()));
         if (!m_bAccept || nRec < 0 || nRec >= (int)m_beams.size())
             return 0;
-        Beam& beam = m_beams[(size_t)nRec];
-        std::wstring& text = nField == F_NAME ? beam.name : nField == F_B ? beam.b : nField == F_H ? beam.h : beam.note;
-        text = pStyle->GetValue().GetString();
+        m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
         return 1;
     }
 
@@ -86,11 +81,10 @@ protected:
     {
         if (m_bLogReads)
             log("header " + std::to_string(nLevel) + " " + std::to_string(nId) + (bGrouped ? " grouped" : ""));
-        if (nLevel == 1) {
+        if (nLevel == 1)
             style.SetValue(nId == G_SECTION ? L"Section" : L"?");
-            return 1;
-        }
-        style.SetValue(nId == F_NAME ? L"Beam" : nId == F_B ? L"b" : nId == F_H ? L"h" : L"Note");
+        else
+            style.SetValue(nId == F_NAME ? L"Beam" : nId == F_B ? L"b" : nId == F_H ? L"h" : L"Note");
         return 1;
     }
 
@@ -134,7 +128,6 @@ public:
         m_lang = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule());
         AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
     }
-    ~HostResources() { m_lang.reset(); }
     HostResources(const HostResources&) = delete;
     HostResources& operator=(const HostResources&) = delete;
 
@@ -158,59 +151,36 @@ protected:
     }
 };
 
-// A host frame at the desktop's (10, 10) and the beam grid in it, 360 x 200
-// pixels: rows of 20 pixels; columns as the host sizes them (name 60, b 70,
-// h 80, note 90), so column c starts at client x 0, 60, 130, 210.
-class RecordGrid : public ::testing::Test {
+// A record grid on the desktop with its host's layout applied: rows of 20
+// pixels; columns as the host sizes them (name 60, b 70, h 80, note 90), so
+// column c starts at client x 0, 60, 130, 210.
+template <class Grid> class HostedGrid : public testsupport::GridOnDesktop<Grid, Receiver> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 360, 200), &frame, 1));
-        grid.describe(false);
+        testsupport::GridOnDesktop<Grid, Receiver>::SetUp();
+        this->grid.describe();
         platform::desktop().processMessages();
-        grid.takeLog();
+        this->grid.takeLog();
     }
-
-    void paint()
+    CRect cellOnScreen(ROWCOL r, ROWCOL c)
     {
-        grid.Redraw();
-        platform::desktop().processMessages();
+        CRect cell = this->grid.CalcRectFromRowCol(r, c, r, c);
+        this->grid.ClientToScreen(&cell);
+        return cell;
     }
-    COLORREF pixel(int x, int y) { return platform::desktop().screen().pixel(10 + x, 10 + y); }
-    CGXRange blockOf(ROWCOL r, ROWCOL c)
+    // The pixels of text (darker than any frame, face or selection) that the
+    // screen shows in a rectangle.
+    static int inkIn(const CRect& r)
     {
-        CGXRange block;
-        grid.GetCellRangeRowCol(r, c, block);
-        return block;
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const COLORREF p = platform::desktop().screen().pixel(x, y);
+                n += GetRValue(p) < 100 && GetGValue(p) < 100 && GetBValue(p) < 100;
+            }
+        return n;
     }
-    // The middle of a cell, on the screen.
-    CPoint cellPoint(ROWCOL r, ROWCOL c)
-    {
-        CRect cell = grid.CalcRectFromRowCol(r, c, r, c);
-        grid.ClientToScreen(&cell);
-        return cell.CenterPoint();
-    }
-    void clickCell(ROWCOL r, ROWCOL c, platform::MouseButton button = platform::MouseButton::Left)
-    {
-        platform::desktop().click(cellPoint(r, c), button);
-    }
-    // A key pressed while another (Ctrl, Shift) is held.
-    void pressWith(UINT held, UINT vk)
-    {
-        platform::desktop().keyDown(held);
-        platform::desktop().pressKey(vk);
-        platform::desktop().keyUp(held);
-    }
-    std::vector<bool> grouped()
-    {
-        std::vector<bool> g;
-        for (const NVorel::CRGrid::SColDsc& d : grid.GetCols())
-            g.push_back(d.Grouped);
-        return g;
-    }
-
-    Receiver frame;
-    BeamGrid grid;
 };
 
+using RecordGrid = HostedGrid<BeamGrid>;

@@ -1,18 +1,15 @@
 #include "BeamGrid.h"
 
+#include "support/Input.h"
+
+#include <sstream>
+
 using platform::desktop;
 using platform::MouseButton;
 using platform::user;
+using testsupport::pressWith;
 
 namespace {
-
-std::vector<std::wstring> names(const BeamGrid& grid)
-{
-    std::vector<std::wstring> n;
-    for (const Beam& b : grid.m_beams)
-        n.push_back(b.name);
-    return n;
-}
 
 ROWCOL currentRow(BeamGrid& grid)
 {
@@ -20,68 +17,41 @@ ROWCOL currentRow(BeamGrid& grid)
     return grid.GetCurrentCell(r, c) ? r : 0;
 }
 
-} // namespace
-
-TEST_F(RecordGrid, DeleteAndInsertWorkOnTheSelectedRowsLastFirst)
+bool wholeTableSelected(BeamGrid& grid)
 {
-    grid.SetFocus();
-    grid.SelectRange(CGXRange().SetRows(2));
-    grid.SelectRange(CGXRange().SetRows(4));
-    desktop().pressKey(VK_DELETE);
-    EXPECT_EQ(grid.takeLog(), (Log{"remove 3 3", "remove 1 1"}));
-    EXPECT_EQ(names(grid), (std::vector<std::wstring>{L"B1", L"B3"}));
-
-    // Shift and Ctrl do not matter; each new record goes before its row.
-    grid.SelectRange(CGXRange().SetTable(), FALSE);
-    grid.SelectRange(CGXRange().SetRows(1, 2));
-    pressWith(VK_SHIFT, VK_INSERT);
-    EXPECT_EQ(grid.takeLog(), (Log{"insert 1 1", "insert 0 1"}));
-    EXPECT_EQ(names(grid), (std::vector<std::wstring>{L"", L"B1", L"", L"B3"}));
-
-    // Row 0 is never a record to remove; cells that are not whole rows are no rows.
-    grid.SelectRange(CGXRange().SetTable(), FALSE);
-    grid.SelectRange(CGXRange().SetRows(0, 1));
-    pressWith(VK_CONTROL, VK_DELETE);
-    EXPECT_EQ(grid.takeLog(), Log{"remove 0 0"});
-    grid.SelectRange(CGXRange().SetTable(), FALSE);
-    grid.SelectRange(CGXRange(1, 1, 2, 3));
-    desktop().pressKey(VK_DELETE);
-    desktop().pressKey(VK_INSERT);
-    EXPECT_TRUE(grid.takeLog().empty());
-    EXPECT_EQ(grid.m_beams.size(), 3u);
+    CGXRangeList selection;
+    grid.CopyRangeList(selection, FALSE);
+    return selection.GetCount() == 1 && selection.GetAt(0).IsTable();
 }
 
-TEST_F(RecordGrid, EditingTheLastRowAddsASpareRowBelowIt)
-{
-    clickCell(2, 1);
-    desktop().typeText(L"5");
-    desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(grid.takeLog(), Log{"store 1 20 5"});
+} // namespace
 
-    clickCell(4, 1);
-    desktop().typeText(L"320");
-    EXPECT_EQ(grid.GetRowCount(), 5ul); // the spare row is there while typing
-    desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(grid.takeLog(), (Log{"insert 4 1", "store 3 20 320"}));
-    EXPECT_EQ(grid.m_beams.size(), 5u);
-    EXPECT_EQ(grid.m_beams[3].b, L"320");
+TEST_F(RecordGrid, InsertAddsARecordBeforeEachSelectedRowLastFirstAndShowsThem)
+{
+    paint();
+    const CRect second = cellOnScreen(2, 0);
+    ASSERT_GT(inkIn(second), 0);
+    grid.SetFocus();
+    grid.SelectRange(CGXRange().SetRows(2, 3));
+    pressWith(VK_SHIFT, VK_INSERT); // Shift and Ctrl do not matter
+    EXPECT_EQ(grid.takeLog(), (Log{"insert 2 1", "insert 1 1"}));
+    EXPECT_EQ(grid.names(), (std::vector<std::wstring>{L"B1", L"", L"B2", L"", L"B3", L"B4"}));
+    // The update lock taken meanwhile is given back, so the grid repaints:
+    // the new record's empty title shows where B2's was.
+    EXPECT_FALSE(grid.IsLockUpdate());
+    EXPECT_EQ(inkIn(second), 0);
 }
 
 TEST_F(RecordGrid, CtrlASelectsTheWholeTableLikeTheSelectAllCommand)
 {
     clickCell(2, 2);
     pressWith(VK_CONTROL, 'A');
+    EXPECT_TRUE(wholeTableSelected(grid));
     EXPECT_FALSE(grid.IsActiveCurrentCell()); // the character started no editing
-    CGXRangeList byKey, byCommand;
-    grid.CopyRangeList(byKey, FALSE);
-    ASSERT_EQ(byKey.GetCount(), 1);
-    EXPECT_TRUE(byKey.GetAt(0).IsTable());
 
     grid.SelectRange(CGXRange().SetTable(), FALSE);
     grid.SendMessage(WM_COMMAND, 57642);
-    grid.CopyRangeList(byCommand, FALSE);
-    ASSERT_EQ(byCommand.GetCount(), 1);
-    EXPECT_EQ(byCommand.GetAt(0), byKey.GetAt(0));
+    EXPECT_TRUE(wholeTableSelected(grid));
 }
 
 TEST_F(RecordGrid, TheContextMenuOpensAtTheClickAndRunsTheChosenCommand)
@@ -93,10 +63,7 @@ TEST_F(RecordGrid, TheContextMenuOpensAtTheClickAndRunsTheChosenCommand)
     user().chooseMenuCommand(57642, [&](HWND window) { GetWindowRect(window, &menu); });
     desktop().click(at, MouseButton::Right);
     EXPECT_EQ(menu.TopLeft(), at);
-    CGXRangeList selection;
-    grid.CopyRangeList(selection, FALSE);
-    ASSERT_EQ(selection.GetCount(), 1);
-    EXPECT_TRUE(selection.GetAt(0).IsTable());
+    EXPECT_TRUE(wholeTableSelected(grid));
     EXPECT_EQ(currentRow(grid), 0ul); // the click went to the menu, not to the cell
 
     // Switched off, the right click is the grid's own: the cell becomes current.
@@ -126,28 +93,22 @@ TEST_F(RecordGrid, CellReadersGiveNumbersDefaultsOrStopAtAnEmptyRequiredCell)
     grid.m_beams[1].b = L"abc";
     grid.m_beams[2].b = L"";
     grid.m_beams[3].b = L" 7.9";
-    double d = -1;
-    EXPECT_TRUE(grid.validDblCell(&d, 1, 1, true, 9.0));
-    EXPECT_EQ(d, 2.5);
-    EXPECT_TRUE(grid.validDblCell(&d, 2, 1, true, 9.0)); // not a number: 0, accepted
-    EXPECT_EQ(d, 0.0);
-    d = -1;
-    EXPECT_FALSE(grid.validDblCell(&d, 3, 1, true, 9.0));
-    EXPECT_EQ(d, -1.0);
+    // Each read as "taken:value" of the double and the int reader, the
+    // defaults 9 and 5; a refused read leaves the value at -1. A cell outside
+    // the grid is empty.
+    std::ostringstream read;
+    for (auto [row, bRequired] : {std::pair{1, true}, {2, true}, {4, true}, {3, false}, {99, false}, {3, true}}) {
+        double d = -1;
+        int n = -1;
+        const bool bDouble = grid.validDblCell(&d, row, 1, bRequired, 9.0);
+        read << bDouble << ":" << d << " " << grid.validIntCell(&n, row, 1, bRequired, 5) << ":" << n << ", ";
+    }
+    EXPECT_EQ(read.str(), "1:2.5 1:2, 1:0 1:0, 1:7.9 1:7, 1:9 1:5, 1:9 1:5, 0:-1 0:-1, ");
+    // The empty required cell became the current one; a row outside the grid does not.
     EXPECT_EQ(currentRow(grid), 3ul);
-    EXPECT_TRUE(grid.validDblCell(&d, 3, 1, false, 9.0));
-    EXPECT_EQ(d, 9.0);
-
-    int n = -1;
-    EXPECT_TRUE(grid.validIntCell(&n, 4, 1, true, 0));
-    EXPECT_EQ(n, 7);
-    EXPECT_TRUE(grid.validIntCell(&n, 1, 1, true, 0));
-    EXPECT_EQ(n, 2);
-    // A cell outside the grid is empty; the current cell stays.
-    EXPECT_TRUE(grid.validIntCell(&n, 99, 1, false, 5));
-    EXPECT_EQ(n, 5);
-    EXPECT_FALSE(grid.validIntCell(&n, -1, 1, true, 6));
-    EXPECT_EQ(n, 5);
+    int n = 6;
+    EXPECT_FALSE(grid.validIntCell(&n, -1, 1, true, 0));
+    EXPECT_EQ(n, 6);
     EXPECT_EQ(currentRow(grid), 3ul);
 }
 
@@ -162,49 +123,13 @@ TEST_F(RecordGrid, ColumnNamesCarryTheUnitOnASecondLine)
     qemet::Qemet::SetUnitSystem(qemet::US_METRIC);
 }
 
-TEST_F(RecordGrid, NotificationsGoToTheReceiverElseToTheParentAtOnce)
-{
-    Receiver receiver;
-    ASSERT_TRUE(receiver.CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    grid.setReceiver(&receiver);
-    grid.notify(WM_APP + 7);
-    EXPECT_EQ(receiver.m_received, std::vector<UINT>{WM_APP + 7}); // before notify returned
-    EXPECT_TRUE(frame.m_received.empty());
-    grid.setReceiver(nullptr);
-    grid.notify(WM_APP + 8);
-    EXPECT_EQ(frame.m_received, std::vector<UINT>{WM_APP + 8});
-
-    BeamGrid alone; // no window, no receiver: nothing to send to
-    alone.notify(WM_APP + 9);
-    EXPECT_EQ(frame.m_received.size(), 1u);
-    EXPECT_EQ(receiver.m_received.size(), 1u);
-}
-
-TEST_F(RecordGrid, RecordsAreSelectedAndScrolledIntoViewByTheirNumber)
-{
-    grid.describe(true);
-    grid.selectRowDada(1, true);
-    EXPECT_TRUE(grid.IsCellSelected(3, 0));
-    EXPECT_TRUE(grid.IsCellSelected(3, 3));
-    EXPECT_FALSE(grid.IsCellSelected(2, 1));
-    grid.selectRowDada(1, false);
-    EXPECT_FALSE(grid.IsCellSelected(3, 1));
-
-    grid.m_beams.resize(40);
-    grid.scrollRowDataInView(30);
-    desktop().processMessages();
-    EXPECT_GT(grid.GetTopRow(), 2ul);
-    EXPECT_FALSE(grid.CalcRectFromRowCol(32, 1, 32, 1).IsRectEmpty());
-}
-
 TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
 {
-    grid.describe(true); // two header rows: record n is row n + 2
+    grid.describe(true);     // two header rows: record n is row n + 2
     grid.m_beams.resize(40); // more than the grid shows
     desktop().processMessages();
-    const size_t records = grid.m_beams.size();
     const ROWCOL top = grid.GetTopRow();
-    for (int nRec : {-3, -1, (int)records, 1000000}) {
+    for (int nRec : {-3, -1, 40, 1000000}) {
         grid.selectRowDada(nRec, true);
         grid.scrollRowDataInView(nRec);
     }
@@ -213,9 +138,18 @@ TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
     grid.GetSelectedRows(rows, TRUE, FALSE);
     EXPECT_EQ(rows.GetSize(), 0) << rows[0];
     EXPECT_EQ(grid.GetTopRow(), top);
-    // The last record is still selected by its number.
-    grid.selectRowDada((int)records - 1, true);
+
+    // A record's number selects its whole row, the first and the last alike,
+    // and scrolls it into view.
+    grid.selectRowDada(1, true);
+    EXPECT_TRUE(grid.IsCellSelected(3, 0) && grid.IsCellSelected(3, 3) && !grid.IsCellSelected(2, 1));
+    grid.selectRowDada(1, false);
+    grid.selectRowDada(39, true);
     grid.GetSelectedRows(rows, TRUE, FALSE);
     ASSERT_EQ(rows.GetSize(), 1);
-    EXPECT_EQ(rows[0], (ROWCOL)records + 1);
+    EXPECT_EQ(rows[0], 41ul);
+    grid.scrollRowDataInView(30);
+    desktop().processMessages();
+    EXPECT_GT(grid.GetTopRow(), top);
+    EXPECT_FALSE(grid.CalcRectFromRowCol(32, 1, 32, 1).IsRectEmpty());
 }

@@ -1,0 +1,100 @@
+// The rules that both record grids (CRGrid, CRwGrid) share, checked on each
+// through its host: both hosts have four records, a header row and field 20
+// in column 1.
+#include "BeamGrid.h"
+#include "ResultsGrid.h"
+
+using platform::desktop;
+
+template <class Grid> class RecordGrids : public HostedGrid<Grid> {};
+using Grids = ::testing::Types<BeamGrid, ResultsGrid>;
+TYPED_TEST_SUITE(RecordGrids, Grids);
+
+TYPED_TEST(RecordGrids, DeleteRemovesTheSelectedRowsLastFirstAndShowsTheRest)
+{
+    auto& grid = this->grid;
+    this->paint();
+    const CRect last = this->cellOnScreen(4, 0);
+    ASSERT_GT(this->inkIn(last), 0);
+    grid.SetFocus();
+    grid.SelectRange(CGXRange().SetRows(0, 1));
+    grid.SelectRange(CGXRange().SetRows(3));
+    desktop().pressKey(VK_DELETE);
+    // Row 0 is never a record to remove.
+    EXPECT_EQ(grid.takeLog(), (Log{"remove 2 2", "remove 0 0"}));
+    EXPECT_EQ(grid.GetRowCount(), 2ul);
+    // The update lock taken meanwhile is given back, so the grid repaints:
+    // the last row's text has gone from the screen.
+    EXPECT_FALSE(grid.IsLockUpdate());
+    EXPECT_EQ(this->inkIn(last), 0);
+
+    // Cells that are not whole rows are no rows.
+    grid.SelectRange(CGXRange().SetTable(), FALSE);
+    grid.SelectRange(CGXRange(1, 1, 2, 2));
+    desktop().pressKey(VK_DELETE);
+    EXPECT_EQ(grid.takeLog(), Log{});
+}
+
+TYPED_TEST(RecordGrids, EditingTheLastRowAddsASpareRowBelowIt)
+{
+    auto& grid = this->grid;
+    this->clickCell(2, 1);
+    desktop().typeText(L"5");
+    desktop().pressKey(VK_RETURN);
+    EXPECT_EQ(grid.takeLog(), Log{"store 1 20 5"});
+
+    this->clickCell(4, 1);
+    desktop().typeText(L"320");
+    EXPECT_EQ(grid.GetRowCount(), 5ul); // the spare row is there while typing
+    desktop().pressKey(VK_RETURN);
+    EXPECT_EQ(grid.takeLog(), (Log{"insert 4 1", "store 3 20 320"}));
+}
+
+TYPED_TEST(RecordGrids, RemovalsAndRowOrColumnStylesNeverReachTheHost)
+{
+    auto& grid = this->grid;
+    grid.m_bLogReads = true;
+    CGXStyle style;
+    style.SetValue(L"y");
+    EXPECT_FALSE(grid.StoreStyleRowCol(1, 1, &style, gxRemove, 0));
+    EXPECT_FALSE(grid.StoreStyleRowCol(1, 1, &style, gxOverride, -1));
+    EXPECT_FALSE(grid.GetStyleRowCol(1, 1, style, gxCopy, -1));
+    EXPECT_FALSE(grid.GetStyleRowCol(1, 1, style, gxRemove, 0));
+    EXPECT_EQ(grid.takeLog(), Log{});
+}
+
+TYPED_TEST(RecordGrids, NotificationsGoToTheReceiverElseToTheParentAtOnce)
+{
+    Receiver receiver;
+    ASSERT_TRUE(receiver.CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    this->grid.setReceiver(&receiver);
+    this->grid.notify(WM_APP + 7);
+    this->grid.setReceiver(nullptr);
+    this->grid.notify(WM_APP + 8);
+    TypeParam alone; // no window, no receiver: nothing to send to
+    alone.notify(WM_APP + 9);
+    EXPECT_EQ(receiver.m_received, std::vector<UINT>{WM_APP + 7});
+    EXPECT_EQ(this->frame.m_received, std::vector<UINT>{WM_APP + 8});
+}
+
+TYPED_TEST(RecordGrids, TheRegistryListsLiveGridsAndRedrawAllRepaintsThoseWithWindows)
+{
+    auto& grid = this->grid;
+    using List = std::decay_t<decltype(TypeParam::AllInstances())>;
+    auto a = std::make_unique<TypeParam>();
+    auto b = std::make_unique<TypeParam>();
+    EXPECT_EQ(TypeParam::AllInstances(), (List{&grid, a.get(), b.get()}));
+    a.reset();
+    EXPECT_EQ(TypeParam::AllInstances(), (List{&grid, b.get()}));
+
+    // The windowed grid paints again; the windowless one is passed over.
+    this->paint();
+    grid.m_bLogReads = true;
+    desktop().processMessages();
+    EXPECT_EQ(grid.takeLog(), Log{});
+    TypeParam::RedrawAll();
+    desktop().processMessages();
+    EXPECT_NE(grid.takeLog(), Log{});
+    b.reset();
+    EXPECT_EQ(TypeParam::AllInstances(), List{&grid});
+}
