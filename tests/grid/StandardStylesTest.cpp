@@ -1,20 +1,26 @@
 #include "grid/StandardStyles.h"
 
 #include "gridctl/GXProfile.h"
+#include "win/kernel/Utf8.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 using namespace NVorel;
 
 namespace {
 
-LOGFONT logFontOf(CFont* font)
+// Height, weight, character set, clip precision, quality, pitch and family, face.
+std::string fontOf(CFont* font)
 {
     LOGFONT lf{};
-    EXPECT_NE(font, nullptr);
     if (font)
         font->GetObject(sizeof lf, &lf);
-    return lf;
+    char text[80];
+    std::snprintf(text, sizeof text, "%d %d set %d clip %#x quality %d pitch %#x ", (int)lf.lfHeight,
+                  (int)lf.lfWeight, lf.lfCharSet, lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily);
+    return text + toUtf8(lf.lfFaceName);
 }
 
 CGXStyle& standardStyleOf(CGXGridCore& grid)
@@ -31,11 +37,9 @@ TEST(StandardStyles, AGridGetsParametersAndStandardStylesOnlyWhereItHasNone)
 {
     platform::WriteGridProfileString(L"Standard", L"Size", L"12");
     CGXGridCore grid;
-    ASSERT_EQ(grid.GetParam(), nullptr);
     CreateStandardStylesWithCharset(&grid);
     ASSERT_NE(grid.GetParam(), nullptr);
     CGXStylesMap* map = grid.GetParam()->GetStylesMap();
-    ASSERT_NE(map, nullptr);
     EXPECT_NE(map->GetStyleId(L"Row Header"), 0);
     EXPECT_EQ(standardStyleOf(grid).GetFont().GetSize(), 12.0); // the saved settings are read
 
@@ -48,13 +52,11 @@ TEST(StandardStyles, AGridGetsParametersAndStandardStylesOnlyWhereItHasNone)
     // A grid's own parameter object and map are not touched, even when the
     // map lacks the standard styles.
     CGXGridCore own;
-    auto* ownParam = new CGXGridParam;
     auto* ownMap = new CGXStylesMap;
-    ownParam->SetStylesMap(ownMap, TRUE);
-    own.SetParam(ownParam, TRUE);
+    own.SetParam(new CGXGridParam, TRUE);
+    own.GetParam()->SetStylesMap(ownMap, TRUE);
     CreateStandardStylesWithCharset(&own);
-    EXPECT_EQ(own.GetParam(), ownParam);
-    EXPECT_EQ(ownParam->GetStylesMap(), ownMap);
+    EXPECT_EQ(own.GetParam()->GetStylesMap(), ownMap);
     EXPECT_EQ(ownMap->GetStyleId(L"Standard"), 0);
     platform::ClearGridProfile();
 }
@@ -64,17 +66,8 @@ TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet
     CGXTabBeam beam;
     beam.m_nHeight = 20;
     SetTabBeamFont(beam, 7, nullptr); // Russian
-    const LOGFONT bold = logFontOf(beam.m_pFontCurrent), normal = logFontOf(beam.m_pFontNormal);
-    EXPECT_EQ(bold.lfHeight, 18);
-    EXPECT_EQ(bold.lfWeight, 700);
-    EXPECT_EQ(normal.lfWeight, 400);
-    for (const LOGFONT& lf : {bold, normal}) {
-        EXPECT_EQ(lf.lfCharSet, 204);
-        EXPECT_EQ(lf.lfClipPrecision, 0x12);
-        EXPECT_EQ(lf.lfQuality, 0);
-        EXPECT_EQ(lf.lfPitchAndFamily, 0x20);
-        EXPECT_STREQ(lf.lfFaceName, L"Arial");
-    }
+    EXPECT_EQ(fontOf(beam.m_pFontCurrent), "18 700 set 204 clip 0x12 quality 0 pitch 0x20 Arial");
+    EXPECT_EQ(fontOf(beam.m_pFontNormal), "18 400 set 204 clip 0x12 quality 0 pitch 0x20 Arial");
 
     // From the grid's own standard style; the first pair is freed (the
     // sanitizer's leak check sees to that).
@@ -83,14 +76,12 @@ TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet
     standardStyleOf(grid).SetFont(CGXFont().SetFaceName(L"Tahoma"));
     beam.m_nHeight = 16;
     SetTabBeamFont(beam, 48, &grid);
-    EXPECT_STREQ(logFontOf(beam.m_pFontNormal).lfFaceName, L"Tahoma");
-    EXPECT_EQ(logFontOf(beam.m_pFontNormal).lfHeight, 14);
-    EXPECT_EQ(logFontOf(beam.m_pFontNormal).lfCharSet, 0);
+    EXPECT_EQ(fontOf(beam.m_pFontNormal), "14 400 set 0 clip 0x12 quality 0 pitch 0x20 Tahoma");
 
     // Without a grid, the saved settings apply to the standard styles made for the call.
     platform::WriteGridProfileString(L"Standard", L"FaceName", L"Times New Roman");
     SetTabBeamFont(beam, 48, nullptr);
-    EXPECT_STREQ(logFontOf(beam.m_pFontCurrent).lfFaceName, L"Times New Roman");
+    EXPECT_EQ(fontOf(beam.m_pFontCurrent), "14 700 set 0 clip 0x12 quality 0 pitch 0x20 Times New Roman");
     platform::ClearGridProfile();
 
     // A standard style without a font changes nothing.
@@ -98,5 +89,5 @@ TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet
     standardStyleOf(grid).SetIncludeFont(FALSE);
     SetTabBeamFont(beam, 7, &grid);
     EXPECT_EQ(beam.m_pFontCurrent, current);
-    EXPECT_EQ(logFontOf(beam.m_pFontCurrent).lfCharSet, 0);
+    EXPECT_EQ(fontOf(beam.m_pFontCurrent), "14 700 set 0 clip 0x12 quality 0 pitch 0x20 Times New Roman");
 }
