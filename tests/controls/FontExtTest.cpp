@@ -5,24 +5,41 @@
 
 using NVorel::CFontExt;
 
+namespace {
+
+// The description's height, weight, italic, character set and face; the
+// font's height and width.
+std::string described(const CFontExt& f)
+{
+    const LOGFONTW& lf = f.GetLogFontDescription();
+    return std::to_string(lf.lfHeight) + " " + std::to_string(lf.lfWeight) + (lf.lfItalic ? " italic" : "") +
+           " set " + std::to_string(lf.lfCharSet) + " " + toUtf8(lf.lfFaceName) + ", " +
+           std::to_string(f.GetHeight()) + " by " + std::to_string(f.GetWidth());
+}
+
+// The font selected in a DC, read by swapping a probe font in and out.
+HFONT currentFont(CDC& dc)
+{
+    static CFont probe;
+    if (!probe.GetSafeHandle()) {
+        LOGFONTW lf{};
+        lf.lfHeight = -9;
+        probe.CreateFontIndirect(&lf);
+    }
+    CFont* previous = dc.SelectObject(&probe);
+    dc.SelectObject(previous);
+    return previous ? (HFONT)previous->GetSafeHandle() : nullptr;
+}
+
+} // namespace
+
 TEST(FontExt, DescriptionDefaultsAndChainedSetters)
 {
     CFontExt f;
-    EXPECT_EQ(f.GetHeight(), 12);
-    EXPECT_EQ(f.GetWidth(), 8); // 0.7 x 12 = 8.4
-    EXPECT_STREQ(f.GetLogFontDescription().lfFaceName, L"Arial");
-    EXPECT_EQ(f.GetLogFontDescription().lfWeight, 400);
-    EXPECT_EQ(f.GetLogFontDescription().lfCharSet, 0);
-
+    EXPECT_EQ(described(f), "-12 400 set 0 Arial, 12 by 8"); // 0.7 x 12 = 8.4
     f.SetSize(20).SetBold(true).SetItalic(true).SetCharSet(0x1CC).SetFace(CString(L'x', 40));
-    const LOGFONTW& lf = f.GetLogFontDescription();
-    EXPECT_EQ(lf.lfHeight, -20);
-    EXPECT_EQ(lf.lfWeight, 700);
-    EXPECT_EQ(lf.lfItalic, 1);
-    EXPECT_EQ(lf.lfCharSet, 0xCC); // the low byte
-    EXPECT_EQ(std::wcslen(lf.lfFaceName), 31u);
-    EXPECT_EQ(f.GetHeight(), 20);
-    EXPECT_EQ(f.GetWidth(), 14);
+    // The character set's low byte; the face cut to 31 characters.
+    EXPECT_EQ(described(f), "-20 700 italic set 204 " + std::string(31, 'x') + ", 20 by 14");
     EXPECT_EQ(f.GetSafeHandle(), nullptr); // setters never create
 }
 
@@ -38,8 +55,7 @@ TEST(FontExt, CreateFromAnotherFontOrNothing)
     ASSERT_TRUE(source.CreateDeviceFont());
     CFontExt copy(&source);
     EXPECT_NE(copy.GetSafeHandle(), nullptr);
-    EXPECT_EQ(copy.GetLogFontDescription().lfHeight, -18);
-    EXPECT_EQ(copy.GetLogFontDescription().lfWeight, 700);
+    EXPECT_EQ(described(copy), "-18 700 set 0 Arial, 18 by 12");
 
     CFontExt points;
     points.SetSize(100); // 10 points: 13 pixels at 96 DPI
@@ -48,22 +64,6 @@ TEST(FontExt, CreateFromAnotherFontOrNothing)
     points.GetObject(sizeof lf, &lf);
     EXPECT_EQ(std::labs(lf.lfHeight), 13);
 }
-
-namespace {
-// The font selected in a DC, read by swapping a probe font in and out.
-HFONT currentFont(CDC& dc)
-{
-    static CFont probe;
-    if (!probe.GetSafeHandle()) {
-        LOGFONTW lf{};
-        lf.lfHeight = -9;
-        probe.CreateFontIndirect(&lf);
-    }
-    CFont* previous = dc.SelectObject(&probe);
-    dc.SelectObject(previous);
-    return previous ? (HFONT)previous->GetSafeHandle() : nullptr;
-}
-} // namespace
 
 TEST(FontExt, SetRestoresTheFirstDcBeforeSelectingIntoAnother)
 {
