@@ -5,14 +5,29 @@
 #include "frame/Lang.h"
 #include "grid/RGrid.h"
 #include "support/GridOnDesktop.h"
-#include "win/Afx.h"
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 using Log = std::vector<std::string>;
+
+// The calls that reach a host, each as "call argument ...".
+struct HostLog {
+    Log m_log;
+    bool m_bLogReads = false; // cell reads are many: logged only when asked
+
+    Log takeLog() { return std::exchange(m_log, {}); }
+    template <class... Parts> void log(const char* call, Parts... parts)
+    {
+        std::ostringstream s;
+        s << call;
+        ((s << ' ' << parts), ...);
+        m_log.push_back(s.str());
+    }
+};
 
 enum BeamField { F_NAME = 10, F_B = 20, F_H = 30, F_NOTE = 40 };
 constexpr int G_SECTION = 7;
@@ -22,15 +37,29 @@ struct Beam {
     std::wstring& operator[](int nField) { return nField == F_NAME ? name : nField == F_B ? b : nField == F_H ? h : note; }
 };
 
-class BeamGrid : public NVorel::CRGrid {
-public:
+// The host's records, as both kinds of record grid show them.
+struct BeamRecords : HostLog {
     std::vector<Beam> m_beams{{L"B1", L"300", L"600", L"internal"},
                               {L"B2", L"250", L"500", L"edge"},
                               {L"B3", L"300", L"750", L"internal"},
                               {L"B4", L"200", L"400", L"roof"}};
-    Log m_log;
-    bool m_bLogReads = false; // cell reads are many: logged only when asked
-    bool m_bAccept = true;    // stores, inserts and removals taken
+
+    bool hasRecord(int nRec) const { return nRec >= 0 && nRec < (int)m_beams.size(); }
+    static const wchar_t* title(int nField)
+    {
+        return nField == F_NAME ? L"Beam" : nField == F_B ? L"b" : nField == F_H ? L"h" : L"Note";
+    }
+};
+
+// The records as testsupport::gridText shows them.
+inline const std::string beamRows = "B1|300|600|internal\n"
+                                    "B2|250|500|edge\n"
+                                    "B3|300|750|internal\n"
+                                    "B4|200|400|roof\n";
+
+class BeamGrid : public NVorel::CRGrid, public BeamRecords {
+public:
+    bool m_bAccept = true; // stores, inserts and removals taken
 
     // Name, b, h and note; b and h in the section group when grouped.
     void describe(bool bGrouped = false)
@@ -39,81 +68,57 @@ public:
         GetCols() = {{F_NAME, -1, false}, {F_B, group, false}, {F_H, group, false}, {F_NOTE, -1, false}};
         ApplyCol2Var();
     }
-    Log takeLog() { return std::exchange(m_log, {}); }
-    std::vector<std::wstring> names() const
-    {
-        std::vector<std::wstring> n;
-        for (const Beam& b : m_beams)
-            n.push_back(b.name);
-        return n;
-    }
 
     // The host's own services, as its subclass uses them.
     using CRGrid::makeColName;
     using CRGrid::notify;
     using CRGrid::validDblCell;
     using CRGrid::validIntCell;
-    int modifyStyle(CGXStyle& style) { return _ModifyStyleRowCol(0, F_B, style); }
 
 protected:
     int _GetRowCount() override { return (int)m_beams.size(); }
-
     int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
     {
         if (m_bLogReads)
-            log("get " + std::to_string(nRec) + " " + std::to_string(nField));
-        if (nRec < 0 || nRec >= (int)m_beams.size())
-            return 0;
-        style.SetValue(m_beams[(size_t)nRec][nField].c_str());
-        return 1;
+            log("get", nRec, nField);
+        if (hasRecord(nRec))
+            style.SetValue(m_beams[(size_t)nRec][nField].c_str());
+        return hasRecord(nRec);
     }
-
     int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
     {
-        log("store " + std::to_string(nRec) + " " + std::to_string(nField) + " " + toUtf8(pStyle->GetValue().str()));
-        if (!m_bAccept || nRec < 0 || nRec >= (int)m_beams.size())
-            return 0;
-        m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
-        return 1;
+        log("store", nRec, nField, toUtf8(pStyle->GetValue().str()));
+        if (m_bAccept && hasRecord(nRec))
+            m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
+        return m_bAccept && hasRecord(nRec);
     }
-
+    // Level 1: the title of a group; level 0: a column's.
     int _GetStyleHeader(int nLevel, int nId, bool bGrouped, CGXStyle& style) override
     {
         if (m_bLogReads)
-            log("header " + std::to_string(nLevel) + " " + std::to_string(nId) + (bGrouped ? " grouped" : ""));
-        if (nLevel == 1)
-            style.SetValue(nId == G_SECTION ? L"Section" : L"?");
-        else
-            style.SetValue(nId == F_NAME ? L"Beam" : nId == F_B ? L"b" : nId == F_H ? L"h" : L"Note");
+            log(bGrouped ? "grouped header" : "header", nLevel, nId);
+        style.SetValue(nLevel == 0 ? title(nId) : nId == G_SECTION ? L"Section" : L"?");
         return 1;
     }
-
     int _StoreInsertRows(int nRec, int nCount) override
     {
-        log("insert " + std::to_string(nRec) + " " + std::to_string(nCount));
-        if (!m_bAccept || nRec < 0 || nRec > (int)m_beams.size())
-            return 0;
-        m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
-        return 1;
+        log("insert", nRec, nCount);
+        if (m_bAccept)
+            m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
+        return m_bAccept;
     }
-
     int _StoreRemoveRows(int nFromRec, int nToRec) override
     {
-        log("remove " + std::to_string(nFromRec) + " " + std::to_string(nToRec));
-        if (!m_bAccept || nFromRec < 0 || nToRec >= (int)m_beams.size())
-            return 0;
-        m_beams.erase(m_beams.begin() + nFromRec, m_beams.begin() + nToRec + 1);
-        return 1;
+        log("remove", nFromRec, nToRec);
+        if (m_bAccept)
+            m_beams.erase(m_beams.begin() + nFromRec, m_beams.begin() + nToRec + 1);
+        return m_bAccept;
     }
-
-    int _GetColWidth(int nField, bool bDefault) override
+    int _GetColWidth(int nField, bool) override
     {
-        log("width " + std::to_string(nField) + (bDefault ? " default" : ""));
+        log("width", nField);
         return 50 + nField; // name 60, b 70, h 80, note 90
     }
-
-private:
-    void log(const std::string& s) { m_log.push_back(s); }
 };
 
 // The host's resources as a host sets them up: its own strings in the
@@ -128,8 +133,6 @@ public:
         m_lang = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule());
         AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
     }
-    HostResources(const HostResources&) = delete;
-    HostResources& operator=(const HostResources&) = delete;
 
 private:
     static constexpr winres::StringResource strings[] = {{IDS_WIDTH, L"Width"}};
@@ -163,14 +166,14 @@ protected:
         platform::desktop().processMessages();
         this->grid.takeLog();
     }
+    // The pixels of text (darker than any face, frame or selection) that the
+    // screen shows in a cell's rectangle, taken when asked for.
     CRect cellOnScreen(ROWCOL r, ROWCOL c)
     {
         CRect cell = this->grid.CalcRectFromRowCol(r, c, r, c);
         this->grid.ClientToScreen(&cell);
         return cell;
     }
-    // The pixels of text (darker than any frame, face or selection) that the
-    // screen shows in a rectangle.
     static int inkIn(const CRect& r)
     {
         int n = 0;

@@ -20,12 +20,8 @@ const std::string bom = "\xEF\xBB\xBF";
 
 class CsvExport : public RecordGrid {
 protected:
-    void SetUp() override
-    {
-        RecordGrid::SetUp();
-        user().reset();
-    }
-    void TearDown() override { user().reset(); }
+    CsvExport() { user().reset(); }
+    ~CsvExport() override { user().reset(); }
 
     // The user saves under this name and, asked whether to replace the file
     // there, answers bReplace.

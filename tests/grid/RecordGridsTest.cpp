@@ -2,12 +2,12 @@
 // through its host: both hosts have four records, a header row and field 20
 // in column 1.
 #include "BeamGrid.h"
-#include "ResultsGrid.h"
+#include "SimpleBeamGrid.h"
 
 using platform::desktop;
 
 template <class Grid> class RecordGrids : public HostedGrid<Grid> {};
-using Grids = ::testing::Types<BeamGrid, ResultsGrid>;
+using Grids = ::testing::Types<BeamGrid, SimpleBeamGrid>;
 TYPED_TEST_SUITE(RecordGrids, Grids);
 
 TYPED_TEST(RecordGrids, DeleteRemovesTheSelectedRowsLastFirstAndShowsTheRest)

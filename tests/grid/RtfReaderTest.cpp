@@ -9,60 +9,39 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
+#include <regex>
 
 namespace {
 
 // The text of a cell as a browser shows it: tags dropped, runs of white space
 // one space, <br/> a line break.
-std::string cellText(std::string html)
+std::string cellText(const std::string& html)
 {
-    for (size_t at; (at = html.find("<br/>")) != std::string::npos;)
-        html.replace(at, 5, "\x01");
-    std::string text;
-    bool inTag = false, space = false;
-    for (char ch : html) {
-        if (ch == '<' || ch == '>') {
-            inTag = ch == '<';
-            continue;
-        }
-        if (inTag)
-            continue;
-        if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r') {
-            space = true;
-            continue;
-        }
-        if (space && !text.empty() && text.back() != '\n' && ch != '\x01')
-            text += ' ';
-        space = false;
-        text += ch == '\x01' ? '\n' : ch;
-    }
+    std::string text = std::regex_replace(html, std::regex("<(?!br/>)[^>]*>"), "");
+    text = std::regex_replace(text, std::regex("\\s+"), " ");
+    text = std::regex_replace(text, std::regex(" ?<br/> ?"), "\n");
+    text = std::regex_replace(text, std::regex("^ | $"), "");
     for (auto [entity, ch] : {std::pair{"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}})
-        for (size_t at; (at = text.find(entity)) != std::string::npos;)
-            text.replace(at, std::strlen(entity), ch);
+        text = std::regex_replace(text, std::regex(entity), ch);
     return text;
 }
 
-// " rowspan=2" for a span attribute of a cell's tag; nothing without one.
-std::string span(const std::string& tag, const std::string& name)
-{
-    const size_t at = tag.find(name + "=\"");
-    return at == std::string::npos ? "" : " " + name + "=" + std::to_string(std::atoi(tag.c_str() + at + name.size() + 2));
-}
-
 // The tables of an HTML page, a line per row: each cell's text in brackets,
-// "*" when it is bold, then its spans.
+// "*" when it is bold, then its row and column spans.
 std::string tableOf(const std::string& html)
 {
+    const std::regex row("<tr[^>]*>([\\s\\S]*?)</tr>"), cell("<td([^>]*)>([\\s\\S]*?)</td>"),
+        span("(rowspan|colspan)=\"(\\d+)\"");
+    const std::sregex_iterator end;
     std::string table;
-    for (size_t tr = html.find("<tr"); tr != std::string::npos; tr = html.find("<tr", tr + 1)) {
-        const size_t rowEnd = html.find("</tr>", tr);
-        for (size_t td = html.find("<td", tr); td < rowEnd; td = html.find("<td", td + 1)) {
-            const size_t tagEnd = html.find('>', td), cellEnd = html.find("</td>", td);
-            const std::string tag = html.substr(td, tagEnd - td), inner = html.substr(tagEnd + 1, cellEnd - tagEnd - 1);
-            table += "[" + cellText(inner) + "]" + (inner.find("<b>") != std::string::npos ? "*" : "") +
-                     span(tag, "rowspan") + span(tag, "colspan");
+    for (std::sregex_iterator r(html.begin(), html.end(), row); r != end; ++r) {
+        const std::string cells = (*r)[1];
+        for (std::sregex_iterator c(cells.begin(), cells.end(), cell); c != end; ++c) {
+            const std::string tag = (*c)[1], inner = (*c)[2];
+            table += "[" + cellText(inner) + "]" + (inner.find("<b>") != std::string::npos ? "*" : "");
+            for (std::sregex_iterator s(tag.begin(), tag.end(), span); s != end; ++s)
+                table += " " + (*s)[1].str() + "=" + (*s)[2].str();
         }
         table += "\n";
     }

@@ -1,7 +1,8 @@
 #pragma once
 // A grid's cells as text, so that a test compares a whole grid at once and a
 // failure prints both: a line per row, "|" between the cells; a cell covered
-// by a block from above shows "^", one covered from the left "<".
+// by a block from above shows "^", one covered from the left "<"; a line "--"
+// follows the frozen rows.
 #include "gridctl/GXGridCore.h"
 #include "win/kernel/Utf8.h"
 
@@ -19,7 +20,7 @@ inline std::string gridText(CGXGridCore& grid)
             text += c == 0 ? "" : "|";
             text += block.top < r ? "^" : block.left < c ? "<" : toUtf8(grid.GetValueRowCol(r, c).str());
         }
-        text += "\n";
+        text += r > 0 && r == grid.GetFrozenRows() ? "\n--\n" : "\n";
     }
     return text;
 }
