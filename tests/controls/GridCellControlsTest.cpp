@@ -76,14 +76,23 @@ TEST(GridBitmapCells, DrawTheCellsBitmapCentredWithWhiteTransparentAndLoadItOnce
     AfxSetResourceHandle(platform::RegisterApplicationModule(&hostTable));
     CGXGridCore grid;
     NVorel::CGridSBitmap cell(&grid);
-    PixelCanvas canvas(40, 20, colours::red);
+    NVorel::CGridHBitmap header(&grid);
+    PixelCanvas canvas(40, 20, colours::red), title(40, 20, colours::red);
     cell.Draw(&canvas.dc, CRect(0, 0, 40, 20), 1, 1, cellStyle(L"700"), nullptr);
-    // 16 x 16 in 40 x 20: at (12, 2); its white ring shows the cell below.
+    header.Draw(&title.dc, CRect(0, 0, 40, 20), 0, 1, cellStyle(L"700"), nullptr);
+    // 16 x 16 in 40 x 20: at (12, 2), its white ring showing the cell below;
+    // the static cell's text stays visible left of the picture.
     EXPECT_EQ(blueSquare(canvas), CRect(13, 3, 27, 17));
     EXPECT_EQ(canvas.at(12, 2), colours::green);
-    EXPECT_EQ(canvas.at(27, 17), colours::green);
-    // The static cell's text stays visible left of the picture.
     EXPECT_NE(canvas.inkBox(CRect(0, 0, 12, 20)).Width(), 0);
+    // A header centres it in what its frame leaves, (2, 2)-(40, 20), and
+    // shows nothing but face and frame around it: no "700".
+    EXPECT_EQ(blueSquare(title), CRect(14, 4, 28, 18));
+    const std::string picture = title.dump({{GetSysColor(COLOR_BTNFACE), 'f'},
+                                            {GetSysColor(COLOR_BTNHIGHLIGHT), 'h'},
+                                            {GetSysColor(COLOR_BTNSHADOW), 's'},
+                                            {colours::blue, 'b'}});
+    EXPECT_EQ(picture.find_first_of("?."), std::string::npos) << picture;
 
     // Cached: drawn again while the resource is nowhere to be found.
     AfxSetResourceHandle(platform::RegisterApplicationModule(&emptyTable));
@@ -93,23 +102,6 @@ TEST(GridBitmapCells, DrawTheCellsBitmapCentredWithWhiteTransparentAndLoadItOnce
     // An id without a bitmap draws only the cell.
     cell.Draw(&again.dc, CRect(0, 0, 40, 20), 1, 1, cellStyle(L"701"), nullptr);
     EXPECT_EQ(again.count(colours::blue), 0);
-}
-
-TEST(GridBitmapCells, AHeaderCellCentresTheBitmapBelowAndRightOfItsFrameWithoutTheIdAsText)
-{
-    AfxSetResourceHandle(platform::RegisterApplicationModule(&hostTable));
-    CGXGridCore grid;
-    NVorel::CGridHBitmap header(&grid);
-    PixelCanvas canvas(40, 20, colours::red);
-    header.Draw(&canvas.dc, CRect(0, 0, 40, 20), 0, 1, cellStyle(L"700"), nullptr);
-    // Centred in (2, 2)-(40, 20): at (13, 3).
-    EXPECT_EQ(blueSquare(canvas), CRect(14, 4, 28, 18));
-    // Nothing but face and frame outside the picture: no "700".
-    const std::string picture = canvas.dump({{GetSysColor(COLOR_BTNFACE), 'f'},
-                                             {GetSysColor(COLOR_BTNHIGHLIGHT), 'h'},
-                                             {GetSysColor(COLOR_BTNSHADOW), 's'},
-                                             {colours::blue, 'b'}});
-    EXPECT_EQ(picture.find_first_of("?."), std::string::npos) << picture;
 }
 
 TEST(GridCheckBoxCell, ShowsItsOwnPicturesCentredInTheWholeCell)

@@ -6,7 +6,6 @@
 #include "grid/RGrid.h"
 #include "support/GridOnDesktop.h"
 
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -121,24 +120,13 @@ protected:
     }
 };
 
-// The host's resources as a host sets them up: its own strings in the
-// application module, the current resource handle, and the English language
-// module behind them in the resource chain (menu 480, string 39951).
-constexpr UINT IDS_WIDTH = 3001;
-class HostResources {
-public:
-    HostResources()
-    {
-        NVorel::setLangWork(48, (fromUtf8(VOREL_LANG_DIR) + L"/").c_str());
-        m_lang = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule());
-        AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
-    }
-
-private:
-    static constexpr winres::StringResource strings[] = {{IDS_WIDTH, L"Width"}};
-    static constexpr winres::ResourceTable table{strings, {}, {}, {}};
-    std::unique_ptr<CDynLinkLibrary> m_lang;
-};
+// The English language module, which a CDynLinkLibrary of it puts in the
+// host's resource chain: menu 480, the CSV filter 39951, titles such as 39955.
+inline HINSTANCE englishModule()
+{
+    NVorel::setLangWork(48, (fromUtf8(VOREL_LANG_DIR) + L"/").c_str());
+    return NVorel::getLangModule();
+}
 
 // A host window that keeps the application messages it receives.
 class Receiver : public CWnd {

@@ -9,6 +9,7 @@
 #include "win/user/Clipboard.h"
 
 #include <fstream>
+#include <optional>
 
 using platform::PromptKind;
 using platform::user;
@@ -16,20 +17,17 @@ using testsupport::readFile;
 
 namespace {
 
-const std::string bom = "\xEF\xBB\xBF";
-
 class CsvExport : public RecordGrid {
 protected:
     CsvExport() { user().reset(); }
     ~CsvExport() override { user().reset(); }
 
-    // The user saves under this name and, asked whether to replace the file
-    // there, answers bReplace.
-    void exportAs(const std::filesystem::path& path, bool bReplace = false)
+    // The user saves under this name and answers the overwrite prompt, if told to.
+    void exportAs(const std::filesystem::path& path, std::optional<bool> replace = {})
     {
         user().saveFileAs(CString(path.wstring().c_str()));
-        if (std::filesystem::exists(path))
-            user().confirm(bReplace);
+        if (replace)
+            user().confirm(*replace);
         grid.SendMessage(WM_COMMAND, 39950);
     }
     // The prompts so far, one a line: "save", "confirm", or a message's text.
@@ -37,13 +35,13 @@ protected:
     {
         std::string s;
         for (const platform::Prompt& p : user().prompts())
-            s += p.kind == PromptKind::SaveFile ? "save\n"
+            s += p.kind == PromptKind::SaveFile  ? "save\n"
                  : p.kind == PromptKind::Confirm ? "confirm\n"
                                                  : toUtf8(p.text.str()) + "\n";
         return s;
     }
 
-    HostResources resources;
+    CDynLinkLibrary language{englishModule()};
     testsupport::TempDir dir;
 };
 
@@ -57,38 +55,32 @@ TEST_F(CsvExport, CancellingTheSaveDialogWritesNothing)
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST_F(CsvExport, TheFileHoldsTheWholeTableInUtf8WithAByteOrderMark)
-{
-    grid.describe(true);
-    grid.m_beams[0].note = L"a;b";
-    grid.m_beams[1].note = L"\u00d8 20";
-    grid.setContextMenu(true);
-    user().chooseMenuCommand(39950);
-    user().saveFileAs(CString(dir.file("beams").wstring().c_str())); // the dialog adds ".csv"
-    clickCell(2, 1, platform::MouseButton::Right);
-    EXPECT_EQ(readFile(dir.file("beams.csv")), bom + "Beam;Section;;Note\r\n"
-                                                     ";b;h;\r\n"
-                                                     "B1;300;600;\"a;b\"\r\n"
-                                                     "B2;250;500;\xc3\x98 20\r\n"
-                                                     "B3;300;750;internal\r\n"
-                                                     "B4;200;400;roof\r\n");
-    // The grid's own separator is back: copying uses tabs.
-    grid.SelectRange(CGXRange().SetRows(3));
-    grid.SendMessage(WM_COMMAND, 57634);
-    EXPECT_EQ(platform::ClipboardText(), L"B2\t250\t500\t\u00d8 20\r\n");
-}
-
 TEST_F(CsvExport, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
 {
     const std::filesystem::path path = dir.file("beams.csv");
     std::ofstream(path) << "kept";
-    exportAs(path);
+    exportAs(dir.file("beams"), false); // the dialog adds ".csv"
     // Refused, the dialog asks again; nobody answers.
     EXPECT_EQ(prompts(), "save\nconfirm\nsave\n");
     EXPECT_EQ(readFile(path), "kept");
 
+    // The whole table in UTF-8 after a byte-order mark; ";" between the cells
+    // and in quotes within one.
+    grid.describe(true);
+    grid.m_beams[0].note = L"a;b";
+    grid.m_beams[1].note = L"\u00d8 20";
     exportAs(path, true);
-    EXPECT_EQ(readFile(path).substr(0, 24), bom + "Beam;b;h;Note\r\nB1;300");
+    EXPECT_EQ(readFile(path), "\xEF\xBB\xBF"
+                              "Beam;Section;;Note\r\n"
+                              ";b;h;\r\n"
+                              "B1;300;600;\"a;b\"\r\n"
+                              "B2;250;500;\xc3\x98 20\r\n"
+                              "B3;300;750;internal\r\n"
+                              "B4;200;400;roof\r\n");
+    // The grid's own separator is back: copying uses tabs.
+    grid.SelectRange(CGXRange().SetRows(3));
+    grid.SendMessage(WM_COMMAND, 57634);
+    EXPECT_EQ(platform::ClipboardText(), L"B2\t250\t500\t\u00d8 20\r\n");
 }
 
 TEST_F(CsvExport, AFileThatCannotBeMadeIsReportedAndTheGridGoesOnAsBefore)

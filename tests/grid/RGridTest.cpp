@@ -21,7 +21,7 @@ std::string groupedFlags(BeamGrid& grid)
 
 } // namespace
 
-TEST_F(RecordGrid, AdjacentColumnsOfAGroupGetAGroupTitleOverTheirOwn)
+TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAGroup)
 {
     EXPECT_EQ(gridText(grid), "Beam|b|h|Note\n" + beamRows);
 
@@ -41,10 +41,8 @@ TEST_F(RecordGrid, AdjacentColumnsOfAGroupGetAGroupTitleOverTheirOwn)
     grid.ApplyCol2Var();
     EXPECT_EQ(gridText(grid), "Beam|b|h|Note\n" + beamRows);
     EXPECT_EQ(groupedFlags(grid), "0000");
-}
 
-TEST_F(RecordGrid, AHiddenHeaderShowsRecordZeroInTheHeaderRowLikeARecord)
-{
+    // A hidden header leaves the header row to record 0.
     grid.showHeader(false);
     EXPECT_EQ(grid.getNonOfHeader(), 1); // until the layout is applied
     grid.ApplyCol2Var();
@@ -120,25 +118,21 @@ TEST_F(RecordGrid, HostCallsCarryRecordNumbersAndFieldsAndStopAtTheLastColumn)
 
 TEST_F(RecordGrid, WidthsAreCachedPerFieldAndFollowTheField)
 {
-    // A width the user drags (b's border at client x 129) survives the next layout.
+    // A width the user drags (b's border at client x 129) is kept under the
+    // field: b keeps it when the columns move and the layout is applied again.
     paint();
     testsupport::drag(CPoint(10 + 129, 10 + 10), CPoint(10 + 159, 10 + 10));
-    grid.describe(true);
-    EXPECT_EQ(grid.GetColWidth(1), 100);
+    grid.GetCols() = {{F_NAME, -1, false}, {F_H, -1, false}, {F_B, -1, false}, {F_NOTE, -1, false}};
+    grid.ApplyCol2Var();
+    EXPECT_EQ(grid.GetColWidth(1), 80);
+    EXPECT_EQ(grid.GetColWidth(2), 100);
 
     // After a reset each field's width is asked once; without a descriptor, the default.
     grid.takeLog();
     grid.resetColWidth();
-    for (ROWCOL c : {1, 1, 9})
+    for (ROWCOL c : {2, 2, 9})
         EXPECT_EQ(grid.GetColWidth(c), 70);
     EXPECT_EQ(grid.takeLog(), Log{"width 20"});
-
-    // Set under the field: moved columns keep their widths, through ApplyCol2Var.
-    grid.SetColWidth(2, 0, 99);
-    grid.GetCols() = {{F_NAME, -1, false}, {F_H, -1, false}, {F_B, -1, false}, {F_NOTE, -1, false}};
-    grid.ApplyCol2Var();
-    EXPECT_EQ(grid.GetColWidth(1), 99);
-    EXPECT_EQ(grid.GetColWidth(2), 70);
 
     // An array is read at the columns' own indexes; a field in two columns shares one width.
     int widths[] = {0, 11, 22, 33};
