@@ -17,20 +17,6 @@ std::string described(const CFontExt& f)
            std::to_string(f.GetHeight()) + " by " + std::to_string(f.GetWidth());
 }
 
-// The font selected in a DC, read by swapping a probe font in and out.
-HFONT currentFont(CDC& dc)
-{
-    static CFont probe;
-    if (!probe.GetSafeHandle()) {
-        LOGFONTW lf{};
-        lf.lfHeight = -9;
-        probe.CreateFontIndirect(&lf);
-    }
-    CFont* previous = dc.SelectObject(&probe);
-    dc.SelectObject(previous);
-    return previous ? (HFONT)previous->GetSafeHandle() : nullptr;
-}
-
 } // namespace
 
 TEST(FontExt, DescriptionDefaultsAndChainedSetters)
@@ -46,9 +32,8 @@ TEST(FontExt, DescriptionDefaultsAndChainedSetters)
 TEST(FontExt, CreateFromAnotherFontOrNothing)
 {
     CFontExt empty(nullptr);
+    EXPECT_EQ(described(empty), "16 0 set 0 , 16 by 11");
     EXPECT_EQ(empty.GetSafeHandle(), nullptr);
-    EXPECT_EQ(empty.GetLogFontDescription().lfHeight, 16);
-    EXPECT_STREQ(empty.GetLogFontDescription().lfFaceName, L"");
 
     CFontExt source;
     source.SetSize(18).SetBold(true);
@@ -67,20 +52,24 @@ TEST(FontExt, CreateFromAnotherFontOrNothing)
 
 TEST(FontExt, SetRestoresTheFirstDcBeforeSelectingIntoAnother)
 {
+    // The font a DC holds, told by its height: the test's font is far taller
+    // than any DC's own.
+    auto height = [](CDC& dc) { return dc.GetTextExtent(L"x", 1).cy; };
     testsupport::PixelCanvas a(4, 4, 0), b(4, 4, 0);
-    const HFONT originalA = currentFont(a.dc), originalB = currentFont(b.dc);
+    const int own = height(a.dc);
     CFontExt f;
+    f.SetSize(60);
     f.Set(&a.dc); // no GDI font yet: nothing selected, nothing remembered
-    EXPECT_EQ(currentFont(a.dc), originalA);
+    EXPECT_EQ(height(a.dc), own);
     f.Restore();
 
     ASSERT_TRUE(f.CreateDeviceFont());
     f.Set(&a.dc);
-    EXPECT_EQ(currentFont(a.dc), (HFONT)f);
+    EXPECT_GT(height(a.dc), 2 * own);
     f.Set(&b.dc);
-    EXPECT_EQ(currentFont(a.dc), originalA);
-    EXPECT_EQ(currentFont(b.dc), (HFONT)f);
+    EXPECT_EQ(height(a.dc), own);
+    EXPECT_GT(height(b.dc), 2 * own);
     f.Restore();
     f.Restore(); // twice is harmless
-    EXPECT_EQ(currentFont(b.dc), originalB);
+    EXPECT_EQ(height(b.dc), own);
 }

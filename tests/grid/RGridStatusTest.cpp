@@ -2,13 +2,14 @@
 
 #include "support/XmlDocuments.h"
 
-using NVorel::CRGrid;
+#include <tuple>
+
 using testsupport::parsedRoot;
 using testsupport::xmlOf;
 
 namespace {
 
-// What loading through the public interface throws, as a code (S_OK: nothing).
+// What a call throws, as a code (S_OK: nothing).
 template <class F> HRESULT thrown(F f)
 {
     try {
@@ -19,22 +20,7 @@ template <class F> HRESULT thrown(F f)
     return S_OK;
 }
 
-// A host's settings element holding the given ColumnsInfo elements.
-std::wstring status(const std::wstring& columnsInfo)
-{
-    return L"<Host><GridStatus>" + columnsInfo + L"</GridStatus></Host>";
-}
-
-// The layout as "Field/Group/Grouped:width" per column.
-std::string layout(BeamGrid& grid)
-{
-    std::ostringstream s;
-    for (size_t i = 0; i < grid.GetCols().size(); ++i) {
-        const CRGrid::SColDsc& d = grid.GetCols()[i];
-        s << (i ? " " : "") << d.Field << "/" << d.Group << "/" << d.Grouped << ":" << grid.GetColWidth((ROWCOL)i);
-    }
-    return s.str();
-}
+const std::string unchanged = "10/-1/0:60 20/-1/0:70 30/-1/0:80 40/-1/0:90";
 
 class GridStatus : public RecordGrid {
 protected:
@@ -45,14 +31,24 @@ protected:
         ASSERT_EQ(doc->loadXML(_bstr_t(L"<Host><Other/></Host>"), &ok), S_OK);
         doc->get_documentElement(&host);
     }
-    void load(const std::wstring& xml) { grid.LoadStatusXML(parsedRoot(xml.c_str())); }
-    // The layout loaded into the ungrouped grid with its widths forgotten.
-    std::string loaded(const std::wstring& xml)
+    // A host's settings element holding the given ColumnsInfo elements.
+    static std::wstring status(const std::wstring& info) { return L"<Host><GridStatus>" + info + L"</GridStatus></Host>"; }
+    // The layout as "Field/Group/Grouped:width" per column.
+    std::string layout()
+    {
+        std::ostringstream s;
+        for (size_t i = 0; i < grid.GetCols().size(); ++i) {
+            const NVorel::CRGrid::SColDsc& d = grid.GetCols()[i];
+            s << (i ? " " : "") << d.Field << "/" << d.Group << "/" << d.Grouped << ":" << grid.GetColWidth((ROWCOL)i);
+        }
+        return s.str();
+    }
+    // Loads into the ungrouped grid with its widths forgotten; what that threw.
+    HRESULT load(const std::wstring& xml)
     {
         grid.describe(false);
         grid.resetColWidth();
-        load(xml);
-        return layout(grid);
+        return thrown([&] { grid.LoadStatusXML(parsedRoot(xml.c_str())); });
     }
 
     // The host's document and the element it keeps the layout in.
@@ -78,7 +74,7 @@ TEST_F(GridStatus, TheLayoutIsSavedAsTheLastChildOfTheHostsElementAndLoadedBack)
     grid.resetColWidth();
     grid.takeLog();
     grid.LoadStatusXML(host);
-    EXPECT_EQ(layout(grid), "10/-1/0:60 20/7/1:70 30/7/1:100 40/-1/0:90");
+    EXPECT_EQ(layout(), "10/-1/0:60 20/7/1:70 30/7/1:100 40/-1/0:90");
     EXPECT_EQ(grid.takeLog(), Log{}); // no width asked of the host: each came from the file
     EXPECT_FALSE(grid.IsLockUpdate());
     EXPECT_EQ(grid.getNonOfHeader(), 1); // the host applies the layout
@@ -91,26 +87,21 @@ TEST_F(GridStatus, TheLayoutIsSavedAsTheLastChildOfTheHostsElementAndLoadedBack)
 
 TEST_F(GridStatus, LoadingFollowsTheOrdersThatArePresent)
 {
-    const struct {
-        std::wstring xml;
-        std::string layout;
-    } cases[] = {
+    const std::pair<std::wstring, std::string> cases[] = {
         // Orders 0 and 2 of 4: the unfilled 1 and 3 are dropped; Order == Count is ignored.
         {status(L"<ColumnsInfo Count='4'><ColumnInfo Order='2' Field='30' Group='5' Grouped='7' Width='85'/>"
-                L"<ColumnInfo Order='0' Field='10' Group='-1' Grouped='0' Width='61'/>"
-                L"<ColumnInfo Order='4' Field='40' Group='-1' Grouped='0' Width='99'/></ColumnsInfo>"),
+                L"<ColumnInfo Order='0' Field='10' Group='-1' Width='61'/><ColumnInfo Order='4' Field='40'/></ColumnsInfo>"),
          "10/-1/0:61 30/5/1:85"},
         // Tags in any case, text and comments between; attribute names as
         // written ("order" is not Order: 0); missing attributes 0, group too.
-        {L"<Host>note<!--x--><gridstatus> <!--y--> text<COLUMNSINFO Count='2'>"
-         L"<columnInfo Order='1' Field='20' Group='-1' Grouped='0' Width='44'/>more"
-         L"<ColumnInfo order='0' Field='10'/></COLUMNSINFO></gridstatus></Host>",
+        {L"<Host>note<!--x--><gridstatus> <!--y--> text<COLUMNSINFO Count='2'><columnInfo Order='1' Field='20' "
+         L"Group='-1' Width='44'/>more<ColumnInfo order='0' Field='10'/></COLUMNSINFO></gridstatus></Host>",
          "10/0/0:0 20/-1/0:44"},
         // Several ColumnsInfo and GridStatus: each replaces the list, the last
         // wins; a negative field is dropped.
-        {L"<Host><GridStatus><ColumnsInfo Count='1'><ColumnInfo Field='10'/></ColumnsInfo></GridStatus>"
-         L"<GridStatus><ColumnsInfo Count='2'><ColumnInfo Order='1' Field='30' Width='33'/>"
-         L"<ColumnInfo Field='-3'/></ColumnsInfo></GridStatus></Host>",
+        {L"<Host><GridStatus><ColumnsInfo Count='1'><ColumnInfo Field='10'/></ColumnsInfo></GridStatus><GridStatus>"
+         L"<ColumnsInfo Count='2'><ColumnInfo Order='1' Field='30' Width='33'/><ColumnInfo Field='-3'/></ColumnsInfo>"
+         L"</GridStatus></Host>",
          "30/0/0:33"},
         // Without Count, or with Count 0 or below, the list is emptied.
         {status(L"<ColumnsInfo><ColumnInfo Field='20'/></ColumnsInfo>"), ""},
@@ -118,25 +109,26 @@ TEST_F(GridStatus, LoadingFollowsTheOrdersThatArePresent)
         // No GridStatus among the children (a deeper one does not count): unchanged.
         {L"<Host><Other>" + status(L"<ColumnsInfo Count='1'><ColumnInfo Field='30'/></ColumnsInfo>") +
              L"</Other><GridStatusX/></Host>",
-         "10/-1/0:60 20/-1/0:70 30/-1/0:80 40/-1/0:90"},
+         unchanged},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(loaded(c.xml), c.layout) << toUtf8(c.xml);
+    for (const auto& [xml, expected] : cases) {
+        EXPECT_EQ(load(xml), S_OK);
+        EXPECT_EQ(layout(), expected) << toUtf8(xml);
+    }
 }
 
 TEST_F(GridStatus, AHugeCountAllocatesOnlyWhatTheOrdersNeed)
 {
     // Filled as the Count says, this list would take tens of gigabytes.
-    EXPECT_EQ(loaded(status(L"<ColumnsInfo Count='2000000000'><ColumnInfo Order='1' Field='20' Group='-1' Width='70'/>"
-                            L"<ColumnInfo Order='1999999999' Field='30' Group='-1' Width='80'/></ColumnsInfo>")),
-              "20/-1/0:70 30/-1/0:80");
+    load(status(L"<ColumnsInfo Count='2000000000'><ColumnInfo Order='1' Field='20' Width='70'/>"
+                L"<ColumnInfo Order='1999999999' Field='30' Width='80'/></ColumnsInfo>"));
+    EXPECT_EQ(layout(), "20/0/0:70 30/0/0:80");
     EXPECT_LE(grid.GetCols().capacity(), 2000000000u / 2); // bounded by the highest order, not Count
 
     // Widths beyond any screen, or below zero, stay within what the grid can lay out.
-    EXPECT_EQ(loaded(status(L"<ColumnsInfo Count='3'><ColumnInfo Order='0' Field='10' Group='-1' Width='40'/>"
-                            L"<ColumnInfo Order='1' Field='20' Group='-1' Width='2147483647'/>"
-                            L"<ColumnInfo Order='2' Field='30' Group='-1' Width='-5'/></ColumnsInfo>")),
-              "10/-1/0:40 20/-1/0:32767 30/-1/0:0");
+    load(status(L"<ColumnsInfo Count='3'><ColumnInfo Field='10' Group='-1' Width='40'/><ColumnInfo Order='1' "
+                L"Field='20' Group='-1' Width='2147483647'/><ColumnInfo Order='2' Field='30' Width='-5'/></ColumnsInfo>"));
+    EXPECT_EQ(layout(), "10/-1/0:40 20/-1/0:32767 30/0/0:0");
     grid.ApplyCol2Var();
     paint(); // the sanitizers watch the layout's sums
     EXPECT_EQ(pixel(45, 30), RGB(255, 255, 255)); // the wide column's cell, drawn
@@ -144,32 +136,21 @@ TEST_F(GridStatus, AHugeCountAllocatesOnlyWhatTheOrdersNeed)
 
 TEST_F(GridStatus, ABadNumberThrowsAndLeavesTheGridAsItWasAndUnlocked)
 {
-    const std::string before = layout(grid);
-    const struct {
-        std::wstring xml;
-        HRESULT hr;
-    } bad[] = {
+    const std::tuple<std::wstring, HRESULT, std::string> bad[] = {
         {status(L"<ColumnsInfo Count='2'><ColumnInfo Order='0' Field='10'/><ColumnInfo Order='1' Field='20' "
                 L"Width='wide'/></ColumnsInfo>"),
-         DISP_E_TYPEMISMATCH},
-        {status(L"<ColumnsInfo Count='99999999999'/>"), DISP_E_OVERFLOW},
-        {status(L"<ColumnsInfo Count='1'><ColumnInfo Field='1.5e1x'/></ColumnsInfo>"), DISP_E_TYPEMISMATCH},
+         DISP_E_TYPEMISMATCH, unchanged}, // no half-filled list of -1 fields
+        {status(L"<ColumnsInfo Count='99999999999'/>"), DISP_E_OVERFLOW, unchanged},
+        {status(L"<ColumnsInfo Count='1'><ColumnInfo Field='1.5e1x'/></ColumnsInfo>"), DISP_E_TYPEMISMATCH, unchanged},
+        // A ColumnsInfo read before the failing one stays applied.
+        {status(L"<ColumnsInfo Count='1'><ColumnInfo Field='30' Width='77'/></ColumnsInfo><ColumnsInfo Count='x'/>"),
+         DISP_E_TYPEMISMATCH, "30/0/0:77"},
     };
-    for (const auto& b : bad) {
-        EXPECT_EQ(thrown([&] { load(b.xml); }), b.hr) << toUtf8(b.xml);
-        EXPECT_EQ(layout(grid), before); // no half-filled list of -1 fields
+    for (const auto& [xml, hr, expected] : bad) {
+        EXPECT_EQ(load(xml), hr) << toUtf8(xml);
+        EXPECT_EQ(layout(), expected);
         EXPECT_FALSE(grid.IsLockUpdate());
     }
-
-    // A ColumnsInfo read before the failing one stays applied.
-    EXPECT_EQ(thrown([&] {
-                  load(status(L"<ColumnsInfo Count='1'><ColumnInfo Field='30' Width='77'/></ColumnsInfo>"
-                              L"<ColumnsInfo Count='x'/>"));
-              }),
-              DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(layout(grid), "30/0/0:77");
-    EXPECT_FALSE(grid.IsLockUpdate());
-
     // The grid paints what it holds, with or without the host's ApplyCol2Var
     // (the sanitizers watch).
     paint();

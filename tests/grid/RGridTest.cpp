@@ -35,6 +35,9 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAG
     grid.GetValueRowCol(1, 2);
     grid.GetValueRowCol(1, 3);
     EXPECT_EQ(grid.takeLog(), (Log{"grouped header 0 30", "header 0 40"}));
+    // A host's title of a quantity carries its unit on a second line.
+    CDynLinkLibrary language(englishModule());
+    EXPECT_EQ(grid.makeColName(39955, qemet::QT_REINF_AREA), L"Spacing\n (cm\u00b2/m)");
 
     // Equal groups apart, and -1 next to -1: one header row again, no covering left.
     grid.GetCols() = {{F_NAME, 7, true}, {F_B, -1, true}, {F_H, -1, true}, {F_NOTE, 7, true}};

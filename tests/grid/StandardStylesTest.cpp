@@ -38,27 +38,22 @@ TEST(StandardStyles, AGridGetsParametersAndStandardStylesOnlyWhereItHasNone)
     platform::WriteGridProfileString(L"Standard", L"Size", L"12");
     CGXGridCore grid;
     CreateStandardStylesWithCharset(&grid);
-    ASSERT_NE(grid.GetParam(), nullptr);
-    CGXStylesMap* map = grid.GetParam()->GetStylesMap();
+    platform::ClearGridProfile();
+    CGXGridParam* param = grid.GetParam();
+    CGXStylesMap* map = param->GetStylesMap();
     EXPECT_NE(map->GetStyleId(L"Row Header"), 0);
     EXPECT_EQ(standardStyleOf(grid).GetFont().GetSize(), 12.0); // the saved settings are read
 
-    // A second call keeps both.
-    CGXGridParam* param = grid.GetParam();
-    CreateStandardStylesWithCharset(&grid);
-    EXPECT_EQ(grid.GetParam(), param);
-    EXPECT_EQ(param->GetStylesMap(), map);
-
-    // A grid's own parameter object and map are not touched, even when the
-    // map lacks the standard styles.
+    // A second call keeps both; a grid's own parameter object and map are
+    // not touched, even when the map lacks the standard styles.
     CGXGridCore own;
-    auto* ownMap = new CGXStylesMap;
     own.SetParam(new CGXGridParam, TRUE);
-    own.GetParam()->SetStylesMap(ownMap, TRUE);
+    own.GetParam()->SetStylesMap(new CGXStylesMap, TRUE);
+    CGXStylesMap* ownMap = own.GetParam()->GetStylesMap();
+    CreateStandardStylesWithCharset(&grid);
     CreateStandardStylesWithCharset(&own);
-    EXPECT_EQ(own.GetParam()->GetStylesMap(), ownMap);
+    EXPECT_TRUE(grid.GetParam() == param && param->GetStylesMap() == map && own.GetParam()->GetStylesMap() == ownMap);
     EXPECT_EQ(ownMap->GetStyleId(L"Standard"), 0);
-    platform::ClearGridProfile();
 }
 
 TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet)
