@@ -20,8 +20,6 @@ public:
         m_pOld = m_dc.SelectObject(&m_fonts[0]);
     }
     ~ArialTwips() { m_dc.SelectObject(m_pOld); }
-    ArialTwips(const ArialTwips&) = delete;
-    ArialTwips& operator=(const ArialTwips&) = delete;
 
     int operator()(const std::wstring& text, bool bBold)
     {

@@ -1,9 +1,11 @@
 #pragma once
-// A host's record grid for the tests: beams kept in the host's own vector,
-// shown through CRGrid, with a log of every call that reaches the host
-// interface. Field ids differ from column positions on purpose.
+// A host's beams, kept in its own vector and shown through either record
+// grid (BeamGrid on CRGrid, SimpleBeamGrid on CRwGrid), with a log of every
+// call that reaches the host interface, in record numbers. Field ids differ
+// from column positions on purpose.
 #include "frame/Lang.h"
 #include "grid/RGrid.h"
+#include "grid/RwGrid.h"
 #include "support/GridOnDesktop.h"
 
 #include <sstream>
@@ -13,21 +15,6 @@
 
 using Log = std::vector<std::string>;
 
-// The calls that reach a host, each as "call argument ...".
-struct HostLog {
-    Log m_log;
-    bool m_bLogReads = false; // cell reads are many: logged only when asked
-
-    Log takeLog() { return std::exchange(m_log, {}); }
-    template <class... Parts> void log(const char* call, Parts... parts)
-    {
-        std::ostringstream s;
-        s << call;
-        ((s << ' ' << parts), ...);
-        m_log.push_back(s.str());
-    }
-};
-
 enum BeamField { F_NAME = 10, F_B = 20, F_H = 30, F_NOTE = 40 };
 constexpr int G_SECTION = 7;
 
@@ -36,29 +23,58 @@ struct Beam {
     std::wstring& operator[](int nField) { return nField == F_NAME ? name : nField == F_B ? b : nField == F_H ? h : note; }
 };
 
-// The host's records, as both kinds of record grid show them.
-struct BeamRecords : HostLog {
-    std::vector<Beam> m_beams{{L"B1", L"300", L"600", L"internal"},
-                              {L"B2", L"250", L"500", L"edge"},
-                              {L"B3", L"300", L"750", L"internal"},
-                              {L"B4", L"200", L"400", L"roof"}};
-
-    bool hasRecord(int nRec) const { return nRec >= 0 && nRec < (int)m_beams.size(); }
-    static const wchar_t* title(int nField)
-    {
-        return nField == F_NAME ? L"Beam" : nField == F_B ? L"b" : nField == F_H ? L"h" : L"Note";
-    }
-};
-
 // The records as testsupport::gridText shows them.
 inline const std::string beamRows = "B1|300|600|internal\n"
                                     "B2|250|500|edge\n"
                                     "B3|300|750|internal\n"
                                     "B4|200|400|roof\n";
 
-class BeamGrid : public NVorel::CRGrid, public BeamRecords {
+template <class Grid> class BeamHost : public Grid {
 public:
-    bool m_bAccept = true; // stores, inserts and removals taken
+    std::vector<Beam> m_beams{{L"B1", L"300", L"600", L"internal"},
+                              {L"B2", L"250", L"500", L"edge"},
+                              {L"B3", L"300", L"750", L"internal"},
+                              {L"B4", L"200", L"400", L"roof"}};
+    Log m_log;
+    bool m_bLogReads = false; // cell reads are many: logged only when asked
+
+    Log takeLog() { return std::exchange(m_log, {}); }
+    using Grid::notify;
+
+protected:
+    template <class... Parts> void log(const char* call, Parts... parts)
+    {
+        std::ostringstream s;
+        s << call;
+        ((s << ' ' << parts), ...);
+        m_log.push_back(s.str());
+    }
+    bool hasRecord(int nRec) const { return nRec >= 0 && nRec < (int)m_beams.size(); }
+    static const wchar_t* title(int nField)
+    {
+        return nField == F_NAME ? L"Beam" : nField == F_B ? L"b" : nField == F_H ? L"h" : L"Note";
+    }
+
+    // Record -1 is the simple grid's header row.
+    int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
+    {
+        if (m_bLogReads)
+            log("get", nRec, nField);
+        style.SetValue(nRec == -1 ? title(nField) : hasRecord(nRec) ? m_beams[(size_t)nRec][nField].c_str() : L"");
+        return nRec == -1 || hasRecord(nRec);
+    }
+    int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
+    {
+        log("store", nRec, nField, toUtf8(pStyle->GetValue().str()));
+        if (hasRecord(nRec))
+            m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
+        return hasRecord(nRec);
+    }
+};
+
+class BeamGrid : public BeamHost<NVorel::CRGrid> {
+public:
+    bool m_bAccept = true; // removals taken
 
     // Name, b, h and note; b and h in the section group when grouped.
     void describe(bool bGrouped = false)
@@ -67,30 +83,13 @@ public:
         GetCols() = {{F_NAME, -1, false}, {F_B, group, false}, {F_H, group, false}, {F_NOTE, -1, false}};
         ApplyCol2Var();
     }
-
     // The host's own services, as its subclass uses them.
     using CRGrid::makeColName;
-    using CRGrid::notify;
     using CRGrid::validDblCell;
     using CRGrid::validIntCell;
 
 protected:
     int _GetRowCount() override { return (int)m_beams.size(); }
-    int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
-    {
-        if (m_bLogReads)
-            log("get", nRec, nField);
-        if (hasRecord(nRec))
-            style.SetValue(m_beams[(size_t)nRec][nField].c_str());
-        return hasRecord(nRec);
-    }
-    int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
-    {
-        log("store", nRec, nField, toUtf8(pStyle->GetValue().str()));
-        if (m_bAccept && hasRecord(nRec))
-            m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
-        return m_bAccept && hasRecord(nRec);
-    }
     // Level 1: the title of a group; level 0: a column's.
     int _GetStyleHeader(int nLevel, int nId, bool bGrouped, CGXStyle& style) override
     {
@@ -102,9 +101,8 @@ protected:
     int _StoreInsertRows(int nRec, int nCount) override
     {
         log("insert", nRec, nCount);
-        if (m_bAccept)
-            m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
-        return m_bAccept;
+        m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
+        return 1;
     }
     int _StoreRemoveRows(int nFromRec, int nToRec) override
     {
@@ -118,6 +116,32 @@ protected:
         log("width", nField);
         return 50 + nField; // name 60, b 70, h 80, note 90
     }
+};
+
+// The simple grid's rows are the grid library's: the host's records follow them.
+class SimpleBeamGrid : public BeamHost<NVorel::CRwGrid> {
+public:
+    void describe()
+    {
+        GetCols() = {F_NAME, F_B, F_H, F_NOTE};
+        SetRowCount((ROWCOL)m_beams.size());
+        ApplyCol2Var();
+    }
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
+    {
+        log("insert", nRow - 1, nCount);
+        m_beams.insert(m_beams.begin() + (long)nRow - 1, nCount, Beam{});
+        return CRwGrid::StoreInsertRows(nRow, nCount, bProcessed);
+    }
+    BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL bProcessed) override
+    {
+        log("remove", nFromRow - 1, nToRow - 1);
+        m_beams.erase(m_beams.begin() + (long)nFromRow - 1, m_beams.begin() + (long)nToRow);
+        return CRwGrid::StoreRemoveRows(nFromRow, nToRow, bProcessed);
+    }
+
+protected:
+    int _GetColWidth(int nField) override { return 50 + nField; }
 };
 
 // The English language module, which a CDynLinkLibrary of it puts in the
@@ -175,3 +199,4 @@ protected:
 };
 
 using RecordGrid = HostedGrid<BeamGrid>;
+using SimpleRecordGrid = HostedGrid<SimpleBeamGrid>;

