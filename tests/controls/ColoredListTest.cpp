@@ -14,6 +14,12 @@ namespace colours = testsupport::colours;
 
 namespace {
 
+// The list's protected helpers, as a derived host list reaches them.
+struct OpenList : CColoredList {
+    using CColoredList::GetColor;
+    using CColoredList::GetText;
+};
+
 // A host window with a coloured list of id 114 in it, as a dialog holds one.
 struct ListHost {
     explicit ListHost(DWORD extraStyle = 0)
@@ -24,7 +30,7 @@ struct ListHost {
         list.SetFocus();
     }
     CWnd frame;
-    CColoredList list;
+    OpenList list;
 };
 
 LOGFONTW menuFont()
@@ -46,12 +52,6 @@ CSize extentIn(const LOGFONTW& lf, const std::wstring& text)
     dc.SelectObject(old);
     return size;
 }
-
-// The list's protected helpers, as a derived host list reaches them.
-struct OpenList : CColoredList {
-    using CColoredList::GetColor;
-    using CColoredList::GetText;
-};
 
 } // namespace
 
@@ -131,12 +131,11 @@ TEST(ColoredList, CtrlCCopiesTheNonEmptyEntriesAsLines)
 TEST(ColoredList, IndexesWithoutAnEntryGiveTwoSpacesAndBlack)
 {
     ListHost host;
-    OpenList unattached, list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(0, 0, 100, 100), &host.frame, 115));
-    list.AddColoredString(L"a", colours::red);
-    EXPECT_EQ(list.GetText(0), L" a ");
-    EXPECT_EQ(list.GetColor(0), colours::red);
-    for (auto [l, i] : {std::pair{&unattached, 0}, {&list, -1}, {&list, 1}}) {
+    OpenList unattached;
+    host.list.AddColoredString(L"a", colours::red);
+    EXPECT_EQ(host.list.GetText(0), L" a ");
+    EXPECT_EQ(host.list.GetColor(0), colours::red);
+    for (auto [l, i] : {std::pair{&unattached, 0}, {&host.list, -1}, {&host.list, 1}}) {
         EXPECT_EQ(l->GetText(i), L"  ");
         EXPECT_EQ(l->GetColor(i), colours::black);
     }

@@ -18,11 +18,9 @@ namespace {
 
 // A 16 x 16 picture: a white ring (transparent) round a blue square.
 constexpr winres::PaletteEntry palette[] = {{'.', colours::white}, {'b', colours::blue}};
-constexpr const char* square[] = {
-    "................", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.",
-    ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.",
-    ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbb.",
-    "................"};
+constexpr const char *edge = "................", *inner = ".bbbbbbbbbbbbbb.";
+constexpr const char* square[] = {edge,  inner, inner, inner, inner, inner, inner, inner,
+                                  inner, inner, inner, inner, inner, inner, inner, edge};
 constexpr winres::BitmapResource bitmaps[] = {{700, 16, 16, 24, palette, square}};
 constexpr winres::ResourceTable hostTable{{}, {}, {}, bitmaps};
 constexpr winres::ResourceTable emptyTable{{}, {}, {}, {}};

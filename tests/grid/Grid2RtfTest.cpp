@@ -1,10 +1,7 @@
-#include "ArialTwips.h"
 #include "BeamGrid.h"
 
 #include "grid/Grid2Rtf.h"
 #include "platform/gridctl/TestGrids.h"
-
-#include <cmath>
 
 namespace {
 
@@ -142,27 +139,4 @@ TEST_F(RecordGrid, ARecordGridsTwoHeaderRowsAreBoldWithTheirTitlesMerged)
                        row(LR"(\clvmrg\cellx1020\cellx2210\cellx3570\clvmrg\cellx5100)",
                            LR"(\b   \b0\cell \b  b\b0\cell \b  h\b0\cell \b   \b0\cell )") +
                        row(LR"(\cellx1020\cellx2210\cellx3570\cellx5100)", LR"( B1\cell  300\cell  600\cell  internal\cell )")));
-}
-
-// A grid window of the grid library's own cells: its texts are fitted.
-using FittedTable = testsupport::GridOnDesktop<CGXGridWnd>;
-
-TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
-{
-    ArialTwips arial;
-    // The narrowest column (in pixels, 17 units each) that holds the text.
-    auto columnFor = [&](const std::wstring& text) { return (int)std::ceil(arial(text, false) / 17.0); };
-    fillOwnGrid(grid, {{L"12345", L"12345", L"mmmmm", L"mmmmm", L"x"}});
-    // Columns just wide enough for "12345" (not for " 12345"), for "123" (not
-    // "1234") and for "mmmmm" (in bold only "mmmm" fits), and one of less
-    // than a unit.
-    int widths[] = {columnFor(L"12345"), columnFor(L"123"), columnFor(L"mmmmm"), columnFor(L"mmmmm"), 0};
-    grid.SetColWidth(0, 4, 0, widths);
-    CGXStyle bold;
-    bold.SetFont(CGXFont().SetBold(TRUE));
-    grid.StoreStyleRowCol(0, 3, &bold, gxOverride, 0);
-    // The texts of the table's one row, as the cells hold them.
-    const std::wstring rtf = rtfOf(grid, {table}, 100.0);
-    const size_t start = rtf.find(LR"(\pard\intbl )") + 12;
-    EXPECT_EQ(rtf.substr(start, rtf.find(LR"(\row )") - start), LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
 }

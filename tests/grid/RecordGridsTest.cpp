@@ -18,20 +18,15 @@ TYPED_TEST(RecordGrids, DeleteRemovesTheSelectedRowsLastFirstAndShowsTheRest)
     grid.SetFocus();
     grid.SelectRange(CGXRange().SetRows(0, 1));
     grid.SelectRange(CGXRange().SetRows(3));
+    grid.SelectRange(CGXRange(2, 1, 2, 2));
     desktop().pressKey(VK_DELETE);
-    // Row 0 is never a record to remove.
+    // Row 0 is never a record to remove, cells that are not whole rows are no rows.
     EXPECT_EQ(grid.takeLog(), (Log{"remove 2 2", "remove 0 0"}));
     EXPECT_EQ(grid.GetRowCount(), 2ul);
     // The update lock taken meanwhile is given back, so the grid repaints:
     // the last row's text has gone from the screen.
     EXPECT_FALSE(grid.IsLockUpdate());
     EXPECT_EQ(this->inkIn(last), 0);
-
-    // Cells that are not whole rows are no rows.
-    grid.SelectRange(CGXRange().SetTable(), FALSE);
-    grid.SelectRange(CGXRange(1, 1, 2, 2));
-    desktop().pressKey(VK_DELETE);
-    EXPECT_EQ(grid.takeLog(), Log{});
 }
 
 TYPED_TEST(RecordGrids, EditingTheLastRowAddsASpareRowBelowIt)
@@ -83,8 +78,6 @@ TYPED_TEST(RecordGrids, TheRegistryListsLiveGridsAndRedrawAllRepaintsThoseWithWi
     // The windowed grid paints again; the windowless one is passed over.
     this->paint();
     grid.m_bLogReads = true;
-    desktop().processMessages();
-    EXPECT_EQ(grid.takeLog(), Log{});
     TypeParam::RedrawAll();
     desktop().processMessages();
     EXPECT_NE(grid.takeLog(), Log{});

@@ -1,16 +1,45 @@
-#include "ArialTwips.h"
-
+#include "grid/Grid2Rtf.h"
 #include "grid/TextFit.h"
-#include "gridctl/GXGridWnd.h"
-
-#include <gtest/gtest.h>
+#include "platform/gridctl/TestGrids.h"
+#include "support/GridOnDesktop.h"
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 using NVorel::CTextFit;
 
 namespace {
+
+// Text measured as a document table measures it: Arial 236 units high, plain
+// or bold, on a memory DC; the independent yardstick for the fitting tests.
+class ArialTwips {
+public:
+    ArialTwips()
+    {
+        m_dc.CreateCompatibleDC(nullptr);
+        for (int bold = 0; bold < 2; ++bold) {
+            LOGFONTW lf{};
+            wcscpy(lf.lfFaceName, L"Arial");
+            lf.lfHeight = 236;
+            lf.lfWeight = bold ? 700 : 400;
+            m_fonts[bold].CreateFontIndirect(&lf);
+        }
+        m_pOld = m_dc.SelectObject(&m_fonts[0]);
+    }
+    ~ArialTwips() { m_dc.SelectObject(m_pOld); }
+
+    int operator()(const std::wstring& text, bool bBold)
+    {
+        m_dc.SelectObject(&m_fonts[bBold]);
+        return m_dc.GetTextExtent(text.c_str(), (int)text.size()).cx;
+    }
+
+private:
+    CDC m_dc;
+    CFont m_fonts[2];
+    CFont* m_pOld = nullptr;
+};
 
 // The rule as stated, for each line apart (a title over its unit fits where
 // its lines do; the line breaks kept): while too wide, a leading space goes,
@@ -57,4 +86,29 @@ TEST(TextFit, AGridThatIsNoWindowKeepsItsTexts)
 {
     CGXGridCore core;
     EXPECT_EQ(CTextFit(core).Fit(L" a long text", 0, true), L" a long text");
+}
+
+// A grid window of the grid library's own cells: its texts are fitted.
+using FittedTable = testsupport::GridOnDesktop<CGXGridWnd>;
+
+TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
+{
+    ArialTwips arial;
+    // The narrowest column (in pixels, 17 units each) that holds the text.
+    auto columnFor = [&](const std::wstring& text) { return (int)std::ceil(arial(text, false) / 17.0); };
+    fillOwnGrid(grid, {{L"12345", L"12345", L"mmmmm", L"mmmmm", L"x"}});
+    // Columns just wide enough for "12345" (not for " 12345"), for "123" (not
+    // "1234") and for "mmmmm" (in bold only "mmmm" fits), and one of less
+    // than a unit.
+    int widths[] = {columnFor(L"12345"), columnFor(L"123"), columnFor(L"mmmmm"), columnFor(L"mmmmm"), 0};
+    grid.SetColWidth(0, 4, 0, widths);
+    CGXStyle bold;
+    bold.SetFont(CGXFont().SetBold(TRUE));
+    grid.StoreStyleRowCol(0, 3, &bold, gxOverride, 0);
+    // The texts of the table's one row, as the cells hold them.
+    CGXRangeList table;
+    table.AddTail(CGXRange().SetTable());
+    const std::wstring rtf = NVorel::Grid2Rtf(grid, table, 100.0).GetString();
+    const size_t start = rtf.find(LR"(\pard\intbl )") + 12;
+    EXPECT_EQ(rtf.substr(start, rtf.find(LR"(\row )") - start), LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
 }
