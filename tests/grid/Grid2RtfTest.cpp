@@ -114,9 +114,7 @@ TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBold)
 {
     CGXGridCore grid;
     fillOwnGrid(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
-    CGXStyle bold, notBold;
-    bold.SetFont(CGXFont().SetBold(TRUE));
-    notBold.SetFont(CGXFont().SetBold(FALSE));
+    const CGXStyle bold = CGXStyle().SetFont(CGXFont().SetBold(TRUE)), notBold = CGXStyle().SetFont(CGXFont());
     grid.StoreStyleRowCol(2, 2, &bold, gxOverride, 0);
     grid.StoreStyleRowCol(0, 1, &notBold, gxOverride, 0);
     // One header row and one header column as the grid library counts them:

@@ -64,16 +64,16 @@ TEST_F(CsvExport, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
     EXPECT_EQ(prompts(), "save\nconfirm\nsave\n");
     EXPECT_EQ(readFile(path), "kept");
 
-    // The whole table in UTF-8 after a byte-order mark; ";" between the cells
-    // and in quotes within one.
+    // The whole table in UTF-8 after a byte-order mark; ";" between the cells,
+    // and a cell holding one in quotes.
     grid.describe(true);
-    grid.m_beams[0].note = L"a;b";
+    grid.m_beams[0].note = L"a;\"b\"";
     grid.m_beams[1].note = L"\u00d8 20";
     exportAs(path, true);
     EXPECT_EQ(readFile(path), "\xEF\xBB\xBF"
                               "Beam;Section;;Note\r\n"
                               ";b;h;\r\n"
-                              "B1;300;600;\"a;b\"\r\n"
+                              "B1;300;600;\"a;\"\"b\"\"\"\r\n"
                               "B2;250;500;\xc3\x98 20\r\n"
                               "B3;300;750;internal\r\n"
                               "B4;200;400;roof\r\n");

@@ -76,10 +76,8 @@ class RecordGridBase : public testsupport::GridOnDesktop<CRGrid> {};
 TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
 {
     EXPECT_EQ(gridText(grid), "\n"); // no rows, no columns
-    CGXGridParam* param = grid.GetParam(); // beamRows stay in place: no undo, no moving
+    CGXGridParam* param = grid.GetParam(); // records stay in place: no undo, no moving
     EXPECT_FALSE(param->IsEnableUndo() || param->IsEnableMoveCols() || param->IsEnableMoveRows());
-    CGXStyle s;
-    EXPECT_FALSE(grid.GetStyleRowCol(0, 0, s, gxCopy, 0));
     grid.SendMessage(WM_COMMAND, 57642);
     grid.SendMessage(WM_COMMAND, 57634);
     EXPECT_EQ(platform::ClipboardText(), L"\r\n");
@@ -90,18 +88,17 @@ TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
     grid.ApplyCol2Var();
     EXPECT_EQ(gridText(grid), "|\n");
     EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"x"));
-    EXPECT_EQ(grid.UpdateGridData(0), 1);
 }
 
 TEST_F(RecordGrid, HostCallsCarryRecordNumbersAndFieldsAndStopAtTheLastColumn)
 {
-    grid.describe(true); // beamRows start at grid row 2
+    grid.describe(true); // records start at grid row 2
     EXPECT_TRUE(grid.SetValueRange(CGXRange(2, 2), L"650"));
     EXPECT_FALSE(grid.SetValueRange(CGXRange(1, 1), L"x")); // the second header row: record -1
     EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"y")); // row 0 is never stored
     EXPECT_TRUE(grid.InsertRows(2, 2));
-    EXPECT_FALSE(grid.InsertRows(1, 1)); // before the beamRows: the host is not asked
-    EXPECT_TRUE(grid.RemoveRows(1, 3));  // from the header on: beamRows 0 and 1
+    EXPECT_FALSE(grid.InsertRows(1, 1)); // before the records: the host is not asked
+    EXPECT_TRUE(grid.RemoveRows(1, 3));  // from the header on: records 0 and 1
     EXPECT_FALSE(grid.RemoveRows(1, 1)); // the header alone
     grid.m_bAccept = false;
     EXPECT_FALSE(grid.RemoveRows(2, 2));

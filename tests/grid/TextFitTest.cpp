@@ -13,32 +13,28 @@ namespace {
 
 // Text measured as a document table measures it: Arial 236 units high, plain
 // or bold, on a memory DC; the independent yardstick for the fitting tests.
-class ArialTwips {
-public:
+struct ArialTwips {
     ArialTwips()
     {
-        m_dc.CreateCompatibleDC(nullptr);
+        dc.CreateCompatibleDC(nullptr);
         for (int bold = 0; bold < 2; ++bold) {
             LOGFONTW lf{};
             wcscpy(lf.lfFaceName, L"Arial");
             lf.lfHeight = 236;
             lf.lfWeight = bold ? 700 : 400;
-            m_fonts[bold].CreateFontIndirect(&lf);
+            fonts[bold].CreateFontIndirect(&lf);
         }
-        m_pOld = m_dc.SelectObject(&m_fonts[0]);
     }
-    ~ArialTwips() { m_dc.SelectObject(m_pOld); }
-
     int operator()(const std::wstring& text, bool bBold)
     {
-        m_dc.SelectObject(&m_fonts[bBold]);
-        return m_dc.GetTextExtent(text.c_str(), (int)text.size()).cx;
+        CFont* old = dc.SelectObject(&fonts[bBold]);
+        const int cx = dc.GetTextExtent(text.c_str(), (int)text.size()).cx;
+        dc.SelectObject(old);
+        return cx;
     }
 
-private:
-    CDC m_dc;
-    CFont m_fonts[2];
-    CFont* m_pOld = nullptr;
+    CDC dc;
+    CFont fonts[2];
 };
 
 // The rule as stated, for each line apart (a title over its unit fits where
@@ -102,8 +98,7 @@ TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
     // than a unit.
     int widths[] = {columnFor(L"12345"), columnFor(L"123"), columnFor(L"mmmmm"), columnFor(L"mmmmm"), 0};
     grid.SetColWidth(0, 4, 0, widths);
-    CGXStyle bold;
-    bold.SetFont(CGXFont().SetBold(TRUE));
+    const CGXStyle bold = CGXStyle().SetFont(CGXFont().SetBold(TRUE));
     grid.StoreStyleRowCol(0, 3, &bold, gxOverride, 0);
     // The texts of the table's one row, as the cells hold them.
     CGXRangeList table;
