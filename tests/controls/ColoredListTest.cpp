@@ -25,8 +25,8 @@ struct ListHost {
     explicit ListHost(DWORD extraStyle = 0)
     {
         EXPECT_TRUE(frame.CreateEx(0, nullptr, L"host", WS_POPUP | WS_VISIBLE, CRect(100, 100, 500, 400), nullptr, 0));
-        EXPECT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | extraStyle, CRect(10, 10, 310, 210),
-                                &frame, 114));
+        EXPECT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | extraStyle,
+                                CRect(10, 10, 310, 210), &frame, 114));
         list.SetFocus();
     }
     CWnd frame;

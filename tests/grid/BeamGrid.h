@@ -20,7 +20,7 @@ constexpr int G_SECTION = 7;
 
 struct Beam {
     std::wstring name, b, h, note;
-    std::wstring& operator[](int nField) { return nField == F_NAME ? name : nField == F_B ? b : nField == F_H ? h : note; }
+    std::wstring& operator[](int nField) { return nField < F_B ? name : nField < F_H ? b : nField < F_NOTE ? h : note; }
 };
 
 // The records as testsupport::gridText shows them.

@@ -136,5 +136,6 @@ TEST_F(RecordGrid, ARecordGridsTwoHeaderRowsAreBoldWithTheirTitlesMerged)
                            LR"(\b  Beam\b0\cell \b  Section\b0\cell \b  Note\b0\cell )") +
                        row(LR"(\clvmrg\cellx1020\cellx2210\cellx3570\clvmrg\cellx5100)",
                            LR"(\b   \b0\cell \b  b\b0\cell \b  h\b0\cell \b   \b0\cell )") +
-                       row(LR"(\cellx1020\cellx2210\cellx3570\cellx5100)", LR"( B1\cell  300\cell  600\cell  internal\cell )")));
+                       row(LR"(\cellx1020\cellx2210\cellx3570\cellx5100)",
+                           LR"( B1\cell  300\cell  600\cell  internal\cell )")));
 }

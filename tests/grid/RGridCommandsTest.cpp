@@ -86,7 +86,8 @@ TEST_F(CsvExport, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
 TEST_F(CsvExport, AFileThatCannotBeMadeIsReportedAndTheGridGoesOnAsBefore)
 {
     std::ofstream(dir.file("plain.txt")) << "x";
-    const std::filesystem::path noFolder = dir.file("no") / "beams.csv", underFile = dir.file("plain.txt") / "beams.csv";
+    const std::filesystem::path noFolder = dir.file("no") / "beams.csv";
+    const std::filesystem::path underFile = dir.file("plain.txt") / "beams.csv";
     exportAs(noFolder);
     exportAs(underFile);
     EXPECT_EQ(prompts(), "save\n" + noFolder.string() + " contains an invalid path.\nsave\n" + underFile.string() +

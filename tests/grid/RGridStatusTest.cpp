@@ -32,7 +32,7 @@ protected:
         doc->get_documentElement(&host);
     }
     // A host's settings element holding the given ColumnsInfo elements.
-    static std::wstring status(const std::wstring& info) { return L"<Host><GridStatus>" + info + L"</GridStatus></Host>"; }
+    static std::wstring status(const std::wstring& s) { return L"<Host><GridStatus>" + s + L"</GridStatus></Host>"; }
     // The layout as "Field/Group/Grouped:width" per column.
     std::string layout()
     {
@@ -90,7 +90,8 @@ TEST_F(GridStatus, LoadingFollowsTheOrdersThatArePresent)
     const std::pair<std::wstring, std::string> cases[] = {
         // Orders 0 and 2 of 4: the unfilled 1 and 3 are dropped; Order == Count is ignored.
         {status(L"<ColumnsInfo Count='4'><ColumnInfo Order='2' Field='30' Group='5' Grouped='7' Width='85'/>"
-                L"<ColumnInfo Order='0' Field='10' Group='-1' Width='61'/><ColumnInfo Order='4' Field='40'/></ColumnsInfo>"),
+                L"<ColumnInfo Order='0' Field='10' Group='-1' Width='61'/><ColumnInfo Order='4' Field='40'/>"
+                L"</ColumnsInfo>"),
          "10/-1/0:61 30/5/1:85"},
         // Tags in any case, text and comments between; attribute names as
         // written ("order" is not Order: 0); missing attributes 0, group too.
@@ -127,7 +128,8 @@ TEST_F(GridStatus, AHugeCountAllocatesOnlyWhatTheOrdersNeed)
 
     // Widths beyond any screen, or below zero, stay within what the grid can lay out.
     load(status(L"<ColumnsInfo Count='3'><ColumnInfo Field='10' Group='-1' Width='40'/><ColumnInfo Order='1' "
-                L"Field='20' Group='-1' Width='2147483647'/><ColumnInfo Order='2' Field='30' Width='-5'/></ColumnsInfo>"));
+                L"Field='20' Group='-1' Width='2147483647'/><ColumnInfo Order='2' Field='30' Width='-5'/>"
+                L"</ColumnsInfo>"));
     EXPECT_EQ(layout(), "10/-1/0:40 20/-1/0:32767 30/0/0:0");
     grid.ApplyCol2Var();
     paint(); // the sanitizers watch the layout's sums

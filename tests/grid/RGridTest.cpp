@@ -54,7 +54,8 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAG
         CGXStyle s;
         grid.ComposeStyleRowCol((ROWCOL)cell.y, (ROWCOL)cell.x, &s);
         char look[40];
-        std::snprintf(look, sizeof look, " align %u #%06X, ", (unsigned)s.GetHorizontalAlignment(), (unsigned)s.GetInterior());
+        std::snprintf(look, sizeof look, " align %u #%06X, ", (unsigned)s.GetHorizontalAlignment(),
+                      (unsigned)s.GetInterior());
         looks += toUtf8(s.GetValue().str()) + look;
     }
     EXPECT_EQ(looks, "internal align 0 #FFFFFF, B1 align 0 #C8D0D4, B2 align 1 #C8D0D4, ");

@@ -24,12 +24,11 @@ std::string tableOf(std::string html)
         edge("^ +| +$");
     std::string table;
     for (std::sregex_iterator c(html.begin(), html.end(), cell), end; c != end; ++c) {
-        const std::string inner = (*c)[2];
+        const std::string inner = (*c)[2], text = std::regex_replace(std::regex_replace(inner, tag, ""), edge, "");
         if ((*c)[0] == "</tr>")
             table += "\n";
         else
-            table += "[" + std::regex_replace(std::regex_replace(inner, tag, ""), edge, "") + "]" +
-                     (inner.find("<b>") != std::string::npos ? "*" : "") + (*c)[1].str();
+            table += "[" + text + (inner.find("<b>") != std::string::npos ? "]*" : "]") + (*c)[1].str();
     }
     return table;
 }

@@ -105,5 +105,6 @@ TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
     table.AddTail(CGXRange().SetTable());
     const std::wstring rtf = NVorel::Grid2Rtf(grid, table, 100.0).GetString();
     const size_t start = rtf.find(LR"(\pard\intbl )") + 12;
-    EXPECT_EQ(rtf.substr(start, rtf.find(LR"(\row )") - start), LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
+    EXPECT_EQ(rtf.substr(start, rtf.find(LR"(\row )") - start),
+              LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
 }
