@@ -28,7 +28,7 @@ public:
 
 } // namespace
 
-TEST(BitmapExt, LightGreyBecomesButtonFaceByDefaultOrAsTheMappingsSay)
+TEST(BitmapExt, LightGreyBecomesButtonFaceByDefaultOrAsTheMappingsSayWhoseTableGrowsOnlyWhenFull)
 {
     AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
     CBitmapExt byDefault, unmapped, own;
@@ -42,10 +42,7 @@ TEST(BitmapExt, LightGreyBecomesButtonFaceByDefaultOrAsTheMappingsSay)
     EXPECT_EQ(pixelsOf(own), (std::vector<COLORREF>{grey, white, RGB(255, 0, 0)}));
     EXPECT_FALSE(byDefault.LoadBitmapW(300)); // holds one already
     EXPECT_FALSE(CBitmapExt().LoadBitmapW(301));
-}
 
-TEST(BitmapExt, TableGrowsByThirtyPercentOnlyWhenAMappingNoLongerFits)
-{
     Probe b; // one mapping, capacity 1
     for (int i = 0; i < 4; ++i)
         ASSERT_TRUE(b.AddMapping(RGB(i, 0, 0), 0));

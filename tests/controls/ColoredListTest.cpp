@@ -55,7 +55,7 @@ CSize extentIn(const LOGFONTW& lf, const std::wstring& text)
 
 } // namespace
 
-TEST(ColoredList, EntriesAreDrawnInTheirColoursAndMeasuredInTheMenuFont)
+TEST(ColoredList, EntriesAreDrawnInTheirColoursMeasuredInTheMenuFontAndCopiedAsLines)
 {
     ListHost host(WS_HSCROLL);
     LOGFONTW arial13{};
@@ -96,11 +96,9 @@ TEST(ColoredList, EntriesAreDrawnInTheirColoursAndMeasuredInTheMenuFont)
     host.list.DeleteString(2);
     host.list.ResetContent();
     EXPECT_EQ(host.list.GetHorizontalExtent(), widest);
-}
 
-TEST(ColoredList, CtrlCCopiesTheNonEmptyEntriesAsLines)
-{
-    ListHost other, host;
+    // Ctrl+C copies the non-empty entries as lines.
+    ListHost other;
     other.list.AddColoredString(L"kept", colours::red);
     other.list.SetFocus();
     pressWith(VK_CONTROL, 'C');

@@ -19,13 +19,33 @@ std::string described(const CFontExt& f)
 
 } // namespace
 
-TEST(FontExt, DescriptionDefaultsAndChainedSetters)
+TEST(FontExt, SettersChangeTheDescriptionAndSetRestoresTheFirstDcBeforeSelectingIntoAnother)
 {
     CFontExt f;
     EXPECT_EQ(described(f), "-12 400 set 0 Arial, 12 by 8"); // 0.7 x 12 = 8.4
     f.SetSize(20).SetBold(true).SetItalic(true).SetCharSet(0x1CC).SetFace(CString(L'x', 40));
     // The character set's low byte; the face cut to 31 characters.
     EXPECT_EQ(described(f), "-20 700 italic set 204 " + std::string(31, 'x') + ", 20 by 14");
+
+    // The font a DC holds, told by its height: the test's font is far taller
+    // than any DC's own.
+    auto height = [](CDC& dc) { return dc.GetTextExtent(L"x", 1).cy; };
+    testsupport::PixelCanvas a(4, 4, 0), b(4, 4, 0);
+    const int own = height(a.dc);
+    f.SetSize(60);
+    f.Set(&a.dc); // no GDI font yet: nothing selected, nothing remembered
+    EXPECT_EQ(height(a.dc), own);
+    f.Restore();
+
+    ASSERT_TRUE(f.CreateDeviceFont());
+    f.Set(&a.dc);
+    EXPECT_GT(height(a.dc), 2 * own);
+    f.Set(&b.dc);
+    EXPECT_EQ(height(a.dc), own);
+    EXPECT_GT(height(b.dc), 2 * own);
+    f.Restore();
+    f.Restore(); // twice is harmless
+    EXPECT_EQ(height(b.dc), own);
 }
 
 TEST(FontExt, CreateFromAnotherFontOrNothing)
@@ -47,28 +67,4 @@ TEST(FontExt, CreateFromAnotherFontOrNothing)
     LOGFONTW lf{};
     points.GetObject(sizeof lf, &lf);
     EXPECT_EQ(std::labs(lf.lfHeight), 13);
-}
-
-TEST(FontExt, SetRestoresTheFirstDcBeforeSelectingIntoAnother)
-{
-    // The font a DC holds, told by its height: the test's font is far taller
-    // than any DC's own.
-    auto height = [](CDC& dc) { return dc.GetTextExtent(L"x", 1).cy; };
-    testsupport::PixelCanvas a(4, 4, 0), b(4, 4, 0);
-    const int own = height(a.dc);
-    CFontExt f;
-    f.SetSize(60);
-    f.Set(&a.dc); // no GDI font yet: nothing selected, nothing remembered
-    EXPECT_EQ(height(a.dc), own);
-    f.Restore();
-
-    ASSERT_TRUE(f.CreateDeviceFont());
-    f.Set(&a.dc);
-    EXPECT_GT(height(a.dc), 2 * own);
-    f.Set(&b.dc);
-    EXPECT_EQ(height(a.dc), own);
-    EXPECT_GT(height(b.dc), 2 * own);
-    f.Restore();
-    f.Restore(); // twice is harmless
-    EXPECT_EQ(height(b.dc), own);
 }

@@ -190,10 +190,8 @@ protected:
     {
         int n = 0;
         for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) {
-                const COLORREF p = platform::desktop().screen().pixel(x, y);
-                n += GetRValue(p) < 100 && GetGValue(p) < 100 && GetBValue(p) < 100;
-            }
+            for (int x = r.left; x < r.right; ++x)
+                n += (platform::desktop().screen().pixel(x, y) & 0xE0E0E0) == 0; // each channel below 32
         return n;
     }
 };

@@ -60,7 +60,7 @@ TEST(Grid2Rtf, SelectionsWithoutRowsOrColumnsGiveNoTable)
     EXPECT_EQ(rtfOf(grid, {CGXRange(4, 0, 6, 1)}), L"No Table"); // columns, no row
 }
 
-TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumn)
+TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumnAndCoveredCellsStayMerged)
 {
     // 4200 units: three columns (3570) fit, the fourth (4760) does not; the
     // block over the page border goes on blank on the next page.
@@ -80,37 +80,24 @@ TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumn)
     EXPECT_EQ(rtfOf(small, {table}, narrow),
               document(row(alone, LR"( \cell )") + kNextPage + row(pair, LR"( \cell  A\cell )") + kNextPage +
                        row(pair, LR"( \cell  B\cell )")));
-}
 
-TEST(Grid2Rtf, CoveredCellsStayMergedAcrossColumnsAndRows)
-{
-    CGXGridCore grid;
-    fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
-                       {L"1", L"wide", L"x", L"tall"},
-                       {L"2", L"square", L"y", L"z"},
-                       {L"3", L"u", L"v", L"w"}});
-    grid.SetCoveredCellsRowCol(1, 1, 1, 2); // two columns
-    grid.SetCoveredCellsRowCol(1, 3, 3, 3); // three rows
-    grid.SetCoveredCellsRowCol(2, 1, 3, 2); // two by two
-    EXPECT_EQ(rtfOf(grid, {table}),
+    // Blocks over columns, rows or both.
+    CGXGridCore blocks;
+    fillOwnGrid(blocks, {{L"", L"A", L"B", L"C"},
+                         {L"1", L"wide", L"x", L"tall"},
+                         {L"2", L"square", L"y", L"z"},
+                         {L"3", L"u", L"v", L"w"}});
+    blocks.SetCoveredCellsRowCol(1, 1, 1, 2);
+    blocks.SetCoveredCellsRowCol(1, 3, 3, 3);
+    blocks.SetCoveredCellsRowCol(2, 1, 3, 2);
+    EXPECT_EQ(rtfOf(blocks, {table}),
               document(row(three + LR"(\cellx4760)", LR"( \cell  A\cell  B\cell  C\cell )") +
                        row(LR"(\cellx1190\cellx3570\clvmgf\cellx4760)", LR"( 1\cell  wide\cell  tall\cell )") +
                        row(LR"(\cellx1190\clvmgf\cellx3570\clvmrg\cellx4760)", LR"( 2\cell  square\cell   \cell )") +
                        row(LR"(\cellx1190\clvmrg\cellx3570\clvmrg\cellx4760)", LR"( 3\cell   \cell   \cell )")));
 }
 
-TEST(Grid2Rtf, BackslashesBracesLineBreaksAndForeignCharactersAreEscaped)
-{
-    CGXGridCore grid;
-    fillOwnGrid(grid, {{L"{\\x}", L"m\u00B2", L"\u00D8 12", L"a\r\nb\nc", L"\uFF21\U0001D11E", L"plain: 1;2 (3) [4]"}});
-    // ² is U+00B2 (178), Ø U+00D8 (216); U+FF21 is 65313, as a signed 16-bit
-    // unit -223; U+1D11E is the UTF-16 pair D834 DD1E: -10188 and -8930.
-    EXPECT_EQ(rtfOf(grid, {table}, 100.0),
-              document(row(three + LR"(\cellx4760\cellx5950\cellx7140)",
-                           LR"( \{\\x\}\cell  m\u178?\cell  \u216? 12\cell  a\line b\line c\cell  \u-223?\u-10188?\u-8930?\cell  plain: 1;2 (3) [4]\cell )")));
-}
-
-TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBold)
+TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBoldAndTextsEscaped)
 {
     CGXGridCore grid;
     fillOwnGrid(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
@@ -124,6 +111,15 @@ TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBold)
     EXPECT_EQ(rtfOf(grid, {table}), document(row(three, LR"(\b  \b0\cell \b  A\b0\cell \b  B\b0\cell )") +
                                              row(three, LR"(\b  1\b0\cell  a1\cell  b1\cell )") +
                                              row(three, LR"(\b  2\b0\cell  a2\cell \b  b2\b0\cell )")));
+
+    // Backslashes, braces, line breaks and characters beyond ASCII are escaped.
+    CGXGridCore texts;
+    fillOwnGrid(texts, {{L"{\\x}", L"m\u00B2", L"\u00D8 12", L"a\r\nb\nc", L"\uFF21\U0001D11E", L"plain: 1;2 (3) [4]"}});
+    // ² is U+00B2 (178), Ø U+00D8 (216); U+FF21 is 65313, as a signed 16-bit
+    // unit -223; U+1D11E is the UTF-16 pair D834 DD1E: -10188 and -8930.
+    EXPECT_EQ(rtfOf(texts, {table}, 100.0),
+              document(row(three + LR"(\cellx4760\cellx5950\cellx7140)",
+                           LR"( \{\\x\}\cell  m\u178?\cell  \u216? 12\cell  a\line b\line c\cell  \u-223?\u-10188?\u-8930?\cell  plain: 1;2 (3) [4]\cell )")));
 }
 
 // The beam grid: columns of 60, 70, 80 and 90 pixels (1020, 1190, 1360 and

@@ -30,7 +30,7 @@ std::string selectedRows(BeamGrid& grid)
 
 } // namespace
 
-TEST_F(RecordGrid, InsertAddsARecordBeforeEachSelectedRowLastFirstAndShowsThem)
+TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMenuSelectsAll)
 {
     paint();
     const CRect second = cellOnScreen(2, 0);
@@ -43,13 +43,10 @@ TEST_F(RecordGrid, InsertAddsARecordBeforeEachSelectedRowLastFirstAndShowsThem)
     // the new record's empty title shows where B2's was.
     EXPECT_FALSE(grid.IsLockUpdate());
     EXPECT_EQ(inkIn(second), 0);
-}
 
-TEST_F(RecordGrid, CtrlAOrTheContextMenuOpenedAtTheClickSelectsTheWholeTable)
-{
     clickCell(2, 2);
     pressWith(VK_CONTROL, 'A');
-    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 ");
+    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_FALSE(grid.IsActiveCurrentCell()); // the character started no editing
 
     grid.SelectRange(CGXRange().SetTable(), FALSE);
@@ -60,7 +57,7 @@ TEST_F(RecordGrid, CtrlAOrTheContextMenuOpenedAtTheClickSelectsTheWholeTable)
     user().chooseMenuCommand(57642, [&](HWND window) { GetWindowRect(window, &menu); });
     desktop().click(at, MouseButton::Right);
     EXPECT_EQ(menu.TopLeft(), at);
-    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 ");
+    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_EQ(currentRow(grid), 2ul); // the click went to the menu, not to the cell
 }
 

@@ -91,29 +91,7 @@ TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
     EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"x"));
 }
 
-TEST_F(RecordGrid, HostCallsCarryRecordNumbersAndFieldsAndStopAtTheLastColumn)
-{
-    grid.describe(true); // records start at grid row 2
-    EXPECT_TRUE(grid.SetValueRange(CGXRange(2, 2), L"650"));
-    EXPECT_FALSE(grid.SetValueRange(CGXRange(1, 1), L"x")); // the second header row: record -1
-    EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"y")); // row 0 is never stored
-    EXPECT_TRUE(grid.InsertRows(2, 2));
-    EXPECT_FALSE(grid.InsertRows(1, 1)); // before the records: the host is not asked
-    EXPECT_TRUE(grid.RemoveRows(1, 3));  // from the header on: records 0 and 1
-    EXPECT_FALSE(grid.RemoveRows(1, 1)); // the header alone
-    grid.m_bAccept = false;
-    EXPECT_FALSE(grid.RemoveRows(2, 2));
-    EXPECT_EQ(grid.takeLog(), (Log{"store 0 30 650", "store -1 20 x", "insert 0 2", "remove 0 1", "remove 0 0"}));
-
-    // Past the descriptors: no style, nothing stored, the host not asked.
-    CGXStyle style;
-    grid.m_bLogReads = true;
-    for (ROWCOL c : {4ul, 100000ul})
-        EXPECT_FALSE(grid.StoreStyleRowCol(3, c, &style, gxOverride, 0) || grid.GetStyleRowCol(0, c, style, gxCopy, 0));
-    EXPECT_EQ(grid.takeLog(), Log{});
-}
-
-TEST_F(RecordGrid, WidthsAreCachedPerFieldAndFollowTheField)
+TEST_F(RecordGrid, HostCallsCarryRecordNumbersAndFieldsAndWidthsStayWithTheirFields)
 {
     // A width the user drags (b's border at client x 129) is kept under the
     // field: b keeps it when the columns move and the layout is applied again.
@@ -137,4 +115,24 @@ TEST_F(RecordGrid, WidthsAreCachedPerFieldAndFollowTheField)
     grid.GetCols()[3].Field = F_H;
     EXPECT_EQ(grid.GetColWidth(2), 22);
     EXPECT_EQ(grid.GetColWidth(3), 11);
+
+    grid.describe(true); // records start at grid row 2
+    grid.takeLog();
+    EXPECT_TRUE(grid.SetValueRange(CGXRange(2, 2), L"650"));
+    EXPECT_FALSE(grid.SetValueRange(CGXRange(1, 1), L"x")); // the second header row: record -1
+    EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"y")); // row 0 is never stored
+    EXPECT_TRUE(grid.InsertRows(2, 2));
+    EXPECT_FALSE(grid.InsertRows(1, 1)); // before the records: the host is not asked
+    EXPECT_TRUE(grid.RemoveRows(1, 3));  // from the header on: records 0 and 1
+    EXPECT_FALSE(grid.RemoveRows(1, 1)); // the header alone
+    grid.m_bAccept = false;
+    EXPECT_FALSE(grid.RemoveRows(2, 2));
+    EXPECT_EQ(grid.takeLog(), (Log{"store 0 30 650", "store -1 20 x", "insert 0 2", "remove 0 1", "remove 0 0"}));
+
+    // Past the descriptors: no style, nothing stored, the host not asked.
+    CGXStyle style;
+    grid.m_bLogReads = true;
+    for (ROWCOL c : {4ul, 100000ul})
+        EXPECT_FALSE(grid.StoreStyleRowCol(3, c, &style, gxOverride, 0) || grid.GetStyleRowCol(0, c, style, gxCopy, 0));
+    EXPECT_EQ(grid.takeLog(), Log{});
 }

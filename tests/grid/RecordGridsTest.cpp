@@ -9,7 +9,7 @@ template <class Grid> class RecordGrids : public HostedGrid<Grid> {};
 using Grids = ::testing::Types<BeamGrid, SimpleBeamGrid>;
 TYPED_TEST_SUITE(RecordGrids, Grids);
 
-TYPED_TEST(RecordGrids, DeleteRemovesTheSelectedRowsLastFirstAndShowsTheRest)
+TYPED_TEST(RecordGrids, DeleteRemovesTheSelectedRowsLastFirstAndEditingTheLastRowAddsASpareRow)
 {
     auto& grid = this->grid;
     this->paint();
@@ -27,57 +27,45 @@ TYPED_TEST(RecordGrids, DeleteRemovesTheSelectedRowsLastFirstAndShowsTheRest)
     // the last row's text has gone from the screen.
     EXPECT_FALSE(grid.IsLockUpdate());
     EXPECT_EQ(this->inkIn(last), 0);
-}
 
-TYPED_TEST(RecordGrids, EditingTheLastRowAddsASpareRowBelowIt)
-{
-    auto& grid = this->grid;
-    this->clickCell(2, 1);
+    this->clickCell(1, 1);
     desktop().typeText(L"5");
     desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(grid.takeLog(), Log{"store 1 20 5"});
-
-    this->clickCell(4, 1);
+    this->clickCell(2, 1);
     desktop().typeText(L"320");
     desktop().pressKey(VK_RETURN);
-    EXPECT_EQ(grid.takeLog(), (Log{"insert 4 1", "store 3 20 320"})); // the spare row came before the value
+    // The spare row came when editing began in the last row, before its value.
+    EXPECT_EQ(grid.takeLog(), (Log{"store 0 20 5", "insert 2 1", "store 1 20 320"}));
 }
 
-TYPED_TEST(RecordGrids, RemovalsAndRowOrColumnStylesNeverReachTheHost)
+TYPED_TEST(RecordGrids, OnlyCellsReachTheHostNotificationsGoToTheReceiverElseTheParentAndTheRegistryListsLiveGrids)
 {
     auto& grid = this->grid;
+    // Removals and the base styles of rows and columns are no cells.
     grid.m_bLogReads = true;
     CGXStyle style;
     style.SetValue(L"y");
     EXPECT_FALSE(grid.StoreStyleRowCol(1, 1, &style, gxRemove, 0));
     EXPECT_FALSE(grid.GetStyleRowCol(1, 1, style, gxCopy, -1));
     EXPECT_EQ(grid.takeLog(), Log{});
-}
 
-TYPED_TEST(RecordGrids, NotificationsGoToTheReceiverElseToTheParentAtOnce)
-{
+    // Notifications are sent at once, to the receiver, else to the parent.
     Receiver receiver;
     ASSERT_TRUE(receiver.CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    this->grid.setReceiver(&receiver);
-    this->grid.notify(WM_APP + 7);
-    this->grid.setReceiver(nullptr);
-    this->grid.notify(WM_APP + 8);
-    TypeParam alone; // no window, no receiver: nothing to send to
-    alone.notify(WM_APP + 9);
+    grid.setReceiver(&receiver);
+    grid.notify(WM_APP + 7);
+    grid.setReceiver(nullptr);
+    grid.notify(WM_APP + 8);
+    auto windowless = std::make_unique<TypeParam>(); // no window, no receiver: nothing to send to
+    windowless->notify(WM_APP + 9);
     EXPECT_EQ(receiver.m_received, std::vector<UINT>{WM_APP + 7});
     EXPECT_EQ(this->frame.m_received, std::vector<UINT>{WM_APP + 8});
-}
 
-TYPED_TEST(RecordGrids, TheRegistryListsLiveGridsAndRedrawAllRepaintsThoseWithWindows)
-{
-    auto& grid = this->grid;
+    // The registry lists live grids; RedrawAll repaints those with windows.
     using List = std::decay_t<decltype(TypeParam::AllInstances())>;
-    auto windowless = std::make_unique<TypeParam>();
     EXPECT_EQ(TypeParam::AllInstances(), (List{&grid, windowless.get()}));
-
-    // The windowed grid paints again; the windowless one is passed over.
     this->paint();
-    grid.m_bLogReads = true;
+    grid.takeLog();
     TypeParam::RedrawAll();
     desktop().processMessages();
     EXPECT_NE(grid.takeLog(), Log{});

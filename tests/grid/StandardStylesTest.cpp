@@ -30,7 +30,7 @@ CGXStyle& standardStyleOf(CGXGridCore& grid)
 
 } // namespace
 
-TEST(StandardStyles, AGridGetsParametersAndStandardStylesOnlyWhereItHasNone)
+TEST(StandardStyles, AGridGetsThemOnlyWhereItHasNoneAndTheTabBeamItsFontsInTheLanguagesCharacterSet)
 {
     platform::WriteGridProfileString(L"Standard", L"Size", L"12");
     CGXGridCore grid;
@@ -51,10 +51,8 @@ TEST(StandardStyles, AGridGetsParametersAndStandardStylesOnlyWhereItHasNone)
     CreateStandardStylesWithCharset(&own);
     EXPECT_TRUE(grid.GetParam() == param && param->GetStylesMap() == map && own.GetParam()->GetStylesMap() == ownMap);
     EXPECT_EQ(ownMap->GetStyleId(L"Standard"), 0);
-}
 
-TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet)
-{
+    // The tab beam's bold and normal fonts, in the language's character set.
     CGXTabBeam beam;
     beam.m_nHeight = 20;
     SetTabBeamFont(beam, 7, nullptr); // Russian
@@ -63,8 +61,6 @@ TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet
 
     // From the grid's own standard style; the first pair is freed (the
     // sanitizer's leak check sees to that).
-    CGXGridCore grid;
-    CreateStandardStylesWithCharset(&grid);
     standardStyleOf(grid).SetFont(CGXFont().SetFaceName(L"Tahoma"));
     beam.m_nHeight = 16;
     SetTabBeamFont(beam, 48, &grid);
