@@ -44,7 +44,6 @@ TEST(FontExt, SettersChangeTheDescriptionAndSetRestoresTheFirstDcBeforeSelecting
     EXPECT_EQ(height(a.dc), own);
     EXPECT_GT(height(b.dc), 2 * own);
     f.Restore();
-    f.Restore(); // twice is harmless
     EXPECT_EQ(height(b.dc), own);
 }
 

@@ -178,20 +178,15 @@ protected:
         platform::desktop().processMessages();
         this->grid.takeLog();
     }
-    // The pixels of text (darker than any face, frame or selection) that the
-    // screen shows in a cell's rectangle, taken when asked for.
-    CRect cellOnScreen(ROWCOL r, ROWCOL c)
-    {
-        CRect cell = this->grid.CalcRectFromRowCol(r, c, r, c);
-        this->grid.ClientToScreen(&cell);
-        return cell;
-    }
-    static int inkIn(const CRect& r)
+    // The pixels of text (nearly black: each channel below 32, darker than
+    // any face, frame or selection) that the screen shows around a point,
+    // as a cell's text shows around the cell's middle.
+    static int inkAround(CPoint p)
     {
         int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += (platform::desktop().screen().pixel(x, y) & 0xE0E0E0) == 0; // each channel below 32
+        for (int y = p.y - 6; y < p.y + 6; ++y)
+            for (int x = p.x - 12; x < p.x + 12; ++x)
+                n += (platform::desktop().screen().pixel(x, y) & 0xE0E0E0) == 0;
         return n;
     }
 };

@@ -40,16 +40,6 @@ const CGXRange table = CGXRange().SetTable();
 
 // Unless said otherwise, the grids hold their own cells and are no windows,
 // so texts are never shortened; every column is 70 pixels, 1190 units.
-TEST(Grid2Rtf, RowsComeOnOnePageInTheOrderOfTheListAndColumnsAsSelected)
-{
-    CGXGridCore grid;
-    fillOwnGrid(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}, {L"3", L"a3", L"b3"}});
-    EXPECT_EQ(rtfOf(grid, {CGXRange(3, 1, 3, 2), CGXRange(1, 1, 1, 2)}),
-              document(row(two, LR"( a3\cell  b3\cell )") + row(two, LR"( a1\cell  b1\cell )")));
-    // Columns as the list gives them: the second range adds columns 0 and 1.
-    EXPECT_EQ(rtfOf(grid, {CGXRange(2, 2), CGXRange(2, 0, 2, 2)}),
-              document(row(three, LR"( b2\cell  2\cell  a2\cell )")));
-}
 
 TEST(Grid2Rtf, SelectionsWithoutRowsOrColumnsGiveNoTable)
 {
@@ -60,7 +50,7 @@ TEST(Grid2Rtf, SelectionsWithoutRowsOrColumnsGiveNoTable)
     EXPECT_EQ(rtfOf(grid, {CGXRange(4, 0, 6, 1)}), L"No Table"); // columns, no row
 }
 
-TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumnAndCoveredCellsStayMerged)
+TEST(Grid2Rtf, RowsAndColumnsComeAsListedPagedByWidthWithTheFirstColumnRepeatedAndCoveredCellsMerged)
 {
     // 4200 units: three columns (3570) fit, the fourth (4760) does not; the
     // block over the page border goes on blank on the next page.
@@ -95,6 +85,15 @@ TEST(Grid2Rtf, AWideTableIsSplitIntoPagesThatRepeatTheFirstColumnAndCoveredCells
                        row(LR"(\cellx1190\cellx3570\clvmgf\cellx4760)", LR"( 1\cell  wide\cell  tall\cell )") +
                        row(LR"(\cellx1190\clvmgf\cellx3570\clvmrg\cellx4760)", LR"( 2\cell  square\cell   \cell )") +
                        row(LR"(\cellx1190\clvmrg\cellx3570\clvmrg\cellx4760)", LR"( 3\cell   \cell   \cell )")));
+
+    // Rows come in the order of the list, columns as selected, on one page.
+    CGXGridCore rows;
+    fillOwnGrid(rows, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}, {L"3", L"a3", L"b3"}});
+    EXPECT_EQ(rtfOf(rows, {CGXRange(3, 1, 3, 2), CGXRange(1, 1, 1, 2)}),
+              document(row(two, LR"( a3\cell  b3\cell )") + row(two, LR"( a1\cell  b1\cell )")));
+    // Columns as the list gives them: the second range adds columns 0 and 1.
+    EXPECT_EQ(rtfOf(rows, {CGXRange(2, 2), CGXRange(2, 0, 2, 2)}),
+              document(row(three, LR"( b2\cell  2\cell  a2\cell )")));
 }
 
 TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBoldAndTextsEscaped)

@@ -33,8 +33,8 @@ std::string selectedRows(BeamGrid& grid)
 TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMenuSelectsAll)
 {
     paint();
-    const CRect second = cellOnScreen(2, 0);
-    ASSERT_GT(inkIn(second), 0);
+    const CPoint second = cellPoint(2, 0);
+    ASSERT_GT(inkAround(second), 0);
     grid.SetFocus();
     grid.SelectRange(CGXRange().SetRows(2, 3));
     pressWith(VK_SHIFT, VK_INSERT); // Shift and Ctrl do not matter
@@ -42,7 +42,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     // The update lock taken meanwhile is given back, so the grid repaints:
     // the new record's empty title shows where B2's was.
     EXPECT_FALSE(grid.IsLockUpdate());
-    EXPECT_EQ(inkIn(second), 0);
+    EXPECT_EQ(inkAround(second), 0);
 
     clickCell(2, 2);
     pressWith(VK_CONTROL, 'A');

@@ -18,8 +18,7 @@ namespace {
 // it is bold, then its row or column span.
 std::string tableOf(std::string html)
 {
-    html = std::regex_replace(html, std::regex("\\s+"), " ");
-    html = std::regex_replace(html, std::regex(" ?<br/> ?"), "\n");
+    html = std::regex_replace(std::regex_replace(html, std::regex("\\s+"), " "), std::regex(" ?<br/> ?"), "\n");
     const std::regex cell("<td( (?:row|col)span=\"\\d+\")?[^>]*>([\\s\\S]*?)</td>|</tr>"), tag("<[^>]*>"),
         edge("^ +| +$");
     std::string table;

@@ -4,7 +4,7 @@
 
 using platform::desktop;
 
-TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneTheCornerIsNeverAskedAndInsertMeansNothing)
+TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneInsertMeansNothingAndWidthsAreScaledByTheDpiFactor)
 {
     EXPECT_EQ(testsupport::gridText(grid), "|b|h|Note\n" + beamRows);
     // Stores: never into the header row; row 1 is record 0.
@@ -16,6 +16,20 @@ TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneTheCornerIsNeverAskedAndIns
     grid.SelectRange(CGXRange().SetRows(1));
     desktop().pressKey(VK_INSERT);
     EXPECT_EQ(grid.takeLog(), Log{});
+
+    desktop().setDpi(144); // factor 1.5
+    grid.ApplyCol2Var();
+    EXPECT_EQ(grid.GetColWidth(1), 105);
+    desktop().setDpi(120); // factor 1.25: 112.5 truncated
+    grid.ApplyCol2Var();
+    EXPECT_EQ(grid.GetColWidth(3), 112);
+
+    // A dragged width lasts until the layout is applied again.
+    grid.SetColWidth(3, 3, 200);
+    EXPECT_EQ(grid.GetColWidth(3), 200);
+    grid.ApplyCol2Var();
+    EXPECT_EQ(grid.GetColWidth(3), 112);
+    desktop().setDpi(96);
 }
 
 TEST_F(SimpleRecordGrid, ColumnsBeyondTheFieldsShowAndStoreNothing)
@@ -31,21 +45,4 @@ TEST_F(SimpleRecordGrid, ColumnsBeyondTheFieldsShowAndStoreNothing)
     EXPECT_EQ(grid.GetColCount(), 0ul);
     paint();
     EXPECT_EQ(grid.takeLog(), Log{});
-}
-
-TEST_F(SimpleRecordGrid, WidthsAreTheHostsScaledByTheScreensDpiFactor)
-{
-    desktop().setDpi(144); // factor 1.5
-    grid.ApplyCol2Var();
-    EXPECT_EQ(grid.GetColWidth(1), 105);
-    desktop().setDpi(120); // factor 1.25: 112.5 truncated
-    grid.ApplyCol2Var();
-    EXPECT_EQ(grid.GetColWidth(3), 112);
-
-    // A dragged width lasts until the layout is applied again.
-    grid.SetColWidth(3, 3, 200);
-    EXPECT_EQ(grid.GetColWidth(3), 200);
-    grid.ApplyCol2Var();
-    EXPECT_EQ(grid.GetColWidth(3), 112);
-    desktop().setDpi(96);
 }

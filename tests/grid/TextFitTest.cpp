@@ -68,8 +68,7 @@ TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
     std::uniform_int_distribution<long long> width(-5, 4000);
     for (int i = 0; i < 600; ++i) {
         std::wstring text(length(random), L' ');
-        for (wchar_t& ch : text)
-            ch = alphabet[letter(random)];
+        std::generate(text.begin(), text.end(), [&] { return alphabet[letter(random)]; });
         const bool bBold = i % 2 == 1;
         // Every fourth width is exactly that of the text's first half.
         const long long w = i % 4 == 0 ? arial(text.substr(0, text.size() / 2), bBold) : width(random);
