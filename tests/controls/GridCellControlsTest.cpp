@@ -51,7 +51,7 @@ public:
 
 } // namespace
 
-TEST(ColorButton, FillsTheWholeCellOutlineIncludedAndNothingBeyond)
+TEST(GridCellControls, TheColourButtonFillsItsWholeCellAndTheComboListStretchesByTheVerticalDpiFactor)
 {
     CGXGridCore grid;
     NVorel::CColorButton button(&grid);
@@ -65,9 +65,17 @@ TEST(ColorButton, FillsTheWholeCellOutlineIncludedAndNothingBeyond)
     style.SetValue(L"sky");
     button.Draw(&canvas.dc, CRect(5, 5, 45, 25), 1, 1, style, nullptr);
     EXPECT_EQ(canvas.count(colours::black), 40 * 20);
+
+    // The combo box's list, stretched by the factor read at the first list.
+    platform::desktop().setDpi(144); // a factor of 1.5
+    ExposedCombo combo(&grid, 0, GX_IDS_CTRL_COMBOBOX, GXCOMBO_TEXT);
+    const CRect cell(10, 100, 110, 120);
+    const CRect base = combo.plain(cell), list = combo.stretched(cell);
+    EXPECT_EQ(list, CRect(base.left, base.top, base.right, (int)(base.top + base.Height() * 1.5f)));
+    platform::desktop().setDpi(96);
 }
 
-TEST(GridBitmapCells, DrawTheCellsBitmapCentredWithWhiteTransparentAndLoadItOnce)
+TEST(GridCellControls, BitmapAndCheckBoxCellsShowTheirPicturesCentredWithTheirTransparentColour)
 {
     AfxSetResourceHandle(platform::RegisterApplicationModule(&hostTable));
     CGXGridCore grid;
@@ -98,11 +106,8 @@ TEST(GridBitmapCells, DrawTheCellsBitmapCentredWithWhiteTransparentAndLoadItOnce
     // An id without a bitmap draws only the cell.
     cell.Draw(&again.dc, CRect(0, 0, 40, 20), 1, 1, cellStyle(L"701"), nullptr);
     EXPECT_EQ(again.count(colours::blue), 0);
-}
 
-TEST(GridCheckBoxCell, ShowsItsOwnPicturesCentredInTheWholeCell)
-{
-    CGXGridCore grid;
+    // The check box's own pictures, centred in the whole cell.
     NVorel::GridCheckBox box(&grid, TRUE, 0, 0);
     CWindowDC screen(nullptr);
     // Before the first draw the box is the base's.
@@ -117,26 +122,15 @@ TEST(GridCheckBoxCell, ShowsItsOwnPicturesCentredInTheWholeCell)
     std::string seen;
     for (auto [value, bEnabled] : {std::pair{L"0", true}, {L"1", true}, {L"2", true}, {L"", true}, {L"1", false},
                                    {L"0", false}}) {
-        PixelCanvas canvas(60, 20, colours::red);
+        PixelCanvas box60(60, 20, colours::red);
         CGXStyle style = cellStyle(value);
         style.SetEnabled(bEnabled).SetHorizontalAlignment(DT_LEFT);
-        box.Draw(&canvas.dc, CRect(0, 0, 60, 20), 1, 1, style, nullptr);
-        EXPECT_EQ(canvas.inkBox(), CRect(0, 0, 60, 20)); // the cell's green everywhere else
+        box.Draw(&box60.dc, CRect(0, 0, 60, 20), 1, 1, style, nullptr);
+        EXPECT_EQ(box60.inkBox(), CRect(0, 0, 60, 20)); // the cell's green everywhere else
         for (CPoint p : {CPoint(23, 4), CPoint(24, 4), CPoint(36, 16), CPoint(37, 16), CPoint(25, 5), CPoint(27, 10)})
-            seen += legend.count(canvas.at(p.x, p.y)) ? legend.at(canvas.at(p.x, p.y)) : '?';
+            seen += legend.count(box60.at(p.x, p.y)) ? legend.at(box60.at(p.x, p.y)) : '?';
         seen += " ";
     }
     EXPECT_EQ(seen, "gFFgww gFFgwg gFFgwg gFFgwg gTTgLT gTTgLL ");
     EXPECT_EQ(box.ComputeCheckBoxRect(&screen, CRect(0, 0, 60, 20), L"", DT_LEFT), CRect(23, 3, 37, 17));
-}
-
-TEST(GridComboBoxCell, StretchesTheListByTheScreensVerticalFactor)
-{
-    platform::desktop().setDpi(144); // a factor of 1.5, read at the first list
-    CGXGridCore grid;
-    ExposedCombo combo(&grid, 0, GX_IDS_CTRL_COMBOBOX, GXCOMBO_TEXT);
-    const CRect cell(10, 100, 110, 120);
-    const CRect base = combo.plain(cell), list = combo.stretched(cell);
-    EXPECT_EQ(list, CRect(base.left, base.top, base.right, (int)(base.top + base.Height() * 1.5f)));
-    platform::desktop().setDpi(96);
 }

@@ -50,10 +50,7 @@ protected:
         m_log.push_back(s.str());
     }
     bool hasRecord(int nRec) const { return nRec >= 0 && nRec < (int)m_beams.size(); }
-    static const wchar_t* title(int nField)
-    {
-        return nField == F_NAME ? L"Beam" : nField == F_B ? L"b" : nField == F_H ? L"h" : L"Note";
-    }
+    static const wchar_t* title(int n) { return n < F_B ? L"Beam" : n < F_H ? L"b" : n < F_NOTE ? L"h" : L"Note"; }
 
     // Record -1 is the simple grid's header row.
     int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
@@ -153,11 +150,9 @@ inline HINSTANCE englishModule()
 }
 
 // A host window that keeps the application messages it receives.
-class Receiver : public CWnd {
-public:
+struct Receiver : CWnd {
     std::vector<UINT> m_received;
 
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message >= WM_APP)

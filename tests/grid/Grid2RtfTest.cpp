@@ -50,7 +50,7 @@ TEST(Grid2Rtf, SelectionsWithoutRowsOrColumnsGiveNoTable)
     EXPECT_EQ(rtfOf(grid, {CGXRange(4, 0, 6, 1)}), L"No Table"); // columns, no row
 }
 
-TEST(Grid2Rtf, RowsAndColumnsComeAsListedPagedByWidthWithTheFirstColumnRepeatedAndCoveredCellsMerged)
+TEST(Grid2Rtf, CellsComeAsListedPagedByWidthMergedAsCoveredBoldAsHeadersOrFontsAndEscaped)
 {
     // 4200 units: three columns (3570) fit, the fourth (4760) does not; the
     // block over the page border goes on blank on the next page.
@@ -94,20 +94,18 @@ TEST(Grid2Rtf, RowsAndColumnsComeAsListedPagedByWidthWithTheFirstColumnRepeatedA
     // Columns as the list gives them: the second range adds columns 0 and 1.
     EXPECT_EQ(rtfOf(rows, {CGXRange(2, 2), CGXRange(2, 0, 2, 2)}),
               document(row(three, LR"( b2\cell  2\cell  a2\cell )")));
-}
 
-TEST(Grid2Rtf, HeaderAndBoldFontCellsAreBoldAndTextsEscaped)
-{
-    CGXGridCore grid;
-    fillOwnGrid(grid, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
+    // Header and bold-font cells are bold.
+    CGXGridCore bolds;
+    fillOwnGrid(bolds, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
     const CGXStyle bold = CGXStyle().SetFont(CGXFont().SetBold(TRUE)), notBold = CGXStyle().SetFont(CGXFont());
-    grid.StoreStyleRowCol(2, 2, &bold, gxOverride, 0);
-    grid.StoreStyleRowCol(0, 1, &notBold, gxOverride, 0);
+    bolds.StoreStyleRowCol(2, 2, &bold, gxOverride, 0);
+    bolds.StoreStyleRowCol(0, 1, &notBold, gxOverride, 0);
     // One header row and one header column as the grid library counts them:
     // rows and columns below that number are bold.
-    grid.SetFrozenRows(1, 1);
-    grid.SetFrozenCols(1, 1);
-    EXPECT_EQ(rtfOf(grid, {table}), document(row(three, LR"(\b  \b0\cell \b  A\b0\cell \b  B\b0\cell )") +
+    bolds.SetFrozenRows(1, 1);
+    bolds.SetFrozenCols(1, 1);
+    EXPECT_EQ(rtfOf(bolds, {table}), document(row(three, LR"(\b  \b0\cell \b  A\b0\cell \b  B\b0\cell )") +
                                              row(three, LR"(\b  1\b0\cell  a1\cell  b1\cell )") +
                                              row(three, LR"(\b  2\b0\cell  a2\cell \b  b2\b0\cell )")));
 

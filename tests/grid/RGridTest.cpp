@@ -15,7 +15,7 @@ namespace {
 
 } // namespace
 
-TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAGroup)
+TEST_F(RecordGrid, HeaderRowsShowTheTitlesAndHostCallsCarryRecordNumbersFieldsAndWidths)
 {
     // One group title over b and h, the other titles tall over both rows, frozen.
     grid.describe(true);
@@ -27,6 +27,7 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAG
     grid.GetValueRowCol(1, 2);
     grid.GetValueRowCol(1, 3);
     EXPECT_EQ(grid.takeLog(), (Log{"grouped header 0 30", "header 0 40"}));
+    grid.m_bLogReads = false;
     // A host's title of a quantity carries its unit on a second line.
     CDynLinkLibrary language(englishModule());
     EXPECT_EQ(grid.makeColName(39955, qemet::QT_REINF_AREA), L"Spacing\n (cm\u00b2/m)");
@@ -39,7 +40,6 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAG
 
     // A hidden header leaves the header row to record 0.
     grid.showHeader(false);
-    EXPECT_EQ(grid.getNonOfHeader(), 1); // until the layout is applied
     grid.ApplyCol2Var();
     EXPECT_EQ(gridText(grid), beamRows);
     // Record 0 left-aligned, on the window or (its title) the button face;
@@ -54,42 +54,10 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesWithAGroupTitleOverAdjacentColumnsOfAG
         looks += toUtf8(s.GetValue().str()) + look;
     }
     EXPECT_EQ(looks, "internal align 0 #FFFFFF, B1 align 0 #C8D0D4, B2 align 1 #C8D0D4, ");
-}
 
-TEST_F(RecordGrid, AHiddenHeaderWithoutRecordsShowsNoRowsAndAsksForNone)
-{
-    grid.m_beams.clear();
-    grid.showHeader(false);
-    grid.ApplyCol2Var();
-    EXPECT_EQ(grid.GetRowCount(), 0ul);
-    grid.m_bLogReads = true;
-    paint();
-    EXPECT_EQ(grid.takeLog(), Log{});
-}
-
-class RecordGridBase : public testsupport::GridOnDesktop<CRGrid> {};
-
-TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
-{
-    EXPECT_EQ(gridText(grid), "\n"); // no rows, no columns
-    CGXGridParam* param = grid.GetParam(); // records stay in place: no undo, no moving
-    EXPECT_FALSE(param->IsEnableUndo() || param->IsEnableMoveCols() || param->IsEnableMoveRows());
-    grid.SendMessage(WM_COMMAND, 57642);
-    grid.SendMessage(WM_COMMAND, 57634);
-    EXPECT_EQ(platform::ClipboardText(), L"\r\n");
-
-    // Columns without a host behind them: titles and cells are empty, a
-    // typed value is not stored, and the grid stays as it was.
-    grid.GetCols() = {{1, -1, false}, {2, -1, false}};
-    grid.ApplyCol2Var();
-    EXPECT_EQ(gridText(grid), "|\n");
-    EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"x"));
-}
-
-TEST_F(RecordGrid, HostCallsCarryRecordNumbersAndFieldsAndWidthsStayWithTheirFields)
-{
     // A width the user drags (b's border at client x 129) is kept under the
     // field: b keeps it when the columns move and the layout is applied again.
+    grid.showHeader(true);
     paint();
     testsupport::drag(CPoint(10 + 129, 10 + 10), CPoint(10 + 159, 10 + 10));
     grid.GetCols() = {{F_NAME, -1, false}, {F_H, -1, false}, {F_B, -1, false}, {F_NOTE, -1, false}};
@@ -130,4 +98,34 @@ TEST_F(RecordGrid, HostCallsCarryRecordNumbersAndFieldsAndWidthsStayWithTheirFie
     for (ROWCOL c : {4ul, 100000ul})
         EXPECT_FALSE(grid.StoreStyleRowCol(3, c, &style, gxOverride, 0) || grid.GetStyleRowCol(0, c, style, gxCopy, 0));
     EXPECT_EQ(grid.takeLog(), Log{});
+}
+
+TEST_F(RecordGrid, AHiddenHeaderWithoutRecordsShowsNoRowsAndAsksForNone)
+{
+    grid.m_beams.clear();
+    grid.showHeader(false);
+    grid.ApplyCol2Var();
+    EXPECT_EQ(grid.GetRowCount(), 0ul);
+    grid.m_bLogReads = true;
+    paint();
+    EXPECT_EQ(grid.takeLog(), Log{});
+}
+
+class RecordGridBase : public testsupport::GridOnDesktop<CRGrid> {};
+
+TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
+{
+    EXPECT_EQ(gridText(grid), "\n"); // no rows, no columns
+    CGXGridParam* param = grid.GetParam(); // records stay in place: no undo, no moving
+    EXPECT_FALSE(param->IsEnableUndo() || param->IsEnableMoveCols() || param->IsEnableMoveRows());
+    grid.SendMessage(WM_COMMAND, 57642);
+    grid.SendMessage(WM_COMMAND, 57634);
+    EXPECT_EQ(platform::ClipboardText(), L"\r\n");
+
+    // Columns without a host behind them: titles and cells are empty, a
+    // typed value is not stored, and the grid stays as it was.
+    grid.GetCols() = {{1, -1, false}, {2, -1, false}};
+    grid.ApplyCol2Var();
+    EXPECT_EQ(gridText(grid), "|\n");
+    EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"x"));
 }
