@@ -4,8 +4,6 @@
 
 #include <vector>
 
-using NVorel::CBitmapExt;
-
 namespace {
 
 // The host's own picture: light grey, white and black pixels.
@@ -15,15 +13,15 @@ constexpr const char* rows[] = {"gwk"};
 constexpr winres::BitmapResource bitmaps[] = {{300, 3, 1, 24, palette, rows}};
 constexpr winres::ResourceTable table{{}, {}, {}, bitmaps};
 
-std::vector<COLORREF> pixelsOf(CBitmapExt& b)
+std::vector<COLORREF> pixelsOf(NVorel::CBitmapExt& b)
 {
     const platform::Surface& s = *platform::BitmapSurface(b);
     return {s.pixel(0, 0), s.pixel(1, 0), s.pixel(2, 0)};
 }
 
-class Probe : public CBitmapExt {
+class Probe : public NVorel::CBitmapExt {
 public:
-    using CBitmapExt::setColorMapLen;
+    using NVorel::CBitmapExt::setColorMapLen;
 };
 
 } // namespace
@@ -31,11 +29,11 @@ public:
 TEST(BitmapExt, LightGreyBecomesButtonFaceByDefaultOrAsTheMappingsSayWhoseTableGrowsOnlyWhenFull)
 {
     AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
-    CBitmapExt byDefault, unmapped, own;
+    NVorel::CBitmapExt byDefault, unmapped, own;
     unmapped.ResetMappings();
     own.ResetMappings();
     own.AddMapping(black, RGB(255, 0, 0));
-    for (CBitmapExt* b : {&byDefault, &unmapped, &own})
+    for (NVorel::CBitmapExt* b : {&byDefault, &unmapped, &own})
         ASSERT_TRUE(b->LoadBitmapW(300));
     EXPECT_EQ(pixelsOf(byDefault), (std::vector<COLORREF>{GetSysColor(COLOR_BTNFACE), white, black}));
     EXPECT_EQ(pixelsOf(unmapped), (std::vector<COLORREF>{grey, white, black}));

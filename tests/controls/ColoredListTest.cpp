@@ -7,17 +7,14 @@
 
 #include <cwchar>
 
-using NVorel::CColoredList;
-using platform::desktop;
-using testsupport::pressWith;
 namespace colours = testsupport::colours;
 
 namespace {
 
 // The list's protected helpers, as a derived host list reaches them.
-struct OpenList : CColoredList {
-    using CColoredList::GetColor;
-    using CColoredList::GetText;
+struct OpenList : NVorel::CColoredList {
+    using NVorel::CColoredList::GetColor;
+    using NVorel::CColoredList::GetText;
 };
 
 // A host window with a coloured list of id 114 in it, as a dialog holds one.
@@ -67,7 +64,7 @@ TEST(ColoredList, EntriesAreDrawnInTheirColoursMeasuredInTheMenuFontAndCopiedAsL
     EXPECT_EQ(host.list.AddColoredString(L"Wall W1", colours::red), 0);
     EXPECT_EQ(host.list.AddColoredString(L"Slab S2", colours::blue), 1);
     host.list.SetCurSel(1); // selection is not drawn
-    desktop().processMessages();
+    platform::desktop().processMessages();
 
     // Rows are as high as the menu font; text is drawn in the list's own
     // font after a space, in nothing but its colour on the window's.
@@ -101,22 +98,22 @@ TEST(ColoredList, EntriesAreDrawnInTheirColoursMeasuredInTheMenuFontAndCopiedAsL
     ListHost other;
     other.list.AddColoredString(L"kept", colours::red);
     other.list.SetFocus();
-    pressWith(VK_CONTROL, 'C');
+    testsupport::pressWith(VK_CONTROL, 'C');
     host.list.SetFocus();
     // Nothing to copy, C alone, other keys with Ctrl, and a clipboard that
     // another window holds open leave the clipboard alone.
     host.list.AddColoredString(L"", colours::red);
-    pressWith(VK_CONTROL, 'C');
+    testsupport::pressWith(VK_CONTROL, 'C');
     for (const wchar_t* text : {L"a", L"", L"b"})
         host.list.AddColoredString(text, colours::red);
-    desktop().pressKey('C');
-    pressWith(VK_CONTROL, 'X');
+    platform::desktop().pressKey('C');
+    testsupport::pressWith(VK_CONTROL, 'X');
     ASSERT_TRUE(OpenClipboard(host.frame));
-    pressWith(VK_CONTROL, 'C');
+    testsupport::pressWith(VK_CONTROL, 'C');
     CloseClipboard();
     EXPECT_EQ(platform::ClipboardText(), L"kept\n");
 
-    pressWith(VK_CONTROL, 'C');
+    testsupport::pressWith(VK_CONTROL, 'C');
     EXPECT_EQ(platform::ClipboardText(), L"a\nb\n");
     // A block of five wide characters.
     ASSERT_TRUE(OpenClipboard(host.frame));

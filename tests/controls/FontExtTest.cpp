@@ -3,25 +3,23 @@
 
 #include <gtest/gtest.h>
 
-using NVorel::CFontExt;
-
 namespace {
 
 // The description's height, weight, italic, character set and face; the
 // font's height and width.
-std::string described(const CFontExt& f)
+std::string described(const NVorel::CFontExt& f)
 {
     const LOGFONTW& lf = f.GetLogFontDescription();
-    return std::to_string(lf.lfHeight) + " " + std::to_string(lf.lfWeight) + (lf.lfItalic ? " italic" : "") +
-           " set " + std::to_string(lf.lfCharSet) + " " + toUtf8(lf.lfFaceName) + ", " +
-           std::to_string(f.GetHeight()) + " by " + std::to_string(f.GetWidth());
+    return std::to_string(lf.lfHeight) + " " + std::to_string(lf.lfWeight) + (lf.lfItalic ? " italic" : "") + " set " +
+           std::to_string(lf.lfCharSet) + " " + toUtf8(lf.lfFaceName) + ", " + std::to_string(f.GetHeight()) + " by " +
+           std::to_string(f.GetWidth());
 }
 
 } // namespace
 
 TEST(FontExt, SettersChangeTheDescriptionAndSetRestoresTheFirstDcBeforeSelectingIntoAnother)
 {
-    CFontExt f;
+    NVorel::CFontExt f;
     EXPECT_EQ(described(f), "-12 400 set 0 Arial, 12 by 8"); // 0.7 x 12 = 8.4
     f.SetSize(20).SetBold(true).SetItalic(true).SetCharSet(0x1CC).SetFace(CString(L'x', 40));
     // The character set's low byte; the face cut to 31 characters.
@@ -49,18 +47,18 @@ TEST(FontExt, SettersChangeTheDescriptionAndSetRestoresTheFirstDcBeforeSelecting
 
 TEST(FontExt, CreateFromAnotherFontOrNothing)
 {
-    CFontExt empty(nullptr);
+    NVorel::CFontExt empty(nullptr);
     EXPECT_EQ(described(empty), "16 0 set 0 , 16 by 11");
     EXPECT_EQ(empty.GetSafeHandle(), nullptr);
 
-    CFontExt source;
+    NVorel::CFontExt source;
     source.SetSize(18).SetBold(true);
     ASSERT_TRUE(source.CreateDeviceFont());
-    CFontExt copy(&source);
+    NVorel::CFontExt copy(&source);
     EXPECT_NE(copy.GetSafeHandle(), nullptr);
     EXPECT_EQ(described(copy), "-18 700 set 0 Arial, 18 by 12");
 
-    CFontExt points;
+    NVorel::CFontExt points;
     points.SetSize(100); // 10 points: 13 pixels at 96 DPI
     ASSERT_TRUE(points.CreatePointFont());
     LOGFONTW lf{};

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-using testsupport::PixelCanvas;
 namespace colours = testsupport::colours;
 
 namespace {
@@ -32,7 +31,7 @@ CGXStyle cellStyle(const wchar_t* value)
 
 // Where the blue square is: the rectangle it fills exactly, empty when its
 // pixels make no whole rectangle.
-CRect blueSquare(const PixelCanvas& canvas)
+CRect blueSquare(const testsupport::PixelCanvas& canvas)
 {
     CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
     for (int y = 0; y < canvas.surface().height(); ++y)
@@ -55,7 +54,7 @@ TEST(GridCellControls, TheColourButtonFillsItsWholeCellAndTheComboListStretchesB
 {
     CGXGridCore grid;
     NVorel::CColorButton button(&grid);
-    PixelCanvas canvas(50, 30, colours::green);
+    testsupport::PixelCanvas canvas(50, 30, colours::green);
     CGXStyle style;
     style.SetValue((DWORD)255);
     button.Draw(&canvas.dc, CRect(5, 5, 45, 25), 1, 1, style, nullptr);
@@ -81,7 +80,7 @@ TEST(GridCellControls, BitmapAndCheckBoxCellsShowTheirPicturesCentredWithTheirTr
     CGXGridCore grid;
     NVorel::CGridSBitmap cell(&grid);
     NVorel::CGridHBitmap header(&grid);
-    PixelCanvas canvas(40, 20, colours::red), title(40, 20, colours::red);
+    testsupport::PixelCanvas canvas(40, 20, colours::red), title(40, 20, colours::red);
     cell.Draw(&canvas.dc, CRect(0, 0, 40, 20), 1, 1, cellStyle(L"700"), nullptr);
     header.Draw(&title.dc, CRect(0, 0, 40, 20), 0, 1, cellStyle(L"700"), nullptr);
     // 16 x 16 in 40 x 20: at (12, 2), its white ring showing the cell below;
@@ -100,7 +99,7 @@ TEST(GridCellControls, BitmapAndCheckBoxCellsShowTheirPicturesCentredWithTheirTr
 
     // Cached: drawn again while the resource is nowhere to be found.
     AfxSetResourceHandle(platform::RegisterApplicationModule(&emptyTable));
-    PixelCanvas again(40, 20, colours::red);
+    testsupport::PixelCanvas again(40, 20, colours::red);
     cell.Draw(&again.dc, CRect(0, 0, 40, 20), 1, 1, cellStyle(L"700"), nullptr);
     EXPECT_EQ(blueSquare(again), CRect(13, 3, 27, 17));
     // An id without a bitmap draws only the cell.
@@ -117,12 +116,13 @@ TEST(GridCellControls, BitmapAndCheckBoxCellsShowTheirPicturesCentredWithTheirTr
     // (F, teal T when disabled) round white (light blue L); the tick at
     // (27, 10) is transparent (g, the cell), teal when disabled; "1", "2"
     // and the empty value are all checked.
-    const std::map<COLORREF, char> legend{{colours::green, 'g'}, {colours::white, 'w'}, {RGB(64, 64, 64), 'F'},
-                                          {RGB(0, 96, 128), 'T'}, {RGB(166, 202, 240), 'L'}};
+    const COLORREF frame = RGB(64, 64, 64), teal = RGB(0, 96, 128), lightBlue = RGB(166, 202, 240);
+    const std::map<COLORREF, char> legend{
+        {colours::green, 'g'}, {colours::white, 'w'}, {frame, 'F'}, {teal, 'T'}, {lightBlue, 'L'}};
     std::string seen;
-    for (auto [value, bEnabled] : {std::pair{L"0", true}, {L"1", true}, {L"2", true}, {L"", true}, {L"1", false},
-                                   {L"0", false}}) {
-        PixelCanvas box60(60, 20, colours::red);
+    for (auto [value, bEnabled] :
+         {std::pair{L"0", true}, {L"1", true}, {L"2", true}, {L"", true}, {L"1", false}, {L"0", false}}) {
+        testsupport::PixelCanvas box60(60, 20, colours::red);
         CGXStyle style = cellStyle(value);
         style.SetEnabled(bEnabled).SetHorizontalAlignment(DT_LEFT);
         box.Draw(&box60.dc, CRect(0, 0, 60, 20), 1, 1, style, nullptr);

@@ -5,9 +5,10 @@
 
 namespace {
 
-const std::wstring kStart = LR"({\rtf1\ansi\ansicpg1250\deff0\deflang1045{\fonttbl{\f0\fswiss\fprq2\fcharset238 System{\*\fname Arial;}Arial CE;}}{\*\generator Tavrin;})"
-                            L"\n"
-                            LR"(\viewkind4\uc1\pard\f0\fs20 )";
+const std::wstring kStart =
+    LR"({\rtf1\ansi\ansicpg1250\deff0\deflang1045{\fonttbl{\f0\fswiss\fprq2\fcharset238 System{\*\fname Arial;}Arial CE;}}{\*\generator Tavrin;})"
+    L"\n"
+    LR"(\viewkind4\uc1\pard\f0\fs20 )";
 const std::wstring kPageEnd = LR"(\pard\par)";
 const std::wstring kNextPage = kPageEnd + L"\n\n";
 // Right edges of columns of 70 pixels, 1190 units each.
@@ -106,17 +107,19 @@ TEST(Grid2Rtf, CellsComeAsListedPagedByWidthMergedAsCoveredBoldAsHeadersOrFontsA
     bolds.SetFrozenRows(1, 1);
     bolds.SetFrozenCols(1, 1);
     EXPECT_EQ(rtfOf(bolds, {table}), document(row(three, LR"(\b  \b0\cell \b  A\b0\cell \b  B\b0\cell )") +
-                                             row(three, LR"(\b  1\b0\cell  a1\cell  b1\cell )") +
-                                             row(three, LR"(\b  2\b0\cell  a2\cell \b  b2\b0\cell )")));
+                                              row(three, LR"(\b  1\b0\cell  a1\cell  b1\cell )") +
+                                              row(three, LR"(\b  2\b0\cell  a2\cell \b  b2\b0\cell )")));
 
     // Backslashes, braces, line breaks and characters beyond ASCII are escaped.
     CGXGridCore texts;
-    fillOwnGrid(texts, {{L"{\\x}", L"m\u00B2", L"\u00D8 12", L"a\r\nb\nc", L"\uFF21\U0001D11E", L"plain: 1;2 (3) [4]"}});
+    fillOwnGrid(texts, {{L"{\\x}", L"m\u00B2", L"\u00D8 12", L"a\r\nb\nc", L"\uFF21\U0001D11E", L"plain: 1;2 [4]"}});
     // ² is U+00B2 (178), Ø U+00D8 (216); U+FF21 is 65313, as a signed 16-bit
     // unit -223; U+1D11E is the UTF-16 pair D834 DD1E: -10188 and -8930.
-    EXPECT_EQ(rtfOf(texts, {table}, 100.0),
-              document(row(three + LR"(\cellx4760\cellx5950\cellx7140)",
-                           LR"( \{\\x\}\cell  m\u178?\cell  \u216? 12\cell  a\line b\line c\cell  \u-223?\u-10188?\u-8930?\cell  plain: 1;2 (3) [4]\cell )")));
+    EXPECT_EQ(
+        rtfOf(texts, {table}, 100.0),
+        document(row(
+            three + LR"(\cellx4760\cellx5950\cellx7140)",
+            LR"( \{\\x\}\cell  m\u178?\cell  \u216? 12\cell  a\line b\line c\cell  \u-223?\u-10188?\u-8930?\cell  plain: 1;2 [4]\cell )")));
 }
 
 // The beam grid: columns of 60, 70, 80 and 90 pixels (1020, 1190, 1360 and

@@ -4,11 +4,6 @@
 
 #include <sstream>
 
-using platform::desktop;
-using platform::MouseButton;
-using platform::user;
-using testsupport::pressWith;
-
 namespace {
 
 ROWCOL currentRow(BeamGrid& grid)
@@ -37,7 +32,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     ASSERT_GT(inkAround(second), 0);
     grid.SetFocus();
     grid.SelectRange(CGXRange().SetRows(2, 3));
-    pressWith(VK_SHIFT, VK_INSERT); // Shift and Ctrl do not matter
+    testsupport::pressWith(VK_SHIFT, VK_INSERT); // Shift and Ctrl do not matter
     EXPECT_EQ(grid.takeLog(), (Log{"insert 2 1", "insert 1 1"}));
     // The update lock taken meanwhile is given back, so the grid repaints:
     // the new record's empty title shows where B2's was.
@@ -45,7 +40,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     EXPECT_EQ(inkAround(second), 0);
 
     clickCell(2, 2);
-    pressWith(VK_CONTROL, 'A');
+    testsupport::pressWith(VK_CONTROL, 'A');
     EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_FALSE(grid.IsActiveCurrentCell()); // the character started no editing
 
@@ -54,8 +49,8 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     grid.setContextMenu(true);
     const CPoint at = cellPoint(3, 2);
     CRect menu;
-    user().chooseMenuCommand(57642, [&](HWND window) { GetWindowRect(window, &menu); });
-    desktop().click(at, MouseButton::Right);
+    platform::user().chooseMenuCommand(57642, [&](HWND window) { GetWindowRect(window, &menu); });
+    platform::desktop().click(at, platform::MouseButton::Right);
     EXPECT_EQ(menu.TopLeft(), at);
     EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_EQ(currentRow(grid), 2ul); // the click went to the menu, not to the cell
@@ -65,18 +60,18 @@ TEST_F(RecordGrid, WithoutTheMenuResourceTheRightClickIsTheGridsOwn)
 {
     // The menu switched off, then only the application's resources (no menu
     // 480): the cell becomes current, and no menu opens.
-    const size_t prompts = user().prompts().size();
+    const size_t prompts = platform::user().prompts().size();
     {
         CDynLinkLibrary language(englishModule());
-        clickCell(3, 1, MouseButton::Right);
+        clickCell(3, 1, platform::MouseButton::Right);
         EXPECT_EQ(currentRow(grid), 3ul);
     }
     AfxSetResourceHandle(GetModuleHandleW(nullptr));
     grid.setContextMenu(true);
-    desktop().advanceClock(1000); // no double click
-    clickCell(2, 1, MouseButton::Right);
+    platform::desktop().advanceClock(1000); // no double click
+    clickCell(2, 1, platform::MouseButton::Right);
     EXPECT_EQ(currentRow(grid), 2ul);
-    EXPECT_EQ(user().prompts().size(), prompts);
+    EXPECT_EQ(platform::user().prompts().size(), prompts);
 }
 
 TEST_F(RecordGrid, CellReadersGiveNumbersDefaultsOrStopAtAnEmptyRequiredCell)
@@ -105,13 +100,13 @@ TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
 {
     grid.describe(true);     // two header rows: record n is row n + 2
     grid.m_beams.resize(40); // more than the grid shows
-    desktop().processMessages();
+    platform::desktop().processMessages();
     const ROWCOL top = grid.GetTopRow();
     for (int nRec : {-3, -1, 40, 1000000}) {
         grid.selectRowDada(nRec, true);
         grid.scrollRowDataInView(nRec);
     }
-    desktop().processMessages();
+    platform::desktop().processMessages();
     EXPECT_EQ(selectedRows(grid), "");
     EXPECT_EQ(grid.GetTopRow(), top);
 
@@ -122,6 +117,6 @@ TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
     grid.selectRowDada(39, false);
     EXPECT_EQ(selectedRows(grid), "");
     grid.scrollRowDataInView(30);
-    desktop().processMessages();
+    platform::desktop().processMessages();
     EXPECT_FALSE(grid.CalcRectFromRowCol(32, 1, 32, 1).IsRectEmpty());
 }

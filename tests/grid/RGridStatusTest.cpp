@@ -4,9 +4,6 @@
 
 #include <tuple>
 
-using testsupport::parsedRoot;
-using testsupport::xmlOf;
-
 namespace {
 
 // What a call throws, as a code (S_OK: nothing).
@@ -48,7 +45,7 @@ protected:
     {
         grid.describe(false);
         grid.resetColWidth();
-        return thrown([&] { grid.LoadStatusXML(parsedRoot(xml.c_str())); });
+        return thrown([&] { grid.LoadStatusXML(testsupport::parsedRoot(xml.c_str())); });
     }
 
     // The host's document and the element it keeps the layout in.
@@ -63,12 +60,13 @@ TEST_F(GridStatus, TheLayoutIsSavedAsTheLastChildOfTheHostsElementAndLoadedBack)
     grid.describe(true);
     grid.SetColWidth(2, 0, 100); // h dragged wider
     grid.SaveStatusXML(doc, host);
-    EXPECT_EQ(xmlOf(host), L"<Host><Other/><GridStatus><ColumnsInfo Count=\"4\">"
-                           L"<ColumnInfo Order=\"0\" Field=\"10\" Group=\"-1\" Grouped=\"0\" Width=\"60\"/>"
-                           L"<ColumnInfo Order=\"1\" Field=\"20\" Group=\"7\" Grouped=\"1\" Width=\"70\"/>"
-                           L"<ColumnInfo Order=\"2\" Field=\"30\" Group=\"7\" Grouped=\"1\" Width=\"100\"/>"
-                           L"<ColumnInfo Order=\"3\" Field=\"40\" Group=\"-1\" Grouped=\"0\" Width=\"90\"/>"
-                           L"</ColumnsInfo></GridStatus></Host>");
+    EXPECT_EQ(testsupport::xmlOf(host),
+              L"<Host><Other/><GridStatus><ColumnsInfo Count=\"4\">"
+              L"<ColumnInfo Order=\"0\" Field=\"10\" Group=\"-1\" Grouped=\"0\" Width=\"60\"/>"
+              L"<ColumnInfo Order=\"1\" Field=\"20\" Group=\"7\" Grouped=\"1\" Width=\"70\"/>"
+              L"<ColumnInfo Order=\"2\" Field=\"30\" Group=\"7\" Grouped=\"1\" Width=\"100\"/>"
+              L"<ColumnInfo Order=\"3\" Field=\"40\" Group=\"-1\" Grouped=\"0\" Width=\"90\"/>"
+              L"</ColumnsInfo></GridStatus></Host>");
 
     grid.describe(false);
     grid.resetColWidth();
@@ -132,7 +130,7 @@ TEST_F(GridStatus, AHugeCountAllocatesOnlyWhatTheOrdersNeed)
                 L"</ColumnsInfo>"));
     EXPECT_EQ(layout(), "10/-1/0:40 20/-1/0:32767 30/0/0:0");
     grid.ApplyCol2Var();
-    paint(); // the sanitizers watch the layout's sums
+    paint();                                      // the sanitizers watch the layout's sums
     EXPECT_EQ(pixel(45, 30), RGB(255, 255, 255)); // the wide column's cell, drawn
 }
 
@@ -167,10 +165,10 @@ TEST_F(GridStatus, ArgumentsWithoutTheirInterfacesAndFailingCallsThrow)
     EXPECT_FALSE(grid.IsLockUpdate());
     EXPECT_EQ(thrown([&] { grid.SaveStatusXML(host, host); }), E_POINTER);
     EXPECT_EQ(thrown([&] { grid.SaveStatusXML(doc, doc); }), E_POINTER);
-    EXPECT_EQ(xmlOf(doc), L"<Host><Other/></Host>");
+    EXPECT_EQ(testsupport::xmlOf(doc), L"<Host><Other/></Host>");
 
     // An element of another document: the append fails, and says so.
-    IXMLDOMElementPtr stranger = parsedRoot(L"<Stranger/>");
+    IXMLDOMElementPtr stranger = testsupport::parsedRoot(L"<Stranger/>");
     EXPECT_EQ(thrown([&] { grid.SaveStatusXML(doc, stranger); }), E_INVALIDARG);
-    EXPECT_EQ(xmlOf(stranger), L"<Stranger/>");
+    EXPECT_EQ(testsupport::xmlOf(stranger), L"<Stranger/>");
 }

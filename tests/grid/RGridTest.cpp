@@ -7,11 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
-using NVorel::CRGrid;
-using testsupport::gridText;
-
 namespace {
-
 
 } // namespace
 
@@ -19,7 +15,7 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesAndHostCallsCarryRecordNumbersFieldsAn
 {
     // One group title over b and h, the other titles tall over both rows, frozen.
     grid.describe(true);
-    EXPECT_EQ(gridText(grid), "Beam|Section|<|Note\n^|b|h|^\n--\n" + beamRows);
+    EXPECT_EQ(testsupport::gridText(grid), "Beam|Section|<|Note\n^|b|h|^\n--\n" + beamRows);
     const auto& cols = grid.GetCols();
     EXPECT_TRUE(!cols[0].Grouped && cols[1].Grouped && cols[2].Grouped && !cols[3].Grouped);
     EXPECT_EQ(grid.GetHeaderRows(), 1ul);
@@ -35,13 +31,13 @@ TEST_F(RecordGrid, HeaderRowsShowTheTitlesAndHostCallsCarryRecordNumbersFieldsAn
     // Equal groups apart, and -1 next to -1: one header row again, no covering left.
     grid.GetCols() = {{F_NAME, 7, true}, {F_B, -1, true}, {F_H, -1, true}, {F_NOTE, 7, true}};
     grid.ApplyCol2Var();
-    EXPECT_EQ(gridText(grid), "Beam|b|h|Note\n" + beamRows);
-    EXPECT_TRUE(std::none_of(cols.begin(), cols.end(), [](const CRGrid::SColDsc& d) { return d.Grouped; }));
+    EXPECT_EQ(testsupport::gridText(grid), "Beam|b|h|Note\n" + beamRows);
+    EXPECT_TRUE(std::none_of(cols.begin(), cols.end(), [](const NVorel::CRGrid::SColDsc& d) { return d.Grouped; }));
 
     // A hidden header leaves the header row to record 0.
     grid.showHeader(false);
     grid.ApplyCol2Var();
-    EXPECT_EQ(gridText(grid), beamRows);
+    EXPECT_EQ(testsupport::gridText(grid), beamRows);
     // Record 0 left-aligned, on the window or (its title) the button face;
     // the other row headers stay centred.
     std::string looks;
@@ -111,12 +107,12 @@ TEST_F(RecordGrid, AHiddenHeaderWithoutRecordsShowsNoRowsAndAsksForNone)
     EXPECT_EQ(grid.takeLog(), Log{});
 }
 
-class RecordGridBase : public testsupport::GridOnDesktop<CRGrid> {};
+class RecordGridBase : public testsupport::GridOnDesktop<NVorel::CRGrid> {};
 
 TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
 {
-    EXPECT_EQ(gridText(grid), "\n"); // no rows, no columns
-    CGXGridParam* param = grid.GetParam(); // records stay in place: no undo, no moving
+    EXPECT_EQ(testsupport::gridText(grid), "\n"); // no rows, no columns
+    CGXGridParam* param = grid.GetParam();        // records stay in place: no undo, no moving
     EXPECT_FALSE(param->IsEnableUndo() || param->IsEnableMoveCols() || param->IsEnableMoveRows());
     grid.SendMessage(WM_COMMAND, 57642);
     grid.SendMessage(WM_COMMAND, 57634);
@@ -126,6 +122,6 @@ TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
     // typed value is not stored, and the grid stays as it was.
     grid.GetCols() = {{1, -1, false}, {2, -1, false}};
     grid.ApplyCol2Var();
-    EXPECT_EQ(gridText(grid), "|\n");
+    EXPECT_EQ(testsupport::gridText(grid), "|\n");
     EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"x"));
 }

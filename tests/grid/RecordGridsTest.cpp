@@ -3,9 +3,7 @@
 // in column 1.
 #include "BeamGrid.h"
 
-using platform::desktop;
-
-template <class Grid> class RecordGrids : public HostedGrid<Grid> {};
+template <class Grid> using RecordGrids = HostedGrid<Grid>;
 using Grids = ::testing::Types<BeamGrid, SimpleBeamGrid>;
 TYPED_TEST_SUITE(RecordGrids, Grids);
 
@@ -19,7 +17,7 @@ TYPED_TEST(RecordGrids, DeleteTheSpareRowHostCallsNotificationsAndTheRegistryWor
     grid.SelectRange(CGXRange().SetRows(0, 1));
     grid.SelectRange(CGXRange().SetRows(3));
     grid.SelectRange(CGXRange(2, 1, 2, 2));
-    desktop().pressKey(VK_DELETE);
+    platform::desktop().pressKey(VK_DELETE);
     // Row 0 is never a record to remove, cells that are not whole rows are no rows.
     EXPECT_EQ(grid.takeLog(), (Log{"remove 2 2", "remove 0 0"}));
     EXPECT_EQ(grid.GetRowCount(), 2ul);
@@ -29,11 +27,11 @@ TYPED_TEST(RecordGrids, DeleteTheSpareRowHostCallsNotificationsAndTheRegistryWor
     EXPECT_EQ(this->inkAround(last), 0);
 
     this->clickCell(1, 1);
-    desktop().typeText(L"5");
-    desktop().pressKey(VK_RETURN);
+    platform::desktop().typeText(L"5");
+    platform::desktop().pressKey(VK_RETURN);
     this->clickCell(2, 1);
-    desktop().typeText(L"320");
-    desktop().pressKey(VK_RETURN);
+    platform::desktop().typeText(L"320");
+    platform::desktop().pressKey(VK_RETURN);
     // The spare row came when editing began in the last row, before its value.
     EXPECT_EQ(grid.takeLog(), (Log{"store 0 20 5", "insert 2 1", "store 1 20 320"}));
 
@@ -63,7 +61,7 @@ TYPED_TEST(RecordGrids, DeleteTheSpareRowHostCallsNotificationsAndTheRegistryWor
     this->paint();
     grid.takeLog();
     TypeParam::RedrawAll();
-    desktop().processMessages();
+    platform::desktop().processMessages();
     EXPECT_NE(grid.takeLog(), Log{});
     windowless.reset();
     EXPECT_EQ(TypeParam::AllInstances(), List{&grid});

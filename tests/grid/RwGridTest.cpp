@@ -2,8 +2,6 @@
 
 #include "support/GridText.h"
 
-using platform::desktop;
-
 TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneInsertMeansNothingAndWidthsAreScaledByTheDpiFactor)
 {
     EXPECT_EQ(testsupport::gridText(grid), "|b|h|Note\n" + beamRows);
@@ -14,13 +12,13 @@ TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneInsertMeansNothingAndWidths
 
     grid.SetFocus();
     grid.SelectRange(CGXRange().SetRows(1));
-    desktop().pressKey(VK_INSERT);
+    platform::desktop().pressKey(VK_INSERT);
     EXPECT_EQ(grid.takeLog(), Log{});
 
-    desktop().setDpi(144); // factor 1.5
+    platform::desktop().setDpi(144); // factor 1.5
     grid.ApplyCol2Var();
     EXPECT_EQ(grid.GetColWidth(1), 105);
-    desktop().setDpi(120); // factor 1.25: 112.5 truncated
+    platform::desktop().setDpi(120); // factor 1.25: 112.5 truncated
     grid.ApplyCol2Var();
     EXPECT_EQ(grid.GetColWidth(3), 112);
 
@@ -29,7 +27,7 @@ TEST_F(SimpleRecordGrid, TheHeaderRowIsRecordMinusOneInsertMeansNothingAndWidths
     EXPECT_EQ(grid.GetColWidth(3), 200);
     grid.ApplyCol2Var();
     EXPECT_EQ(grid.GetColWidth(3), 112);
-    desktop().setDpi(96);
+    platform::desktop().setDpi(96);
 }
 
 TEST_F(SimpleRecordGrid, ColumnsBeyondTheFieldsShowAndStoreNothing)

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
-using namespace NVorel;
-
 namespace {
 
 // Height, weight, character set and face.
@@ -34,7 +31,7 @@ TEST(StandardStyles, AGridGetsThemOnlyWhereItHasNoneAndTheTabBeamItsFontsInTheLa
 {
     platform::WriteGridProfileString(L"Standard", L"Size", L"12");
     CGXGridCore grid;
-    CreateStandardStylesWithCharset(&grid);
+    NVorel::CreateStandardStylesWithCharset(&grid);
     platform::ClearGridProfile();
     CGXGridParam* param = grid.GetParam();
     CGXStylesMap* map = param->GetStylesMap();
@@ -47,15 +44,15 @@ TEST(StandardStyles, AGridGetsThemOnlyWhereItHasNoneAndTheTabBeamItsFontsInTheLa
     own.SetParam(new CGXGridParam, TRUE);
     own.GetParam()->SetStylesMap(new CGXStylesMap, TRUE);
     CGXStylesMap* ownMap = own.GetParam()->GetStylesMap();
-    CreateStandardStylesWithCharset(&grid);
-    CreateStandardStylesWithCharset(&own);
+    NVorel::CreateStandardStylesWithCharset(&grid);
+    NVorel::CreateStandardStylesWithCharset(&own);
     EXPECT_TRUE(grid.GetParam() == param && param->GetStylesMap() == map && own.GetParam()->GetStylesMap() == ownMap);
     EXPECT_EQ(ownMap->GetStyleId(L"Standard"), 0);
 
     // The tab beam's bold and normal fonts, in the language's character set.
     CGXTabBeam beam;
     beam.m_nHeight = 20;
-    SetTabBeamFont(beam, 7, nullptr); // Russian
+    NVorel::SetTabBeamFont(beam, 7, nullptr); // Russian
     EXPECT_EQ(fontOf(beam.m_pFontCurrent), "18 700 set 204 Arial");
     EXPECT_EQ(fontOf(beam.m_pFontNormal), "18 400 set 204 Arial");
 
@@ -63,19 +60,19 @@ TEST(StandardStyles, AGridGetsThemOnlyWhereItHasNoneAndTheTabBeamItsFontsInTheLa
     // sanitizer's leak check sees to that).
     standardStyleOf(grid).SetFont(CGXFont().SetFaceName(L"Tahoma"));
     beam.m_nHeight = 16;
-    SetTabBeamFont(beam, 48, &grid);
+    NVorel::SetTabBeamFont(beam, 48, &grid);
     EXPECT_EQ(fontOf(beam.m_pFontNormal), "14 400 set 0 Tahoma");
 
     // Without a grid, the saved settings apply to the standard styles made for the call.
     platform::WriteGridProfileString(L"Standard", L"FaceName", L"Times New Roman");
-    SetTabBeamFont(beam, 48, nullptr);
+    NVorel::SetTabBeamFont(beam, 48, nullptr);
     EXPECT_EQ(fontOf(beam.m_pFontCurrent), "14 700 set 0 Times New Roman");
     platform::ClearGridProfile();
 
     // A standard style without a font changes nothing.
     CFont* current = beam.m_pFontCurrent;
     standardStyleOf(grid).SetIncludeFont(FALSE);
-    SetTabBeamFont(beam, 7, &grid);
+    NVorel::SetTabBeamFont(beam, 7, &grid);
     EXPECT_EQ(beam.m_pFontCurrent, current);
     EXPECT_EQ(fontOf(beam.m_pFontCurrent), "14 700 set 0 Times New Roman");
 }

@@ -7,8 +7,6 @@
 #include <cmath>
 #include <random>
 
-using NVorel::CTextFit;
-
 namespace {
 
 // Text measured as a document table measures it: Arial 236 units high, plain
@@ -60,7 +58,7 @@ std::wstring removingOneByOne(ArialTwips& arial, const std::wstring& text, long 
 TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
 {
     CGXGridWnd grid; // a window object, measured on a DC compatible with the screen
-    CTextFit fit(grid);
+    NVorel::CTextFit fit(grid);
     ArialTwips arial;
     const std::wstring alphabet = L"     abcdefghijklmnopqrstuvwxyzABCMWil0123456789.,;-\u00B2\u00D8\r\n\n";
     std::mt19937 random(17);
@@ -103,5 +101,5 @@ TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
 
     // A grid that is no window keeps its texts, even at no width at all.
     CGXGridCore core;
-    EXPECT_EQ(CTextFit(core).Fit(L" a long text", 0, true), L" a long text");
+    EXPECT_EQ(NVorel::CTextFit(core).Fit(L" a long text", 0, true), L" a long text");
 }
