@@ -7,10 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-} // namespace
-
 TEST_F(RecordGrid, HeaderRowsShowTheTitlesAndHostCallsCarryRecordNumbersFieldsAndWidths)
 {
     // One group title over b and h, the other titles tall over both rows, frozen.
