@@ -2,60 +2,47 @@
 
 #include <gtest/gtest.h>
 
-using NVorel::CBitmapExt;
+#include <vector>
 
 namespace {
 
 // The host's own picture: light grey, white and black pixels.
-constexpr winres::PaletteEntry palette[] = {
-    {'g', RGB(192, 192, 192)}, {'w', RGB(255, 255, 255)}, {'k', RGB(0, 0, 0)}};
+constexpr COLORREF grey = RGB(192, 192, 192), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+constexpr winres::PaletteEntry palette[] = {{'g', grey}, {'w', white}, {'k', black}};
 constexpr const char* rows[] = {"gwk"};
 constexpr winres::BitmapResource bitmaps[] = {{300, 3, 1, 24, palette, rows}};
 constexpr winres::ResourceTable table{{}, {}, {}, bitmaps};
-const HMODULE app = platform::RegisterApplicationModule(&table);
 
-COLORREF pixel(CBitmap& b, int x) { return platform::BitmapSurface(b)->pixel(x, 0); }
+std::vector<COLORREF> pixelsOf(NVorel::CBitmapExt& b)
+{
+    const platform::Surface& s = *platform::BitmapSurface(b);
+    return {s.pixel(0, 0), s.pixel(1, 0), s.pixel(2, 0)};
+}
 
-class Probe : public CBitmapExt {
+class Probe : public NVorel::CBitmapExt {
 public:
-    using CBitmapExt::setColorMapLen;
+    using NVorel::CBitmapExt::setColorMapLen;
 };
 
 } // namespace
 
-TEST(BitmapExt, LightGreyBecomesButtonFaceByDefault)
+TEST(BitmapExt, LightGreyBecomesButtonFaceByDefaultOrAsTheMappingsSayWhoseTableGrowsOnlyWhenFull)
 {
-    AfxSetResourceHandle(app);
-    CBitmapExt b;
-    ASSERT_TRUE(b.LoadBitmapW(300));
-    EXPECT_EQ(pixel(b, 0), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(pixel(b, 1), RGB(255, 255, 255));
-    EXPECT_FALSE(b.LoadBitmapW(300)); // holds one already
-    EXPECT_FALSE(CBitmapExt().LoadBitmapW(301));
-}
-
-TEST(BitmapExt, ResetAndOwnMappings)
-{
-    AfxSetResourceHandle(app);
-    CBitmapExt own;
+    AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
+    NVorel::CBitmapExt byDefault, unmapped, own;
+    unmapped.ResetMappings();
     own.ResetMappings();
-    ASSERT_TRUE(own.LoadBitmapW(300));
-    EXPECT_EQ(pixel(own, 0), RGB(192, 192, 192));
+    own.AddMapping(black, RGB(255, 0, 0));
+    for (NVorel::CBitmapExt* b : {&byDefault, &unmapped, &own})
+        ASSERT_TRUE(b->LoadBitmapW(300));
+    EXPECT_EQ(pixelsOf(byDefault), (std::vector<COLORREF>{GetSysColor(COLOR_BTNFACE), white, black}));
+    EXPECT_EQ(pixelsOf(unmapped), (std::vector<COLORREF>{grey, white, black}));
+    EXPECT_EQ(pixelsOf(own), (std::vector<COLORREF>{grey, white, RGB(255, 0, 0)}));
+    EXPECT_FALSE(byDefault.LoadBitmapW(300)); // holds one already
 
-    CBitmapExt one;
-    one.ResetMappings();
-    one.AddMapping(RGB(0, 0, 0), RGB(255, 0, 0));
-    ASSERT_TRUE(one.LoadBitmapW(300));
-    EXPECT_EQ(pixel(one, 0), RGB(192, 192, 192));
-    EXPECT_EQ(pixel(one, 2), RGB(255, 0, 0));
-}
-
-TEST(BitmapExt, TableGrowsByThirty)
-{
     Probe b; // one mapping, capacity 1
-    EXPECT_EQ(b.GetMappingCapacity(), 1);
-    for (int i = 0; i < 4; ++i) ASSERT_TRUE(b.AddMapping(RGB(i, 0, 0), 0));
-    EXPECT_EQ(b.GetMappingCount(), 5);
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(b.AddMapping(RGB(i, 0, 0), 0));
     EXPECT_EQ(b.GetMappingCapacity(), 5);
     b.AddMapping(0, 0);
     EXPECT_EQ(b.GetMappingCapacity(), 7);

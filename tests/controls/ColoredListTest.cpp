@@ -1,29 +1,33 @@
 #include "controls/ColoredList.h"
+#include "support/Input.h"
+#include "support/OnScreen.h"
 #include "support/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <cwchar>
 
-using NVorel::CColoredList;
-using platform::desktop;
 namespace colours = testsupport::colours;
 
 namespace {
+
+// The list's protected helpers, as a derived host list reaches them.
+struct OpenList : NVorel::CColoredList {
+    using NVorel::CColoredList::GetColor;
+    using NVorel::CColoredList::GetText;
+};
 
 // A host window with a coloured list of id 114 in it, as a dialog holds one.
 struct ListHost {
     explicit ListHost(DWORD extraStyle = 0)
     {
-        const LPCWSTR cls = AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1));
-        EXPECT_TRUE(frame.CreateEx(0, cls, L"host", WS_POPUP | WS_VISIBLE, CRect(100, 100, 500, 400), nullptr, 0));
-        EXPECT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | extraStyle, CRect(10, 10, 310, 210),
-                                &frame, 114));
+        EXPECT_TRUE(frame.CreateEx(0, nullptr, L"host", WS_POPUP | WS_VISIBLE, CRect(100, 100, 500, 400), nullptr, 0));
+        EXPECT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | extraStyle,
+                                CRect(10, 10, 310, 210), &frame, 114));
         list.SetFocus();
     }
     CWnd frame;
-    CColoredList list;
+    OpenList list;
 };
 
 LOGFONTW menuFont()
@@ -35,165 +39,97 @@ LOGFONTW menuFont()
 }
 
 // The extent of a text in a font, as GetTextExtent measures it.
-CSize extentIn(const LOGFONTW& lf, const wchar_t* text)
+CSize extentIn(const LOGFONTW& lf, const std::wstring& text)
 {
     CFont font;
     font.CreateFontIndirect(&lf);
     CWindowDC dc(nullptr);
     CFont* old = dc.SelectObject(&font);
-    const CSize size = dc.GetTextExtent(text, (int)std::wcslen(text));
+    const CSize size = dc.GetTextExtent(text.c_str(), (int)text.size());
     dc.SelectObject(old);
     return size;
 }
 
-LOGFONTW arial13()
-{
-    LOGFONTW lf{};
-    lf.lfHeight = -13;
-    std::wcscpy(lf.lfFaceName, L"Arial");
-    return lf;
-}
-
-void putOnClipboard(CWnd& owner, const wchar_t* text)
-{
-    const SIZE_T bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(block), text, bytes);
-    GlobalUnlock(block);
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-}
-
-void withCtrl(UINT vk)
-{
-    desktop().keyDown(VK_CONTROL);
-    desktop().pressKey(vk);
-    desktop().keyUp(VK_CONTROL);
-}
-
-// The list's protected helpers, as a derived host list reaches them.
-struct OpenList : CColoredList {
-    using CColoredList::GetColor;
-    using CColoredList::GetText;
-};
-
 } // namespace
 
-TEST(ColoredList, EachEntryIsDrawnInItsColourAfterALeadingSpace)
+TEST(ColoredList, EntriesAreDrawnInTheirColoursMeasuredInTheMenuFontAndCopiedAsLines)
 {
-    ListHost host;
+    ListHost host(WS_HSCROLL);
+    LOGFONTW arial13{};
+    arial13.lfHeight = -13;
+    std::wcscpy(arial13.lfFaceName, L"Arial");
     CFont font;
-    const LOGFONTW lf = arial13();
-    font.CreateFontIndirect(&lf);
+    font.CreateFontIndirect(&arial13);
     host.list.SendMessage(WM_SETFONT, (WPARAM)(HFONT)font, FALSE);
     EXPECT_EQ(host.list.AddColoredString(L"Wall W1", colours::red), 0);
     EXPECT_EQ(host.list.AddColoredString(L"Slab S2", colours::blue), 1);
     host.list.SetCurSel(1); // selection is not drawn
-    desktop().processMessages();
+    platform::desktop().processMessages();
 
-    // Rows are as high as the menu font; text is drawn in the list's own font.
-    const int rowHeight = extentIn(menuFont(), L"x").cy;
+    // Rows are as high as the menu font; text is drawn in the list's own
+    // font after a space, in nothing but its colour on the window's.
+    const LOGFONTW menu = menuFont();
+    const int rowHeight = extentIn(menu, L"x").cy, space = extentIn(arial13, L" ").cx;
     ASSERT_EQ(host.list.GetItemHeight(0), rowHeight);
-    const int space = extentIn(arial13(), L" ").cx;
     CRect client;
     host.list.GetClientRect(&client);
     host.list.ClientToScreen(&client);
     for (int row = 0; row < 2; ++row) {
         const COLORREF colour = row == 0 ? colours::red : colours::blue;
         const CRect band(client.left, client.top + row * rowHeight, client.right, client.top + (row + 1) * rowHeight);
-        CRect ink(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-        int stray = 0;
-        for (int y = band.top; y < band.bottom; ++y)
-            for (int x = band.left; x < band.right; ++x) {
-                const COLORREF c = desktop().screen().pixel(x, y);
-                if (c == colour) ink.UnionRect(ink, CRect(x, y, x + 1, y + 1));
-                else stray += c != GetSysColor(COLOR_WINDOW);
-            }
-        EXPECT_EQ(stray, 0) << "row " << row;
-        ASSERT_LT(ink.left, ink.right) << "row " << row;
-        EXPECT_GE(ink.left - client.left, space) << "row " << row;
-        EXPECT_LT(ink.left - client.left, space + 3) << "row " << row;
+        EXPECT_EQ(testsupport::screenCount(colour, band) + testsupport::screenCount(GetSysColor(COLOR_WINDOW), band),
+                  band.Width() * band.Height())
+            << "row " << row;
+        const int inkLeft = testsupport::screenInkBox(colour, band).left - client.left;
+        EXPECT_TRUE(inkLeft >= space && inkLeft < space + 3) << "row " << row << " ink from " << inkLeft;
     }
-    EXPECT_EQ(desktop().screen().pixel(client.left + 250, client.top + rowHeight + 2), GetSysColor(COLOR_WINDOW));
-}
 
-TEST(ColoredList, TheExtentFollowsTheWidestEntryInTheMenuFontAndNeverShrinks)
-{
-    ListHost host(WS_HSCROLL);
-    const LOGFONTW menu = menuFont();
-    host.list.AddColoredString(L"short", colours::black);
-    EXPECT_EQ(host.list.GetHorizontalExtent(), extentIn(menu, L" short ").cx);
-    const wchar_t* wide = L"Strip S3: bar spacing 300 mm exceeds the maximum 250 mm";
-    host.list.AddColoredString(wide, colours::black);
-    const int widest = extentIn(menu, (std::wstring(L" ") + wide + L" ").c_str()).cx;
+    // The horizontal extent: the widest entry in the menu font, a space on
+    // either side and an '&' as it stands; it never shrinks.
+    const std::wstring wide = L"Strip S3: bar spacing 300 mm & more than the maximum 250 mm";
+    host.list.AddColoredString(wide.c_str(), colours::black);
+    const int widest = extentIn(menu, L" " + wide + L" ").cx;
     EXPECT_EQ(host.list.GetHorizontalExtent(), widest);
-    EXPECT_EQ(host.list.GetItemHeight(1), extentIn(menu, L"x").cy);
-
-    host.list.DeleteString(1);
-    host.list.AddColoredString(L"narrow", colours::black);
-    EXPECT_EQ(host.list.GetHorizontalExtent(), widest);
+    host.list.DeleteString(2);
     host.list.ResetContent();
     EXPECT_EQ(host.list.GetHorizontalExtent(), widest);
 
-    // An '&' is part of the message, measured as it stands.
-    ListHost other(WS_HSCROLL);
-    other.list.AddColoredString(L"Steel & concrete", colours::black);
-    EXPECT_EQ(other.list.GetHorizontalExtent(), extentIn(menu, L" Steel & concrete ").cx);
-}
+    // Ctrl+C copies the non-empty entries as lines.
+    ListHost other;
+    other.list.AddColoredString(L"kept", colours::red);
+    other.list.SetFocus();
+    testsupport::pressWith(VK_CONTROL, 'C');
+    host.list.SetFocus();
+    // Nothing to copy, C alone, other keys with Ctrl, and a clipboard that
+    // another window holds open leave the clipboard alone.
+    host.list.AddColoredString(L"", colours::red);
+    testsupport::pressWith(VK_CONTROL, 'C');
+    for (const wchar_t* text : {L"a", L"", L"b"})
+        host.list.AddColoredString(text, colours::red);
+    platform::desktop().pressKey('C');
+    testsupport::pressWith(VK_CONTROL, 'X');
+    ASSERT_TRUE(OpenClipboard(host.frame));
+    testsupport::pressWith(VK_CONTROL, 'C');
+    CloseClipboard();
+    EXPECT_EQ(platform::ClipboardText(), L"kept\n");
 
-TEST(ColoredList, CtrlCCopiesTheNonEmptyEntriesAsLines)
-{
-    ListHost host;
-    putOnClipboard(host.frame, L"keep");
-    for (const wchar_t* text : {L"a", L"", L"b"}) host.list.AddColoredString(text, colours::red);
-
-    // C alone and other keys with Ctrl copy nothing.
-    desktop().pressKey('C');
-    withCtrl('X');
-    EXPECT_EQ(platform::ClipboardText(), L"keep");
-
-    withCtrl('C');
+    testsupport::pressWith(VK_CONTROL, 'C');
     EXPECT_EQ(platform::ClipboardText(), L"a\nb\n");
-    // The list owns what it put there, a block of five wide characters.
-    EXPECT_EQ(GetClipboardOwner(), host.list.m_hWnd);
+    // A block of five wide characters.
     ASSERT_TRUE(OpenClipboard(host.frame));
     EXPECT_EQ(GlobalSize(GetClipboardData(CF_UNICODETEXT)), 5 * sizeof(wchar_t));
     CloseClipboard();
-}
-
-TEST(ColoredList, NothingToCopyOrABusyClipboardLeavesTheClipboardAlone)
-{
-    ListHost host;
-    putOnClipboard(host.frame, L"keep");
-    withCtrl('C');
-    host.list.AddColoredString(L"", colours::red);
-    withCtrl('C');
-    EXPECT_EQ(platform::ClipboardText(), L"keep");
-    EXPECT_EQ(GetClipboardOwner(), host.frame.m_hWnd);
-
-    host.list.AddColoredString(L"a", colours::red);
-    ASSERT_TRUE(OpenClipboard(host.frame));
-    withCtrl('C');
-    CloseClipboard();
-    EXPECT_EQ(platform::ClipboardText(), L"keep");
 }
 
 TEST(ColoredList, IndexesWithoutAnEntryGiveTwoSpacesAndBlack)
 {
     ListHost host;
     OpenList unattached;
-    EXPECT_EQ(unattached.GetText(0), L"  ");
-    EXPECT_EQ(unattached.GetColor(0), colours::black);
-
-    OpenList list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, CRect(0, 0, 100, 100), &host.frame, 115));
-    list.AddColoredString(L"a", colours::red);
-    EXPECT_EQ(list.GetText(0), L" a ");
-    EXPECT_EQ(list.GetColor(0), colours::red);
-    for (int i : {-1, 1}) {
-        EXPECT_EQ(list.GetText(i), L"  ");
-        EXPECT_EQ(list.GetColor(i), colours::black);
+    host.list.AddColoredString(L"a", colours::red);
+    EXPECT_EQ(host.list.GetText(0), L" a ");
+    EXPECT_EQ(host.list.GetColor(0), colours::red);
+    for (auto [l, i] : {std::pair{&unattached, 0}, {&host.list, -1}, {&host.list, 1}}) {
+        EXPECT_EQ(l->GetText(i), L"  ");
+        EXPECT_EQ(l->GetColor(i), colours::black);
     }
 }

@@ -1,14 +1,14 @@
 #pragma once
-// A host's record grid for the tests: beams kept in the host's own vector,
-// shown through CRGrid, with a log of every call that reaches the host
-// interface. Field ids differ from column positions on purpose.
+// A host's beams, kept in its own vector and shown through either record
+// grid (BeamGrid on CRGrid, SimpleBeamGrid on CRwGrid), with a log of every
+// call that reaches the host interface, in record numbers. Field ids differ
+// from column positions on purpose.
 #include "frame/Lang.h"
 #include "grid/RGrid.h"
-#include "win/Afx.h"
+#include "grid/RwGrid.h"
+#include "support/GridOnDesktop.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,9 +20,16 @@ constexpr int G_SECTION = 7;
 
 struct Beam {
     std::wstring name, b, h, note;
+    std::wstring& operator[](int nField) { return nField < F_B ? name : nField < F_H ? b : nField < F_NOTE ? h : note; }
 };
 
-class BeamGrid : public NVorel::CRGrid {
+// The records as testsupport::gridText shows them.
+inline const std::string beamRows = "B1|300|600|internal\n"
+                                    "B2|250|500|edge\n"
+                                    "B3|300|750|internal\n"
+                                    "B4|200|400|roof\n";
+
+template <class Grid> class BeamHost : public Grid {
 public:
     std::vector<Beam> m_beams{{L"B1", L"300", L"600", L"internal"},
                               {L"B2", L"250", L"500", L"edge"},
@@ -30,126 +37,122 @@ public:
                               {L"B4", L"200", L"400", L"roof"}};
     Log m_log;
     bool m_bLogReads = false; // cell reads are many: logged only when asked
-    bool m_bAccept = true;    // stores, inserts and removals taken
 
-    // Name, b, h and note; b and h in the section group when grouped.
-    void describe(bool bGrouped)
-    {
-        GetCols() = {{F_NAME, -1, false}, {F_B, bGrouped ? G_SECTION : -1, false},
-                     {F_H, bGrouped ? G_SECTION : -1, false}, {F_NOTE, -1, false}};
-        ApplyCol2Var();
-    }
     Log takeLog() { return std::exchange(m_log, {}); }
-
-    // The host's own services, as its subclass uses them.
-    using CRGrid::addEmptyLine;
-    using CRGrid::insertSelectedRows;
-    using CRGrid::makeColName;
-    using CRGrid::notify;
-    using CRGrid::removeSelectedRows;
-    using CRGrid::validDblCell;
-    using CRGrid::validIntCell;
-    int modifyStyle(CGXStyle& style) { return _ModifyStyleRowCol(0, F_B, style); }
+    using Grid::notify;
 
 protected:
-    int _GetRowCount() override { return (int)m_beams.size(); }
+    template <class... Parts> void log(const char* call, Parts... parts)
+    {
+        std::ostringstream s;
+        s << call;
+        ((s << ' ' << parts), ...);
+        m_log.push_back(s.str());
+    }
+    bool hasRecord(int nRec) const { return nRec >= 0 && nRec < (int)m_beams.size(); }
+    static const wchar_t* title(int n) { return n < F_B ? L"Beam" : n < F_H ? L"b" : n < F_NOTE ? L"h" : L"Note"; }
 
+    // Record -1 is the simple grid's header row.
     int _GetStyleRowCol(int nRec, int nField, CGXStyle& style) override
     {
         if (m_bLogReads)
-            log("get " + std::to_string(nRec) + " " + std::to_string(nField));
-        if (nRec < 0 || nRec >= (int)m_beams.size())
-            return 0;
-        const Beam& beam = m_beams[(size_t)nRec];
-        switch (nField) {
-        case F_NAME: style.SetValue(beam.name.c_str()); break;
-        case F_B: style.SetValue(beam.b.c_str()).SetHorizontalAlignment(DT_RIGHT); break;
-        case F_H: style.SetValue(beam.h.c_str()).SetHorizontalAlignment(DT_RIGHT); break;
-        case F_NOTE: style.SetValue(beam.note.c_str()); break;
-        default: return 0;
-        }
-        return 1;
+            log("get", nRec, nField);
+        style.SetValue(nRec == -1 ? title(nField) : hasRecord(nRec) ? m_beams[(size_t)nRec][nField].c_str() : L"");
+        return nRec == -1 || hasRecord(nRec);
     }
-
     int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
     {
-        log("store " + std::to_string(nRec) + " " + std::to_string(nField) + " " + toUtf8(pStyle->GetValue().str()));
-        if (!m_bAccept || nRec < 0 || nRec >= (int)m_beams.size())
-            return 0;
-        Beam& beam = m_beams[(size_t)nRec];
-        std::wstring& text = nField == F_NAME ? beam.name : nField == F_B ? beam.b : nField == F_H ? beam.h : beam.note;
-        text = pStyle->GetValue().GetString();
-        return 1;
+        log("store", nRec, nField, toUtf8(pStyle->GetValue().str()));
+        if (hasRecord(nRec))
+            m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
+        return hasRecord(nRec);
     }
+};
 
+class BeamGrid : public BeamHost<NVorel::CRGrid> {
+public:
+    bool m_bAccept = true; // removals taken
+
+    // Name, b, h and note; b and h in the section group when grouped.
+    void describe(bool bGrouped = false)
+    {
+        const int group = bGrouped ? G_SECTION : -1;
+        GetCols() = {{F_NAME, -1, false}, {F_B, group, false}, {F_H, group, false}, {F_NOTE, -1, false}};
+        ApplyCol2Var();
+    }
+    // The host's own services, as its subclass uses them.
+    using CRGrid::makeColName;
+    using CRGrid::validDblCell;
+    using CRGrid::validIntCell;
+
+protected:
+    int _GetRowCount() override { return (int)m_beams.size(); }
+    // Level 1: the title of a group; level 0: a column's.
     int _GetStyleHeader(int nLevel, int nId, bool bGrouped, CGXStyle& style) override
     {
         if (m_bLogReads)
-            log("header " + std::to_string(nLevel) + " " + std::to_string(nId) + (bGrouped ? " grouped" : ""));
-        if (nLevel == 1) {
-            style.SetValue(nId == G_SECTION ? L"Section" : L"?");
-            return 1;
-        }
-        style.SetValue(nId == F_NAME ? L"Beam" : nId == F_B ? L"b" : nId == F_H ? L"h" : L"Note");
+            log(bGrouped ? "grouped header" : "header", nLevel, nId);
+        style.SetValue(nLevel == 0 ? title(nId) : nId == G_SECTION ? L"Section" : L"?");
         return 1;
     }
-
     int _StoreInsertRows(int nRec, int nCount) override
     {
-        log("insert " + std::to_string(nRec) + " " + std::to_string(nCount));
-        if (!m_bAccept || nRec < 0 || nRec > (int)m_beams.size())
-            return 0;
+        log("insert", nRec, nCount);
         m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
         return 1;
     }
-
     int _StoreRemoveRows(int nFromRec, int nToRec) override
     {
-        log("remove " + std::to_string(nFromRec) + " " + std::to_string(nToRec));
-        if (!m_bAccept || nFromRec < 0 || nToRec >= (int)m_beams.size())
-            return 0;
-        m_beams.erase(m_beams.begin() + nFromRec, m_beams.begin() + nToRec + 1);
-        return 1;
+        log("remove", nFromRec, nToRec);
+        if (m_bAccept)
+            m_beams.erase(m_beams.begin() + nFromRec, m_beams.begin() + nToRec + 1);
+        return m_bAccept;
     }
-
-    int _GetColWidth(int nField, bool bDefault) override
+    int _GetColWidth(int nField, bool) override
     {
-        log("width " + std::to_string(nField) + (bDefault ? " default" : ""));
+        log("width", nField);
         return 50 + nField; // name 60, b 70, h 80, note 90
     }
-
-private:
-    void log(const std::string& s) { m_log.push_back(s); }
 };
 
-// The host's resources as a host sets them up: its own strings in the
-// application module, the current resource handle, and the English language
-// module behind them in the resource chain (menu 480, string 39951).
-constexpr UINT IDS_WIDTH = 3001;
-class HostResources {
+// The simple grid's rows are the grid library's: the host's records follow them.
+class SimpleBeamGrid : public BeamHost<NVorel::CRwGrid> {
 public:
-    HostResources()
+    void describe()
     {
-        NVorel::setLangWork(48, (fromUtf8(VOREL_LANG_DIR) + L"/").c_str());
-        m_lang = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule());
-        AfxSetResourceHandle(platform::RegisterApplicationModule(&table));
+        GetCols() = {F_NAME, F_B, F_H, F_NOTE};
+        SetRowCount((ROWCOL)m_beams.size());
+        ApplyCol2Var();
     }
-    ~HostResources() { m_lang.reset(); }
-    HostResources(const HostResources&) = delete;
-    HostResources& operator=(const HostResources&) = delete;
-
-private:
-    static constexpr winres::StringResource strings[] = {{IDS_WIDTH, L"Width"}};
-    static constexpr winres::ResourceTable table{strings, {}, {}, {}};
-    std::unique_ptr<CDynLinkLibrary> m_lang;
-};
-
-// A host window that keeps the application messages it receives.
-class Receiver : public CWnd {
-public:
-    std::vector<UINT> m_received;
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
+    {
+        log("insert", nRow - 1, nCount);
+        m_beams.insert(m_beams.begin() + (long)nRow - 1, nCount, Beam{});
+        return CRwGrid::StoreInsertRows(nRow, nCount, bProcessed);
+    }
+    BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL bProcessed) override
+    {
+        log("remove", nFromRow - 1, nToRow - 1);
+        m_beams.erase(m_beams.begin() + (long)nFromRow - 1, m_beams.begin() + (long)nToRow);
+        return CRwGrid::StoreRemoveRows(nFromRow, nToRow, bProcessed);
+    }
 
 protected:
+    int _GetColWidth(int nField) override { return 50 + nField; }
+};
+
+// The English language module, which a CDynLinkLibrary of it puts in the
+// host's resource chain: menu 480, the CSV filter 39951, titles such as 39955.
+inline HINSTANCE englishModule()
+{
+    NVorel::setLangWork(48, (fromUtf8(VOREL_LANG_DIR) + L"/").c_str());
+    return NVorel::getLangModule();
+}
+
+// A host window that keeps the application messages it receives.
+struct Receiver : CWnd {
+    std::vector<UINT> m_received;
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message >= WM_APP)
@@ -158,59 +161,30 @@ protected:
     }
 };
 
-// A host frame at the desktop's (10, 10) and the beam grid in it, 360 x 200
-// pixels: rows of 20 pixels; columns as the host sizes them (name 60, b 70,
-// h 80, note 90), so column c starts at client x 0, 60, 130, 210.
-class RecordGrid : public ::testing::Test {
+// A record grid on the desktop with its host's layout applied: rows of 20
+// pixels; columns as the host sizes them (name 60, b 70, h 80, note 90), so
+// column c starts at client x 0, 60, 130, 210.
+template <class Grid> class HostedGrid : public testsupport::GridOnDesktop<Grid, Receiver> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 310), nullptr, 0));
-        ASSERT_TRUE(grid.Create(WS_VISIBLE, CRect(0, 0, 360, 200), &frame, 1));
-        grid.describe(false);
+        testsupport::GridOnDesktop<Grid, Receiver>::SetUp();
+        this->grid.describe();
         platform::desktop().processMessages();
-        grid.takeLog();
+        this->grid.takeLog();
     }
-
-    void paint()
+    // The pixels of text (nearly black: each channel below 32, darker than
+    // any face, frame or selection) that the screen shows around a point,
+    // as a cell's text shows around the cell's middle.
+    static int inkAround(CPoint p)
     {
-        grid.Redraw();
-        platform::desktop().processMessages();
+        int n = 0;
+        for (int y = p.y - 6; y < p.y + 6; ++y)
+            for (int x = p.x - 12; x < p.x + 12; ++x)
+                n += (platform::desktop().screen().pixel(x, y) & 0xE0E0E0) == 0;
+        return n;
     }
-    COLORREF pixel(int x, int y) { return platform::desktop().screen().pixel(10 + x, 10 + y); }
-    CGXRange blockOf(ROWCOL r, ROWCOL c)
-    {
-        CGXRange block;
-        grid.GetCellRangeRowCol(r, c, block);
-        return block;
-    }
-    // The middle of a cell, on the screen.
-    CPoint cellPoint(ROWCOL r, ROWCOL c)
-    {
-        CRect cell = grid.CalcRectFromRowCol(r, c, r, c);
-        grid.ClientToScreen(&cell);
-        return cell.CenterPoint();
-    }
-    void clickCell(ROWCOL r, ROWCOL c, platform::MouseButton button = platform::MouseButton::Left)
-    {
-        platform::desktop().click(cellPoint(r, c), button);
-    }
-    // A key pressed while another (Ctrl, Shift) is held.
-    void pressWith(UINT held, UINT vk)
-    {
-        platform::desktop().keyDown(held);
-        platform::desktop().pressKey(vk);
-        platform::desktop().keyUp(held);
-    }
-    std::vector<bool> grouped()
-    {
-        std::vector<bool> g;
-        for (const NVorel::CRGrid::SColDsc& d : grid.GetCols())
-            g.push_back(d.Grouped);
-        return g;
-    }
-
-    Receiver frame;
-    BeamGrid grid;
 };
 
+using RecordGrid = HostedGrid<BeamGrid>;
+using SimpleRecordGrid = HostedGrid<SimpleBeamGrid>;

@@ -1,20 +1,20 @@
 #include "grid/StandardStyles.h"
 
 #include "gridctl/GXProfile.h"
+#include "win/kernel/Utf8.h"
 
 #include <gtest/gtest.h>
 
-using namespace NVorel;
-
 namespace {
 
-LOGFONT logFontOf(CFont* font)
+// Height, weight, character set and face.
+std::string fontOf(CFont* font)
 {
     LOGFONT lf{};
-    EXPECT_NE(font, nullptr);
     if (font)
         font->GetObject(sizeof lf, &lf);
-    return lf;
+    return std::to_string(lf.lfHeight) + " " + std::to_string(lf.lfWeight) + " set " + std::to_string(lf.lfCharSet) +
+           " " + toUtf8(lf.lfFaceName);
 }
 
 CGXStyle& standardStyleOf(CGXGridCore& grid)
@@ -27,76 +27,52 @@ CGXStyle& standardStyleOf(CGXGridCore& grid)
 
 } // namespace
 
-TEST(StandardStyles, AGridGetsParametersAndStandardStylesOnlyWhereItHasNone)
+TEST(StandardStyles, AGridGetsThemOnlyWhereItHasNoneAndTheTabBeamItsFontsInTheLanguagesCharacterSet)
 {
     platform::WriteGridProfileString(L"Standard", L"Size", L"12");
     CGXGridCore grid;
-    ASSERT_EQ(grid.GetParam(), nullptr);
-    CreateStandardStylesWithCharset(&grid);
-    ASSERT_NE(grid.GetParam(), nullptr);
-    CGXStylesMap* map = grid.GetParam()->GetStylesMap();
-    ASSERT_NE(map, nullptr);
+    NVorel::CreateStandardStylesWithCharset(&grid);
+    platform::ClearGridProfile();
+    CGXGridParam* param = grid.GetParam();
+    CGXStylesMap* map = param->GetStylesMap();
     EXPECT_NE(map->GetStyleId(L"Row Header"), 0);
     EXPECT_EQ(standardStyleOf(grid).GetFont().GetSize(), 12.0); // the saved settings are read
 
-    // A second call keeps both.
-    CGXGridParam* param = grid.GetParam();
-    CreateStandardStylesWithCharset(&grid);
-    EXPECT_EQ(grid.GetParam(), param);
-    EXPECT_EQ(param->GetStylesMap(), map);
-
-    // A grid's own parameter object and map are not touched, even when the
-    // map lacks the standard styles.
+    // A second call keeps both; a grid's own parameter object and map are
+    // not touched, even when the map lacks the standard styles.
     CGXGridCore own;
-    auto* ownParam = new CGXGridParam;
-    auto* ownMap = new CGXStylesMap;
-    ownParam->SetStylesMap(ownMap, TRUE);
-    own.SetParam(ownParam, TRUE);
-    CreateStandardStylesWithCharset(&own);
-    EXPECT_EQ(own.GetParam(), ownParam);
-    EXPECT_EQ(ownParam->GetStylesMap(), ownMap);
+    own.SetParam(new CGXGridParam, TRUE);
+    own.GetParam()->SetStylesMap(new CGXStylesMap, TRUE);
+    CGXStylesMap* ownMap = own.GetParam()->GetStylesMap();
+    NVorel::CreateStandardStylesWithCharset(&grid);
+    NVorel::CreateStandardStylesWithCharset(&own);
+    EXPECT_TRUE(grid.GetParam() == param && param->GetStylesMap() == map && own.GetParam()->GetStylesMap() == ownMap);
     EXPECT_EQ(ownMap->GetStyleId(L"Standard"), 0);
-    platform::ClearGridProfile();
-}
 
-TEST(StandardStyles, TheTabBeamGetsABoldAndANormalFontInTheLanguagesCharacterSet)
-{
+    // The tab beam's bold and normal fonts, in the language's character set.
     CGXTabBeam beam;
     beam.m_nHeight = 20;
-    SetTabBeamFont(beam, 7, nullptr); // Russian
-    const LOGFONT bold = logFontOf(beam.m_pFontCurrent), normal = logFontOf(beam.m_pFontNormal);
-    EXPECT_EQ(bold.lfHeight, 18);
-    EXPECT_EQ(bold.lfWeight, 700);
-    EXPECT_EQ(normal.lfWeight, 400);
-    for (const LOGFONT& lf : {bold, normal}) {
-        EXPECT_EQ(lf.lfCharSet, 204);
-        EXPECT_EQ(lf.lfClipPrecision, 0x12);
-        EXPECT_EQ(lf.lfQuality, 0);
-        EXPECT_EQ(lf.lfPitchAndFamily, 0x20);
-        EXPECT_STREQ(lf.lfFaceName, L"Arial");
-    }
+    NVorel::SetTabBeamFont(beam, 7, nullptr); // Russian
+    EXPECT_EQ(fontOf(beam.m_pFontCurrent), "18 700 set 204 Arial");
+    EXPECT_EQ(fontOf(beam.m_pFontNormal), "18 400 set 204 Arial");
 
     // From the grid's own standard style; the first pair is freed (the
     // sanitizer's leak check sees to that).
-    CGXGridCore grid;
-    CreateStandardStylesWithCharset(&grid);
     standardStyleOf(grid).SetFont(CGXFont().SetFaceName(L"Tahoma"));
     beam.m_nHeight = 16;
-    SetTabBeamFont(beam, 48, &grid);
-    EXPECT_STREQ(logFontOf(beam.m_pFontNormal).lfFaceName, L"Tahoma");
-    EXPECT_EQ(logFontOf(beam.m_pFontNormal).lfHeight, 14);
-    EXPECT_EQ(logFontOf(beam.m_pFontNormal).lfCharSet, 0);
+    NVorel::SetTabBeamFont(beam, 48, &grid);
+    EXPECT_EQ(fontOf(beam.m_pFontNormal), "14 400 set 0 Tahoma");
 
     // Without a grid, the saved settings apply to the standard styles made for the call.
     platform::WriteGridProfileString(L"Standard", L"FaceName", L"Times New Roman");
-    SetTabBeamFont(beam, 48, nullptr);
-    EXPECT_STREQ(logFontOf(beam.m_pFontCurrent).lfFaceName, L"Times New Roman");
+    NVorel::SetTabBeamFont(beam, 48, nullptr);
+    EXPECT_EQ(fontOf(beam.m_pFontCurrent), "14 700 set 0 Times New Roman");
     platform::ClearGridProfile();
 
     // A standard style without a font changes nothing.
     CFont* current = beam.m_pFontCurrent;
     standardStyleOf(grid).SetIncludeFont(FALSE);
-    SetTabBeamFont(beam, 7, &grid);
+    NVorel::SetTabBeamFont(beam, 7, &grid);
     EXPECT_EQ(beam.m_pFontCurrent, current);
-    EXPECT_EQ(logFontOf(beam.m_pFontCurrent).lfCharSet, 0);
+    EXPECT_EQ(fontOf(beam.m_pFontCurrent), "14 700 set 0 Times New Roman");
 }

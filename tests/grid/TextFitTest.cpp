@@ -1,46 +1,56 @@
-#include "ArialTwips.h"
-
+#include "grid/Grid2Rtf.h"
 #include "grid/TextFit.h"
-#include "gridctl/GXGridWnd.h"
+#include "platform/gridctl/TestGrids.h"
+#include "support/GridOnDesktop.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
+#include <cmath>
 #include <random>
-
-using NVorel::CTextFit;
 
 namespace {
 
-// The rule as stated: while too wide, a leading space goes, else the last
-// character; nothing at all below one unit.
-std::wstring removingOneByOne(ArialTwips& arial, std::wstring text, long long nWidth, bool bBold)
-{
-    if (nWidth < 1)
-        return L"";
-    while (!text.empty() && arial(text, bBold) > nWidth) {
-        if (text[0] == L' ')
-            text.erase(0, 1);
-        else
-            text.pop_back();
-    }
-    return text;
-}
-
-// The same for each line of a text, the line breaks kept.
-std::wstring eachLineOneByOne(ArialTwips& arial, const std::wstring& text, long long nWidth, bool bBold)
-{
-    if (nWidth < 1)
-        return L"";
-    std::wstring result, line;
-    for (wchar_t ch : text) {
-        if (ch != L'\n') {
-            line += ch;
-            continue;
+// Text measured as a document table measures it: Arial 236 units high, plain
+// or bold, on a memory DC; the independent yardstick for the fitting tests.
+struct ArialTwips {
+    ArialTwips()
+    {
+        dc.CreateCompatibleDC(nullptr);
+        for (int bold = 0; bold < 2; ++bold) {
+            LOGFONTW lf{};
+            wcscpy(lf.lfFaceName, L"Arial");
+            lf.lfHeight = 236;
+            lf.lfWeight = bold ? 700 : 400;
+            fonts[bold].CreateFontIndirect(&lf);
         }
-        result += removingOneByOne(arial, line, nWidth, bBold) + L"\n";
-        line.clear();
     }
-    return result + removingOneByOne(arial, line, nWidth, bBold);
+    int operator()(const std::wstring& text, bool bBold)
+    {
+        CFont* old = dc.SelectObject(&fonts[bBold]);
+        const int cx = dc.GetTextExtent(text.c_str(), (int)text.size()).cx;
+        dc.SelectObject(old);
+        return cx;
+    }
+
+    CDC dc;
+    CFont fonts[2];
+};
+
+// The rule as stated, for each line apart (a title over its unit fits where
+// its lines do; the line breaks kept): while too wide, a leading space goes,
+// else the last character; nothing at all below one unit.
+std::wstring removingOneByOne(ArialTwips& arial, const std::wstring& text, long long nWidth, bool bBold)
+{
+    if (nWidth < 1)
+        return L"";
+    std::wstring result;
+    for (size_t start = 0, end = 0; start <= text.size(); start = end + 1) {
+        end = std::min(text.find_first_of(L"\r\n", start), text.size());
+        std::wstring line = text.substr(start, end - start);
+        while (!line.empty() && arial(line, bBold) > nWidth)
+            line.erase(line[0] == L' ' ? 0 : line.size() - 1, 1);
+        result += line + text.substr(end, 1);
+    }
+    return result;
 }
 
 } // namespace
@@ -48,39 +58,48 @@ std::wstring eachLineOneByOne(ArialTwips& arial, const std::wstring& text, long 
 TEST(TextFit, TheSearchCutsWhereRemovingOneCharacterAtATimeWould)
 {
     CGXGridWnd grid; // a window object, measured on a DC compatible with the screen
-    CTextFit fit(grid);
+    NVorel::CTextFit fit(grid);
     ArialTwips arial;
-    const std::wstring alphabet = L"     abcdefghijklmnopqrstuvwxyzABCMWil0123456789.,;-\u00B2\u00D8\n";
+    const std::wstring alphabet = L"     abcdefghijklmnopqrstuvwxyzABCMWil0123456789.,;-\u00B2\u00D8\r\n\n";
     std::mt19937 random(17);
     std::uniform_int_distribution<size_t> letter(0, alphabet.size() - 1), length(0, 40);
     std::uniform_int_distribution<long long> width(-5, 4000);
     for (int i = 0; i < 600; ++i) {
         std::wstring text(length(random), L' ');
-        for (wchar_t& ch : text)
-            ch = alphabet[letter(random)];
-        const long long w = width(random);
+        std::generate(text.begin(), text.end(), [&] { return alphabet[letter(random)]; });
         const bool bBold = i % 2 == 1;
-        ASSERT_EQ(std::wstring(fit.Fit(text, w, bBold)), eachLineOneByOne(arial, text, w, bBold))
+        // Every fourth width is exactly that of the text's first half.
+        const long long w = i % 4 == 0 ? arial(text.substr(0, text.size() / 2), bBold) : width(random);
+        ASSERT_EQ(std::wstring(fit.Fit(text, w, bBold)), removingOneByOne(arial, text, w, bBold))
             << "text \"" << toUtf8(text) << "\" width " << w << (bBold ? " bold" : "");
     }
-    // The cases that matter most, spelled out.
-    EXPECT_EQ(fit.Fit(L"  12345", arial(L"12345", false), false), L"12345");
-    EXPECT_EQ(fit.Fit(L"  12345", arial(L" 12345", false), false), L" 12345");
-    EXPECT_EQ(fit.Fit(L" 12345", arial(L"12345", false) - 1, false), L"1234");
-    EXPECT_EQ(fit.Fit(L"   ", 1, false), L"");
-    // Lines apart: a title over its unit fits where its lines do.
-    const long long title = arial(L" Formwork", true);
-    ASSERT_LT(title, arial(L" Formwork\n (m\u00B2)", true));
-    EXPECT_EQ(fit.Fit(L" Formwork\r\n (m\u00B2)", title, true), L" Formwork\r\n (m\u00B2)");
-    EXPECT_EQ(fit.Fit(L" Formwork\r\n (m\u00B2)", arial(L"Formwork", true), true), L"Formwork\r\n (m\u00B2)");
-    EXPECT_EQ(fit.Fit(L" x\nFormworks", arial(L"Formwork", true), true), L" x\nFormwork");
-    EXPECT_EQ(fit.Fit(L" x", 0, false), L"");
 }
 
-TEST(TextFit, AGridThatIsNoWindowKeepsItsTexts)
+// A grid window of the grid library's own cells: its texts are fitted.
+using FittedTable = testsupport::GridOnDesktop<CGXGridWnd>;
+
+TEST_F(FittedTable, ATooWideTextGivesUpItsLeadingSpaceThenItsEnd)
 {
+    ArialTwips arial;
+    // The narrowest column (in pixels, 17 units each) that holds the text.
+    auto columnFor = [&](const std::wstring& text) { return (int)std::ceil(arial(text, false) / 17.0); };
+    fillOwnGrid(grid, {{L"12345", L"12345", L"mmmmm", L"mmmmm", L"x"}});
+    // Columns just wide enough for "12345" (not for " 12345"), for "123" (not
+    // "1234") and for "mmmmm" (in bold only "mmmm" fits), and one of less
+    // than a unit.
+    int widths[] = {columnFor(L"12345"), columnFor(L"123"), columnFor(L"mmmmm"), columnFor(L"mmmmm"), 0};
+    grid.SetColWidth(0, 4, 0, widths);
+    const CGXStyle bold = CGXStyle().SetFont(CGXFont().SetBold(TRUE));
+    grid.StoreStyleRowCol(0, 3, &bold, gxOverride, 0);
+    // The texts of the table's one row, as the cells hold them.
+    CGXRangeList table;
+    table.AddTail(CGXRange().SetTable());
+    const std::wstring rtf = NVorel::Grid2Rtf(grid, table, 100.0).GetString();
+    const size_t start = rtf.find(LR"(\pard\intbl )") + 12;
+    EXPECT_EQ(rtf.substr(start, rtf.find(LR"(\row )") - start),
+              LR"(12345\cell 123\cell mmmmm\cell \b mmmm\b0\cell \cell )");
+
+    // A grid that is no window keeps its texts, even at no width at all.
     CGXGridCore core;
-    CTextFit fit(core);
-    EXPECT_EQ(fit.Fit(L" a long text", 10, true), L" a long text");
-    EXPECT_EQ(fit.Fit(L" x", 0, false), L" x");
+    EXPECT_EQ(NVorel::CTextFit(core).Fit(L" a long text", 0, true), L" a long text");
 }
