@@ -7,6 +7,9 @@ rebuilds, runs CTest, records the tests that fail and restores the file,
 whatever happens (a backup beside the build survives even a killed run).
 
   mutate.py run [--only ID ...] [--tests RE] [--exclude RE] [--out FILE]   the matrix, as JSON
+  mutate.py run --quick EARLIER.json ...      whether each mutant is killed at all: the
+                                              tests that killed it in an earlier matrix
+                                              first, then the rest up to the first failure
   mutate.py check                              every mutant applies and compiles
   mutate.py compare BEFORE AFTER               what an after-matrix lost
 
@@ -72,8 +75,9 @@ class Build:
                            capture_output=True, text=True)
         return r.returncode == 0, r.stdout[-3000:] + r.stderr[-3000:]
 
-    def ctest(self, jobs, timeout, tests=None, exclude=None):
+    def ctest(self, jobs, timeout, tests=None, exclude=None, first=False):
         select = (['-R', tests] if tests else []) + (['-E', exclude] if exclude else [])
+        select += ['--stop-on-failure'] if first else []
         r = subprocess.run(['ctest', '-j', str(jobs), '--timeout', str(timeout)] + select,
                            cwd=self.dir, capture_output=True, text=True)
         results = {}
@@ -150,6 +154,10 @@ def run(args):
     print(f'baseline: {len(baseline)} tests, {sum(s == "skipped" for s in baseline.values())} skipped')
 
     matrix = {'tests': baseline, 'mutants': {}}
+    earlier = {}
+    if args.quick:
+        earlier = {k: e.get('killed_by', []) for k, e in
+                   json.loads(Path(args.quick).read_text())['mutants'].items()}
     for i, m in enumerate(mutants, 1):
         started = time.time()
         entry = {'file': m['file'], 'rule': m['rule']}
@@ -163,8 +171,7 @@ def run(args):
                 if not ok:
                     entry.update(status='no-build', detail=log[-600:])
                 else:
-                    results = build.ctest(args.jobs, args.timeout, args.tests, args.exclude)
-                    killers = sorted(t for t, s in results.items() if s == 'failed')
+                    killers = find_killers(build, args, earlier.get(m['id'], []), set(baseline))
                     entry.update(status='killed' if killers else 'survived', killed_by=killers)
             finally:
                 build.restore(m, original)
@@ -177,6 +184,24 @@ def run(args):
     build.build(args.jobs)  # leave the build as the tree is
     summarise(matrix)
     return 0
+
+
+def failed(results):
+    return sorted(t for t, s in results.items() if s == 'failed')
+
+
+def find_killers(build, args, earlier_killers, known):
+    if not args.quick:
+        return failed(build.ctest(args.jobs, args.timeout, args.tests, args.exclude))
+    # Quick: the tests that caught it before, where they still exist, then the
+    # rest up to the first failure. The list of killers is then not complete.
+    again = [t for t in earlier_killers if t in known and not CLIENT_CHECKS.search(t)]
+    if again:
+        pattern = '^(' + '|'.join(re.escape(t) for t in again) + ')$'
+        killers = failed(build.ctest(args.jobs, args.timeout, pattern, args.exclude))
+        if killers:
+            return killers
+    return failed(build.ctest(args.jobs, args.timeout, args.tests, args.exclude, first=True))
 
 
 def guarded(entry):
@@ -218,6 +243,7 @@ def main():
     r.add_argument('--out')
     r.add_argument('--tests', help='only the tests whose names match this regular expression')
     r.add_argument('--exclude', help='leave out the tests whose names match this regular expression')
+    r.add_argument('--quick', metavar='EARLIER', help='stop at the first kill, trying the killers of this matrix first')
     sub.add_parser('check')
     c = sub.add_parser('compare')
     c.add_argument('before')
