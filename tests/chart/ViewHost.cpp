@@ -1,5 +1,7 @@
 #include "ViewHost.h"
 
+#include <algorithm>
+
 namespace viewtest {
 
 BEGIN_MESSAGE_MAP(HostFrame, CWnd)
@@ -22,7 +24,9 @@ CRect colourBox(const CRect& within, COLORREF colour, bool except)
 std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const std::vector<CRect>& skip)
 {
     const platform::Surface& picture = *platform::BitmapSurface(bitmap);
-    const CRect r = clientOnScreen(view);
+    CRect r;
+    view.GetClientRect(&r);
+    view.ClientToScreen(&r);
     std::string out;
     int count = 0;
     for (int y = 0; y < r.Height(); ++y)
