@@ -2,6 +2,8 @@
 // A host dialog's view of the area-scale grid for the tests: the English
 // language module loaded, a parent window that keeps the notifications it
 // receives, and the grid in it on the desktop, driven with the mouse and keys.
+// Every rule of the editor is tested in this fixture, in the file of its kind
+// (display and normalisation, or editing).
 #include "areascale/GridAreaScale.h"
 #include "frame/Lang.h"
 #include "win/Afx.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
 class NotifiedHost : public CWnd {
@@ -35,6 +38,36 @@ public:
 };
 
 using Items = std::vector<CGridAreaScale::CGridAreaScaleItem>;
+
+inline CGridAreaScale::CGridAreaScaleItem layout(double d, double s)
+{
+    CGridAreaScale::CGridAreaScaleItem item;
+    item.SetDimValue(1, d);
+    item.SetSValue(s);
+    return item;
+}
+
+// A scale of 20 mm bars as AutoScale leaves it: top row, ranges, zero row.
+inline Items scaleOf(std::initializer_list<double> rangeSpacings)
+{
+    Items items;
+    for (double s : rangeSpacings)
+        items.push_back(layout(0.02, s));
+    items.insert(items.begin(), items.front());
+    items.push_back(items.back());
+    items.back().SetAmax(0.0, 0);
+    return items;
+}
+
+// Every row's bar layout and bounds, for telling whether anything changed.
+inline std::string describe(const Items& items)
+{
+    std::ostringstream out;
+    for (const auto& item : items)
+        out << item.GetDimValue(1) << "/" << item.GetDimValue(2) << "/" << item.GetSValue() << "/" << item.GetAmax()
+            << "/" << item.GetAmin() << "/" << item.GetColor() << "/" << item.GetVisibility() << "; ";
+    return out.str();
+}
 
 class AreaScaleEditor : public ::testing::Test {
 protected:
@@ -85,19 +118,12 @@ protected:
         grid.ComposeStyleRowCol(r, c, &s);
         return s;
     }
-    std::vector<double> spacings()
-    {
-        std::vector<double> s;
-        for (const auto& item : grid.GetItems())
-            s.push_back(item.GetSValue());
-        return s;
-    }
     void expectSpacings(const std::vector<double>& expected, double tolerance = 1e-12)
     {
-        const std::vector<double> actual = spacings();
-        ASSERT_EQ(actual.size(), expected.size());
-        for (size_t i = 0; i < actual.size(); ++i)
-            EXPECT_NEAR(actual[i], expected[i], tolerance) << "row " << i + 1;
+        const Items& items = grid.GetItems();
+        ASSERT_EQ(items.size(), expected.size());
+        for (size_t i = 0; i < items.size(); ++i)
+            EXPECT_NEAR(items[i].GetSValue(), expected[i], tolerance) << "row " << i + 1;
     }
     COLORREF screenPixel(CPoint p) { return platform::desktop().screen().pixel(p.x, p.y); }
 
