@@ -8,17 +8,17 @@
 using namespace viewtest;
 using Pellix::CPoint2d;
 using Pellix::CRectDouble;
-using Pellix::CRGB;
 using testsupport::expectPoint;
 
 namespace {
 
-// Fills the client area with m_back and puts a red square over the world's
-// low corner, one world unit wide.
+// Clears the client area with m_rop and the m_back brush and puts a red square
+// over the world's low corner, one world unit wide.
 class PictureView : public NVorel::CRwView {
 public:
     CRectDouble m_world{0, 0, 10, 5};
     COLORREF m_back = green;
+    DWORD m_rop = PATCOPY;
     int m_nDraws = 0;
     CRectDouble m_drawnRect; // the painter's global rectangle at the last draw
 
@@ -27,10 +27,10 @@ public:
     {
         ++m_nDraws;
         m_drawnRect = p->getGlobalRect();
-        p->setBrushColor(CRGB(m_back));
-        clearBackground(p, PATCOPY);
-        p->setPenColor(p->addPenColor(CRGB(red), 0, 0));
-        p->setBrushColor(CRGB(red));
+        p->setBrushColor(Pellix::CRGB(m_back));
+        clearBackground(p, m_rop);
+        p->setPenColor(p->addPenColor(Pellix::CRGB(red), 0, 0));
+        p->setBrushColor(Pellix::CRGB(red));
         p->drawRectangle(CPoint2d(m_world.x0, m_world.y0), CPoint2d(m_world.x0 + 1, m_world.y0 + 1));
     }
 };
@@ -44,11 +44,6 @@ protected:
         frame.create(CRect(0, 0, 400, 300));
         view.Create(nullptr, L"", WS_VISIBLE, CRect(10, 20, 210, 220), &frame, 1);
         frame.onViewMouse = [this] { seen.push_back(view.m_ptMouse); };
-    }
-    void initAndShow()
-    {
-        view.init();
-        desk().processMessages();
     }
     // Moves the mouse to a client point of the view; the world point it gave.
     CPoint2d mouseAt(int x, int y)
@@ -68,6 +63,7 @@ protected:
         expectPoint(CPoint2d(view.m_drawnRect.x1, view.m_drawnRect.y1), x1, y1);
     }
     COLORREF shown(int x, int y) { return screenAt(10 + x, 20 + y); }
+    COLORREF inBitmap(int x, int y) { return platform::BitmapSurface(view.bitmap())->pixel(x, y); }
 
     HostFrame frame;
     PictureView view;
@@ -78,7 +74,8 @@ protected:
 
 TEST_F(RwViewTest, AWideWorldIsFittedWithEqualScalesAndRounded)
 {
-    initAndShow();
+    view.init();
+    desk().processMessages();
     ASSERT_EQ(view.m_nDraws, 1);
     // 10 x 5 in 200 x 200: 11 x 11 units, centred with 0.5 and 3 on the sides.
     expectDrawn(-0.5, -3.0, 10.5, 8.0);
@@ -92,7 +89,6 @@ TEST_F(RwViewTest, AWideWorldIsFittedWithEqualScalesAndRounded)
     EXPECT_EQ(shown(18, 136), red);
     for (CPoint outside : {CPoint(4, 136), CPoint(33, 136), CPoint(18, 121), CPoint(18, 151), CPoint(0, 0)})
         EXPECT_EQ(shown(outside.x, outside.y), green) << outside.x << ", " << outside.y;
-
     view.m_nRoundMode = 0; // exact: 10 x 10 units, 2.5 above and below
     redrawNow();
     expectDrawn(0.0, -2.5, 10.0, 7.5);
@@ -102,11 +98,10 @@ TEST_F(RwViewTest, ATallWorldIsFittedByItsHeight)
 {
     view.MoveWindow(10, 20, 200, 100);
     view.m_world = CRectDouble(0, 0, 5, 10);
-    initAndShow();
-    // 5 x 10 in 200 x 100: 11 high, 22 wide, centred with 8.5 and 0.5.
-    expectDrawn(-8.5, -0.5, 13.5, 10.5);
+    view.init();
+    desk().processMessages();
+    expectDrawn(-8.5, -0.5, 13.5, 10.5); // 5 x 10 in 200 x 100: 11 high, 22 wide, centred with 8.5 and 0.5
     expectPoint(mouseAt(199, 99), 13.5, -0.5);
-
     view.m_nRoundMode = 2; // any mode but 1 is exact
     view.m_world = CRectDouble(1, 2, 6, 12.4);
     redrawNow();
@@ -118,17 +113,16 @@ TEST_F(RwViewTest, ATallWorldIsFittedByItsHeight)
 
 TEST_F(RwViewTest, PaintCopiesTheBitmapAndRedrawsOnlyWhenAsked)
 {
-    initAndShow();
+    view.init();
+    desk().processMessages();
     view.m_back = blue; // not drawn until asked
     view.Invalidate();
     desk().processMessages();
-    EXPECT_EQ(view.m_nDraws, 1);
     EXPECT_EQ(shown(100, 50), green);
-
     CBitmap& bitmap = view.bitmap(); // redraws at once, even when current
-    EXPECT_EQ(view.m_nDraws, 2);
     EXPECT_EQ(platform::BitmapSurface(bitmap)->pixel(100, 50), blue);
     desk().processMessages();
+    EXPECT_EQ(view.m_nDraws, 2);
     EXPECT_EQ(differencesFromBitmap(view, bitmap), "");
 
     view.m_back = white;
@@ -139,6 +133,11 @@ TEST_F(RwViewTest, PaintCopiesTheBitmapAndRedrawsOnlyWhenAsked)
     desk().processMessages();
     EXPECT_EQ(view.m_nDraws, 3);
     EXPECT_EQ(shown(100, 50), white);
+    // The raster operation of clearBackground.
+    for (auto [rop, colour] : {std::pair<DWORD, COLORREF>{WHITENESS, white}, {BLACKNESS, black}}) {
+        view.m_rop = rop;
+        EXPECT_EQ(inBitmap(199, 0), colour);
+    }
 
     // The bitmap follows the client size; a second init replaces it and makes the picture due.
     view.MoveWindow(10, 20, 120, 80);
@@ -146,44 +145,23 @@ TEST_F(RwViewTest, PaintCopiesTheBitmapAndRedrawsOnlyWhenAsked)
     view.MoveWindow(10, 20, 150, 90);
     view.init();
     desk().processMessages();
-    EXPECT_EQ(view.m_nDraws, 5);
+    EXPECT_EQ(view.m_nDraws, 7);
     EXPECT_EQ(platform::BitmapSurface(view.bitmap())->bounds(), CRect(0, 0, 150, 90));
-}
-
-TEST_F(RwViewTest, ClearBackgroundTakesTheRasterOperation)
-{
-    struct RopView : PictureView {
-        DWORD m_rop = WHITENESS;
-        void draw(Pellix::CPainter* p) override
-        {
-            p->setBrushColor(CRGB(red));
-            clearBackground(p, m_rop);
-        }
-    } ropView;
-    ropView.Create(nullptr, L"", WS_VISIBLE, CRect(250, 20, 290, 60), &frame, 2);
-    ropView.init();
-    for (auto [rop, colour] : {std::pair<DWORD, COLORREF>{WHITENESS, white}, {BLACKNESS, black}, {PATCOPY, red}}) {
-        ropView.m_rop = rop;
-        const platform::Surface& picture = *platform::BitmapSurface(ropView.bitmap());
-        EXPECT_EQ(picture.pixel(0, 0), colour);
-        EXPECT_EQ(picture.pixel(39, 39), colour);
-    }
 }
 
 // A client area or world that cannot be fitted keeps the last picture and its
 // transformation, and the picture is drawn once the sizes are sound again.
 TEST_F(RwViewTest, UnusableSizesKeepThePictureAndItsTransformation)
 {
-    initAndShow();
+    view.init();
+    desk().processMessages();
     view.m_back = blue;
     for (CRectDouble world : {CRectDouble(), CRectDouble(3, 0, 1, 5), CRectDouble(0, NAN, 10, 5),
                               CRectDouble(0, 0, INFINITY, 5), CRectDouble(0, 0, 1e308, 1), CRectDouble(5, 5, 5, 5)}) {
         view.m_nRoundMode = world.x0 == 5 ? 0 : 1; // a single point has no extent when it is not rounded
         view.m_world = world;
         redrawNow();
-        EXPECT_EQ(view.m_nDraws, 1);
-        EXPECT_EQ(shown(18, 136), red);
-        EXPECT_EQ(shown(100, 50), green);
+        EXPECT_TRUE(view.m_nDraws == 1 && shown(18, 136) == red && shown(100, 50) == green) << world.x1;
         expectPoint(mouseAt(0, 0), -0.5, 8.0);
     }
     view.m_world = CRectDouble(0, 0, 10, 5);
@@ -197,7 +175,6 @@ TEST_F(RwViewTest, UnusableSizesKeepThePictureAndItsTransformation)
     desk().processMessages();
     EXPECT_EQ(view.m_nDraws, 2); // still due: drawn at the first paint in a sound size
     EXPECT_EQ(shown(100, 50), blue);
-
     view.m_world = CRectDouble(5, 5, 5, 5); // a point, rounded: one unit around it
     redrawNow();
     expectDrawn(4.5, 4.5, 5.5, 5.5);
@@ -205,8 +182,7 @@ TEST_F(RwViewTest, UnusableSizesKeepThePictureAndItsTransformation)
 
 TEST_F(RwViewTest, AViewWithoutItsBitmapPaintsNothing)
 {
-    desk().processMessages(); // no init()
-    EXPECT_EQ(view.bitmap().GetSafeHandle(), nullptr);
+    EXPECT_EQ(view.bitmap().GetSafeHandle(), nullptr); // no init()
     desk().processMessages();
     EXPECT_EQ(view.m_nDraws, 0);
     EXPECT_EQ(shown(100, 50), frameColour);

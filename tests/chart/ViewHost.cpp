@@ -8,6 +8,14 @@ BEGIN_MESSAGE_MAP(HostFrame, CWnd)
     ON_MESSAGE(NVorel::WM_RWVIEW_MOUSE, OnViewMouse)
 END_MESSAGE_MAP()
 
+int colourCount(const CRect& within, COLORREF colour)
+{
+    int n = 0;
+    for (int y = within.top; y < within.bottom; ++y)
+        for (int x = within.left; x < within.right; ++x) n += screenAt(x, y) == colour;
+    return n;
+}
+
 CRect colourBox(const CRect& within, COLORREF colour, bool except)
 {
     CRect box;

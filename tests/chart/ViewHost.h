@@ -62,6 +62,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// Screen pixels of that colour within `within`.
+int colourCount(const CRect& within, COLORREF colour);
+
 // The smallest screen rectangle within `within` holding every pixel of that
 // colour (or, with `except`, every pixel not of it); empty when there is none.
 CRect colourBox(const CRect& within, COLORREF colour, bool except = false);
