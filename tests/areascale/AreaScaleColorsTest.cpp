@@ -6,10 +6,16 @@
 
 TEST(ColorRamp, ReferenceColours)
 {
-    const std::pair<double, unsigned long> ramp[] = {
-        {1.0, 0x7F},       {0.75, 0xDF},       {0.6666666666666667, 0xFE}, {0.6666666666666666, 0x3F60FF},
-        {0.5, 0x3F7FFF},   {0.25, 0x3FAEFF},   {0.0, 0x3FDDFF},            {-0.1, 0xFFFF},
-        {1.5, 0xFF},       {std::nan(""), 0xFF}};
+    const std::pair<double, unsigned long> ramp[] = {{1.0, 0x7F},
+                                                     {0.75, 0xDF},
+                                                     {0.6666666666666667, 0xFE},
+                                                     {0.6666666666666666, 0x3F60FF},
+                                                     {0.5, 0x3F7FFF},
+                                                     {0.25, 0x3FAEFF},
+                                                     {0.0, 0x3FDDFF},
+                                                     {-0.1, 0xFFFF},
+                                                     {1.5, 0xFF},
+                                                     {std::nan(""), 0xFF}};
     for (auto [t, colour] : ramp) EXPECT_EQ(GetColorForItem(t), colour) << t;
 }
 

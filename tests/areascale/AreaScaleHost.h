@@ -24,17 +24,9 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message >= WM_APP && message < 0xC000)
-            m_received.push_back(message);
+        if (message >= WM_APP && message < 0xC000) m_received.push_back(message);
         return CWnd::WindowProc(message, wParam, lParam);
     }
-};
-
-// The grid's protected editing services, as a derived host grid reaches them.
-class HostGrid : public CGridAreaScale {
-public:
-    using CGridAreaScale::notify;
-    using CGridAreaScale::PrepareToDisplay;
 };
 
 using Items = std::vector<CGridAreaScale::CGridAreaScaleItem>;
@@ -51,8 +43,7 @@ inline CGridAreaScale::CGridAreaScaleItem layout(double d, double s)
 inline Items scaleOf(std::initializer_list<double> rangeSpacings)
 {
     Items items;
-    for (double s : rangeSpacings)
-        items.push_back(layout(0.02, s));
+    for (double s : rangeSpacings) items.push_back(layout(0.02, s));
     items.insert(items.begin(), items.front());
     items.push_back(items.back());
     items.back().SetAmax(0.0, 0);
@@ -108,8 +99,7 @@ protected:
     void selectRows(std::initializer_list<ROWCOL> rows)
     {
         grid.SelectRange(CGXRange().SetTable(), FALSE);
-        for (ROWCOL r : rows)
-            grid.SelectRange(CGXRange().SetRows(r));
+        for (ROWCOL r : rows) grid.SelectRange(CGXRange().SetRows(r));
     }
     CString text(ROWCOL r, ROWCOL c) { return grid.GetValueRowCol(r, c); }
     CGXStyle style(ROWCOL r, ROWCOL c)
@@ -122,11 +112,10 @@ protected:
     {
         const Items& items = grid.GetItems();
         ASSERT_EQ(items.size(), expected.size());
-        for (size_t i = 0; i < items.size(); ++i)
-            EXPECT_NEAR(items[i].GetSValue(), expected[i], tolerance) << "row " << i + 1;
+        for (size_t i = 0; i < items.size(); ++i) EXPECT_NEAR(items[i].GetSValue(), expected[i], tolerance) << i + 1;
     }
     COLORREF screenPixel(CPoint p) { return platform::desktop().screen().pixel(p.x, p.y); }
 
     NotifiedHost host;
-    HostGrid grid;
+    CGridAreaScale grid;
 };

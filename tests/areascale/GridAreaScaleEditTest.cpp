@@ -20,7 +20,8 @@ TEST_F(AreaScaleEditor, RefusedValuesLeaveTheRowsAsTheyWereAndTellNoOne)
     grid.AutoScale(1, 0);
     const std::string before = describe(grid.GetItems());
     // A first bar of 0, no number, a negative second bar, no spacing, no length, a negative area.
-    for (auto [col, typed] : {std::pair{2ul, L"0"}, {2ul, L"thick"}, {3ul, L"-1"}, {4ul, L"0"}, {4ul, L"5 kg"}, {5ul, L"-3"}})
+    for (auto [col, typed] :
+         {std::pair{2ul, L"0"}, {2ul, L"thick"}, {3ul, L"-1"}, {4ul, L"0"}, {4ul, L"5 kg"}, {5ul, L"-3"}})
         typeInto(2, col, typed);
     EXPECT_EQ(describe(grid.GetItems()), before);
     EXPECT_FALSE(grid.IsModified());
@@ -60,7 +61,7 @@ TEST_F(AreaScaleEditor, ChosenBarsAreStoredAsPositionsOfTheBarSource)
     grid.AutoScale(1, 0);
     EXPECT_EQ(style(2, 2).GetControl(), GX_IDS_CTRL_ONEBASED);
     EXPECT_EQ(grid.GetCopyTextRowCol(2, 2), L"#6"); // 20 mm snapped to 19.05 mm
-    grid.SetValueRange(CGXRange(2, 2), (DWORD)2); // line 2 of the list: #4
+    grid.SetValueRange(CGXRange(2, 2), (DWORD)2);   // line 2 of the list: #4
     EXPECT_DOUBLE_EQ(grid.GetItems()[1].GetDimValue(1), 0.0127);
     // The second bar's list starts with the empty no-bar line.
     EXPECT_EQ(style(2, 3).GetControl(), GX_IDS_CTRL_ZEROBASED);
@@ -235,7 +236,7 @@ TEST_F(AreaScaleEditor, NotificationsGoToTheReceiverAndWithoutOneOrAParentNowher
     EXPECT_EQ(receiver.m_received, std::vector<UINT>{0x8000});
     EXPECT_EQ(host.take(), 0u);
 
-    HostGrid alone;
+    CGridAreaScale alone;
     ASSERT_TRUE(alone.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(0, 500, 600, 700), nullptr, 0));
     alone.Initialize();
     ASSERT_EQ(alone.GetParent(), nullptr);

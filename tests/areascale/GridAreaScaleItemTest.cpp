@@ -36,7 +36,7 @@ TEST(AreaScaleItem, AreaAndSpacingFollowEachOther)
 {
     Item item = layout(0.02, 0.15);
     EXPECT_NEAR(item.GetAmax(), 0.0020943951, 5e-11); // 20.94 cm²/m
-    item.SetDimValue(2, 0.016); // two bars count with the mean of their areas
+    item.SetDimValue(2, 0.016);                       // two bars count with the mean of their areas
     item.SetSValue(0.2);
     EXPECT_DOUBLE_EQ(item.GetAmax(), (0.0004 + 0.000256) * 0.5 * 0.25 * 3.141592653589793 / 0.2);
 
@@ -60,7 +60,7 @@ TEST(AreaScaleItem, AreaAndSpacingFollowEachOther)
 TEST(AreaScaleItem, TablesWithoutAList)
 {
     const std::tuple<double, Dim, double> nearest[] = {
-        {0.017, astm, 0.015875}, {0.017, csa, 0.016}, {0.017, metric, 0.017},  {-1.0, astm, -1.0},
+        {0.017, astm, 0.015875}, {0.017, csa, 0.016},    {0.017, metric, 0.017}, {-1.0, astm, -1.0},
         {0.017, byName, 0.017},  {0.017, (Dim)9, 0.017}, {5.0, astm, 0.0573278}};
     for (auto [d, kind, snapped] : nearest) EXPECT_EQ(Item::GetNearestValue(d, kind), snapped) << d << " " << kind;
 

@@ -95,7 +95,7 @@ TEST_F(AreaScaleEditor, ADisplayOnlyGridShowsColoursAndBoundsAsTheHostGaveThem)
 
 TEST_F(AreaScaleEditor, TheDiameterListOfOneGridServesEveryGridOfTheProcess)
 {
-    HostGrid other;
+    CGridAreaScale other;
     ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(0, 320, 640, 390), &host, 2));
     other.SetDimType(CGridAreaScale::DIM_ASTM);
     grid.AutoScale(1, 0);

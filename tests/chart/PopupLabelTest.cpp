@@ -98,19 +98,22 @@ TEST_F(PopupLabelTest, PlainTextIsSizedByItsExtentAndCutToTheMaximumWidth)
     const CRect r = show();
     const CRect first = colourBox(CRect(r.left, r.top + 4, r.right, r.top + 4 + fontH()), textColour);
     const CRect second = colourBox(CRect(r.left, r.top + 4 + fontH(), r.right, r.bottom), textColour);
-    EXPECT_TRUE(!first.IsRectEmpty() && first.left > second.left && second.left >= r.left + 6 && second.right <= r.right - 6);
+    EXPECT_TRUE(!first.IsRectEmpty() && first.left > second.left && second.left >= r.left + 6 &&
+                second.right <= r.right - 6);
 }
 
 TEST_F(PopupLabelTest, PaintsBackgroundFrameAndTextInItsColours)
 {
     label.SetText(L"Hello");
     const CRect r = show(); // shown by the system: its own paint, not the dialog face
-    for (CPoint p : {r.TopLeft(), CPoint(r.right - 1, r.top), CPoint(r.left, r.bottom - 1), CPoint(r.right - 1, r.bottom - 1)})
+    for (CPoint p :
+         {r.TopLeft(), CPoint(r.right - 1, r.top), CPoint(r.left, r.bottom - 1), CPoint(r.right - 1, r.bottom - 1)})
         EXPECT_EQ(screenAt(p.x, p.y), frameLine) << p.x << ", " << p.y;
     EXPECT_EQ(screenAt(r.left - 1, r.top - 1), frameColour); // nothing painted outside
     const CRect ink = colourBox(r, textColour);
     ASSERT_FALSE(ink.IsRectEmpty());
-    EXPECT_TRUE(ink.left >= r.left + 6 && ink.top >= r.top + 4 && ink.right <= r.right - 6 && ink.bottom <= r.bottom - 4);
+    EXPECT_TRUE(ink.left >= r.left + 6 && ink.top >= r.top + 4 && ink.right <= r.right - 6 &&
+                ink.bottom <= r.bottom - 4);
     EXPECT_EQ(colourBox(CRect(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1), back, true), ink);
     // Painted over by its parent, it paints itself again; the mouse goes through it.
     frame.Invalidate();
@@ -124,8 +127,8 @@ TEST_F(PopupLabelTest, RichTextColumnsAlignAndRunsKeepTheirColours)
 {
     // a | dd
     // ccc | d
-    label.SetRichText({run(L"a", red), nextColumn, run(L"dd"), newLine, run(L"ccc", black), nextColumn,
-                       run(L"d", green)});
+    label.SetRichText(
+        {run(L"a", red), nextColumn, run(L"dd"), newLine, run(L"ccc", black), nextColumn, run(L"d", green)});
     const int lineH = fontH() * 5 / 4, gap = width(L"A");
     const int column1 = std::max(width(L"a"), width(L"ccc")) + gap;
     EXPECT_EQ(label.GetHeight(), fontH() + lineH + 8);
@@ -162,7 +165,9 @@ TEST_F(PopupLabelTest, LaterWiderColumnsAndEmptyCellsKeepEveryRunInside)
         std::vector<Item> items;
         const wchar_t *column1, *red;
     } cases[] = {
-        {{run(L"a"), nextColumn, run(L"bbbbbb", red), newLine, run(L"cccccccc"), nextColumn, run(L"d")}, L"cccccccc", L"bbbbbb"},
+        {{run(L"a"), nextColumn, run(L"bbbbbb", red), newLine, run(L"cccccccc"), nextColumn, run(L"d")},
+         L"cccccccc",
+         L"bbbbbb"},
         // The first line reaches the end of the second column, which the second line sets.
         {{run(L"aaaaaa"), nextColumn, run(L"b"), newLine, nextColumn, run(L"dddddd", red)}, L"aaaaaa", L"dddddd"},
     };

@@ -44,7 +44,7 @@ TEST(ChartQueries, ExtremesAndInterpolation)
     // Inside and at either end the first piece's values; the second's start never counts.
     for (auto [pos, value] : {std::pair{1.0, 15.0}, {0.0, 10.0}, {2.0, 20.0}, {3.0, none}, {NAN, none}})
         EXPECT_EQ(two.at(pos), value) << pos;
-    EXPECT_EQ(Chart({{2, 10, 20}, {0, 0, 0}}).at(1), 15.0); // descending positions
+    EXPECT_EQ(Chart({{2, 10, 20}, {0, 0, 0}}).at(1), 15.0);                // descending positions
     EXPECT_EQ(Chart({{1, 7, 9}, {1 + 1e-8, 3, 3}, {2, 0, 0}}).at(1), 7.0); // a piece of no length: its start
 }
 
@@ -52,8 +52,8 @@ TEST(ChartRange, WorkedRangesAndZeroSpans)
 {
     // Rounded outward to whole steps after the factor 1.4; all values equal
     // are widened to reach zero from twice the value.
-    const std::pair<double, double> cases[][2] = {{{10, 30}, {0, 50}},   {{100, 110}, {140, 154}}, {{-5, 10}, {-10, 20}},
-                                                  {{10, 10}, {0, 30}},   {{-10, -10}, {-30, 0}},   {{0, 0}, {-1, 1}}};
+    const std::pair<double, double> cases[][2] = {{{10, 30}, {0, 50}}, {{100, 110}, {140, 154}}, {{-5, 10}, {-10, 20}},
+                                                  {{10, 10}, {0, 30}}, {{-10, -10}, {-30, 0}},   {{0, 0}, {-1, 1}}};
     for (auto [values, range] : cases) {
         auto [lo, hi] = values;
         EXPECT_TRUE(chart::roundedRange(lo, hi, 1.4));

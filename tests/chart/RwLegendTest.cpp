@@ -38,7 +38,9 @@ struct Scale : ChartCanvas {
         for (int y = 0; y < h; ++y) {
             const COLORREF line = at(0, y), tick = at(56, y);
             const bool dotted = at(1, y) == white;
-            s += line == white ? (tick == back ? '.' : tick == black ? 't' : '?')
+            s += line == white                              ? (tick == back    ? '.'
+                                                               : tick == black ? 't'
+                                                                               : '?')
                  : dotted && line == black && tick == black ? 'M'
                  : dotted && line == grey && tick == back   ? 'm'
                                                             : '?';

@@ -189,9 +189,9 @@ TEST_F(Tracking, TheLabelStaysInsideItsBoundaryAndOffTheCursor)
     } cases[] = {
         {{290, 60}, false, 0, top + 60 + 7, pushedRight, 0},   // pushed left, still below the line
         {{60, 190}, false, left + 60 + 5, 0, 0, pushedBottom}, // pushed up, above the cursor here
-        {{60, 160}, false, 0, 0, 0, top + 160 - 7}, // the margin would cover the cursor: above it
-        {{295, 195}, false, 0, 0, 0, 0},            // the corner
-        {{290, 60}, true, 0, 0, pushedRight, 0},    // across a vertical line the label goes left
+        {{60, 160}, false, 0, 0, 0, top + 160 - 7},            // the margin would cover the cursor: above it
+        {{295, 195}, false, 0, 0, 0, 0},                       // the corner
+        {{290, 60}, true, 0, 0, pushedRight, 0},               // across a vertical line the label goes left
         {{250, 60}, true, 0, top + 60 + 7, left + 250 - 5, 0},
         {{295, 195}, true, 0, 0, 0, 0},
     };
@@ -201,10 +201,12 @@ TEST_F(Tracking, TheLabelStaysInsideItsBoundaryAndOffTheCursor)
         const CRect r = view.labelRect();
         const CPoint cursor(left + c.at.x, top + c.at.y);
         SCOPED_TRACE(std::to_string(c.at.x) + ", " + std::to_string(c.at.y));
-        EXPECT_TRUE(view.labelShown() && r.left > left && r.top > top && r.right <= pushedRight && r.bottom <= pushedBottom);
+        EXPECT_TRUE(view.labelShown() && r.left > left && r.top > top && r.right <= pushedRight &&
+                    r.bottom <= pushedBottom);
         if (c.vertical) EXPECT_TRUE(r.right <= cursor.x || r.left > cursor.x);
         else EXPECT_TRUE(r.bottom <= cursor.y || r.top > cursor.y);
-        for (auto [actual, expected] : {std::pair{r.left, c.left}, {r.top, c.top}, {r.right, c.right}, {r.bottom, c.bottom}})
+        for (auto [actual, expected] :
+             {std::pair{r.left, c.left}, {r.top, c.top}, {r.right, c.right}, {r.bottom, c.bottom}})
             if (expected) EXPECT_EQ(actual, expected);
     }
     // Within the main window's client area the label may leave the view.

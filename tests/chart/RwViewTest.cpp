@@ -106,7 +106,7 @@ TEST_F(RwViewTest, ATallWorldIsFittedByItsHeight)
     view.m_world = CRectDouble(1, 2, 6, 12.4);
     redrawNow();
     expectDrawn(-6.9, 2, 13.9, 12.4); // 10.4 high, 20.8 wide: 7.9 on either side
-    view.m_nRoundMode = 1; // rounds 10.4 up to 11, plus one unit
+    view.m_nRoundMode = 1;            // rounds 10.4 up to 11, plus one unit
     redrawNow();
     expectDrawn(3.5 - 12, 2 - 0.8, 3.5 + 12, 12.4 + 0.8);
 }
