@@ -46,8 +46,7 @@ TEST_F(AreaScaleEditor, ATypedAreaSetsTheSpacingAndAnEqualAreaMergesTwoRows)
     grid.AutoScale(1, 0); // 0.15, 0.15, 0.47, 0.47
     typeInto(3, 5, L"25");
     // 25 cm²/m of 20 mm bars is a spacing of 12.57 cm, the densest range now.
-    const double s = 0.0004 * 0.25 * 3.141592653589793 / 0.0025;
-    expectSpacings({s, s, 0.15, 0.15});
+    expectSpacings({0.1256637, 0.1256637, 0.15, 0.15}, 5e-8);
     EXPECT_EQ(text(2, 6), L">20.94");
     EXPECT_EQ(host.take(), 1u);
     typeInto(2, 5, L"20.943951"); // the same area as row 3 (20 mm at 15 cm) leaves one of the two rows
