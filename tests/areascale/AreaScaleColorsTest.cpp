@@ -6,17 +6,10 @@
 
 TEST(ColorRamp, ReferenceColours)
 {
-    const std::pair<double, unsigned long> ramp[] = {{1.0, 0x7F},
-                                                     {0.75, 0xDF},
-                                                     {0.6666666666666667, 0xFE},
-                                                     {0.6666666666666666, 0x3F60FF},
-                                                     {0.5, 0x3F7FFF},
-                                                     {0.25, 0x3FAEFF},
-                                                     {0.0, 0x3FDDFF},
-                                                     {-0.1, 0xFFFF},
-                                                     {1.5, 0xFF},
-                                                     {std::nan(""), 0xFF}};
-    for (auto [t, colour] : ramp) EXPECT_EQ(GetColorForItem(t), colour) << t;
+    // Along the ramp from 1 down to 0; beyond it plain yellow or, above it and for NaN, red.
+    const double t[] = {1.0, 0.75, 0.6666666666666667, 0.6666666666666666, 0.5, 0.25, 0.0, -0.1, 1.5, std::nan("")};
+    const unsigned long colour[] = {0x7F, 0xDF, 0xFE, 0x3F60FF, 0x3F7FFF, 0x3FAEFF, 0x3FDDFF, 0xFFFF, 0xFF, 0xFF};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(GetColorForItem(t[i]), colour[i]) << t[i];
 }
 
 TEST(ColorRamp, FillColoursOnlyAutomaticRows)
