@@ -103,7 +103,7 @@ TEST(LegendLabels, FreeRegionRule)
     EXPECT_FALSE(c.canvas.inkBox().IsRectEmpty());
 }
 
-TEST(LegendMarks, LinesColoursAndTexts)
+TEST(LegendMarks, LinesInTheirOwnOrTheLineColourWithoutTicks)
 {
     Scale s;
     s.legend.m_bGridLines = false;
@@ -119,6 +119,7 @@ TEST(LegendMarks, LinesColoursAndTexts)
     expected[70] = 'm';
     EXPECT_EQ(s.rows(), expected);
     EXPECT_EQ(s.at(0, 30), red);
+    EXPECT_EQ(s.at(56, 30), back);
 }
 
 TEST(LegendOpenCases, OddSidesScalesAndRectangles)
