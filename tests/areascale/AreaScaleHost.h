@@ -2,6 +2,8 @@
 // A host dialog's view of the area-scale grid for the tests: the English
 // language module loaded, a parent window that keeps the notifications it
 // receives, and the grid in it on the desktop, driven with the mouse and keys.
+// Every rule of the editor is tested in this fixture, in the file of its kind
+// (display and normalisation, or editing).
 #include "areascale/GridAreaScale.h"
 #include "frame/Lang.h"
 #include "win/Afx.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
 class NotifiedHost : public CWnd {
@@ -21,20 +24,41 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message >= WM_APP && message < 0xC000)
-            m_received.push_back(message);
+        if (message >= WM_APP && message < 0xC000) m_received.push_back(message);
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
 
-// The grid's protected editing services, as a derived host grid reaches them.
-class HostGrid : public CGridAreaScale {
-public:
-    using CGridAreaScale::notify;
-    using CGridAreaScale::PrepareToDisplay;
-};
-
 using Items = std::vector<CGridAreaScale::CGridAreaScaleItem>;
+
+inline CGridAreaScale::CGridAreaScaleItem layout(double d, double s)
+{
+    CGridAreaScale::CGridAreaScaleItem item;
+    item.SetDimValue(1, d);
+    item.SetSValue(s);
+    return item;
+}
+
+// A scale of 20 mm bars as AutoScale leaves it: top row, ranges, zero row.
+inline Items scaleOf(std::initializer_list<double> rangeSpacings)
+{
+    Items items;
+    for (double s : rangeSpacings) items.push_back(layout(0.02, s));
+    items.insert(items.begin(), items.front());
+    items.push_back(items.back());
+    items.back().SetAmax(0.0, 0);
+    return items;
+}
+
+// Every row's bar layout and bounds, for telling whether anything changed.
+inline std::string describe(const Items& items)
+{
+    std::ostringstream out;
+    for (const auto& item : items)
+        out << item.GetDimValue(1) << "/" << item.GetDimValue(2) << "/" << item.GetSValue() << "/" << item.GetAmax()
+            << "/" << item.GetAmin() << "/" << item.GetColor() << "/" << item.GetVisibility() << "; ";
+    return out.str();
+}
 
 class AreaScaleEditor : public ::testing::Test {
 protected:
@@ -75,8 +99,7 @@ protected:
     void selectRows(std::initializer_list<ROWCOL> rows)
     {
         grid.SelectRange(CGXRange().SetTable(), FALSE);
-        for (ROWCOL r : rows)
-            grid.SelectRange(CGXRange().SetRows(r));
+        for (ROWCOL r : rows) grid.SelectRange(CGXRange().SetRows(r));
     }
     CString text(ROWCOL r, ROWCOL c) { return grid.GetValueRowCol(r, c); }
     CGXStyle style(ROWCOL r, ROWCOL c)
@@ -85,22 +108,14 @@ protected:
         grid.ComposeStyleRowCol(r, c, &s);
         return s;
     }
-    std::vector<double> spacings()
-    {
-        std::vector<double> s;
-        for (const auto& item : grid.GetItems())
-            s.push_back(item.GetSValue());
-        return s;
-    }
     void expectSpacings(const std::vector<double>& expected, double tolerance = 1e-12)
     {
-        const std::vector<double> actual = spacings();
-        ASSERT_EQ(actual.size(), expected.size());
-        for (size_t i = 0; i < actual.size(); ++i)
-            EXPECT_NEAR(actual[i], expected[i], tolerance) << "row " << i + 1;
+        const Items& items = grid.GetItems();
+        ASSERT_EQ(items.size(), expected.size());
+        for (size_t i = 0; i < items.size(); ++i) EXPECT_NEAR(items[i].GetSValue(), expected[i], tolerance) << i + 1;
     }
     COLORREF screenPixel(CPoint p) { return platform::desktop().screen().pixel(p.x, p.y); }
 
     NotifiedHost host;
-    HostGrid grid;
+    CGridAreaScale grid;
 };

@@ -1,10 +1,20 @@
 #include "ViewHost.h"
 
+#include <algorithm>
+
 namespace viewtest {
 
 BEGIN_MESSAGE_MAP(HostFrame, CWnd)
     ON_MESSAGE(NVorel::WM_RWVIEW_MOUSE, OnViewMouse)
 END_MESSAGE_MAP()
+
+int colourCount(const CRect& within, COLORREF colour)
+{
+    int n = 0;
+    for (int y = within.top; y < within.bottom; ++y)
+        for (int x = within.left; x < within.right; ++x) n += screenAt(x, y) == colour;
+    return n;
+}
 
 CRect colourBox(const CRect& within, COLORREF colour, bool except)
 {
@@ -22,7 +32,9 @@ CRect colourBox(const CRect& within, COLORREF colour, bool except)
 std::string differencesFromBitmap(const CWnd& view, HBITMAP bitmap, const std::vector<CRect>& skip)
 {
     const platform::Surface& picture = *platform::BitmapSurface(bitmap);
-    const CRect r = clientOnScreen(view);
+    CRect r;
+    view.GetClientRect(&r);
+    view.ClientToScreen(&r);
     std::string out;
     int count = 0;
     for (int y = 0; y < r.Height(); ++y)

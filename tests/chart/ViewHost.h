@@ -5,7 +5,6 @@
 #include "frame/Lang.h"
 #include "support/PixelCanvas.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -13,11 +12,7 @@
 
 namespace viewtest {
 
-using testsupport::colours::black;
-using testsupport::colours::blue;
-using testsupport::colours::green;
-using testsupport::colours::red;
-using testsupport::colours::white;
+using namespace testsupport::colours;
 constexpr COLORREF frameColour = RGB(200, 220, 240);
 
 inline platform::Desktop& desk()
@@ -28,6 +23,13 @@ inline platform::Desktop& desk()
 inline COLORREF screenAt(int x, int y)
 {
     return desk().screen().pixel(x, y);
+}
+
+inline CRect windowRect(const CWnd& wnd)
+{
+    CRect r;
+    wnd.GetWindowRect(&r);
+    return r;
 }
 
 // A 400 x 300 screen, the English language module, the clock's timers allowed.
@@ -60,14 +62,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// The screen rectangle of a window's client area.
-inline CRect clientOnScreen(const CWnd& wnd)
-{
-    CRect r;
-    wnd.GetClientRect(&r);
-    wnd.ClientToScreen(&r);
-    return r;
-}
+// Screen pixels of that colour within `within`.
+int colourCount(const CRect& within, COLORREF colour);
 
 // The smallest screen rectangle within `within` holding every pixel of that
 // colour (or, with `except`, every pixel not of it); empty when there is none.

@@ -6,7 +6,7 @@
 
 namespace testsupport {
 
-inline void expectPoint(const CPoint2d& actual, double x, double y, double tolerance = 1e-9)
+inline void expectPoint(const Pellix::CPoint2d& actual, double x, double y, double tolerance = 1e-9)
 {
     EXPECT_NEAR(actual.x, x, tolerance);
     EXPECT_NEAR(actual.y, y, tolerance);
