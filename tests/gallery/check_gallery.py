@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
-"""Opens the demo gallery in headless Chromium and fails when anything on it did
-not load: a picture the browser could not decode, a linked file that is missing
-or not what its name says. Saves a screenshot of the page next to it.
-
-    check_gallery.py <vorel-demo> <output folder>
-
-Exits 77 (a skip for CTest) with the reason when Chromium is not installed.
-"""
+# Opens the demo gallery in headless Chromium and fails when anything on it did
+# not load: a picture the browser could not decode, a linked file that is missing
+# or not what its name says. Saves a screenshot of the page next to it.
+#
+#     check_gallery.py <vorel-demo> <output folder>
+#
+# Exits 77 (a skip for CTest) with the reason when Chromium is not installed.
 import base64
 import fcntl
 import html.parser
@@ -27,8 +26,8 @@ CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic
                   "--hide-scrollbars", "--window-size=1280,1000", "--remote-debugging-pipe"]
 
 
+# The pictures and local links of a page.
 class References(html.parser.HTMLParser):
-    """The pictures and local links of a page."""
 
     def __init__(self):
         super().__init__()
@@ -53,8 +52,8 @@ def rtf_problem(data):
     return "RTF groups left open" if depth else None
 
 
+# What is wrong with a linked file, or None.
 def file_problem(path: pathlib.Path):
-    """What is wrong with a linked file, or None."""
     data = path.read_bytes() if path.is_file() else None
     if not data:
         return "missing" if data is None else "empty"
@@ -71,8 +70,8 @@ def file_problem(path: pathlib.Path):
     return rtf_problem(data) if kind == ".rtf" else None
 
 
+# Chromium's DevTools protocol over --remote-debugging-pipe (fd 3 in, fd 4 out).
 class DevTools:
-    """Chromium's DevTools protocol over --remote-debugging-pipe (fd 3 in, fd 4 out)."""
 
     def __init__(self, chromium, url, profile):
         to_browser_r, self.to_browser = os.pipe()
@@ -124,8 +123,8 @@ class DevTools:
             self.process.kill()
 
 
+# Pictures the browser could not show; saves the whole page as a picture.
 def browser_problems(chromium, page: pathlib.Path, screenshot: pathlib.Path):
-    """Pictures the browser could not show; saves the whole page as a picture."""
     with tempfile.TemporaryDirectory() as profile:
         tools = DevTools(chromium, page.as_uri(), profile)
         try:

@@ -46,9 +46,7 @@ TEST(PainterTransformation, CornersMapExactlyWithYUp)
     EXPECT_NEAR(v.dy, -0.08, 1e-15);
     expectPoint(p.global2Local(p.local2Global(CPoint2d(37.25, 11.5))), 37.25, 11.5);
     EXPECT_EQ(p.getLocalRect(), CRectDouble(0, 0, 100, 50));
-    const CRectDouble g = p.getGlobalRect();
-    expectPoint(CPoint2d(g.x0, g.y0), -2.0, 10.0);
-    expectPoint(CPoint2d(g.x1, g.y1), 6.0, 14.0);
+    EXPECT_EQ(p.getGlobalRect(), CRectDouble(-2.0, 10.0, 6.0, 14.0)); // the corners map exactly
 
     CPainter assigned;
     assigned = p;
@@ -70,10 +68,7 @@ TEST(PainterDrawing, LinesRectanglesAndTextLandWhereTheyMap)
     {
         CPainterBegin begin(&p, &c.dc);
         EXPECT_EQ(begin.dc(), &c.dc);
-        const unsigned redPen = p.addPenColor(CRGB(red), 0, 0);
-        const unsigned bluePen = p.addPenColor(CRGB(blue), 1, 0);
-        EXPECT_EQ(redPen, 0u);
-        EXPECT_EQ(bluePen, 1u);
+        const unsigned redPen = p.addPenColor(CRGB(red), 0, 0), bluePen = p.addPenColor(CRGB(blue), 1, 0);
         p.setPenColor(redPen);
         p.drawLine(CPoint2d(0, 5), CPoint2d(4, 5)); // top row, end left out
         p.setPenColor(bluePen);

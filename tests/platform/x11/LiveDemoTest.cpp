@@ -2,8 +2,7 @@
 // would and looked at through xwd. Each session checks several things in one
 // launch, as a launch takes seconds. Skipped where Xvfb, xdotool or xwd are
 // missing (scripts/install-check-deps.sh).
-#include "CloseXWindow.h"
-#include "LayoutKey.h"
+#include "XDisplay.h"
 
 #include "win/gdi/Png.h"
 
