@@ -1,14 +1,12 @@
+#include "support/TempDir.h"
 #include "support/XmlDocuments.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 using testsupport::newDocument;
 using testsupport::xmlOf;
@@ -22,10 +20,10 @@ IXMLDOMElementPtr element(const IXMLDOMDocumentPtr& doc, const wchar_t* name)
     return e;
 }
 
-// The children of a node as "type:name" entries.
-std::vector<std::wstring> children(IXMLDOMNode* parent)
+// The children of a node as "type:name" entries, each followed by a space.
+std::wstring children(IXMLDOMNode* parent)
 {
-    std::vector<std::wstring> out;
+    std::wstring out;
     IXMLDOMNodePtr child;
     parent->get_firstChild(&child);
     while (child) {
@@ -33,7 +31,7 @@ std::vector<std::wstring> children(IXMLDOMNode* parent)
         child->get_nodeType(&type);
         _bstr_t name;
         child->get_nodeName(name.GetAddress());
-        out.push_back(std::to_wstring(type) + L":" + name.str());
+        out += std::to_wstring(type) + L":" + name.str() + L" ";
         IXMLDOMNodePtr next;
         child->get_nextSibling(&next);
         child = next;
@@ -60,10 +58,8 @@ std::string fileText(const std::filesystem::path& file)
 
 class XmlFile : public ::testing::Test {
 protected:
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("xmldom-test-" + std::to_string(::getpid()));
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    testsupport::TempDir dir;
+    const std::filesystem::path& folder = dir.path();
     _variant_t pathOf(const char* name) { return _variant_t(_bstr_t((folder / name).c_str())); }
 };
 
@@ -84,8 +80,7 @@ TEST(XmlDom, ABuiltDocumentIsWalkedWithItsAttributes)
 
     EXPECT_EQ(beam->setAttribute(_bstr_t(L"Span"), _variant_t(6)), S_OK);
     EXPECT_EQ(beam->setAttribute(_bstr_t(L"Name"), _variant_t(L"B<1>")), S_OK);
-    EXPECT_EQ(beam->setAttribute(_bstr_t(L"Span"), _variant_t(7.5)),
-              S_OK); // replaces
+    EXPECT_EQ(beam->setAttribute(_bstr_t(L"Span"), _variant_t(7.5)), S_OK); // replaces 6
     _variant_t value;
     EXPECT_EQ(beam->getAttribute(_bstr_t(L"Span"), value.GetAddress()), S_OK);
     EXPECT_EQ(value.vt, VT_BSTR);
@@ -95,10 +90,10 @@ TEST(XmlDom, ABuiltDocumentIsWalkedWithItsAttributes)
 
     EXPECT_EQ(xmlOf(doc), L"<Host><Beam Span=\"7.5\" Name=\"B&lt;1>\"/><Column/></Host>");
     ASSERT_EQ(doc->get_documentElement(&root), S_OK);
-    EXPECT_EQ(children(doc), (std::vector<std::wstring>{L"1:Host"}));
+    EXPECT_EQ(children(doc), L"1:Host ");
     // Appending a node that is in the tree moves it.
     ASSERT_EQ(host->appendChild(beam, nullptr), S_OK);
-    EXPECT_EQ(children(root), (std::vector<std::wstring>{L"1:Column", L"1:Beam"}));
+    EXPECT_EQ(children(root), L"1:Column 1:Beam ");
 
     // Text, comments and sections are nodes, not elements.
     VARIANT_BOOL ok = VARIANT_FALSE;
@@ -107,10 +102,9 @@ TEST(XmlDom, ABuiltDocumentIsWalkedWithItsAttributes)
                            &ok),
               S_OK);
     EXPECT_EQ(ok, VARIANT_TRUE);
-    EXPECT_EQ(children(doc), (std::vector<std::wstring>{L"7:xml", L"1:H"}));
+    EXPECT_EQ(children(doc), L"7:xml 1:H ");
     ASSERT_EQ(doc->get_documentElement(&root), S_OK);
-    EXPECT_EQ(children(root),
-              (std::vector<std::wstring>{L"3:#text", L"8:#comment", L"1:A", L"4:#cdata-section", L"3:#text"}));
+    EXPECT_EQ(children(root), L"3:#text 8:#comment 1:A 4:#cdata-section 3:#text ");
     IXMLDOMNodePtr text;
     root->get_firstChild(&text);
     EXPECT_FALSE(IXMLDOMElementPtr(text.GetInterfacePtr()));
