@@ -117,7 +117,7 @@ TEST(Lang, FailureKeepsThePreviousModuleAndNumber)
               nullptr); // still loaded
 }
 
-TEST(Lang, ReplacingFreesTheOldModuleAndMovesAResourceHandleThatPointedAtIt)
+TEST(Lang, ReplacingOrFreeingReleasesTheModuleAndOnlyAnotherNumberLoadsAgain)
 {
     TempDir dir;
     testsupport::copyFile(english, dir.file("vorel_048.dll"));
@@ -125,10 +125,9 @@ TEST(Lang, ReplacingFreesTheOldModuleAndMovesAResourceHandleThatPointedAtIt)
     setLangWork(48, dir.prefix().c_str());
     const HINSTANCE first = getLangModule();
     AfxSetResourceHandle(first); // the host made the language module its resources
-
     setLangWork(49, dir.prefix().c_str());
     EXPECT_NE(getLangModule(), first);
-    EXPECT_EQ(AfxGetResourceHandle(), getLangModule());
+    EXPECT_EQ(AfxGetResourceHandle(), getLangModule()); // moved along
     EXPECT_EQ(platform::ModuleLoadCount(first), 0);
 
     // A handle of the host's own is left alone.
@@ -139,25 +138,18 @@ TEST(Lang, ReplacingFreesTheOldModuleAndMovesAResourceHandleThatPointedAtIt)
     CString title;
     EXPECT_TRUE(title.LoadString(getLangModule(), 39952));
     EXPECT_EQ(title, L"Colour");
-}
 
-TEST(Lang, SameNumberDoesNothingEvenAfterFreeLang)
-{
-    TempDir dir;
-    testsupport::copyFile(english, dir.file("vorel_048.dll"));
-    setLangWork(48, dir.prefix().c_str());
-    const HINSTANCE h = getLangModule();
-    AfxSetResourceHandle(h);
-
+    // Freed, twice: the number stays, the handle is the host's to restore.
+    const HINSTANCE english48 = getLangModule();
+    AfxSetResourceHandle(english48);
     freeLang();
-    freeLang(); // a second release is harmless
+    freeLang();
     EXPECT_EQ(getLangModule(), nullptr);
     EXPECT_EQ(getLangWork(), 48);
-    EXPECT_EQ(platform::ModuleLoadCount(h), 0);
-    EXPECT_EQ(AfxGetResourceHandle(), h); // not restored: that is the host's job
-
-    setLangWork(48, dir.prefix().c_str());
+    EXPECT_EQ(platform::ModuleLoadCount(english48), 0);
+    EXPECT_EQ(AfxGetResourceHandle(), english48);
+    setLangWork(48, dir.prefix().c_str()); // the same number does nothing
     EXPECT_EQ(getLangModule(), nullptr);
-    setLangWork(49, dir.prefix().c_str()); // another number loads (the fallback)
+    setLangWork(49, dir.prefix().c_str());
     EXPECT_NE(getLangModule(), nullptr);
 }
