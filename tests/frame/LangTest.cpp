@@ -5,10 +5,10 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 using namespace NVorel;
 using testsupport::TempDir;
-using testsupport::WorkingDir;
 
 namespace {
 
@@ -21,146 +21,113 @@ std::wstring loadedFile()
     return GetModuleFileNameW(getLangModule(), buf, 1024) ? buf : L"";
 }
 
-std::wstring under(const TempDir& dir, const char* name)
+enum class Folder { WithSeparator, WithoutSeparator, None };
+
+// One call of setLangWork, each in new folders. A module loaded already
+// answers its bare name, so rows that load "048" from different places have
+// another module loaded between them. The modules lie in the folder passed and
+// in the working folder (standing for the system's search order) as numbers:
+// "033" a module, "033!" text under its name, "033%" a module cut short.
+struct Attempt {
+    int number;
+    std::vector<std::string> inFolder, onPath;
+    Folder folder;
+    std::string loads; // "folder/033" or "path/033"; empty: module and number stay
+};
+
+void place(const TempDir& dir, const std::string& spec)
 {
-    return dir.file(name).wstring();
+    const std::string number = spec.substr(0, spec.find_first_of("!%"));
+    const auto file = dir.file("vorel_" + number + ".dll");
+    if (spec.back() == '!') {
+        std::ofstream(file) << "not a module";
+    } else if (spec.back() == '%') {
+        std::ifstream in(number == "048" ? english : german, std::ios::binary);
+        std::string head(4096, '\0');
+        in.read(head.data(), (std::streamsize)head.size());
+        std::ofstream(file, std::ios::binary).write(head.data(), in.gcount());
+    } else {
+        testsupport::copyFile(number == "048" ? english : german, file);
+    }
 }
 
-// Each test runs in its own process, so the language state starts fresh.
-class Lang : public ::testing::Test {
-protected:
-    TempDir dir;   // the folder passed to setLangWork
-    TempDir cwd;   // stands for the system's search order
-    WorkingDir inCwd{cwd.path()};
-};
+void expectAttempts(const std::vector<Attempt>& attempts)
+{
+    for (const Attempt& a : attempts) {
+        TempDir dir, cwd;
+        testsupport::WorkingDir inCwd(cwd.path());
+        for (const auto& spec : a.inFolder) place(dir, spec);
+        for (const auto& spec : a.onPath) place(cwd, spec);
+        const HINSTANCE module = getLangModule();
+        const int number = getLangWork();
+        const std::wstring folder = a.folder == Folder::WithSeparator ? dir.prefix() : dir.wpath();
+        setLangWork(a.number, a.folder == Folder::None ? nullptr : folder.c_str());
+        const std::string where = a.loads.substr(0, a.loads.find('/'));
+        if (a.loads.empty()) {
+            EXPECT_EQ(getLangModule(), module) << a.number;
+            EXPECT_EQ(getLangWork(), number) << a.number;
+        } else {
+            const std::string name = "vorel_" + a.loads.substr(a.loads.find('/') + 1) + ".dll";
+            EXPECT_EQ(loadedFile(), (where == "folder" ? dir : cwd).file(name).wstring()) << a.number;
+            EXPECT_EQ(getLangWork(),
+                      a.number); // the requested number, though a fallback loaded
+        }
+    }
+}
 
 } // namespace
 
-TEST_F(Lang, NumberZeroLoadsNothingAtFirst)
+TEST(Lang, AttemptOrderFolderThenSearchThenFallbackThenFolderFallback)
 {
-    testsupport::copyFile(english, dir.file("vorel_000.dll"));
-    setLangWork(0, dir.prefix().c_str());
-    EXPECT_EQ(getLangModule(), nullptr);
-    EXPECT_EQ(getLangWork(), 0);
+    const Folder sep = Folder::WithSeparator;
+    expectAttempts({
+        {0, {"000"}, {}, sep, ""}, // zero is the number at first: nothing loads
+        {7, {"007"}, {}, sep, "folder/007"},
+        {1033, {"1033"}, {}, sep, "folder/1033"},
+        {-5, {"0-5"}, {}, sep, "folder/0-5"},
+        {33, {"033", "048"}, {"033", "048"}, sep, "folder/033"},
+        {34, {"048"}, {"034", "048"}, sep, "path/034"},
+        {36, {"048"}, {}, sep, "folder/048"},
+        {37, {"037"}, {"037"}, Folder::WithoutSeparator, "path/037"}, // ".../vorel-test-XXXXXXvorel_037.dll"
+        {35, {"048"}, {"048"}, sep, "path/048"},
+    });
 }
 
-TEST_F(Lang, FileNamesPadTheNumberWithZeros)
+TEST(Lang, NullFolderUsesOnlyTheSearchPath)
 {
-    for (const char* name : {"vorel_007.dll", "vorel_033.dll", "vorel_1033.dll", "vorel_0-5.dll"})
-        testsupport::copyFile(german, dir.file(name));
-
-    setLangWork(7, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_007.dll"));
-    setLangWork(33, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_033.dll"));
-    setLangWork(1033, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_1033.dll"));
-    setLangWork(-5, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_0-5.dll"));
-    EXPECT_EQ(getLangWork(), -5);
+    expectAttempts({{7, {}, {"048"}, Folder::None, "path/048"}});
 }
 
-TEST_F(Lang, AttemptOrderFolderThenSearchThenFallbackThenFolderFallback)
+TEST(Lang, ADamagedModuleIsPassedOverForTheNextAttempt)
 {
-    // 1: the folder's own module wins over one on the search path.
-    testsupport::copyFile(german, dir.file("vorel_033.dll"));
-    testsupport::copyFile(german, cwd.file("vorel_033.dll"));
-    testsupport::copyFile(english, cwd.file("vorel_048.dll"));
-    testsupport::copyFile(english, dir.file("vorel_048.dll"));
-    setLangWork(33, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_033.dll"));
-
-    // 2: without it in the folder, the search path.
-    std::filesystem::copy_file(german, dir.file("vorel_034.dll").string() + ".off");
-    testsupport::copyFile(german, cwd.file("vorel_034.dll"));
-    setLangWork(34, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(cwd, "vorel_034.dll"));
-
-    // 3: the fallback on the search path comes before the folder's fallback.
-    setLangWork(35, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(cwd, "vorel_048.dll"));
-    EXPECT_EQ(getLangWork(), 35); // the requested number, though the fallback loaded
+    expectAttempts({
+        {33, {"033!", "048"}, {}, Folder::WithSeparator, "folder/048"},
+        {49, {"049"}, {}, Folder::WithSeparator, "folder/049"},
+        {34, {"034%", "048"}, {}, Folder::WithSeparator, "folder/048"},
+        {49, {"049"}, {}, Folder::WithSeparator, "folder/049"},
+        {35, {"035!", "048!"}, {}, Folder::WithSeparator, ""}, // the fallback
+                                                               // damaged as well
+    });
 }
 
-TEST_F(Lang, FolderFallbackIsTheLastAttempt)
+TEST(Lang, FailureKeepsThePreviousModuleAndNumber)
 {
-    testsupport::copyFile(english, dir.file("vorel_048.dll"));
-    setLangWork(33, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_048.dll"));
-    EXPECT_EQ(getLangWork(), 33);
+    expectAttempts({{49, {"049"}, {}, Folder::WithSeparator, "folder/049"}, {50, {}, {}, Folder::WithSeparator, ""}});
+    EXPECT_NE(FindStringResource(getLangModule(), 39952),
+              nullptr); // still loaded
 }
 
-TEST_F(Lang, FolderWithoutSeparatorIsJoinedAsItStands)
+TEST(Lang, ReplacingOrFreeingReleasesTheModuleAndOnlyAnotherNumberLoadsAgain)
 {
-    testsupport::copyFile(german, dir.file("vorel_033.dll"));
-    testsupport::copyFile(german, cwd.file("vorel_033.dll"));
-    setLangWork(33, dir.wpath().c_str()); // ".../vorel-test-XXXXXXvorel_033.dll" does not exist
-    EXPECT_EQ(loadedFile(), under(cwd, "vorel_033.dll"));
-}
-
-TEST_F(Lang, NullFolderUsesOnlyTheSearchPath)
-{
-    testsupport::copyFile(english, cwd.file("vorel_048.dll"));
-    setLangWork(7, nullptr);
-    EXPECT_EQ(loadedFile(), under(cwd, "vorel_048.dll"));
-    EXPECT_EQ(getLangWork(), 7);
-}
-
-TEST_F(Lang, FailureKeepsThePreviousModuleAndNumber)
-{
-    testsupport::copyFile(german, dir.file("vorel_049.dll"));
-    setLangWork(49, dir.prefix().c_str());
-    const HINSTANCE before = getLangModule();
-    ASSERT_NE(before, nullptr);
-
-    TempDir empty;
-    setLangWork(50, empty.prefix().c_str());
-    EXPECT_EQ(getLangModule(), before);
-    EXPECT_EQ(getLangWork(), 49);
-    EXPECT_NE(FindStringResource(before, 39952), nullptr); // still loaded
-}
-
-TEST_F(Lang, ADamagedModuleIsPassedOverForTheNextAttempt)
-{
-    // Text under the module's name, and a real module cut short.
-    std::ofstream(dir.file("vorel_033.dll")) << "not a module";
-    {
-        std::ifstream in(german, std::ios::binary);
-        std::string head(4096, '\0');
-        in.read(head.data(), (std::streamsize)head.size());
-        std::ofstream(dir.file("vorel_034.dll"), std::ios::binary).write(head.data(), in.gcount());
-    }
-    testsupport::copyFile(english, dir.file("vorel_048.dll"));
-    setLangWork(33, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_048.dll"));
-    EXPECT_EQ(getLangWork(), 33);
-    setLangWork(34, dir.prefix().c_str());
-    EXPECT_EQ(loadedFile(), under(dir, "vorel_048.dll"));
-    EXPECT_EQ(getLangWork(), 34);
-
-    // With the fallback damaged as well nothing loads: the module in use stays.
-    testsupport::copyFile(german, dir.file("vorel_049.dll"));
-    setLangWork(49, dir.prefix().c_str());
-    const HINSTANCE before = getLangModule();
-    TempDir broken;
-    std::ofstream(broken.file("vorel_048.dll")) << "not a module either";
-    std::ofstream(broken.file("vorel_035.dll")) << "nor this";
-    setLangWork(35, broken.prefix().c_str());
-    EXPECT_EQ(getLangModule(), before);
-    EXPECT_EQ(getLangWork(), 49);
-}
-
-TEST_F(Lang, ReplacingFreesTheOldModuleAndMovesAResourceHandleThatPointedAtIt)
-{
+    TempDir dir;
     testsupport::copyFile(english, dir.file("vorel_048.dll"));
     testsupport::copyFile(german, dir.file("vorel_049.dll"));
     setLangWork(48, dir.prefix().c_str());
     const HINSTANCE first = getLangModule();
     AfxSetResourceHandle(first); // the host made the language module its resources
-
     setLangWork(49, dir.prefix().c_str());
     EXPECT_NE(getLangModule(), first);
-    EXPECT_EQ(AfxGetResourceHandle(), getLangModule());
+    EXPECT_EQ(AfxGetResourceHandle(), getLangModule()); // moved along
     EXPECT_EQ(platform::ModuleLoadCount(first), 0);
 
     // A handle of the host's own is left alone.
@@ -171,26 +138,18 @@ TEST_F(Lang, ReplacingFreesTheOldModuleAndMovesAResourceHandleThatPointedAtIt)
     CString title;
     EXPECT_TRUE(title.LoadString(getLangModule(), 39952));
     EXPECT_EQ(title, L"Colour");
-}
 
-TEST_F(Lang, SameNumberDoesNothingEvenAfterFreeLang)
-{
-    testsupport::copyFile(english, dir.file("vorel_048.dll"));
-    setLangWork(48, dir.prefix().c_str());
-    const HINSTANCE h = getLangModule();
-    AfxSetResourceHandle(h);
-
+    // Freed, twice: the number stays, the handle is the host's to restore.
+    const HINSTANCE english48 = getLangModule();
+    AfxSetResourceHandle(english48);
+    freeLang();
     freeLang();
     EXPECT_EQ(getLangModule(), nullptr);
     EXPECT_EQ(getLangWork(), 48);
-    EXPECT_EQ(platform::ModuleLoadCount(h), 0);
-    EXPECT_EQ(AfxGetResourceHandle(), h); // not restored: that is the host's job
-    freeLang();                           // a second release is harmless
-
-    setLangWork(48, dir.prefix().c_str());
+    EXPECT_EQ(platform::ModuleLoadCount(english48), 0);
+    EXPECT_EQ(AfxGetResourceHandle(), english48);
+    setLangWork(48, dir.prefix().c_str()); // the same number does nothing
     EXPECT_EQ(getLangModule(), nullptr);
-
-    AfxSetResourceHandle(GetModuleHandleW(nullptr));
-    setLangWork(49, dir.prefix().c_str()); // another number loads normally (via fallback)
+    setLangWork(49, dir.prefix().c_str());
     EXPECT_NE(getLangModule(), nullptr);
 }

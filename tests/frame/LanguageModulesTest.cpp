@@ -5,77 +5,56 @@
 
 #include <map>
 
-namespace {
+// Each language module carries every resource the library loads from it.
+class LanguageModules : public ::testing::TestWithParam<const char*> {};
 
-class LanguageModules : public ::testing::TestWithParam<const char*> {
-protected:
-    void SetUp() override
-    {
-        h = LoadLibraryW(testsupport::languageModule(GetParam()).wstring().c_str());
-        ASSERT_NE(h, nullptr);
-    }
-    void TearDown() override { FreeLibrary(h); }
-
-    // The command ids of a menu's first submenu, in order, separators left out.
-    std::vector<UINT> firstSubmenuCommands(UINT menuId) const
-    {
-        const winres::MenuResource* m = FindMenuResource(h, menuId);
-        std::vector<UINT> ids;
-        if (!m || m->items.empty() || !(m->items[0].flags & MF_POPUP)) return ids;
-        for (size_t i = 1; i < m->items.size() && m->items[i].depth > 0; ++i)
-            if (!(m->items[i].flags & MF_SEPARATOR)) ids.push_back(m->items[i].id);
-        return ids;
-    }
-
-    HMODULE h = nullptr;
-};
-
-} // namespace
-
-TEST_P(LanguageModules, CarryEveryStringTheLibraryLoads)
+TEST_P(LanguageModules, CarryTheLibrarysStringsMenusAndDialogs)
 {
+    const HMODULE h = LoadLibraryW(testsupport::languageModule(GetParam()).wstring().c_str());
+    ASSERT_NE(h, nullptr);
     for (UINT id : {39951u, 39952u, 39955u, 39956u, 39957u, 39958u}) {
         const wchar_t* s = FindStringResource(h, id);
-        ASSERT_NE(s, nullptr) << id;
-        EXPECT_GT(std::wcslen(s), 0u) << id;
+        EXPECT_TRUE(s && *s) << id;
     }
-    // The filter is in the file dialog's format: pairs separated by '|', ending "||".
+    // The file dialog's filter: pairs separated by '|', ending "||".
     const CString filter = FindStringResource(h, 39951);
-    EXPECT_TRUE(filter.Find(L"*.csv") > 0);
+    EXPECT_GT(filter.Find(L"*.csv"), 0);
     EXPECT_EQ(filter.Right(2), L"||");
-}
 
-TEST_P(LanguageModules, MenusHaveTheirCommandsInTheFirstSubmenu)
-{
-    EXPECT_EQ(firstSubmenuCommands(480), (std::vector<UINT>{57642, 57634, 39950}));
-    EXPECT_EQ(firstSubmenuCommands(481),
-              (std::vector<UINT>{39953, 39954, 39959, 39960, 39956, 39957, 39961, 39958}));
-}
+    // The commands of each context menu's submenu, separators left out.
+    for (const auto& [menu, commands] : std::map<UINT, std::vector<UINT>>{
+             {480, {57642, 57634, 39950}}, {481, {39953, 39954, 39959, 39960, 39956, 39957, 39961, 39958}}}) {
+        const winres::MenuResource* m = FindMenuResource(h, menu);
+        ASSERT_TRUE(m && !m->items.empty() && (m->items[0].flags & MF_POPUP)) << menu;
+        std::vector<UINT> ids;
+        for (size_t i = 1; i < m->items.size() && m->items[i].depth > 0; ++i)
+            if (!(m->items[i].flags & MF_SEPARATOR)) ids.push_back(m->items[i].id);
+        EXPECT_EQ(ids, commands) << menu;
+    }
 
-TEST_P(LanguageModules, MessageDialogAndPopupLabelTemplates)
-{
+    // The message dialog: the controls it drives, each inside it.
     const winres::DialogResource* d = FindDialogResource(h, 113);
     ASSERT_NE(d, nullptr);
     std::map<UINT, const winres::DialogItemResource*> items;
-    for (const auto& item : d->items) items[item.id] = &item;
-    for (UINT id : {1u, 114u, 1010u, 1011u, 1012u}) ASSERT_TRUE(items.count(id)) << id;
-    EXPECT_STREQ(items[114]->className, WC_LISTBOX);
-    EXPECT_EQ(items[114]->style & (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS),
-              (DWORD)(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS));
-    EXPECT_STREQ(items[1010]->className, PROGRESS_CLASS);
-    EXPECT_STREQ(items[1011]->className, WC_STATIC);
-    EXPECT_STREQ(items[1012]->className, WC_BUTTON);
-    EXPECT_STREQ(items[1]->className, WC_BUTTON);
     for (const auto& item : d->items) {
-        // Every control lies inside the dialog.
+        items[item.id] = &item;
         EXPECT_LE(item.x + item.cx, d->cx) << item.id;
         EXPECT_LE(item.y + item.cy, d->cy) << item.id;
     }
-
+    const std::map<UINT, const wchar_t*> classes{
+        {1, WC_BUTTON}, {114, WC_LISTBOX}, {1010, PROGRESS_CLASS}, {1011, WC_STATIC}, {1012, WC_BUTTON}};
+    for (const auto& [id, cls] : classes) {
+        ASSERT_TRUE(items.count(id)) << id;
+        EXPECT_STREQ(items[id]->className, cls);
+    }
+    EXPECT_EQ(items[114]->style & (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS),
+              (DWORD)(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS));
+    // The popup label's: a bare child.
     const winres::DialogResource* label = FindDialogResource(h, 115);
     ASSERT_NE(label, nullptr);
     EXPECT_TRUE(label->style & WS_CHILD);
     EXPECT_FALSE(label->style & (WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_VISIBLE));
+    FreeLibrary(h);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, LanguageModules, ::testing::Values("048", "049"));

@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
-"""Opens the demo gallery in headless Chromium and fails when anything on it did
-not load: a picture the browser could not decode, a linked file that is missing
-or not what its name says. Saves a screenshot of the page next to it.
-
-    check_gallery.py <vorel-demo> <output folder>
-
-Exits 77 (a skip for CTest) with the reason when Chromium is not installed.
-"""
+# Opens the demo gallery in headless Chromium and fails when anything on it did
+# not load: a picture the browser could not decode, a linked file that is missing
+# or not what its name says. Saves a screenshot of the page next to it.
+#
+#     check_gallery.py <vorel-demo> <output folder>
+#
+# Exits 77 (a skip for CTest) with the reason when Chromium is not installed.
 import base64
 import fcntl
 import html.parser
@@ -27,8 +26,8 @@ CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic
                   "--hide-scrollbars", "--window-size=1280,1000", "--remote-debugging-pipe"]
 
 
+# The pictures and local links of a page.
 class References(html.parser.HTMLParser):
-    """The pictures and links of a page."""
 
     def __init__(self):
         super().__init__()
@@ -42,49 +41,45 @@ class References(html.parser.HTMLParser):
             self.links.append(a["href"])
 
 
+def rtf_problem(data):
+    if not data.startswith(b"{\\rtf1"):
+        return "not RTF"
+    depth = 0
+    for c in re.sub(rb"\\[\\{}]", b"", data):  # escaped braces open nothing
+        depth += {ord("{"): 1, ord("}"): -1}.get(c, 0)
+        if depth < 0:
+            return "an RTF group closed that was never opened"
+    return "RTF groups left open" if depth else None
+
+
+# What is wrong with a linked file, or None.
 def file_problem(path: pathlib.Path):
-    """What is wrong with a linked file, or None."""
-    if not path.is_file():
-        return "missing"
-    data = path.read_bytes()
+    data = path.read_bytes() if path.is_file() else None
     if not data:
-        return "empty"
+        return "missing" if data is None else "empty"
     kind = path.suffix.lower()
-    if kind == ".png" and not data.startswith(b"\x89PNG\r\n\x1a\n"):
-        return "not a PNG"
-    if kind in (".csv", ".txt"):
-        try:
+    try:
+        if kind == ".png" and not data.startswith(b"\x89PNG\r\n\x1a\n"):
+            return "not a PNG"
+        if kind in (".csv", ".txt"):
             data.decode("utf-8")
-        except UnicodeDecodeError as e:
-            return f"not UTF-8 ({e})"
-    if kind == ".rtf":
-        if not data.startswith(b"{\\rtf1"):
-            return "not RTF"
-        depth = 0
-        for c in re.sub(rb"\\[\\{}]", b"", data):  # escaped braces open nothing
-            depth += {ord("{"): 1, ord("}"): -1}.get(c, 0)
-            if depth < 0:
-                return "an RTF group closed that was never opened"
-        if depth:
-            return "RTF groups left open"
-    if kind == ".xml":
-        try:
+        if kind == ".xml":
             xml.dom.minidom.parseString(data)
-        except Exception as e:  # any parser error is the file's fault
-            return f"not well-formed XML ({e})"
-    return None
+    except Exception as e:  # a decoder's or parser's error is the file's fault
+        return f"not {'UTF-8' if kind != '.xml' else 'well-formed XML'} ({e})"
+    return rtf_problem(data) if kind == ".rtf" else None
 
 
+# Chromium's DevTools protocol over --remote-debugging-pipe (fd 3 in, fd 4 out).
 class DevTools:
-    """Chromium's DevTools protocol over --remote-debugging-pipe (fd 3 in, fd 4 out)."""
 
     def __init__(self, chromium, url, profile):
         to_browser_r, self.to_browser = os.pipe()
-        self.from_browser, from_browser_w = os.pipe()
+        from_browser, from_browser_w = os.pipe()
         # Above the numbers the child needs, so that placing one cannot clobber the other.
         child_r, child_w = (fcntl.fcntl(fd, fcntl.F_DUPFD_CLOEXEC, 10) for fd in (to_browser_r, from_browser_w))
-        for fd in (to_browser_r, from_browser_w):
-            os.close(fd)
+        os.close(to_browser_r)
+        os.close(from_browser_w)
 
         def fds():
             os.dup2(child_r, 3)  # dup2 leaves both inheritable
@@ -95,9 +90,8 @@ class DevTools:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(child_r)
         os.close(child_w)
-        self.reader = os.fdopen(self.from_browser, "rb")
-        self.next_id = 0
-        self.buffer = b""
+        self.reader = os.fdopen(from_browser, "rb")
+        self.next_id, self.buffer = 0, b""
 
     def call(self, method, session=None, **params):
         self.next_id += 1
@@ -106,20 +100,17 @@ class DevTools:
             message["sessionId"] = session
         os.write(self.to_browser, json.dumps(message).encode() + b"\0")
         while True:
-            reply = self._read()
+            while b"\0" not in self.buffer:
+                chunk = self.reader.read1(1 << 16)
+                if not chunk:
+                    raise RuntimeError("Chromium closed its DevTools pipe")
+                self.buffer += chunk
+            reply, self.buffer = self.buffer.split(b"\0", 1)
+            reply = json.loads(reply)
             if reply.get("id") == self.next_id:
                 if "error" in reply:
                     raise RuntimeError(f"{method}: {reply['error']}")
                 return reply["result"]
-
-    def _read(self):
-        while b"\0" not in self.buffer:
-            chunk = self.reader.read1(1 << 16)
-            if not chunk:
-                raise RuntimeError("Chromium closed its DevTools pipe")
-            self.buffer += chunk
-        message, self.buffer = self.buffer.split(b"\0", 1)
-        return json.loads(message)
 
     def close(self):
         try:
@@ -132,36 +123,30 @@ class DevTools:
             self.process.kill()
 
 
-BROKEN_PICTURES = """
-Array.from(document.images)
-     .filter(i => !i.complete || i.naturalWidth === 0)
-     .map(i => i.getAttribute('src'))
-"""
-
-
+# Pictures the browser could not show; saves the whole page as a picture.
 def browser_problems(chromium, page: pathlib.Path, screenshot: pathlib.Path):
-    """Pictures the browser could not show; saves the whole page as a picture."""
     with tempfile.TemporaryDirectory() as profile:
         tools = DevTools(chromium, page.as_uri(), profile)
         try:
             target = next(t for t in tools.call("Target.getTargets")["targetInfos"] if t["type"] == "page")
             session = tools.call("Target.attachToTarget", targetId=target["targetId"], flatten=True)["sessionId"]
+            evaluate = lambda js: tools.call("Runtime.evaluate", session, expression=js,  # noqa: E731
+                                             returnByValue=True)["result"]["value"]
+            # The tab shows about:blank, complete, until the navigation starts.
+            loaded = f"location.href === {json.dumps(page.as_uri())} && document.readyState === 'complete'"
             for _ in range(600):
-                # The tab shows about:blank, complete, until the navigation starts.
-                loaded = tools.call("Runtime.evaluate", session,
-                                    expression=f"location.href === {json.dumps(page.as_uri())} && "
-                                               "document.readyState === 'complete'")
-                if loaded["result"]["value"]:
+                if evaluate(loaded):
                     break
                 time.sleep(0.05)
             else:
                 return ["the page did not finish loading in 30 s"]
-            broken = tools.call("Runtime.evaluate", session, expression=BROKEN_PICTURES, returnByValue=True)
+            broken = evaluate("Array.from(document.images).filter(i => !i.complete || i.naturalWidth === 0)"
+                              ".map(i => i.getAttribute('src'))")
             size = tools.call("Page.getLayoutMetrics", session)["cssContentSize"]
             shot = tools.call("Page.captureScreenshot", session, format="png", captureBeyondViewport=True,
                               clip={"x": 0, "y": 0, "width": size["width"], "height": size["height"], "scale": 1})
             screenshot.write_bytes(base64.b64decode(shot["data"]))
-            return [f"{src}: the browser could not show it" for src in broken["result"]["value"]]
+            return [f"{src}: the browser could not show it" for src in broken]
         finally:
             tools.close()
 
@@ -180,12 +165,11 @@ def main():
     if not references.pictures:
         print(f"{page}: no pictures at all")
         return 1
-
     problems = [f"{ref}: {why}" for ref in references.pictures + references.links
                 if (why := file_problem(out / ref))]
     problems += browser_problems(chromium, page.resolve(), out / "gallery-in-chromium.png")
-    for p in problems:
-        print(p)
+    if problems:
+        print("\n".join(problems))
     print(f"{len(references.pictures)} pictures, {len(references.links)} linked files, "
           f"{len(problems)} problems; the page as Chromium shows it: {out / 'gallery-in-chromium.png'}")
     return 1 if problems else 0

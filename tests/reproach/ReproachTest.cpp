@@ -7,25 +7,36 @@
 #include <sstream>
 
 using namespace NVorel;
-using ER = CReproach::ERType;
 
 namespace {
 
-const ER kError = CReproach::ER_ERROR;
-const ER kWarning = CReproach::ER_WARNING;
-const ER kInfo = CReproach::ER_INFO;
+const CReproach::ERType kError = CReproach::ER_ERROR, kWarning = CReproach::ER_WARNING, kInfo = CReproach::ER_INFO;
 
 const winres::StringResource kHostStrings[] = {
-    {100, L"Bar %s too short: %s"},
-    {101, L"first line\nsecond line"},
-    {102, L"Spacing %s"},
-    {103, L"100%% used by %s"},
-    {104, L"50% and 100%% stay"},
-    {105, L"ends with a break\n"},
-    {106, L"[%5s|%-4s|%.2s]"},
-    {107, L"%d%% of %s"},
+    {100, L"Bar %s too short: %s"}, {101, L"first line\nsecond line"},
+    {102, L"Spacing %s"},           {103, L"100%% used by %s"},
+    {104, L"50% and 100%% stay"},   {105, L"ends with a break\n"},
+    {106, L"[%5s|%-4s|%.2s]"},      {107, L"%d%% of %s"},
 };
 const winres::ResourceTable kHostTable{kHostStrings, {}, {}, {}};
+
+// All lines as "kind:text", one per line.
+std::string dumpOf(const CStringArray& lines, const std::vector<CReproach::ERType>& kinds)
+{
+    std::ostringstream out;
+    EXPECT_EQ((size_t)lines.GetSize(), kinds.size());
+    for (INT_PTR i = 0; i < lines.GetSize() && (size_t)i < kinds.size(); ++i)
+        out << (int)kinds[(size_t)i] << ":" << toUtf8(lines[i].str()) << "\n";
+    return out.str();
+}
+
+std::string dump(const CReproach& r)
+{
+    CStringArray lines;
+    std::vector<CReproach::ERType> kinds;
+    r.add2dlg(&lines, &kinds, true);
+    return dumpOf(lines, kinds);
+}
 
 // The host's own string table is the current resource handle, as in a host
 // that has not switched to a language module.
@@ -37,108 +48,63 @@ protected:
         qemet::Qemet::SetUnitSystem(qemet::US_METRIC);
     }
     void TearDown() override { qemet::Qemet::SetUnitSystem(qemet::US_METRIC); }
-
-    // All lines as "kind:text", one per line, for readable comparisons.
-    static std::string dump(const CReproach& r)
-    {
-        CStringArray lines;
-        std::vector<ER> kinds;
-        r.add2dlg(&lines, &kinds, true);
-        return dumpOf(lines, kinds);
-    }
-    static std::string dumpOf(const CStringArray& lines, const std::vector<ER>& kinds)
-    {
-        std::ostringstream out;
-        EXPECT_EQ((size_t)lines.GetSize(), kinds.size());
-        for (INT_PTR i = 0; i < lines.GetSize(); ++i)
-            out << ((size_t)i < kinds.size() ? (int)kinds[(size_t)i] : -1) << ":" << toUtf8(lines[i].str()) << "\n";
-        return out.str();
-    }
 };
 
 } // namespace
 
-TEST_F(Reproach, ANewCollectorIsEmptyAndRendersNothing)
+TEST_F(Reproach, TemplatesTakeTheirArgumentsAndSplitIntoLines)
 {
+    wchar_t name[] = L"B1";
     CReproach r;
-    EXPECT_EQ(r.size(), 0);
-    for (ER kind : {kError, kWarning, kInfo}) EXPECT_EQ(r.size(kind), 0);
-
-    CStringArray lines;
-    lines.Add(L"kept");
-    std::vector<ER> kinds{kInfo};
-    r.add2dlg(&lines, &kinds, false);
-    EXPECT_EQ(dumpOf(lines, kinds), "3:kept\n");
-    r.add2dlg(&lines, nullptr, true); // a missing output: nothing happens
-    r.add2dlg(nullptr, &kinds, true);
-    EXPECT_EQ(dumpOf(lines, kinds), "3:kept\n");
-    r.add2dlg(&lines, &kinds, true); // all messages: emptied first
-    EXPECT_EQ(dumpOf(lines, kinds), "");
-}
-
-TEST_F(Reproach, TemplatesComeFromTheHostsStringsOrTheGivenText)
-{
-    CReproach r;
-    r.add(kError, 101);
-    r.add(kWarning, CString(L"literal"));
-    r.add(kInfo, 999); // no such string
-    r.add(kInfo, 0);   // no id, no text
-    EXPECT_EQ(dump(r), "1:first line\n1:second line\n2:literal\n3:\n3:\n");
-    EXPECT_EQ(r.size(), 4);
-    EXPECT_EQ(r.size(kInfo), 2);
-    EXPECT_EQ(r.size(kError), 1);
-}
-
-TEST_F(Reproach, ArgumentsOfEachKindFillTheTemplateInOrder)
-{
-    CReproach r;
-    const wchar_t* wall = L"wall W2";
-    r.add(kError, 100).arg(3).arg(wall);
+    r.add(kError, 100).arg(3).arg(L"wall W2");
     r.add(kWarning, 102).arg(0.15, qemet::QT_BAR_SPACING);
-    r.add(kInfo, CString(L"%s|%s|%s")).arg(-7).arg(0.012, qemet::QT_BAR_DIAMETER).arg(0.0020943951, qemet::QT_REINF_AREA);
+    r.add(kInfo, CString(L"%s|%s")).arg(0.012, qemet::QT_BAR_DIAMETER).arg(0.0020943951, qemet::QT_REINF_AREA);
+    r.add(kInfo, 102).arg(name);    // kept as a pointer
+    r.add(kInfo, 103).arg(L"slab"); // "%%" with arguments is one percent sign
+    r.add(kInfo, 104);              // without arguments the template stays as it is
+    r.add(kInfo, 107).arg(L"x");    // "%d" takes no argument
+    r.add(kInfo, 106).arg(L"ab").arg(L"c").arg(L"xyz");
+    r.add(kError, 101);
+    r.add(kWarning, 105);
+    r.add(kError, CString(L"\n\nx\r\ny"));
+    r.add(kInfo, 999); // no such string
+    name[1] = L'7';
     EXPECT_EQ(dump(r), "1:Bar 3 too short: wall W2\n"
                        "2:Spacing 15.0 cm\n"
-                       "3:-7|12.0 mm|20.94 cm\u00b2/m\n");
+                       "3:12.0 mm|20.94 cm\u00b2/m\n"
+                       "3:Spacing B7\n"
+                       "3:100% used by slab\n"
+                       "3:50% and 100%% stay\n"
+                       "3:%d% of x\n"
+                       "3:[   ab|c   |xy]\n"
+                       "1:first line\n1:second line\n"
+                       "2:ends with a break\n2:\n"
+                       "1:\n1:\n1:x\r\n1:y\n"
+                       "3:\n");
+    EXPECT_EQ(r.size(), 12);
+    EXPECT_EQ(r.size(kError), 3);
 
     // A quantity follows the display unit of the moment of rendering.
-    qemet::Qemet::SetUnitSystem(qemet::US_IMPERIAL);
     CReproach q;
     q.add(kInfo, 102).arg(0.0254 * 6, qemet::QT_BAR_SPACING);
+    qemet::Qemet::SetUnitSystem(qemet::US_IMPERIAL);
     EXPECT_EQ(dump(q), "3:Spacing 6.00 in\n");
 }
 
-TEST_F(Reproach, PercentSignsAndFieldWidths)
+TEST_F(Reproach, RenderingAllReplacesTheLinesAndOtherwiseAppendsTheLatest)
 {
     CReproach r;
-    r.add(kInfo, 103).arg(L"slab");  // "%%" with arguments is one percent sign
-    r.add(kInfo, 104);               // without arguments the template stays as it is
-    r.add(kInfo, 107).arg(L"x");     // "%d" takes no argument; the text goes to "%s"
-    r.add(kInfo, 106).arg(L"ab").arg(L"c").arg(L"xyz");
-    EXPECT_EQ(dump(r), "3:100% used by slab\n"
-                       "3:50% and 100%% stay\n"
-                       "3:%d% of x\n"
-                       "3:[   ab|c   |xy]\n");
-}
-
-TEST_F(Reproach, LinesSplitAtEveryLineFeedKeepingEmptyPieces)
-{
-    CReproach r;
-    r.add(kWarning, 105);
-    r.add(kError, CString(L"\n\nx\r\ny"));
-    EXPECT_EQ(dump(r), "2:ends with a break\n2:\n1:\n1:\n1:x\r\n1:y\n");
-}
-
-TEST_F(Reproach, RenderingOnlyTheLatestAppendsItsLines)
-{
-    CReproach r;
-    r.add(kInfo, CString(L"one"));
-    r.add(kWarning, CString(L"two"));
-    r.add(kError, 100).arg(L"a").arg(L"b");
     CStringArray lines;
     lines.Add(L"before");
-    std::vector<ER> kinds{kInfo};
+    std::vector<CReproach::ERType> kinds{kInfo};
+    r.add2dlg(&lines, &kinds, false); // nothing yet
+    r.add2dlg(&lines, nullptr, true); // a missing output: nothing happens
+    r.add(kInfo, CString(L"one"));
+    r.add(kError, 100).arg(L"a").arg(L"b");
     r.add2dlg(&lines, &kinds, false);
     EXPECT_EQ(dumpOf(lines, kinds), "3:before\n1:Bar a too short: b\n");
+    r.add2dlg(&lines, &kinds, true);
+    EXPECT_EQ(dumpOf(lines, kinds), "3:one\n1:Bar a too short: b\n");
 }
 
 TEST_F(Reproach, AddOnceSkipsAnEqualMessageAndDiscardsItsArguments)
@@ -148,22 +114,12 @@ TEST_F(Reproach, AddOnceSkipsAnEqualMessageAndDiscardsItsArguments)
     r.add(kError, 102).arg(L"b");
     r.addOnce(kError, 102).arg(L"discarded");
     r.addOnce(kWarning, 102).arg(L"c"); // other kind: added
-    EXPECT_EQ(dump(r), "1:Spacing a\n1:Spacing b\n2:Spacing c\n");
-
-    CReproach t;
-    t.addOnce(kInfo, CString(L"Text")).arg(L"x");
-    t.addOnce(kInfo, CString(L"Text")).arg(L"y");
-    t.addOnce(kInfo, CString(L"text"));   // case counts
-    t.addOnce(kWarning, CString(L"Text")); // kind counts
-    EXPECT_EQ(t.size(), 3);
-
-    // Messages added by id carry an empty text, which an empty text matches.
-    CReproach e;
-    e.add(kInfo, 101);
-    e.addOnce(kInfo, CString());
-    e.addOnce(kWarning, CString());
-    EXPECT_EQ(e.size(kInfo), 1);
-    EXPECT_EQ(e.size(kWarning), 1);
+    r.addOnce(kInfo, CString(L"Text")).arg(L"x");
+    r.addOnce(kInfo, CString(L"Text")).arg(L"y");
+    r.addOnce(kInfo, CString(L"text"));    // case counts
+    r.addOnce(kWarning, CString(L"Text")); // kind counts
+    r.addOnce(kWarning, CString());        // messages by id carry an empty text
+    EXPECT_EQ(dump(r), "1:Spacing a\n1:Spacing b\n2:Spacing c\n3:Text\n3:text\n2:Text\n");
 }
 
 TEST_F(Reproach, RemoveAllKeepsTheOtherMessagesWithTheirArguments)
@@ -174,57 +130,35 @@ TEST_F(Reproach, RemoveAllKeepsTheOtherMessagesWithTheirArguments)
     r.add(kError, CString(L"text %s")).arg(L"t");
     r.add(kWarning, 100).arg(2).arg(L"gone too");
     r.add(kInfo, 103).arg(L"u");
-    r.add(kInfo, 0);
     r.removeAll(100);
-    EXPECT_EQ(dump(r), "3:Spacing s1\n1:text t\n3:100% used by u\n3:\n");
-    r.removeAll(0); // the text messages and the one without id
-    EXPECT_EQ(dump(r), "3:Spacing s1\n3:100% used by u\n");
+    EXPECT_EQ(dump(r), "3:Spacing s1\n1:text t\n3:100% used by u\n");
+    r.removeAll(0);                // the text messages
     r.add(kInfo, 102).arg(L"new"); // arguments still line up after removals
     EXPECT_EQ(dump(r), "3:Spacing s1\n3:100% used by u\n3:Spacing new\n");
-}
-
-TEST_F(Reproach, ArgumentsGoToTheMostRecentMessageWhicheverBuilder)
-{
-    CReproach r;
-    CReproachArg first = r.add(kError, 102);
-    r.add(kWarning, 102);
-    first.arg(L"late");
-    // Without arguments a template is shown as it stands.
-    EXPECT_EQ(dump(r), "1:Spacing %s\n2:Spacing late\n");
-
-    CReproach other;
-    other.add(kInfo, 102);
-    first = other.addOnce(kInfo, 102); // an inert builder assigned over it
-    first.arg(L"nowhere");
-    first = r.add(kInfo, 102);
-    first.arg(L"here");
-    EXPECT_EQ(dump(other), "3:Spacing %s\n");
-    EXPECT_EQ(dump(r), "1:Spacing %s\n2:Spacing late\n3:Spacing here\n");
-}
-
-TEST_F(Reproach, TextArgumentsAreKeptAsPointers)
-{
-    wchar_t name[] = L"B1";
-    CReproach r;
-    r.add(kInfo, 102).arg(name);
-    name[1] = L'7';
-    EXPECT_EQ(dump(r), "3:Spacing B7\n");
 }
 
 TEST_F(Reproach, MismatchedArgumentsNullTextsAndStrayArgumentsAreHarmless)
 {
     CReproach r;
     CReproachArg keep = r.add(kInfo, 100).arg(L"only one"); // two "%s", one argument
-    r.add(kInfo, 102).arg(L"x").arg(L"extra").arg(5);      // one "%s", three
+    r.add(kInfo, 102).arg(L"x").arg(L"extra").arg(5);       // one "%s", three
     r.add(kInfo, 103).arg((const wchar_t*)nullptr);
-    EXPECT_EQ(dump(r), "3:Bar only one too short: \n3:Spacing x\n3:100% used by \n");
+    r.add(kWarning, 102);
+    keep.arg(L"late"); // goes to the latest message
+    EXPECT_EQ(dump(r), "3:Bar only one too short: \n3:Spacing x\n3:100% used by "
+                       "\n2:Spacing late\n");
+
+    CReproach other;
+    other.add(kInfo, 102);
+    keep = other.addOnce(kInfo, 102); // an inert builder
+    keep.arg(L"nowhere");
+    EXPECT_EQ(dump(other), "3:Spacing %s\n");
 
     r.clear();
     EXPECT_EQ(r.size(), 0);
-    keep.arg(L"stray").arg(4).arg(1.0, qemet::QT_LENGTH); // nothing to attach to
     keep = r.add(kError, 100);
     r.removeAll(100);
-    keep.arg(L"stray");
+    keep.arg(L"stray").arg(4).arg(1.0, qemet::QT_LENGTH); // nothing to attach to
     r.add(kError, 100).arg(L"a").arg(L"b");
     EXPECT_EQ(dump(r), "1:Bar a too short: b\n");
 }
@@ -233,16 +167,13 @@ TEST_F(Reproach, CopiesCarryTheMessagesAndGrowApart)
 {
     CReproach r;
     r.add(kError, 100).arg(1).arg(L"x");
-    CReproach copy(r);
+    CReproach copy(r), assigned;
     copy.add(kInfo, 102).arg(L"copy only");
-    EXPECT_EQ(dump(copy), "1:Bar 1 too short: x\n3:Spacing copy only\n");
-    EXPECT_EQ(dump(r), "1:Bar 1 too short: x\n");
-
-    CReproach assigned;
     assigned.add(kWarning, CString(L"replaced"));
     assigned = copy;
     r.clear();
-    EXPECT_EQ(dump(assigned), "1:Bar 1 too short: x\n3:Spacing copy only\n");
+    EXPECT_EQ(dump(copy), "1:Bar 1 too short: x\n3:Spacing copy only\n");
+    EXPECT_EQ(dump(assigned), dump(copy));
     assigned = assigned;
     EXPECT_EQ(assigned.size(), 2);
 }

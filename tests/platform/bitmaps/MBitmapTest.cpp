@@ -9,28 +9,30 @@ namespace {
 // frame, and a 14 x 13 picture of distinct columns.
 constexpr winres::PaletteEntry palette[] = {
     {'f', RGB(64, 64, 64)}, {'w', RGB(255, 255, 255)}, {'a', RGB(1, 0, 0)}, {'b', RGB(2, 0, 0)}};
-constexpr const char* box[] = {
-    "fffffffffffff", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf",
-    "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf",
-    "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fffffffffffff"};
-constexpr const char* stripes[] = {
-    "abwfabwfabwfab", "abwfabwfabwfab", "wwwwwwwwwwwwww", "abwfabwfabwfab", "abwfabwfabwfab",
-    "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab",
-    "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab"};
+constexpr const char* box[] = {"fffffffffffff", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf",
+                               "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fwwwwwwwwwwwf",
+                               "fwwwwwwwwwwwf", "fwwwwwwwwwwwf", "fffffffffffff"};
+constexpr const char* stripes[] = {"abwfabwfabwfab", "abwfabwfabwfab", "wwwwwwwwwwwwww", "abwfabwfabwfab",
+                                   "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab",
+                                   "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab", "abwfabwfabwfab",
+                                   "abwfabwfabwfab"};
 constexpr winres::BitmapResource bitmaps[] = {{485, 13, 13, 24, palette, box}, {482, 14, 13, 24, palette, stripes}};
 constexpr winres::ResourceTable table{{}, {}, {}, bitmaps};
 
 void anchor() {}
 const HMODULE pictures = platform::RegisterLinkedModule(L"pictures.dll", (const void*)&anchor, &table);
 
-BITMAP sizeOf(CBitmap& b)
+CSize sizeOf(CBitmap& b)
 {
     BITMAP bm{};
     GetObjectW(b.GetSafeHandle(), sizeof bm, &bm);
-    return bm;
+    return CSize(bm.bmWidth, bm.bmHeight);
 }
 
-COLORREF pixel(CBitmap& b, int x, int y) { return platform::BitmapSurface(b)->pixel(x, y); }
+COLORREF pixel(CBitmap& b, int x, int y)
+{
+    return platform::BitmapSurface(b)->pixel(x, y);
+}
 
 const COLORREF frameGrey = RGB(64, 64, 64), boxWhite = RGB(255, 255, 255);
 
@@ -38,45 +40,37 @@ const COLORREF frameGrey = RGB(64, 64, 64), boxWhite = RGB(255, 255, 255);
 
 TEST(MBitmap, LoadsTheLibrarysPicturesAtTheScreensScale)
 {
-    MBitmap plain;
-    ASSERT_TRUE(plain.LoadDpiAwareBitmap(L"pictures.dll", 485, 0, nullptr, 0)); // 96 DPI: as drawn
-    EXPECT_EQ(sizeOf(plain).bmWidth, 13);
-    EXPECT_EQ(pixel(plain, 0, 0), frameGrey);
-    EXPECT_EQ(pixel(plain, 1, 1), boxWhite);
-
+    MBitmap plain, scaled, unscaled;
+    ASSERT_TRUE(plain.LoadDpiAwareBitmap(L"pictures.dll", 485, 0, nullptr,
+                                         0)); // 96 DPI: as drawn
+    EXPECT_EQ(sizeOf(plain), CSize(13, 13));
     platform::desktop().setDpi(144);
-    MBitmap scaled;
     ASSERT_TRUE(scaled.LoadDpiAwareBitmap(L"pictures.dll", 485, 0, nullptr, 0));
-    EXPECT_EQ(sizeOf(scaled).bmWidth, 19); // (int)(13 * 1.5)
-    EXPECT_EQ(sizeOf(scaled).bmHeight, 19);
-    // Nearest neighbour: the one-pixel frame becomes one or two pixels, never a blend.
-    EXPECT_EQ(pixel(scaled, 0, 0), frameGrey);
-    EXPECT_EQ(pixel(scaled, 18, 18), frameGrey);
+    EXPECT_EQ(sizeOf(scaled), CSize(19, 19)); // (int)(13 * 1.5)
+    // Nearest neighbour: the one-pixel frame becomes one or two pixels, never a
+    // blend.
+    for (int x = 0; x < 19; ++x) EXPECT_TRUE(pixel(scaled, x, 9) == frameGrey || pixel(scaled, x, 9) == boxWhite) << x;
+    EXPECT_EQ(pixel(scaled, 0, 9), frameGrey);
+    EXPECT_EQ(pixel(scaled, 18, 9), frameGrey);
     EXPECT_EQ(pixel(scaled, 9, 9), boxWhite);
-    for (int x = 0; x < 19; ++x) {
-        const COLORREF c = pixel(scaled, x, 9);
-        EXPECT_TRUE(c == frameGrey || c == boxWhite) << x;
-    }
-
-    MBitmap unscaled;
     ASSERT_TRUE(unscaled.LoadDpiAwareBitmap(L"pictures.dll", 485, MBitmap::LDB_NOSCALE, nullptr, 0));
-    EXPECT_EQ(sizeOf(unscaled).bmWidth, 13);
+    EXPECT_EQ(sizeOf(unscaled), CSize(13, 13));
 }
 
 TEST(MBitmap, ColourMapsAndFailures)
 {
     COLORMAP map[] = {{boxWhite, RGB(0, 255, 0)}};
-    MBitmap mapped;
+    MBitmap mapped, b;
     ASSERT_TRUE(mapped.LoadDpiAwareBitmap(L"pictures.dll", 485, 0, map, 1));
     EXPECT_EQ(pixel(mapped, 5, 5), RGB(0, 255, 0));
     EXPECT_EQ(pixel(mapped, 0, 5), frameGrey);
 
-    MBitmap b;
     EXPECT_FALSE(b.LoadDpiAwareBitmap(L"nowhere.dll", 485, 0, nullptr, 0));
     EXPECT_FALSE(b.LoadDpiAwareBitmap(nullptr, 485, 0, nullptr, 0));
     EXPECT_FALSE(b.LoadDpiAwareBitmap(L"pictures.dll", 999, 0, nullptr, 0));
     EXPECT_EQ(b.GetSafeHandle(), nullptr);
-    EXPECT_FALSE(mapped.LoadDpiAwareBitmap(L"pictures.dll", 484, 0, nullptr, 0)); // already holds one
+    EXPECT_FALSE(mapped.LoadDpiAwareBitmap(L"pictures.dll", 484, 0, nullptr,
+                                           0)); // already holds one
 }
 
 TEST(MBitmap, ExplicitFactorsAndSizeLimits)
@@ -84,19 +78,16 @@ TEST(MBitmap, ExplicitFactorsAndSizeLimits)
     MBitmap loaded;
     ASSERT_TRUE(loaded.LoadDpiAwareBitmap(L"pictures.dll", 482, MBitmap::LDB_NOSCALE, nullptr, 0)); // 14 x 13
 
-    CBitmap doubled, limited, small;
+    CBitmap doubled, limited, small, empty, target;
     ASSERT_TRUE(MBitmap::ToDpiAwareBitmap(doubled, loaded, 2.0f, 3.0f, 0, 0, 0, 0));
-    EXPECT_EQ(sizeOf(doubled).bmWidth, 28);
-    EXPECT_EQ(sizeOf(doubled).bmHeight, 39);
+    EXPECT_EQ(sizeOf(doubled), CSize(28, 39));
     for (int y = 0; y < 39; ++y) // each source pixel becomes 2 x 3
         for (int x = 0; x < 28; ++x) ASSERT_EQ(pixel(doubled, x, y), pixel(loaded, x / 2, y / 3)) << x << "," << y;
     ASSERT_TRUE(MBitmap::ToDpiAwareBitmap(limited, loaded, 2.0f, 0.5f, 15, 19, 15, 19));
-    EXPECT_EQ(sizeOf(limited).bmWidth, 19);
-    EXPECT_EQ(sizeOf(limited).bmHeight, 15);
+    EXPECT_EQ(sizeOf(limited), CSize(19, 15));
     ASSERT_TRUE(MBitmap::ToDpiAwareBitmap(small, loaded, 0.01f, 0.01f, 0, 0, 0, 0));
-    EXPECT_EQ(sizeOf(small).bmWidth, 1);
-
-    CBitmap empty, target;
+    EXPECT_EQ(sizeOf(small), CSize(1, 1));
     EXPECT_FALSE(MBitmap::ToDpiAwareBitmap(target, empty, 1.0f, 1.0f, 0, 0, 0, 0));
-    EXPECT_FALSE(MBitmap::ToDpiAwareBitmap(doubled, loaded, 1.0f, 1.0f, 0, 0, 0, 0)); // target not empty
+    EXPECT_FALSE(MBitmap::ToDpiAwareBitmap(doubled, loaded, 1.0f, 1.0f, 0, 0, 0,
+                                           0)); // target not empty
 }

@@ -1,10 +1,8 @@
 // The live demo on a virtual X display (Xvfb), driven by xdotool as a person
-// would and looked at through xwd: the value typed into the beam table and
-// the moment view's cross line must be where they belong in the X window,
-// and the window must show exactly the desktop's own screenshot. Skipped
-// where Xvfb, xdotool or xwd are missing (scripts/install-check-deps.sh).
-#include "CloseXWindow.h"
-#include "LayoutKey.h"
+// would and looked at through xwd. Each session checks several things in one
+// launch, as a launch takes seconds. Skipped where Xvfb, xdotool or xwd are
+// missing (scripts/install-check-deps.sh).
+#include "XDisplay.h"
 
 #include "win/gdi/Png.h"
 
@@ -47,8 +45,8 @@ public:
         if (m_pid == 0) {
             close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
-            std::vector<const char*> args{"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x700x24",
-                                          "-nolisten", "tcp"};
+            std::vector<const char*> args{"Xvfb", "-displayfd",  fd.c_str(),  "-screen",
+                                          "0",    "1024x700x24", "-nolisten", "tcp"};
             if (!sharedMemory) args.insert(args.end(), {"-extension", "MIT-SHM"});
             args.push_back(nullptr);
             execvp("Xvfb", const_cast<char* const*>(args.data()));
@@ -80,6 +78,7 @@ struct Image {
     int width = 0, height = 0;
     std::vector<COLORREF> pixels;
     COLORREF at(int x, int y) const { return pixels[(size_t)y * (size_t)width + (size_t)x]; }
+    COLORREF at(CPoint p) const { return at(p.x, p.y); }
 };
 
 std::uint32_t bigEndian(const unsigned char* p)
@@ -96,8 +95,8 @@ Image readXwd(const fs::path& file)
     if (d.size() < 100) return img;
     const auto field = [&](int i) { return bigEndian(d.data() + 4 * i); };
     const std::uint32_t headerSize = field(0), width = field(4), height = field(5), byteOrder = field(7),
-                        bitsPerPixel = field(11), bytesPerLine = field(12), redMask = field(14),
-                        greenMask = field(15), blueMask = field(16), colours = field(19);
+                        bitsPerPixel = field(11), bytesPerLine = field(12), redMask = field(14), greenMask = field(15),
+                        blueMask = field(16), colours = field(19);
     const size_t start = headerSize + 12u * colours;
     if (bitsPerPixel != 32 || d.size() < start + (size_t)bytesPerLine * height) return img;
     const auto channel = [](std::uint32_t v, std::uint32_t mask) { return (v & mask) >> std::countr_zero(mask); };
@@ -106,218 +105,28 @@ Image readXwd(const fs::path& file)
     for (std::uint32_t y = 0; y < height; ++y)
         for (std::uint32_t x = 0; x < width; ++x) {
             const unsigned char* p = d.data() + start + (size_t)y * bytesPerLine + 4u * x;
-            const std::uint32_t v = byteOrder == 0 ? (std::uint32_t)p[3] << 24 | p[2] << 16 | p[1] << 8 | p[0]
-                                                   : bigEndian(p);
+            const std::uint32_t v =
+                byteOrder == 0 ? (std::uint32_t)p[3] << 24 | p[2] << 16 | p[1] << 8 | p[0] : bigEndian(p);
             img.pixels.push_back(RGB(channel(v, redMask), channel(v, greenMask), channel(v, blueMask)));
         }
     return img;
 }
 
-bool dark(COLORREF c)
+// Whether a rectangle holds text: dark pixels.
+bool hasInk(const Image& img, const CRect& r)
 {
-    return GetRValue(c) + GetGValue(c) + GetBValue(c) < 300;
-}
-
-// The dark pixels' columns in a rectangle, relative to its left edge.
-std::pair<int, int> darkColumns(const Image& img, const CRect& r)
-{
-    int first = -1, last = -1;
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
-            if (dark(img.at(x, y))) {
-                first = first < 0 ? x - r.left : std::min(first, (int)(x - r.left));
-                last = std::max(last, (int)(x - r.left));
-            }
-    return {first, last};
+            if (GetRValue(img.at(x, y)) + GetGValue(img.at(x, y)) + GetBValue(img.at(x, y)) < 300) return true;
+    return false;
 }
 
-int countOnRow(const Image& img, int y, int from, int to, COLORREF colour)
+int countIn(const Image& img, const CRect& r, COLORREF colour)
 {
     int n = 0;
-    for (int x = from; x < to; ++x) n += img.at(x, y) == colour;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += img.at(x, y) == colour;
     return n;
-}
-
-// The rectangle that ends a line "live: <what> left top right bottom".
-CRect rectFrom(const std::string& line)
-{
-    std::istringstream in(line);
-    std::vector<long> numbers;
-    for (std::string word; in >> word;)
-        if (word.find_first_not_of("-0123456789") == std::string::npos) numbers.push_back(std::stol(word));
-    if (numbers.size() < 4) return CRect();
-    const size_t n = numbers.size();
-    return CRect(numbers[n - 4], numbers[n - 3], numbers[n - 2], numbers[n - 1]);
-}
-
-constexpr COLORREF crossLine = RGB(220, 0, 140);
-
-// The live demo started on its own Xvfb, with the rectangles it announces
-// ("live: <what> l t r b") and the X window it shows the desktop in.
-class LiveSession {
-public:
-    explicit LiveSession(bool sharedMemory) : m_x(sharedMemory)
-    {
-        if (m_x.name().empty()) return;
-        m_dir = fs::path(testing::TempDir()) / ("vorel-live-" + std::to_string(getpid()));
-        fs::create_directories(m_dir);
-        m_env = "DISPLAY=" + m_x.name() + " ";
-        // The shell says its pid, which the demo keeps.
-        m_demo = popen(("echo $$; " + m_env + "exec " VOREL_DEMO " --live " + (m_dir / "desktop.png").string()).c_str(),
-                       "r");
-        char line[256];
-        if (m_demo && std::fgets(line, sizeof line, m_demo)) m_pid = (pid_t)std::atol(line);
-        while (m_demo && std::fgets(line, sizeof line, m_demo)) {
-            const std::string s = line;
-            if (s.find("X window") != std::string::npos) m_shown = s;
-            else if (s.rfind("live: ", 0) == 0) m_rects[s.substr(6, s.find_first_of("-0123456789") - 7)] = rectFrom(s);
-            if (s.find("colour cell") != std::string::npos) break; // the last one said
-        }
-        if (!m_shown.empty()) m_window = std::stoul(m_shown.substr(m_shown.find("0x")), nullptr, 16);
-    }
-    ~LiveSession()
-    {
-        if (m_demo) {
-            resume();
-            closeXWindow(m_x.name(), m_window);
-            pclose(m_demo);
-        }
-        std::error_code ec;
-        fs::remove_all(m_dir, ec);
-    }
-    bool started() const { return m_window != 0; }
-    const std::string& display() const { return m_x.name(); }
-    unsigned long window() const { return m_window; }
-    // The size the X window must have to count as captured.
-    void expectSize(CSize size) { m_size = size; }
-    // What the demo printed after its window was closed.
-    const std::string& saidAtClose() const { return m_saidAtClose; }
-    const std::string& shown() const { return m_shown; }
-    CRect rect(const std::string& what) const
-    {
-        const auto it = m_rects.find(what);
-        return it == m_rects.end() ? CRect() : it->second;
-    }
-    // Stops the demo, as a busy program, until resume(); the X server
-    // queues what the person does meanwhile.
-    // (pid 0 would be the test's own process group)
-    void pause() const
-    {
-        if (m_pid > 0) kill(m_pid, SIGSTOP);
-    }
-    void resume() const
-    {
-        if (m_pid > 0) kill(m_pid, SIGCONT);
-    }
-    int xdo(const std::string& args) const { return std::system((m_env + "xdotool " + args).c_str()); }
-    int clickAt(CPoint p) const
-    {
-        return xdo("mousemove --sync " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1");
-    }
-    // The X window's pixels now; empty when xwd fails.
-    Image capture() const
-    {
-        const fs::path file = m_dir / "window.xwd";
-        if (std::system((m_env + "xwd -silent -id " + std::to_string(m_window) + " -out " + file.string()).c_str()))
-            return Image();
-        return readXwd(file);
-    }
-    // Captures until the picture passes the check and is the same in two
-    // looks a little apart, half a minute at most: the demo follows at its own
-    // pace (slow under the sanitizers) and may be midway through a paint.
-    bool captureUntil(Image& img, const std::function<bool(const Image&)>& check) const
-    {
-        Image last;
-        for (int i = 0; i < 150; ++i) {
-            img = capture();
-            if (img.width == m_size.cx && img.height == m_size.cy && img.pixels == last.pixels && check(img))
-                return true;
-            last = img;
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-        return false;
-    }
-    // Closes the X window; the demo's exit status and its screenshot.
-    int close(std::optional<platform::Surface>& desktop)
-    {
-        if (!closeXWindow(m_x.name(), m_window)) return -1;
-        char line[256];
-        while (std::fgets(line, sizeof line, m_demo)) m_saidAtClose += line;
-        const int status = pclose(m_demo);
-        m_demo = nullptr;
-        desktop = platform::LoadPng(m_dir / "desktop.png");
-        return status;
-    }
-
-private:
-    VirtualDisplay m_x;
-    fs::path m_dir;
-    std::string m_env, m_shown, m_saidAtClose;
-    FILE* m_demo = nullptr;
-    pid_t m_pid = 0;
-    unsigned long m_window = 0;
-    CSize m_size{1000, 680};
-    std::map<std::string, CRect> m_rects;
-};
-
-#define SKIP_WITHOUT_TOOLS()                                                                                          \
-    if (!have("Xvfb") || !have("xdotool") || !have("xwd"))                                                            \
-    GTEST_SKIP() << "Xvfb, xdotool or xwd is not installed (scripts/install-check-deps.sh installs them)"
-
-void runLiveSession(bool sharedMemory)
-{
-    SKIP_WITHOUT_TOOLS();
-    LiveSession live(sharedMemory);
-    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
-    EXPECT_NE(live.shown().find(sharedMemory ? "through MIT-SHM" : "through XPutImage"), std::string::npos)
-        << live.shown();
-    const CRect cell = live.rect("empty beam b cell"), view = live.rect("moment view");
-    ASSERT_FALSE(cell.IsRectEmpty() || view.IsRectEmpty());
-    const CPoint over(view.left + 250, view.top + 250);
-
-    EXPECT_EQ(live.clickAt(cell.CenterPoint()), 0);
-    EXPECT_EQ(live.xdo("type --delay 40 4711"), 0);
-    EXPECT_EQ(live.xdo("key Return"), 0);
-    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(over.x) + " " + std::to_string(over.y)), 0);
-
-    Image img;
-    const auto settled = [&](const Image& i) {
-        return darkColumns(i, cell).first >= 0 && countOnRow(i, over.y, view.left, view.right, crossLine) > 100;
-    };
-    ASSERT_TRUE(live.captureUntil(img, settled)) << "the typed value or the cross line did not appear in the X window";
-    std::this_thread::sleep_for(std::chrono::milliseconds(400)); // the label's delay is over
-    ASSERT_TRUE(live.captureUntil(img, settled));
-
-    // 4711 cm as "4711.0", right-aligned in its cell, six characters wide;
-    // the cell to its right (h, not given) stays empty. The current cell's
-    // frame is left out.
-    const CRect inside(cell.left + 3, cell.top + 3, cell.right - 3, cell.bottom - 3);
-    const auto [first, last] = darkColumns(img, inside);
-    EXPECT_GE(first, 0);
-    EXPECT_GE(last, inside.Width() - 6) << "not right-aligned";
-    EXPECT_GE(last - first, 24) << "narrower than six characters";
-    EXPECT_LE(last - first, 50);
-    EXPECT_EQ(darkColumns(img, CRect(cell.right + 2, cell.top + 2, cell.right + 60, cell.bottom - 2)).first, -1);
-    // The cross line runs across the view at the pointer's height, one pixel high.
-    EXPECT_GT(countOnRow(img, over.y, view.left, view.right, crossLine), 200);
-    EXPECT_EQ(img.at(view.left + 60, over.y), crossLine);
-    EXPECT_LT(countOnRow(img, over.y - 2, view.left, view.right, crossLine), 5);
-    EXPECT_LT(countOnRow(img, over.y + 2, view.left, view.right, crossLine), 5);
-
-    std::optional<platform::Surface> desktop;
-    const int status = live.close(desktop);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-
-    // What the X window showed is the desktop's own screenshot, pixel for pixel.
-    ASSERT_TRUE(desktop.has_value());
-    ASSERT_EQ(desktop->width(), img.width);
-    ASSERT_EQ(desktop->height(), img.height);
-    int differing = 0;
-    CPoint firstDifference(-1, -1);
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x)
-            if (desktop->pixel(x, y) != img.at(x, y) && differing++ == 0) firstDifference = CPoint(x, y);
-    EXPECT_EQ(differing, 0) << "first at " << firstDifference.x << "," << firstDifference.y;
 }
 
 // Where a caption's close box shows (its top-left corner): a white top-left
@@ -335,109 +144,9 @@ std::vector<CPoint> closeBoxes(const Image& img)
     return found;
 }
 
-// The first pixel, row by row, that has the colour in `after` but not in `before`.
-std::optional<CPoint> newPixelOf(const Image& before, const Image& after, COLORREF colour)
+std::string at(CPoint p)
 {
-    for (int y = 0; y < after.height; ++y)
-        for (int x = 0; x < after.width; ++x)
-            if (after.at(x, y) == colour && before.at(x, y) != colour) return CPoint(x, y);
-    return std::nullopt;
-}
-
-int countIn(const Image& img, const CRect& r, COLORREF colour)
-{
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y) n += countOnRow(img, y, r.left, r.right, colour);
-    return n;
-}
-
-} // namespace
-
-TEST(LiveDemo, AMouseClickTypedKeysAndAMoveShowInTheXWindowThroughSharedMemory)
-{
-    runLiveSession(true);
-}
-
-TEST(LiveDemo, AMouseClickTypedKeysAndAMoveShowInTheXWindowThroughPutImage)
-{
-    runLiveSession(false);
-}
-
-TEST(LiveDemo, ThePersonClosesTheMessageDialogByItsCloseBoxAndPicksAColourInTheColourDialog)
-{
-    SKIP_WITHOUT_TOOLS();
-    LiveSession live(true);
-    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
-    const CRect button = live.rect("check slab button"), colourCell = live.rect("colour cell");
-    ASSERT_FALSE(button.IsRectEmpty() || colourCell.IsRectEmpty());
-
-    // The message dialog comes with a close box of its own on its caption.
-    Image before, open, closed;
-    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }))
-        << "each host frame has a close box";
-    const std::vector<CPoint> frames = closeBoxes(before);
-    EXPECT_EQ(live.clickAt(button.CenterPoint()), 0);
-    CPoint box;
-    ASSERT_TRUE(live.captureUntil(open, [&](const Image& i) {
-        for (const CPoint p : closeBoxes(i))
-            if (std::find(frames.begin(), frames.end(), p) == frames.end()) box = p;
-        return box != CPoint();
-    })) << "no message dialog with a close box";
-    EXPECT_EQ(live.clickAt(box + CSize(8, 7)), 0);
-    // It ends: the frames under it show again as they were.
-    ASSERT_TRUE(live.captureUntil(closed, [&](const Image& i) { return closeBoxes(i) == frames; }))
-        << "the close box did not end the message dialog";
-    EXPECT_EQ(closed.at(box.x + 4, box.y + 3), before.at(box.x + 4, box.y + 3));
-
-    // A click on row 2's colour opens the colour dialog; a click on the blue
-    // swatch and Enter colour the row blue.
-    const COLORREF blue = RGB(0, 0, 255);
-    const int blueBefore = countIn(closed, colourCell, blue);
-    EXPECT_EQ(live.clickAt(colourCell.CenterPoint()), 0);
-    Image dialog;
-    std::optional<CPoint> swatch;
-    ASSERT_TRUE(live.captureUntil(dialog, [&](const Image& i) { return (swatch = newPixelOf(closed, i, blue)).has_value(); }))
-        << "no colour dialog";
-    EXPECT_EQ(dialog.at(swatch->x + 15, swatch->y + 11), blue); // the swatch inside its frame
-    EXPECT_EQ(live.clickAt(*swatch + CSize(8, 6)), 0);
-    EXPECT_EQ(live.xdo("key Return"), 0);
-    Image coloured;
-    ASSERT_TRUE(live.captureUntil(coloured, [&](const Image& i) {
-        return countIn(i, colourCell, blue) > blueBefore + 30;
-    })) << "the row did not take the colour";
-    EXPECT_NE(coloured.at(swatch->x + 8, swatch->y + 6), blue) << "the colour dialog is still shown";
-}
-
-TEST(LiveDemo, AColumnBorderDraggedByThePersonShowsItsLineWhileItMoves)
-{
-    SKIP_WITHOUT_TOOLS();
-    LiveSession live(false);
-    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
-    const CRect header = live.rect("beam b header"), cell = live.rect("empty beam b cell");
-    ASSERT_FALSE(header.IsRectEmpty() || cell.IsRectEmpty());
-    const int border = header.right - 1; // the column's grid line
-    const int to = border + 40, y = cell.CenterPoint().y, headerY = header.CenterPoint().y;
-    Image before, dragging, after;
-    ASSERT_TRUE(live.captureUntil(before, [&](const Image& i) { return darkColumns(i, header).first >= 0; }));
-    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(border) + " " + std::to_string(headerY) + " mousedown 1"), 0);
-    EXPECT_EQ(live.xdo("mousemove --sync " + std::to_string(to) + " " + std::to_string(headerY)), 0);
-    // The line: every pixel of the pointer's column inverted, in the header
-    // and down the rows; the columns beside it as they were.
-    const auto inverted = [](COLORREF c) { return c ^ 0x00FFFFFF; };
-    ASSERT_TRUE(live.captureUntil(dragging, [&](const Image& i) { return i.at(to, y) == inverted(before.at(to, y)); }))
-        << "no drag line at the pointer";
-    for (const int row : {headerY, y, (int)cell.top + 1, (int)cell.bottom - 2})
-        EXPECT_EQ(dragging.at(to, row), inverted(before.at(to, row))) << row;
-    for (const int x : {to - 2, to - 1, to + 1, to + 2}) EXPECT_EQ(dragging.at(x, y), before.at(x, y)) << x;
-    EXPECT_EQ(dragging.at(border, y), before.at(border, y)); // the column keeps its width meanwhile
-
-    // Released: the border is where the line was, and the line is gone.
-    EXPECT_EQ(live.xdo("mouseup 1"), 0);
-    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return i.at(to, y) == before.at(border, y); }))
-        << "the column did not take the new width";
-    EXPECT_NE(after.at(border, y), before.at(border, y));
-    EXPECT_NE(after.at(to, headerY), dragging.at(to, headerY));
-    EXPECT_EQ(after.at(to + 2, y), before.at(to + 2, y));
+    return std::to_string(p.x) + " " + std::to_string(p.y);
 }
 
 std::string contentOf(const fs::path& file)
@@ -459,89 +168,273 @@ std::string awaitContent(const fs::path& file, const std::string& old)
     return now;
 }
 
-TEST(LiveDemo, TheGridsCsvExportAsksForTheFileInTheFileDialogAndTheOverwriteInAMessageBox)
+constexpr COLORREF crossLine = RGB(220, 0, 140);
+
+// The live demo started on its own Xvfb, with the rectangles it announces
+// ("live: <what> l t r b") and the X window it shows the desktop in.
+class LiveSession {
+public:
+    explicit LiveSession(bool sharedMemory) : m_x(sharedMemory)
+    {
+        if (m_x.name().empty()) return;
+        m_dir = fs::path(testing::TempDir()) / ("vorel-live-" + std::to_string(getpid()));
+        fs::create_directories(m_dir);
+        m_env = "DISPLAY=" + m_x.name() + " ";
+        // The shell says its pid, which the demo keeps.
+        m_demo = popen(("echo $$; " + m_env + "exec " VOREL_DEMO " --live " + (m_dir / "desktop.png").string()).c_str(),
+                       "r");
+        char line[256];
+        if (m_demo && std::fgets(line, sizeof line, m_demo)) m_pid = (pid_t)std::atol(line);
+        while (m_demo && std::fgets(line, sizeof line, m_demo)) {
+            const std::string s = line;
+            if (s.find("X window") != std::string::npos)
+                m_shown = s;
+            else if (s.rfind("live: ", 0) == 0) {
+                std::istringstream numbers(s.substr(s.find_first_of("-0123456789")));
+                CRect& r = m_rects[s.substr(6, s.find_first_of("-0123456789") - 7)];
+                numbers >> r.left >> r.top >> r.right >> r.bottom;
+            }
+            if (s.find("colour cell") != std::string::npos) break; // the last one said
+        }
+        if (!m_shown.empty()) m_window = std::stoul(m_shown.substr(m_shown.find("0x")), nullptr, 16);
+    }
+    ~LiveSession()
+    {
+        if (m_demo) {
+            resume();
+            closeXWindow(m_x.name(), m_window);
+            pclose(m_demo);
+        }
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    bool started() const { return m_window != 0; }
+    const std::string& display() const { return m_x.name(); }
+    unsigned long window() const { return m_window; }
+    // The size the X window must have to count as captured.
+    void expectSize(CSize size) { m_size = size; }
+    const std::string& shown() const { return m_shown; }
+    CRect rect(const std::string& what) const
+    {
+        const auto it = m_rects.find(what);
+        return it == m_rects.end() ? CRect() : it->second;
+    }
+    // Stops the demo, as a busy program, until resume(); the X server
+    // queues what the person does meanwhile. (pid 0 would be our own group)
+    void pause() const
+    {
+        if (m_pid > 0) kill(m_pid, SIGSTOP);
+    }
+    void resume() const
+    {
+        if (m_pid > 0) kill(m_pid, SIGCONT);
+    }
+    int xdo(const std::string& args) const { return std::system((m_env + "xdotool " + args).c_str()); }
+    int clickAt(CPoint p) const { return xdo("mousemove --sync " + at(p) + " click 1"); }
+    // Captures until the picture passes the check and is the same in two
+    // looks a little apart, half a minute at most: the demo follows at its own
+    // pace (slow under the sanitizers) and may be midway through a paint.
+    bool captureUntil(Image& img, const std::function<bool(const Image&)>& check) const
+    {
+        const fs::path file = m_dir / "window.xwd";
+        Image last;
+        for (int i = 0; i < 150; ++i) {
+            img =
+                std::system((m_env + "xwd -silent -id " + std::to_string(m_window) + " -out " + file.string()).c_str())
+                    ? Image()
+                    : readXwd(file);
+            if (img.width == m_size.cx && img.height == m_size.cy && img.pixels == last.pixels && check(img))
+                return true;
+            last = img;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return false;
+    }
+    // Closes the X window and checks that it showed the desktop's own
+    // screenshot, pixel for pixel, and that the demo ended well; what the
+    // demo printed meanwhile.
+    std::string closeShowing(const Image& shown)
+    {
+        EXPECT_TRUE(closeXWindow(m_x.name(), m_window));
+        std::string said;
+        char line[256];
+        while (std::fgets(line, sizeof line, m_demo)) said += line;
+        const int status = pclose(m_demo);
+        m_demo = nullptr;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        const std::optional<platform::Surface> desktop = platform::LoadPng(m_dir / "desktop.png");
+        EXPECT_TRUE(desktop && desktop->width() == shown.width && desktop->height() == shown.height);
+        int differing = 0;
+        CPoint firstDifference(-1, -1);
+        for (int y = 0; desktop && y < std::min(shown.height, desktop->height()); ++y)
+            for (int x = 0; x < std::min(shown.width, desktop->width()); ++x)
+                if (desktop->pixel(x, y) != shown.at(x, y) && differing++ == 0) firstDifference = CPoint(x, y);
+        EXPECT_EQ(differing, 0) << "first at " << firstDifference.x << "," << firstDifference.y;
+        return said;
+    }
+
+private:
+    VirtualDisplay m_x;
+    fs::path m_dir;
+    std::string m_env, m_shown;
+    FILE* m_demo = nullptr;
+    pid_t m_pid = 0;
+    unsigned long m_window = 0;
+    CSize m_size{1000, 680};
+    std::map<std::string, CRect> m_rects;
+};
+
+#define START_LIVE_SESSION(live, sharedMemory)                                                                         \
+    if (!have("Xvfb") || !have("xdotool") || !have("xwd"))                                                             \
+        GTEST_SKIP() << "Xvfb, xdotool or xwd is not installed "                                                       \
+                        "(scripts/install-check-deps.sh installs them)";                                               \
+    LiveSession live(sharedMemory);                                                                                    \
+    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";                                              \
+    EXPECT_NE(live.shown().find(sharedMemory ? "through MIT-SHM" : "through XPutImage"), std::string::npos)            \
+        << live.shown()
+
+// A click on the empty cell, "4711" and Enter, and a move over the moment
+// view: the value and the cross line show in the X window. (Where they are
+// drawn is the headless tests' part: the window shows the desktop exactly.)
+void typeIntoTheBeamTableAndPointAtTheChart(const LiveSession& live)
 {
-    SKIP_WITHOUT_TOOLS();
-    LiveSession live(true);
-    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
-    const CRect cell = live.rect("empty beam b cell");
-    ASSERT_FALSE(cell.IsRectEmpty());
-    const fs::path csv = fs::path(testing::TempDir()) / ("vorel-live-export-" + std::to_string(getpid()) + ".csv");
-    fs::remove(csv);
+    const CRect cell = live.rect("empty beam b cell"), view = live.rect("moment view");
+    ASSERT_FALSE(cell.IsRectEmpty() || view.IsRectEmpty());
+    const CPoint over(view.left + 250, view.top + 250);
+    EXPECT_EQ(live.clickAt(cell.CenterPoint()), 0);
+    EXPECT_EQ(live.xdo("type --delay 40 4711"), 0);
+    EXPECT_EQ(live.xdo("key Return mousemove --sync " + at(over)), 0);
+    Image img;
+    ASSERT_TRUE(live.captureUntil(img, [&](const Image& i) {
+        return hasInk(i, cell) && countIn(i, CRect(view.left, over.y, view.right, over.y + 1), crossLine) > 200;
+    })) << "the typed value or the cross line did not appear in the X window";
+}
+
+} // namespace
+
+// Through MIT-SHM: typing and pointing; the message dialog closed by its
+// close box; a colour picked in the colour dialog; an umlaut from a key of
+// the layout.
+TEST(LiveDemo, ThroughSharedMemoryDialogsAndALayoutsUmlautKey)
+{
+    START_LIVE_SESSION(live, true);
+    typeIntoTheBeamTableAndPointAtTheChart(live);
+
+    const CRect button = live.rect("check slab button"), colourCell = live.rect("colour cell");
+    ASSERT_FALSE(button.IsRectEmpty() || colourCell.IsRectEmpty());
+    Image before, open, closed;
+    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }))
+        << "each host frame has a close box";
+    const std::vector<CPoint> frames = closeBoxes(before);
+    EXPECT_EQ(live.clickAt(button.CenterPoint()), 0);
+    CPoint box;
+    ASSERT_TRUE(live.captureUntil(open, [&](const Image& i) {
+        for (const CPoint p : closeBoxes(i))
+            if (std::find(frames.begin(), frames.end(), p) == frames.end()) box = p;
+        return box != CPoint();
+    })) << "no message dialog with a close box";
+    EXPECT_EQ(live.clickAt(box + CSize(8, 7)), 0);
+    // It ends: the frames under it show again as they were.
+    ASSERT_TRUE(live.captureUntil(closed, [&](const Image& i) { return closeBoxes(i) == frames; }))
+        << "the close box did not end the message dialog";
+
+    // Row 2's colour opens the colour dialog; the blue swatch and Enter
+    // colour the row blue.
+    const COLORREF blue = RGB(0, 0, 255);
+    const int blueBefore = countIn(closed, colourCell, blue);
+    EXPECT_EQ(live.clickAt(colourCell.CenterPoint()), 0);
+    Image dialog, coloured;
+    std::optional<CPoint> swatch;
+    ASSERT_TRUE(live.captureUntil(dialog, [&](const Image& i) {
+        for (int n = 0; n < (int)i.pixels.size() && !swatch; ++n)
+            if (i.pixels[(size_t)n] == blue && closed.pixels[(size_t)n] != blue)
+                swatch = CPoint(n % i.width, n / i.width);
+        return swatch.has_value();
+    })) << "no colour dialog";
+    EXPECT_EQ(live.clickAt(*swatch + CSize(8, 6)), 0);
+    EXPECT_EQ(live.xdo("key Return"), 0);
+    ASSERT_TRUE(live.captureUntil(coloured, [&](const Image& i) {
+        return countIn(i, colourCell, blue) > blueBefore + 30;
+    })) << "the row did not take the colour";
+    EXPECT_NE(coloured.at(*swatch + CSize(8, 6)), blue) << "the colour dialog is still shown";
+
+    // A key of its own for udiaeresis, as a German layout has one, typed
+    // while the demo is busy, as a fast typist does: the keysym's character
+    // goes in, whatever the key.
+    const CRect concrete = live.rect("empty concrete cell");
+    ASSERT_TRUE(addLayoutKey(live.display(), "udiaeresis"));
+    live.pause();
+    EXPECT_EQ(live.clickAt(concrete.CenterPoint()), 0);
+    // (type takes every word after it as its text)
+    for (const char* keys : {"type --delay 40 C", "key udiaeresis", "type --delay 40 5", "key Return"})
+        EXPECT_EQ(live.xdo(keys), 0) << keys;
+    live.resume();
+    Image shown;
+    ASSERT_TRUE(live.captureUntil(shown, [&](const Image& i) { return hasInk(i, concrete); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ASSERT_TRUE(live.captureUntil(shown, [](const Image&) { return true; }));
+    EXPECT_EQ(live.closeShowing(shown), "live: concrete of beam 5 \"C\u00FC5\"\n");
+}
+
+// Through XPutImage: typing and pointing; a column border dragged; the CSV
+// export through the file dialog and the overwrite question; the window
+// made larger.
+TEST(LiveDemo, ThroughPutImageADraggedBorderTheCsvExportAndALargerWindow)
+{
+    START_LIVE_SESSION(live, false);
+    typeIntoTheBeamTableAndPointAtTheChart(live);
+
+    const CRect header = live.rect("beam b header"), cell = live.rect("empty beam b cell");
+    ASSERT_FALSE(header.IsRectEmpty());
+    const int border = header.right - 1; // the column's grid line
+    const int to = border + 40, y = cell.CenterPoint().y, headerY = header.CenterPoint().y;
+    Image before, dragging, after;
+    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }));
+    EXPECT_EQ(live.xdo("mousemove --sync " + at(CPoint(border, headerY)) + " mousedown 1"), 0);
+    EXPECT_EQ(live.xdo("mousemove --sync " + at(CPoint(to, headerY))), 0);
+    // The line shows inverted at the pointer while the button is down; on
+    // release the border is where the line was.
+    const auto inverted = [](COLORREF c) { return c ^ 0x00FFFFFF; };
+    ASSERT_TRUE(live.captureUntil(dragging, [&](const Image& i) { return i.at(to, y) == inverted(before.at(to, y)); }))
+        << "no drag line at the pointer";
+    EXPECT_EQ(dragging.at(border, y), before.at(border, y)); // the column keeps its width meanwhile
+    EXPECT_EQ(live.xdo("mouseup 1"), 0);
+    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return i.at(to, y) == before.at(border, y); }))
+        << "the column did not take the new width";
 
     // The context menu's last item (Up from none) is the export; its file
     // dialog takes a typed path and Enter. The person is faster than the
     // demo: all of it reaches the demo at once, the menu and the dialog take
     // their part of it in turn.
-    const auto at = [](CPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
-    live.pause();
-    EXPECT_EQ(live.xdo("mousemove --sync " + at(cell.CenterPoint()) + " click 3 key Up Return"), 0);
-    EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
-    EXPECT_EQ(live.xdo("key Return"), 0);
-    live.resume();
+    const fs::path csv = fs::path(testing::TempDir()) / ("vorel-live-export-" + std::to_string(getpid()) + ".csv");
+    fs::remove(csv);
+    const auto exportTo = [&](CPoint p, int answers) {
+        live.pause();
+        EXPECT_EQ(live.xdo("mousemove --sync " + at(p) + " click 3 key Up Return"), 0);
+        EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
+        for (int i = 0; i < answers; ++i) EXPECT_EQ(live.xdo("key Return"), 0);
+        live.resume();
+    };
+    exportTo(cell.CenterPoint(), 1);
     const std::string written = awaitContent(csv, "");
-
     EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u) << "not the grid's CSV: " << written.substr(0, 40);
     EXPECT_NE(written.find("B1"), std::string::npos);
-    EXPECT_NE(written.find("C30/37"), std::string::npos);
-
-    // Again to the same file: the Yes/No question comes first, Enter answers Yes.
+    EXPECT_NE(written.find("4711"), std::string::npos);
+    // Again to the same file: the Yes/No question comes first, Enter answers
+    // Yes. (A move to where the pointer is already would wait for nothing.)
     std::ofstream(csv, std::ios::trunc) << "old";
-    // (a move to where the pointer is already would wait for nothing)
-    EXPECT_EQ(live.xdo("mousemove --sync " + at(cell.CenterPoint() + CSize(4, 0)) + " click 3 key Up Return"), 0);
-    EXPECT_EQ(live.xdo("type --delay 20 " + csv.string()), 0);
-    EXPECT_EQ(live.xdo("key Return"), 0);
-    EXPECT_EQ(live.xdo("key Return"), 0);
+    exportTo(cell.CenterPoint() + CSize(4, 0), 2);
     EXPECT_EQ(awaitContent(csv, "old"), written);
     fs::remove(csv);
-}
 
-TEST(LiveDemo, AKeyOfTheLayoutThatTypesAnUmlautReachesTheCellAsThatCharacter)
-{
-    SKIP_WITHOUT_TOOLS();
-    LiveSession live(true);
-    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
-    const CRect cell = live.rect("empty concrete cell");
-    ASSERT_FALSE(cell.IsRectEmpty());
-    // A key of its own for udiaeresis, as a German layout has one; the
-    // keysym's character goes in, whatever the key.
-    ASSERT_TRUE(addLayoutKey(live.display(), "udiaeresis"));
-    // Typed while the demo is busy, as a fast typist does.
-    live.pause();
-    EXPECT_EQ(live.clickAt(cell.CenterPoint()), 0);
-    EXPECT_EQ(live.xdo("type --delay 40 C"), 0);
-    EXPECT_EQ(live.xdo("key udiaeresis"), 0);
-    EXPECT_EQ(live.xdo("type --delay 40 5"), 0);
-    EXPECT_EQ(live.xdo("key Return"), 0);
-    live.resume();
-    Image shown;
-    ASSERT_TRUE(live.captureUntil(shown, [&](const Image& i) { return darkColumns(i, cell).first >= 0; }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    std::optional<platform::Surface> desktop;
-    live.close(desktop);
-    EXPECT_EQ(live.saidAtClose(), "live: concrete of beam 5 \"C\xC3\xBC" "5\"\n"); // "Cü5" in UTF-8
-}
-
-TEST(LiveDemo, AWindowMadeLargerShowsTheSameWindowsOnALargerDesktop)
-{
-    SKIP_WITHOUT_TOOLS();
-    LiveSession live(false);
-    ASSERT_TRUE(live.started()) << "Xvfb or the live demo did not start";
-    Image before, after;
-    ASSERT_TRUE(live.captureUntil(before, [](const Image& i) { return closeBoxes(i).size() == 4; }));
+    // Larger: the same windows at their places on a larger desktop.
     EXPECT_EQ(live.xdo("windowsize --sync " + std::to_string(live.window()) + " 1020 700"), 0);
     live.expectSize(CSize(1020, 700));
-    ASSERT_TRUE(live.captureUntil(after, [&](const Image& i) { return closeBoxes(i) == closeBoxes(before); }))
+    Image larger;
+    ASSERT_TRUE(live.captureUntil(larger, [&](const Image& i) { return closeBoxes(i) == closeBoxes(before); }))
         << "the windows did not come back at their places";
-    const COLORREF desktopBackground = RGB(58, 110, 165);
-    for (const CPoint p : {CPoint(1010, 5), CPoint(1010, 690), CPoint(500, 690), CPoint(5, 690)})
-        EXPECT_EQ(after.at(p.x, p.y), desktopBackground) << p.x << "," << p.y;
-    EXPECT_EQ(after.at(700, 200), before.at(700, 200)); // inside the moment view's frame
-    std::optional<platform::Surface> desktop;
-    live.close(desktop);
-    ASSERT_TRUE(desktop.has_value());
-    EXPECT_EQ(desktop->width(), 1020);
-    EXPECT_EQ(desktop->height(), 700);
+    EXPECT_EQ(larger.at(1010, 690), RGB(58, 110, 165)); // the desktop's background in the new corner
+    live.closeShowing(larger);
 }
 
 TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)
@@ -549,9 +442,5 @@ TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)
     const std::string out = testing::TempDir() + "/vorel-live-nodisplay.txt";
     const int status = std::system(("env -u DISPLAY " VOREL_DEMO " --live 2>" + out).c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
-    std::ifstream in(out);
-    std::string first, second;
-    std::getline(in, first);
-    EXPECT_EQ(first, "vorel-demo --live: no X display (DISPLAY is not set)");
-    EXPECT_FALSE(std::getline(in, second));
+    EXPECT_EQ(contentOf(out), "vorel-demo --live: no X display (DISPLAY is not set)\n");
 }
