@@ -1,5 +1,6 @@
 #include "BeamGrid.h"
 
+#include "platform/gridctl/TestGrids.h"
 #include "support/Input.h"
 
 #include <sstream>
@@ -10,17 +11,6 @@ ROWCOL currentRow(BeamGrid& grid)
 {
     ROWCOL r = 0, c = 0;
     return grid.GetCurrentCell(r, c) ? r : 0;
-}
-
-// The whole rows selected, as "0 3".
-std::string selectedRows(BeamGrid& grid)
-{
-    CRowColArray rows;
-    grid.GetSelectedRows(rows, TRUE, FALSE);
-    std::string s;
-    for (ROWCOL r : rows)
-        s += std::to_string(r) + " ";
-    return s;
 }
 
 } // namespace
@@ -41,7 +31,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
 
     clickCell(2, 2);
     testsupport::pressWith(VK_CONTROL, 'A');
-    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
+    EXPECT_EQ(SelectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_FALSE(grid.IsActiveCurrentCell()); // the character started no editing
 
     grid.SelectRange(CGXRange().SetTable(), FALSE);
@@ -52,7 +42,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     platform::user().chooseMenuCommand(57642, [&](HWND window) { GetWindowRect(window, &menu); });
     platform::desktop().click(at, platform::MouseButton::Right);
     EXPECT_EQ(menu.TopLeft(), at);
-    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
+    EXPECT_EQ(SelectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_EQ(currentRow(grid), 2ul); // the click went to the menu, not to the cell
 }
 
@@ -107,15 +97,15 @@ TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
         grid.scrollRowDataInView(nRec);
     }
     platform::desktop().processMessages();
-    EXPECT_EQ(selectedRows(grid), "");
+    EXPECT_EQ(SelectedRows(grid), "");
     EXPECT_EQ(grid.GetTopRow(), top);
 
     // A record's number selects (or deselects) its whole row, the first and
     // the last alike, and scrolls it into view.
     grid.selectRowDada(39, true);
-    EXPECT_EQ(selectedRows(grid), "41 ");
+    EXPECT_EQ(SelectedRows(grid), "41 ");
     grid.selectRowDada(39, false);
-    EXPECT_EQ(selectedRows(grid), "");
+    EXPECT_EQ(SelectedRows(grid), "");
     grid.scrollRowDataInView(30);
     platform::desktop().processMessages();
     EXPECT_FALSE(grid.CalcRectFromRowCol(32, 1, 32, 1).IsRectEmpty());
