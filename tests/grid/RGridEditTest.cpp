@@ -1,19 +1,10 @@
 #include "BeamGrid.h"
 
+#include "platform/gridctl/GridDump.h"
 #include "platform/gridctl/TestGrids.h"
 #include "support/Input.h"
 
 #include <sstream>
-
-namespace {
-
-ROWCOL currentRow(BeamGrid& grid)
-{
-    ROWCOL r = 0, c = 0;
-    return grid.GetCurrentCell(r, c) ? r : 0;
-}
-
-} // namespace
 
 TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMenuSelectsAll)
 {
@@ -43,7 +34,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     platform::desktop().click(at, platform::MouseButton::Right);
     EXPECT_EQ(menu.TopLeft(), at);
     EXPECT_EQ(SelectedRows(grid), "0 1 2 3 4 5 6 ");
-    EXPECT_EQ(currentRow(grid), 2ul); // the click went to the menu, not to the cell
+    EXPECT_EQ(CurrentCell(grid), "2,2"); // the click went to the menu, not to the cell
 }
 
 TEST_F(RecordGrid, WithoutTheMenuResourceTheRightClickIsTheGridsOwn)
@@ -54,13 +45,13 @@ TEST_F(RecordGrid, WithoutTheMenuResourceTheRightClickIsTheGridsOwn)
     {
         CDynLinkLibrary language(englishModule());
         clickCell(3, 1, platform::MouseButton::Right);
-        EXPECT_EQ(currentRow(grid), 3ul);
+        EXPECT_EQ(CurrentCell(grid), "3,1");
     }
     AfxSetResourceHandle(GetModuleHandleW(nullptr));
     grid.setContextMenu(true);
     platform::desktop().advanceClock(1000); // no double click
     clickCell(2, 1, platform::MouseButton::Right);
-    EXPECT_EQ(currentRow(grid), 2ul);
+    EXPECT_EQ(CurrentCell(grid), "2,1");
     EXPECT_EQ(platform::user().prompts().size(), prompts);
 }
 
@@ -83,7 +74,7 @@ TEST_F(RecordGrid, CellReadersGiveNumbersDefaultsOrStopAtAnEmptyRequiredCell)
     }
     EXPECT_EQ(read.str(), "1:2.5 1:2, 1:0 1:0, 1:7.9 1:7, 1:9 1:5, 1:9 1:5, 0:-1 0:-1, 0:-1 0:-1, ");
     // The empty required cell became the current one; a row outside the grid did not.
-    EXPECT_EQ(currentRow(grid), 3ul);
+    EXPECT_EQ(CurrentCell(grid), "3,1");
 }
 
 TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
