@@ -1,11 +1,10 @@
 #include "controls/ColoredList.h"
 #include "support/Input.h"
 #include "support/OnScreen.h"
-#include "support/PixelCanvas.h"
+#include "support/TextCanvas.h"
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 
 namespace colours = testsupport::colours;
 
@@ -38,16 +37,9 @@ LOGFONTW menuFont()
     return m.lfMenuFont;
 }
 
-// The extent of a text in a font, as GetTextExtent measures it.
 CSize extentIn(const LOGFONTW& lf, const std::wstring& text)
 {
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    CWindowDC dc(nullptr);
-    CFont* old = dc.SelectObject(&font);
-    const CSize size = dc.GetTextExtent(text.c_str(), (int)text.size());
-    dc.SelectObject(old);
-    return size;
+    return testsupport::TextCanvas(1, 1, lf).extent(text.c_str());
 }
 
 } // namespace
@@ -55,9 +47,7 @@ CSize extentIn(const LOGFONTW& lf, const std::wstring& text)
 TEST(ColoredList, EntriesAreDrawnInTheirColoursMeasuredInTheMenuFontAndCopiedAsLines)
 {
     ListHost host(WS_HSCROLL);
-    LOGFONTW arial13{};
-    arial13.lfHeight = -13;
-    std::wcscpy(arial13.lfFaceName, L"Arial");
+    const LOGFONTW arial13 = testsupport::logFont(L"Arial", -13);
     CFont font;
     font.CreateFontIndirect(&arial13);
     host.list.SendMessage(WM_SETFONT, (WPARAM)(HFONT)font, FALSE);

@@ -97,16 +97,14 @@ TEST(Grid2Rtf, CellsComeAsListedPagedByWidthMergedAsCoveredBoldAsHeadersOrFontsA
               document(row(three, LR"( b2\cell  2\cell  a2\cell )")));
 
     // Header and bold-font cells are bold.
-    CGXGridCore bolds;
-    fillOwnGrid(bolds, {{L"", L"A", L"B"}, {L"1", L"a1", L"b1"}, {L"2", L"a2", L"b2"}});
     const CGXStyle bold = CGXStyle().SetFont(CGXFont().SetBold(TRUE)), notBold = CGXStyle().SetFont(CGXFont());
-    bolds.StoreStyleRowCol(2, 2, &bold, gxOverride, 0);
-    bolds.StoreStyleRowCol(0, 1, &notBold, gxOverride, 0);
+    rows.StoreStyleRowCol(2, 2, &bold, gxOverride, 0);
+    rows.StoreStyleRowCol(0, 1, &notBold, gxOverride, 0);
     // One header row and one header column as the grid library counts them:
     // rows and columns below that number are bold.
-    bolds.SetFrozenRows(1, 1);
-    bolds.SetFrozenCols(1, 1);
-    EXPECT_EQ(rtfOf(bolds, {table}), document(row(three, LR"(\b  \b0\cell \b  A\b0\cell \b  B\b0\cell )") +
+    rows.SetFrozenRows(1, 1);
+    rows.SetFrozenCols(1, 1);
+    EXPECT_EQ(rtfOf(rows, {CGXRange(0, 0, 2, 2)}), document(row(three, LR"(\b  \b0\cell \b  A\b0\cell \b  B\b0\cell )") +
                                               row(three, LR"(\b  1\b0\cell  a1\cell  b1\cell )") +
                                               row(three, LR"(\b  2\b0\cell  a2\cell \b  b2\b0\cell )")));
 

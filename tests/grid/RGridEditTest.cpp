@@ -1,29 +1,10 @@
 #include "BeamGrid.h"
 
+#include "platform/gridctl/GridDump.h"
+#include "platform/gridctl/TestGrids.h"
 #include "support/Input.h"
 
 #include <sstream>
-
-namespace {
-
-ROWCOL currentRow(BeamGrid& grid)
-{
-    ROWCOL r = 0, c = 0;
-    return grid.GetCurrentCell(r, c) ? r : 0;
-}
-
-// The whole rows selected, as "0 3".
-std::string selectedRows(BeamGrid& grid)
-{
-    CRowColArray rows;
-    grid.GetSelectedRows(rows, TRUE, FALSE);
-    std::string s;
-    for (ROWCOL r : rows)
-        s += std::to_string(r) + " ";
-    return s;
-}
-
-} // namespace
 
 TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMenuSelectsAll)
 {
@@ -41,7 +22,7 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
 
     clickCell(2, 2);
     testsupport::pressWith(VK_CONTROL, 'A');
-    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
+    EXPECT_EQ(SelectedRows(grid), "0 1 2 3 4 5 6 ");
     EXPECT_FALSE(grid.IsActiveCurrentCell()); // the character started no editing
 
     grid.SelectRange(CGXRange().SetTable(), FALSE);
@@ -52,8 +33,8 @@ TEST_F(RecordGrid, InsertAddsRecordsBeforeTheSelectedRowsAndCtrlAOrTheContextMen
     platform::user().chooseMenuCommand(57642, [&](HWND window) { GetWindowRect(window, &menu); });
     platform::desktop().click(at, platform::MouseButton::Right);
     EXPECT_EQ(menu.TopLeft(), at);
-    EXPECT_EQ(selectedRows(grid), "0 1 2 3 4 5 6 ");
-    EXPECT_EQ(currentRow(grid), 2ul); // the click went to the menu, not to the cell
+    EXPECT_EQ(SelectedRows(grid), "0 1 2 3 4 5 6 ");
+    EXPECT_EQ(CurrentCell(grid), "2,2"); // the click went to the menu, not to the cell
 }
 
 TEST_F(RecordGrid, WithoutTheMenuResourceTheRightClickIsTheGridsOwn)
@@ -64,13 +45,13 @@ TEST_F(RecordGrid, WithoutTheMenuResourceTheRightClickIsTheGridsOwn)
     {
         CDynLinkLibrary language(englishModule());
         clickCell(3, 1, platform::MouseButton::Right);
-        EXPECT_EQ(currentRow(grid), 3ul);
+        EXPECT_EQ(CurrentCell(grid), "3,1");
     }
     AfxSetResourceHandle(GetModuleHandleW(nullptr));
     grid.setContextMenu(true);
     platform::desktop().advanceClock(1000); // no double click
     clickCell(2, 1, platform::MouseButton::Right);
-    EXPECT_EQ(currentRow(grid), 2ul);
+    EXPECT_EQ(CurrentCell(grid), "2,1");
     EXPECT_EQ(platform::user().prompts().size(), prompts);
 }
 
@@ -93,7 +74,7 @@ TEST_F(RecordGrid, CellReadersGiveNumbersDefaultsOrStopAtAnEmptyRequiredCell)
     }
     EXPECT_EQ(read.str(), "1:2.5 1:2, 1:0 1:0, 1:7.9 1:7, 1:9 1:5, 1:9 1:5, 0:-1 0:-1, 0:-1 0:-1, ");
     // The empty required cell became the current one; a row outside the grid did not.
-    EXPECT_EQ(currentRow(grid), 3ul);
+    EXPECT_EQ(CurrentCell(grid), "3,1");
 }
 
 TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
@@ -107,15 +88,15 @@ TEST_F(RecordGrid, RecordNumbersOutsideTheRecordsSelectAndScrollNothing)
         grid.scrollRowDataInView(nRec);
     }
     platform::desktop().processMessages();
-    EXPECT_EQ(selectedRows(grid), "");
+    EXPECT_EQ(SelectedRows(grid), "");
     EXPECT_EQ(grid.GetTopRow(), top);
 
     // A record's number selects (or deselects) its whole row, the first and
     // the last alike, and scrolls it into view.
     grid.selectRowDada(39, true);
-    EXPECT_EQ(selectedRows(grid), "41 ");
+    EXPECT_EQ(SelectedRows(grid), "41 ");
     grid.selectRowDada(39, false);
-    EXPECT_EQ(selectedRows(grid), "");
+    EXPECT_EQ(SelectedRows(grid), "");
     grid.scrollRowDataInView(30);
     platform::desktop().processMessages();
     EXPECT_FALSE(grid.CalcRectFromRowCol(32, 1, 32, 1).IsRectEmpty());

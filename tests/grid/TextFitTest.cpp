@@ -2,6 +2,7 @@
 #include "grid/TextFit.h"
 #include "platform/gridctl/TestGrids.h"
 #include "support/GridOnDesktop.h"
+#include "support/TextCanvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,29 +11,11 @@
 namespace {
 
 // Text measured as a document table measures it: Arial 236 units high, plain
-// or bold, on a memory DC; the independent yardstick for the fitting tests.
+// or bold; the independent yardstick for the fitting tests.
 struct ArialTwips {
-    ArialTwips()
-    {
-        dc.CreateCompatibleDC(nullptr);
-        for (int bold = 0; bold < 2; ++bold) {
-            LOGFONTW lf{};
-            wcscpy(lf.lfFaceName, L"Arial");
-            lf.lfHeight = 236;
-            lf.lfWeight = bold ? 700 : 400;
-            fonts[bold].CreateFontIndirect(&lf);
-        }
-    }
-    int operator()(const std::wstring& text, bool bBold)
-    {
-        CFont* old = dc.SelectObject(&fonts[bBold]);
-        const int cx = dc.GetTextExtent(text.c_str(), (int)text.size()).cx;
-        dc.SelectObject(old);
-        return cx;
-    }
-
-    CDC dc;
-    CFont fonts[2];
+    int operator()(const std::wstring& text, bool bBold) { return (bBold ? bold : plain).extent(text.c_str()).cx; }
+    testsupport::TextCanvas plain{1, 1, testsupport::logFont(L"Arial", 236)},
+        bold{1, 1, testsupport::logFont(L"Arial", 236, FW_BOLD)};
 };
 
 // The rule as stated, for each line apart (a title over its unit fits where

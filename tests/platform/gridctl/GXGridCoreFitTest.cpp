@@ -1,4 +1,5 @@
 #include "TestGrids.h"
+#include "support/TextCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +31,7 @@ int textWidth(CGXGridCore& grid, LPCWSTR text)
 {
     LOGFONTW lf{};
     grid.StandardStyle().GetFont().GetLogFont(lf, 100);
-    CFont font;
-    CDC dc;
-    font.CreateFontIndirect(&lf);
-    dc.CreateCompatibleDC(nullptr);
-    CFont* old = dc.SelectObject(&font);
-    const int width = dc.GetTextExtent(CString(text)).cx;
-    dc.SelectObject(old);
-    return width;
+    return testsupport::TextCanvas(1, 1, lf).extent(text).cx;
 }
 
 } // namespace

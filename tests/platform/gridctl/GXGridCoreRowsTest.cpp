@@ -57,17 +57,6 @@ TEST_F(InsertRemove, InsertingAtTheCurrentCellsOwnRowKeepsItOnItsRecord)
     EXPECT_EQ(CurrentCell(grid), "6,2");
 }
 
-TEST_F(InsertRemove, ARefusedInsertOrRemovalChangesNothing)
-{
-    grid.m_bAccept = FALSE;
-    EXPECT_FALSE(grid.InsertRows(3, 1));
-    EXPECT_FALSE(grid.RemoveRows(2, 3));
-    EXPECT_EQ(grid.m_log, "insert 3 1; remove 2 3");
-    EXPECT_EQ(GridDump(grid), before);
-    EXPECT_EQ(grid.GetRowHeight(3), 30);
-    EXPECT_FALSE(grid.IsModified());
-}
-
 TEST_F(InsertRemove, AnAcceptedRemovalShrinksBlocksAndDropsSelectedRows)
 {
     SCOPED_TRACE("before:\n" + before);
@@ -90,6 +79,14 @@ TEST_F(InsertRemove, RowsOutsideTheGridAreRefusedBeforeTheStore)
     EXPECT_FALSE(grid.InsertRows(0, 1) || grid.InsertRows(6, 1) || grid.InsertRows(2, 0));
     EXPECT_FALSE(grid.RemoveRows(0, 1) || grid.RemoveRows(3, 2) || grid.RemoveRows(4, 5));
     EXPECT_EQ(grid.m_log, "");
+    // Refused by the host, they change nothing.
+    grid.m_bAccept = FALSE;
+    EXPECT_FALSE(grid.InsertRows(3, 1) || grid.RemoveRows(2, 3));
+    EXPECT_EQ(grid.m_log, "insert 3 1; remove 2 3");
+    EXPECT_EQ(GridDump(grid), before);
+    EXPECT_EQ(grid.GetRowHeight(3), 30);
+    EXPECT_FALSE(grid.IsModified());
+    grid.m_bAccept = TRUE;
     EXPECT_TRUE(grid.InsertRows(5, 1)); // right after the last row
 }
 
@@ -100,9 +97,6 @@ TEST(GXGridCoreRows, AGridOverOtherDataIsJudgedByItsOwnRowCount)
     grid.m_bForward = TRUE;
     grid.SelectRange(CGXRange().SetRows(2));
     const std::string before = GridDump(grid);
-    ASSERT_EQ(before, "0 |   | A   |\n"
-                      "1 |   | a1  |\n"
-                      "2 | * | a2* |\n");
 
     // The host takes the row although its store says nothing: the selection follows.
     EXPECT_TRUE(grid.InsertRows(1, 1));

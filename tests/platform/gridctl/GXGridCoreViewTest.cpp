@@ -8,14 +8,6 @@ namespace {
 class GXGridCoreView : public ::testing::Test {
 protected:
     void SetUp() override { fillThreeByThree(grid); }
-    std::string rows(BOOL bRangeRowsOnly, BOOL bCanUseCurrentCell)
-    {
-        CRowColArray a;
-        grid.GetSelectedRows(a, bRangeRowsOnly, bCanUseCurrentCell);
-        std::string s;
-        for (ROWCOL r : a) s += std::to_string(r) + " ";
-        return s;
-    }
 
     CGXGridCore grid;
 };
@@ -58,10 +50,10 @@ TEST_F(GXGridCoreView, NoMoreHeaderRowsOrColumnsThanFrozenOnes)
 
 TEST_F(GXGridCoreView, SelectedRowsWithAndWithoutWholeRowsAndTheCurrentCell)
 {
-    EXPECT_EQ(rows(FALSE, TRUE), "");
+    EXPECT_EQ(SelectedRows(grid, FALSE, TRUE), "");
     grid.SetCurrentCell(2, 3);
-    EXPECT_EQ(rows(FALSE, TRUE), "2 ");
-    EXPECT_EQ(rows(FALSE, FALSE), "");
+    EXPECT_EQ(SelectedRows(grid, FALSE, TRUE), "2 ");
+    EXPECT_EQ(SelectedRows(grid, FALSE, FALSE), "");
 
     grid.SelectRange(CGXRange().SetRows(3));
     grid.SelectRange(CGXRange(1, 2, 2, 2));
@@ -69,13 +61,13 @@ TEST_F(GXGridCoreView, SelectedRowsWithAndWithoutWholeRowsAndTheCurrentCell)
     CGXRangeList list;
     EXPECT_TRUE(grid.CopyRangeList(list, FALSE));
     EXPECT_EQ(list.GetCount(), 2);
-    EXPECT_EQ(rows(FALSE, TRUE), "1 2 3 "); // the current cell's row once
-    EXPECT_EQ(rows(TRUE, FALSE), "3 ");
+    EXPECT_EQ(SelectedRows(grid, FALSE, TRUE), "1 2 3 "); // the current cell's row once
+    EXPECT_EQ(SelectedRows(grid, TRUE, FALSE), "3 ");
 
     grid.SelectRange(CGXRange().SetRows(3), FALSE);
-    EXPECT_EQ(rows(TRUE, TRUE), "2 "); // no whole rows: the current cell
+    EXPECT_EQ(SelectedRows(grid, TRUE, TRUE), "2 "); // no whole rows: the current cell
     grid.SelectRange(CGXRange().SetTable());
-    EXPECT_EQ(rows(TRUE, FALSE), "0 1 2 3 ");
+    EXPECT_EQ(SelectedRows(grid, TRUE, FALSE), "0 1 2 3 ");
     grid.SelectRange(CGXRange().SetTable(), FALSE);
     EXPECT_FALSE(grid.CopyRangeList(list, FALSE));
 }

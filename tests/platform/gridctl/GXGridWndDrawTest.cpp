@@ -2,18 +2,10 @@
 
 namespace {
 
-constexpr COLORREF red = RGB(200, 0, 0), green = RGB(0, 160, 0);
-
 // Cells of 70 x 20 pixels, each cell's grid line on its last pixels.
 class GridPaint : public GridInput {
 protected:
-    std::string colours(std::initializer_list<CPoint> points) { return Colours(points, legend); }
-
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), window = GetSysColor(COLOR_WINDOW);
-    // The button highlight is the window's white: 'w'.
-    const std::map<COLORREF, char> legend{{window, 'w'},      {face, 'f'},  {GetSysColor(COLOR_BTNSHADOW), 's'},
-                                          {RGB(192, 192, 192), 'g'}, {red, 'r'}, {green, 'G'},
-                                          {GetSysColor(COLOR_HIGHLIGHT), 'H'}};
+    const COLORREF window = GetSysColor(COLOR_WINDOW), face = GetSysColor(COLOR_BTNFACE);
 };
 
 } // namespace
@@ -23,7 +15,7 @@ TEST_F(GridPaint, HeadersCellsAndGridLines)
     // The corner: a raised header frame around the button face, its grid
     // line; cell a1 (70..139 x 20..39) white with grid lines right and below;
     // right of and below the cells the window colour.
-    EXPECT_EQ(colours({{0, 0}, {68, 18}, {35, 10}, {69, 10}, {130, 30}, {139, 30}, {100, 39}, {250, 30}, {100, 120}}),
+    EXPECT_EQ(Colours({{0, 0}, {68, 18}, {35, 10}, {69, 10}, {130, 30}, {139, 30}, {100, 39}, {250, 30}, {100, 120}}),
               "wsfgwggww");
     EXPECT_GT(Ink(CRect(72, 21, 100, 38), window), 0); // a1's text at the left
     // Column titles are centred: none at the left edge, some in the middle.
@@ -37,7 +29,7 @@ TEST_F(GridPaint, ACoveredBlockIsPaintedOnceAcrossItsCells)
     grid.m_styles[{1, 1}].SetHorizontalAlignment(DT_CENTER);
     paint();
     // No grid line between the block's cells, but one below the next row's.
-    EXPECT_EQ(colours({{139, 30}, {139, 50}}), "wg");
+    EXPECT_EQ(Colours({{139, 30}, {139, 50}}), "wg");
     // "a1" is centred over 70..209, not in its own cell: no ink at the left,
     // ink around x 140; b1 is not drawn at all.
     EXPECT_EQ(Ink(CRect(72, 21, 120, 38), window), 0);
@@ -52,7 +44,7 @@ TEST_F(GridPaint, AHiddenColumnTakesNoRoom)
     grid.HideCols(1, 1);
     paint();
     // b2 moves to 70..139; column C ends at 209; nothing of a2 is left.
-    EXPECT_EQ(colours({{130, 50}, {139, 50}, {208, 50}, {209, 50}, {230, 50}}), "Ggwgw");
+    EXPECT_EQ(Colours({{130, 50}, {139, 50}, {208, 50}, {209, 50}, {230, 50}}), "Ggwgw");
     EXPECT_EQ(Ink(CRect(0, 40, 300, 60), red, true), 0);
 }
 
@@ -61,5 +53,5 @@ TEST_F(GridPaint, ASelectedRowIsHighlightedButNotItsHeader)
     grid.m_styles[{2, 3}].SetInterior(red); // its own interior gives way
     grid.SelectRange(CGXRange().SetRows(2));
     platform::desktop().processMessages();
-    EXPECT_EQ(colours({{130, 50}, {200, 50}, {35, 50}, {130, 30}, {130, 70}}), "HHfww");
+    EXPECT_EQ(Colours({{130, 50}, {200, 50}, {35, 50}, {130, 30}, {130, 70}}), "HHfww");
 }

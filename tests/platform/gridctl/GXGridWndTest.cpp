@@ -73,7 +73,7 @@ TEST_F(GridWindow, RedrawingInvalidatesTheChangedCellsOnly)
     EXPECT_TRUE(paints().empty());
 }
 
-TEST_F(GridWindow, CopyPutsTheSelectionOrTheCurrentCellOnTheClipboard)
+TEST_F(GridWindow, CopyAndCtrlCPutTheSelectionOrTheCurrentCellOnTheClipboard)
 {
     // Nothing selected and no current cell: nothing to copy.
     EXPECT_FALSE(grid.CanCopy());
@@ -91,6 +91,15 @@ TEST_F(GridWindow, CopyPutsTheSelectionOrTheCurrentCellOnTheClipboard)
     EXPECT_TRUE(grid.CanCopy());
     ASSERT_TRUE(grid.Copy());
     EXPECT_EQ(platform::ClipboardText(), L"b3\r\n");
+
+    // Ctrl+C copies as well (a whole row with its header); a plain C types.
+    clickCell(2, 0);
+    testsupport::pressWith(VK_CONTROL, 'C');
+    EXPECT_EQ(platform::ClipboardText(), L"\ta2\tb2\tc2\r\n");
+    clickCell(3, 3);
+    platform::desktop().pressKey('C');
+    EXPECT_EQ(platform::ClipboardText(), L"\ta2\tb2\tc2\r\n");
+    EXPECT_EQ(takeLog(), "start 3,3 (editing)");
 }
 
 TEST_F(GridWindow, CopyTextToFileThrowsWhenTheFileCannotBeWritten)

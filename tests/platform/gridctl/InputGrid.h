@@ -3,6 +3,7 @@
 // user would: it logs what reaches the host's overrides, its set-up steps and
 // the clip box of every paint.
 #include "GridDump.h"
+#include "TestGrids.h"
 #include "support/GridOnDesktop.h"
 #include "support/Input.h"
 #include "win/gdi/SysColors.h"
@@ -15,54 +16,17 @@
 #include <utility>
 #include <vector>
 
-class InputGrid : public CGXGridWnd {
+class InputGrid : public RecordsHost<CGXGridWnd> {
 public:
-    // Records of three columns; row 0 holds the titles A, B, C.
-    std::vector<std::vector<std::wstring>> m_records{
-        {L"a1", L"b1", L"c1"}, {L"a2", L"b2", L"c2"}, {L"a3", L"b3", L"c3"}, {L"a4", L"b4", L"c4"}};
-    // Styles of single cells beyond their values.
-    std::map<std::pair<ROWCOL, ROWCOL>, CGXStyle> m_styles;
-    BOOL m_bAcceptStore = TRUE;
+    InputGrid()
+        : RecordsHost({L"A", L"B", L"C"},
+                      {{L"a1", L"b1", L"c1"}, {L"a2", L"b2", L"c2"}, {L"a3", L"b3", L"c3"}, {L"a4", L"b4", L"c4"}})
+    {
+    }
     BOOL m_bAllowEditing = TRUE;
     ROWCOL m_nFixedCol = 0; // a column whose width the user may not drag
-    std::string m_log;
     std::vector<std::string> m_setUp;
     std::vector<CRect> m_paints;
-
-    ROWCOL GetRowCount() override { return (ROWCOL)m_records.size(); }
-    ROWCOL GetColCount() override { return 3; }
-
-    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override
-    {
-        if (mt == gxRemove || nType != 0 || nCol == 0 || nRow > m_records.size())
-            return FALSE;
-        if (const auto it = m_styles.find({nRow, nCol}); it != m_styles.end())
-            style.ChangeStyle(it->second, gxOverride);
-        if (!style.GetIncludeValue())
-            style.SetValue(nRow == 0 ? std::wstring(1, L'A' + (wchar_t)(nCol - 1)).c_str()
-                                     : m_records[nRow - 1][nCol - 1].c_str());
-        return TRUE;
-    }
-
-    BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType) override
-    {
-        if (mt == gxRemove || nType == -1 || nRow == 0)
-            return FALSE;
-        log("store " + cell(nRow, nCol) + " " + toUtf8(pStyle->GetValue().str()));
-        if (!m_bAcceptStore)
-            return FALSE;
-        if (const auto it = m_styles.find({nRow, nCol}); it != m_styles.end() && it->second.GetIncludeValue())
-            it->second.SetValue(pStyle->GetValue());
-        else
-            m_records[nRow - 1][nCol - 1] = pStyle->GetValue().GetString();
-        return TRUE;
-    }
-
-    BOOL StoreRemoveRows(ROWCOL nFromRow, ROWCOL nToRow, BOOL) override
-    {
-        m_records.erase(m_records.begin() + (nFromRow - 1), m_records.begin() + nToRow);
-        return TRUE;
-    }
 
     BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol) override
     {
@@ -101,13 +65,21 @@ public:
         CGXGridWnd::OnGridDraw(pDC);
     }
 
-    void log(const std::string& s) { m_log += (m_log.empty() ? "" : "; ") + s; }
-    static std::string cell(ROWCOL r, ROWCOL c) { return std::to_string(r) + "," + std::to_string(c); }
 };
+
+// The colours the grid tests look for: the window 'w' (the button highlight
+// is the same white), the button face 'f' and shadow 's', text 'k', grid
+// lines 'g', the selection 'H', the scroll track 't', the tests' red 'r' and
+// green 'G'.
+constexpr COLORREF red = RGB(255, 0, 0), green = RGB(0, 160, 0);
+inline const std::map<COLORREF, char> gridColours{
+    {GetSysColor(COLOR_WINDOW), 'w'},     {GetSysColor(COLOR_BTNFACE), 'f'},      {GetSysColor(COLOR_BTNSHADOW), 's'},
+    {GetSysColor(COLOR_WINDOWTEXT), 'k'}, {RGB(192, 192, 192), 'g'},               {GetSysColor(COLOR_HIGHLIGHT), 'H'},
+    {RGB(233, 231, 227), 't'},            {red, 'r'},                              {green, 'G'}};
 
 // The colours at points of the frame's client area (where the grids lie),
 // a character each: the legend's, or '?' for any other colour.
-inline std::string Colours(std::initializer_list<CPoint> points, const std::map<COLORREF, char>& legend)
+inline std::string Colours(std::initializer_list<CPoint> points, const std::map<COLORREF, char>& legend = gridColours)
 {
     std::string s;
     for (CPoint p : points) {
