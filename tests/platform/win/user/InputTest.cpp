@@ -89,6 +89,10 @@ TEST(Input, TheMouseGoesToTheEnabledWindowUnderItInClientCoordinates)
     EXPECT_TRUE(linesWith(takeLog(), {"button"}).empty());
     s.child.ShowWindow(SW_HIDE);
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
+    // Taking the capture from another window tells that one.
+    s.frame.SetCapture();
+    EXPECT_EQ(s.child.SetCapture(), &s.frame);
+    EXPECT_EQ(linesWith(takeLog(), {"capture"}), Log{"P capturechanged to C"});
 }
 
 TEST(Input, MouseLeaveComesOnceWhenTheCursorLeavesTheClientArea)
