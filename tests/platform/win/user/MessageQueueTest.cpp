@@ -6,21 +6,6 @@ using testsupport::LoggingWnd;
 using testsupport::takeLog;
 using Log = std::vector<std::string>;
 
-TEST(MessageQueue, PostedMessagesKeepTheirOrderAndSentOnesDoNotWait)
-{
-    LoggingWnd a("A"), b("B");
-    ASSERT_TRUE(a.create(nullptr, CRect(0, 0, 10, 10), 0));
-    ASSERT_TRUE(b.create(nullptr, CRect(0, 0, 10, 10), 0));
-    takeLog();
-    a.PostMessage(WM_APP, 1);
-    b.PostMessage(WM_APP, 2);
-    a.PostMessage(WM_APP, 3);
-    b.SendMessage(WM_APP, 4);
-    EXPECT_EQ(takeLog(), Log{"B app 4"});
-    platform::desktop().processMessages();
-    EXPECT_EQ(takeLog(), (Log{"A app 1", "B app 2", "A app 3"}));
-}
-
 TEST(MessageQueue, PeekFiltersByWindowAndRangeAndCanLeaveTheMessage)
 {
     LoggingWnd parent("P"), child("C"), other("O");
