@@ -59,10 +59,12 @@ TEST(AreaScaleItem, AreaAndSpacingFollowEachOther)
 
 TEST(AreaScaleItem, TablesWithoutAList)
 {
-    const std::tuple<double, Dim, double> nearest[] = {
-        {0.017, astm, 0.015875}, {0.017, csa, 0.016},    {0.017, metric, 0.017}, {-1.0, astm, -1.0},
-        {0.017, byName, 0.017},  {0.017, (Dim)9, 0.017}, {5.0, astm, 0.0573278}};
-    for (auto [d, kind, snapped] : nearest) EXPECT_EQ(Item::GetNearestValue(d, kind), snapped) << d << " " << kind;
+    // Kinds as numbers: 9 is no kind, which an enum object may not hold.
+    const std::tuple<double, int, double> nearest[] = {
+        {0.017, astm, 0.015875}, {0.017, csa, 0.016}, {0.017, metric, 0.017}, {-1.0, astm, -1.0},
+        {0.017, byName, 0.017},  {0.017, 9, 0.017},   {5.0, astm, 0.0573278}};
+    for (auto [d, kind, snapped] : nearest)
+        EXPECT_EQ(Item::GetNearestValue(d, (Dim)kind), snapped) << d << " " << kind;
 
     Item item;
     item.SetDimValueIndex(1, astm, 2);
