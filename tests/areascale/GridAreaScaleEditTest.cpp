@@ -101,6 +101,15 @@ TEST_F(AreaScaleEditor, InsertAddsARowWhoseSpacingFitsItsPlace)
     EXPECT_EQ(grid.GetItems().size(), 2u);
 }
 
+TEST_F(AreaScaleEditor, InsertingAtRowTwoHalvesTheFormerRowTwoNotTheTopRow)
+{
+    Items items = scaleOf({0.2, 0.4});
+    items[0].SetSValue(0.1); // a host's rows, not normalised
+    grid.SetItems(items);
+    ASSERT_TRUE(grid.InsertRows(2, 1));
+    expectSpacings({0.1, 0.1, 0.2, 0.4, 0.4});
+}
+
 TEST_F(AreaScaleEditor, DeleteRemovesRangeRowsOneAtATimeButNeverTheTopOrZeroRow)
 {
     grid.SetItems(scaleOf({0.1, 0.2, 0.3, 0.4}));

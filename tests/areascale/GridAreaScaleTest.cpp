@@ -32,6 +32,14 @@ TEST_F(AreaScaleEditor, TheFirstAutomaticScaleShowsItsFourRowsAsTheUserSeesThem)
     EXPECT_EQ(text(3, 7), L"1");
 }
 
+TEST_F(AreaScaleEditor, ALoneRowIsTheLastRowFirstAndShowsAnAreaOfZero)
+{
+    grid.SetItems({layout(0.02, 0.15)});
+    ASSERT_EQ(grid.GetRowCount(), 1ul);
+    EXPECT_EQ(text(1, 5), L"0.00"); // the last row's rule before the top row's "---"
+    EXPECT_EQ(text(1, 4), L"---");
+}
+
 TEST_F(AreaScaleEditor, TheFirstRedrawOfANewGridBuildsTheTwoRangeScale)
 {
     EXPECT_EQ(grid.GetRowCount(), 0ul);

@@ -146,7 +146,7 @@ BOOL CGridAreaScale::GetValueForCell(ROWCOL nRow, ROWCOL nCol, CGXStyle& style)
     case 5:
         if (bDisplay)
             disabledLook(style);
-        if (!bDisplay && bTop)
+        if (!bDisplay && bTop && !bLast) // a lone row is the last row first
             text = L"---";
         else
             text = unitText(m_gridUnit, bLast && !bDisplay ? 0.0 : item.GetAmax());

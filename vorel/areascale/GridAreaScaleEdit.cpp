@@ -121,7 +121,7 @@ BOOL CGridAreaScale::StoreInsertRows(ROWCOL nRow, ROWCOL, BOOL)
     item.SetDimValue(1, at.GetDimValue(1));
     item.SetDimValue(2, at.GetDimValue(2));
     if (nRow == 2) {
-        item.SetSValue(m_items[0].GetSValue() * 0.5);
+        item.SetSValue(m_items[1].GetSValue() * 0.5);
         m_items[0] = item;
     } else if (nRow == count) {
         item.SetSValue(m_items[nRow - 2].GetSValue() * 2.0);
