@@ -80,6 +80,7 @@ TEST(ColoredList, EntriesAreDrawnInTheirColoursMeasuredInTheMenuFontAndCopiedAsL
     host.list.AddColoredString(wide.c_str(), colours::black);
     const int widest = extentIn(menu, L" " + wide + L" ").cx;
     EXPECT_EQ(host.list.GetHorizontalExtent(), widest);
+    host.list.AddColoredString(L"narrow", colours::black);
     host.list.DeleteString(2);
     host.list.ResetContent();
     EXPECT_EQ(host.list.GetHorizontalExtent(), widest);
