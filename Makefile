@@ -57,7 +57,7 @@ fuzz: $(FUZZBUILD)/build.ninja
 	cmake --build $(FUZZBUILD) -j $(JOBS)
 	bash scripts/run-fuzz.sh $(FUZZBUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# Which tests catch which plausible fault of scripts/mutants/ (about a minute each).
+# Which tests catch which plausible fault of scripts/mutants/ (a few seconds each).
 mutate: deps
 	python3 scripts/mutate.py run --out build-mutate/matrix.json
 

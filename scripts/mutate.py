@@ -148,7 +148,7 @@ def run(args):
     if not ok:
         sys.exit('the unmutated tree does not build:\n' + log)
     baseline = build.ctest(args.jobs, args.timeout, args.tests, args.exclude)
-    broken = sorted(t for t, s in baseline.items() if s == 'failed')
+    broken = failed(baseline)
     if broken:
         sys.exit('tests fail without a mutant: ' + ', '.join(broken))
     print(f'baseline: {len(baseline)} tests, {sum(s == "skipped" for s in baseline.values())} skipped')

@@ -35,13 +35,13 @@ struct Attempt {
     std::string loads; // "folder/033" or "path/033"; empty: module and number stay
 };
 
-void place(const TempDir& dir, const std::string& spec)
+void place(const TempDir& dir, const std::string& entry)
 {
-    const std::string number = spec.substr(0, spec.find_first_of("!%"));
+    const std::string number = entry.substr(0, entry.find_first_of("!%"));
     const auto file = dir.file("vorel_" + number + ".dll");
-    if (spec.back() == '!') {
+    if (entry.back() == '!') {
         std::ofstream(file) << "not a module";
-    } else if (spec.back() == '%') {
+    } else if (entry.back() == '%') {
         std::ifstream in(number == "048" ? english : german, std::ios::binary);
         std::string head(4096, '\0');
         in.read(head.data(), (std::streamsize)head.size());
@@ -56,8 +56,8 @@ void expectAttempts(const std::vector<Attempt>& attempts)
     for (const Attempt& a : attempts) {
         TempDir dir, cwd;
         testsupport::WorkingDir inCwd(cwd.path());
-        for (const auto& spec : a.inFolder) place(dir, spec);
-        for (const auto& spec : a.onPath) place(cwd, spec);
+        for (const auto& entry : a.inFolder) place(dir, entry);
+        for (const auto& entry : a.onPath) place(cwd, entry);
         const HINSTANCE module = getLangModule();
         const int number = getLangWork();
         const std::wstring folder = a.folder == Folder::WithSeparator ? dir.prefix() : dir.wpath();
