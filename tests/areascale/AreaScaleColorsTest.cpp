@@ -12,19 +12,3 @@ TEST(ColorRamp, ReferenceColours)
     for (int i = 0; i < 10; ++i) EXPECT_EQ(GetColorForItem(t[i]), colour[i]) << t[i];
 }
 
-TEST(ColorRamp, FillColoursOnlyAutomaticRows)
-{
-    AreaScaleItems items(4);
-    items[1].SetAutoColor(0);
-    items[1].SetColor(0x00123456);
-    items[3].SetAutoColor(0);
-    items[3].SetColor(0x00ABCDEF);
-    items[0].SetColor(0);
-    FillItemsColor(items); // 1 - i / n down the ramp, a zero row light blue
-    const std::vector<unsigned long> colours{0x7F, 0x123456, 0x3F7FFF, 0xABCDEF};
-    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(items[i].GetColor(), colours[i]) << i;
-    AreaScaleItems one(1), none;
-    FillItemsColor(one);
-    FillItemsColor(none);
-    EXPECT_EQ(one[0].GetColor(), 0x00FFC800u);
-}

@@ -42,6 +42,8 @@ TEST_F(Fit, RowsTakeTheHeightOfTheirHighestCell)
     ASSERT_TRUE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(0, 2), TRUE, GX_SMART));
     EXPECT_EQ(heights(0, 2), std::vector<int>({lines(2), lines(1), lines(4)}));
     EXPECT_FALSE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(7)));
+    grid.HideRows(2, 2); // nor is a hidden row fitted
+    EXPECT_FALSE(grid.ResizeRowHeightsToFit(CGXRange().SetRows(2)));
 
     // A bigger standard font makes every line higher.
     grid.StandardStyle().SetFont(CGXFont().SetSize(20));

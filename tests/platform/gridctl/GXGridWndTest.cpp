@@ -18,15 +18,13 @@ protected:
 
 } // namespace
 
-TEST_F(GridWindow, CreationInitialisesOnceWithTheWindowInPlace)
+TEST_F(GridWindow, CreationInitialisesWithTheWindowInPlace)
 {
     const std::vector<std::string> steps{"initial update, window exists", "grid initial update",
                                          "initial update done, param set"};
     EXPECT_EQ(grid.m_setUp, steps);
     EXPECT_EQ(grid.GetDlgCtrlID(), 1);
     EXPECT_EQ(grid.GetParent(), &frame);
-    grid.Initialize();
-    EXPECT_EQ(grid.m_setUp, steps);
 
     // A window attached to a grid object is set up before its first paint.
     InputGrid attached;

@@ -46,15 +46,12 @@ public:
         return TRUE;
     }
 
-    // Inserts tell the base that the host took them, unless m_bForward asks
-    // for a record grid's way: the caller's bProcessed (FALSE) goes on.
-    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
+    // Inserts tell the base that the host took them.
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL) override
     {
         log("insert " + std::to_string(nRow) + " " + std::to_string(nCount));
         if (m_bAccept)
             m_records.insert(m_records.begin() + (nRow - 1), nCount, std::vector<std::wstring>(m_titles.size()));
-        if (m_bForward)
-            return Base::StoreInsertRows(nRow, nCount, bProcessed);
         return m_bAccept && Base::StoreInsertRows(nRow, nCount, TRUE);
     }
 
@@ -73,7 +70,6 @@ public:
     std::vector<std::vector<std::wstring>> m_records;
     std::map<std::pair<ROWCOL, ROWCOL>, CGXStyle> m_styles;
     BOOL m_bAccept = TRUE;
-    BOOL m_bForward = FALSE;
     std::string m_log;
 };
 
