@@ -66,7 +66,7 @@ TEST(MBitmap, FailuresLoadNothingAndAHeldBitmapStays)
     EXPECT_FALSE(b.LoadDpiAwareBitmap(nullptr, 485, 0, nullptr, 0));
     EXPECT_FALSE(b.LoadDpiAwareBitmap(L"pictures.dll", 999, 0, nullptr, 0));
     EXPECT_EQ(b.GetSafeHandle(), nullptr);
-    EXPECT_FALSE(loaded.LoadDpiAwareBitmap(L"pictures.dll", 484, 0, nullptr, 0)); // already holds one
+    EXPECT_FALSE(loaded.LoadDpiAwareBitmap(L"pictures.dll", 482, 0, nullptr, 0)); // already holds one
 }
 
 TEST(MBitmap, ExplicitFactorsAndSizeLimits)

@@ -137,7 +137,7 @@ TEST_F(Units, JunkIsRefusedAndLeavesTheResultAlone)
     }
 }
 
-TEST_F(Units, DisplayUnitsAreChosenPerKindOrAsAWholeSystem)
+TEST_F(Units, DisplayUnitsAreChosenPerKind)
 {
     EXPECT_TRUE(Qemet::SetDisplayUnit(QT_BAR_DIAMETER, QU_CM));
     EXPECT_EQ(text(QT_BAR_DIAMETER, 0.012), L"1.2"); // cm: one decimal by default
@@ -156,12 +156,6 @@ TEST_F(Units, DisplayUnitsAreChosenPerKindOrAsAWholeSystem)
     EXPECT_FALSE(Qemet::SetDisplayUnit(QT_BAR_SPACING, QU_IN, 13));
     EXPECT_FALSE(Qemet::SetDisplayUnit((QEMET_TYPES)15, QU_M));
     EXPECT_EQ(text(QT_BAR_SPACING, 0.15), L"150");
-
-    // The whole system replaces every per-kind choice.
-    Qemet::SetUnitSystem(US_IMPERIAL);
-    Qemet::SetUnitSystem(US_METRIC);
-    EXPECT_EQ(text(QT_BAR_DIAMETER, 0.012), L"12.0");
-    EXPECT_EQ(text(QT_BAR_SPACING, 0.15), L"15.0");
 }
 
 TEST_F(Units, PlainNumbersAndUnknownKindsHaveNoUnit)
