@@ -46,12 +46,7 @@ TEST(PainterTransformation, CornersMapExactlyWithYUp)
     EXPECT_NEAR(v.dy, -0.08, 1e-15);
     expectPoint(p.global2Local(p.local2Global(CPoint2d(37.25, 11.5))), 37.25, 11.5);
     EXPECT_EQ(p.getLocalRect(), CRectDouble(0, 0, 100, 50));
-    EXPECT_EQ(p.getGlobalRect(), CRectDouble(-2.0, 10.0, 6.0, 14.0)); // the corners map exactly
-
-    CPainter assigned;
-    assigned = p;
-    expectPoint(assigned.local2Global(CPoint2d(100, 50)), 6.0, 10.0);
-    expectPoint(CPainter(p).local2Global(CPoint2d(0, 0)), -2.0, 14.0);
+    expectPoint(CPainter(p).local2Global(CPoint2d(0, 0)), -2.0, 14.0); // a copy maps alike
 }
 
 TEST(PainterTransformation, ZeroSizesMapWithFactorOne)
@@ -83,10 +78,6 @@ TEST(PainterDrawing, LinesRectanglesAndTextLandWhereTheyMap)
                               "......brrrb\n"
                               "......brrrb\n"
                               "bbb...bbbbb\n");
-    // The binding is over: the pens are gone and drawing does nothing.
-    p.drawLine(CPoint2d(0, 3), CPoint2d(10, 3));
-    EXPECT_EQ(c.count(RGB(0, 0, 0)), 0);
-    EXPECT_EQ(p.dc(), nullptr);
 }
 
 TEST(PainterDrawing, DashPatternsAndPhase)

@@ -85,8 +85,6 @@ TEST(XmlDom, ABuiltDocumentIsWalkedWithItsAttributes)
     EXPECT_EQ(beam->getAttribute(_bstr_t(L"Span"), value.GetAddress()), S_OK);
     EXPECT_EQ(value.vt, VT_BSTR);
     EXPECT_STREQ(value.bstrVal, L"7.5");
-    EXPECT_EQ(beam->getAttribute(_bstr_t(L"Depth"), value.GetAddress()), S_FALSE);
-    EXPECT_EQ(value.vt, VT_NULL);
 
     EXPECT_EQ(xmlOf(doc), L"<Host><Beam Span=\"7.5\" Name=\"B&lt;1>\"/><Column/></Host>");
     ASSERT_EQ(doc->get_documentElement(&root), S_OK);
@@ -131,8 +129,6 @@ TEST(XmlDom, RefusedCallsSayWhy)
                   L"Only one top level element is allowed in an XML document.");
     expectRefused(inner->appendChild(host, nullptr), E_FAIL,
                   L"Inserting a node or its ancestor under itself is not allowed.");
-    expectRefused(host->appendChild(element(newDocument(), L"Stranger"), nullptr), E_INVALIDARG,
-                  L"The node belongs to another document.");
     expectRefused(host->appendChild(nullptr, nullptr), E_INVALIDARG,
                   L"The new child is not a node of this document object model.");
     expectRefused(doc->createElement(_bstr_t(L"1st"), &bad), E_FAIL, L"\"1st\" is not a valid element name.");

@@ -150,7 +150,8 @@ TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)
     EXPECT_EQ(host.parent.m_notes.size(), 1u);
     EXPECT_EQ(host.at(10 + 90, 10 + h + 1), GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(host.at(10 + 90, 10 + 1), GetSysColor(COLOR_WINDOW));
-    // The same entry again changes nothing; a click below the entries neither.
+    // The same entry again (not as a double click) changes nothing; a click below the entries neither.
+    desktop().advanceClock(1000);
     desktop().click(CPoint(10 + 5, 10 + h + h / 2));
     desktop().click(CPoint(10 + 5, 10 + 3 * h + 10));
     EXPECT_EQ(host.parent.m_notes, std::vector<std::string>{"114 code 1 from list"});
@@ -159,7 +160,9 @@ TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)
     // The selection follows inserted and deleted entries and can be cleared.
     list.InsertString(0, L"zero");
     EXPECT_EQ(list.GetCurSel(), 2);
-    list.DeleteString(2);
+    list.DeleteString(0);
+    EXPECT_EQ(list.GetCurSel(), 1);
+    list.DeleteString(1);
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
     EXPECT_EQ(list.SetCurSel(3), LB_ERR);
     EXPECT_EQ(list.SetCurSel(0), 0);

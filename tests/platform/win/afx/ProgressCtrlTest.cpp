@@ -32,6 +32,7 @@ TEST(ProgressCtrl, RangeStepAndPositionAndASmoothBarFillsThePositionsShare)
     EXPECT_EQ(state(), "-50..50 at -50");
 
     // -10 is 40% of the way: 80 of the 200 pixels.
+    desktop().processMessages();
     bar.SetPos(-10);
     desktop().processMessages();
     const auto at = [](int x) { return desktop().screen().pixel(x, 10); };

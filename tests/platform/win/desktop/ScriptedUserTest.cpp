@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using platform::PromptKind;
 using platform::User;
 
 TEST(ScriptedUser, AnswersGoInOrderToThePromptsTheyFit)
@@ -24,10 +23,6 @@ TEST(ScriptedUser, AnswersGoInOrderToThePromptsTheyFit)
     EXPECT_TRUE(u.answerConfirm(L"last?"));
     EXPECT_FALSE(u.answerConfirm(L"nobody answers"));
     EXPECT_EQ(u.waitingAnswers(), 0u);
-
-    ASSERT_EQ(u.prompts().size(), 6u);
-    EXPECT_EQ(u.prompts()[0].kind, PromptKind::Colour);
-    EXPECT_EQ(u.prompts()[5].text, L"nobody answers");
     u.reset();
     EXPECT_TRUE(u.prompts().empty());
 }

@@ -47,7 +47,7 @@ TEST(CFont, PositiveHeightIsTheCellNegativeHeightTheCharacter)
     EXPECT_GT(extentOf(logFont(L"Arial", 0), L"H").cy, 8);
 }
 
-TEST(CFont, ArialIsLiberationSansAnUnknownOrEmptyFaceIsSansSerifAndWeightAndItalicChooseTheStyle)
+TEST(CFont, ArialIsLiberationSansAnUnknownOrEmptyFaceIsSansSerifAndItalicChoosesTheStyle)
 {
     const std::wstring sans = faceOf(logFont(L"sans-serif", -14));
     EXPECT_NE(sans, L"");
@@ -55,8 +55,6 @@ TEST(CFont, ArialIsLiberationSansAnUnknownOrEmptyFaceIsSansSerifAndWeightAndItal
     EXPECT_EQ(faceOf(logFont(L"", -14)), sans);
     EXPECT_EQ(faceOf(logFont(L"Arial", -14)), L"Liberation Sans");
     EXPECT_EQ(faceOf(logFont(L"Arial", -14, FW_NORMAL, 1)), L"Liberation Sans");
-    const CString text = L"Reinforcement area";
-    EXPECT_GT(extentOf(logFont(L"Arial", -14, FW_BOLD), text).cx, extentOf(logFont(L"Arial", -14), text).cx);
     // Italic and regular Liberation Sans share their advance widths, but not their ink.
     TextCanvas upright(60, 20, logFont(L"Arial", -14)), slanted(60, 20, logFont(L"Arial", -14, FW_NORMAL, 1));
     upright.dc.TextOut(2, 2, CString(L"llll"));

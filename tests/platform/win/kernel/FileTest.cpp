@@ -90,16 +90,6 @@ TEST(File, FailuresThrowTheirCauseAndPath)
     EXPECT_EQ(caught([&] { reader.Close(); }).m_cause, CFileException::invalidFile);
 }
 
-TEST(File, FullDeviceReportsDiskFull)
-{
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    CFile full(L"/dev/full", CFile::modeWrite);
-    const CFileException e = caught([&] { full.Write("data", 4); });
-    EXPECT_EQ(e.m_cause, CFileException::diskFull);
-    EXPECT_EQ(e.m_strFileName, L"/dev/full");
-}
-
 TEST(File, AnExceptionTellsTheUserWhatWentWrongWithWhichFile)
 {
     const std::tuple<int, LPCWSTR, UINT, LPCWSTR> cases[] = {

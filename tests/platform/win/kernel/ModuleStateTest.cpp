@@ -39,8 +39,6 @@ TEST(ModuleState, CurrentHandleFirstThenTheChainThenCurrentAgain)
         EXPECT_EQ(loaded(39952), L"app colour");
         EXPECT_EQ(loaded(39955), L"Spacing");
     }
-    // The chain entry is gone with its object.
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEW(480), RT_MENU), app);
 
     AfxSetResourceHandle(lang);
     EXPECT_EQ(loaded(39952), L"Colour");

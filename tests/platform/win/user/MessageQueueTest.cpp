@@ -19,7 +19,7 @@ TEST(MessageQueue, PeekFiltersByWindowAndRangeAndCanLeaveTheMessage)
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, parent, 0, 0, PM_NOREMOVE));
     EXPECT_EQ(msg.hwnd, child.m_hWnd); // the parent's filter takes its children
-    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_APP, WM_APP + 10, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 1, WM_APP, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 1u);
     ASSERT_TRUE(PeekMessageW(&msg, (HWND)-1, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, (UINT)WM_APP + 9);
