@@ -31,7 +31,8 @@ TEST(ProgressCtrl, RangeStepAndPositionAndASmoothBarFillsThePositionsShare)
     EXPECT_EQ(bar.SetPos(-80), 17);
     EXPECT_EQ(state(), "-50..50 at -50");
 
-    // -10 is 40% of the way: 80 of the 200 pixels.
+    // -10 is 40% of the way: 80 of the 200 pixels. Nothing is pending before
+    // the move, so the move must ask for its own repaint.
     desktop().processMessages();
     bar.SetPos(-10);
     desktop().processMessages();
