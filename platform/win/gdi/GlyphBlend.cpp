@@ -30,35 +30,69 @@ const uint8_t* tableFor(COLORREF color)
 }
 
 // text * a + back * (255 - a), each channel divided by 255 with rounding; red
-// and blue share one multiplication, their products cannot overlap.
+// and blue share one multiplication, their products cannot overlap. Exact at
+// both ends: a = 0 gives back, a = 255 gives text.
 inline COLORREF mix(COLORREF text, COLORREF back, uint32_t a)
 {
     const uint32_t b = 255 - a;
-    uint32_t rb = (text & 0xFF00FF) * a + (back & 0xFF00FF) * b + 0x800080;
-    uint32_t g = (text & 0x00FF00) * a + (back & 0x00FF00) * b + 0x008000;
+    uint32_t rb = (uint32_t)(text & 0xFF00FF) * a + (uint32_t)(back & 0xFF00FF) * b + 0x800080;
+    uint32_t g = (uint32_t)(text & 0x00FF00) * a + (uint32_t)(back & 0x00FF00) * b + 0x008000;
     rb = ((rb + ((rb >> 8) & 0xFF00FF)) >> 8) & 0xFF00FF;
     g = ((g + ((g >> 8) & 0x00FF00)) >> 8) & 0x00FF00;
     return rb | g;
 }
 
+// The mixes of one text colour over one background colour by coverage. Text
+// lies on its cell's background nearly everywhere, so most pixels take their
+// colour from here; a few such tables serve a whole screen of grids. GDI runs
+// in the GUI thread only, as the rest of the platform.
+struct MixTable {
+    COLORREF text = CLR_INVALID;
+    COLORREF back = CLR_INVALID;
+    std::array<COLORREF, 256> out;
+};
+
+const MixTable& mixTable(COLORREF text, COLORREF back, const uint8_t* alpha)
+{
+    static std::array<MixTable, 8> cache;
+    static size_t next = 0;
+    for (const MixTable& t : cache)
+        if (t.text == text && t.back == back) return t;
+    MixTable& t = cache[next++ % cache.size()];
+    t.text = text;
+    t.back = back;
+    for (size_t c = 0; c < 256; ++c) t.out[c] = mix(text, back, alpha[c]);
+    return t;
+}
+
 } // namespace
 
-GlyphBlender::GlyphBlender(Canvas& canvas, COLORREF color)
-    : m_canvas(canvas), m_color(color & 0x00FFFFFF), m_alpha(tableFor(color))
+GlyphBlender::GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth)
+    : m_canvas(canvas), m_color(color & 0x00FFFFFF), m_back(back & 0x00FFFFFF), m_smooth(smooth),
+      m_alpha(tableFor(color)), m_mixes(smooth ? mixTable(m_color, m_back, m_alpha).out.data() : nullptr)
 {
 }
 
 void GlyphBlender::draw(const Glyph& g, int left, int top)
 {
     if (g.coverage.empty()) return;
+    const COLORREF color = m_color, back = m_back;
+    const uint8_t* alpha = m_alpha;
+    const COLORREF* mixes = m_mixes;
     m_canvas.eachPart(CRect(left, top, left + g.width, top + g.rows), [&](const CRect& part) {
         for (int y = part.top; y < part.bottom; ++y) {
             const uint8_t* src = g.coverage.data() + (size_t)(y - top) * (size_t)g.width;
             COLORREF* dst = m_canvas.surface.row(y);
+            if (!m_smooth) { // 1-bit glyphs need no reading of what is there
+                for (int x = part.left; x < part.right; ++x)
+                    if (src[x - left]) dst[x] = color;
+                continue;
+            }
             for (int x = part.left; x < part.right; ++x) {
-                const uint32_t a = m_alpha[src[x - left]];
-                if (a == 255) dst[x] = m_color;
-                else if (a) dst[x] = mix(m_color, dst[x], a);
+                const uint8_t c = src[x - left];
+                if (!c) continue;
+                const COLORREF d = dst[x];
+                dst[x] = d == back ? mixes[c] : c == 255 ? color : mix(color, d, alpha[c]);
             }
         }
     });

@@ -2,6 +2,8 @@
 // Puts glyphs into a canvas: each pixel mixed from the text colour and what is
 // there by the glyph's coverage. Full coverage writes the text colour and no
 // coverage leaves the pixel alone, so 1-bit glyphs stay exactly two-coloured.
+// Pixels of the background colour that the caller expects (the cell's) take
+// their mix from a table of that pair of colours.
 //
 // Coverage is mixed with a gamma of 1.45 towards linear light: for dark text a
 // covered share c darkens the pixel as 1 - (1 - c)^(1/1.45) would in stored
@@ -18,14 +20,18 @@ namespace platform::gdi {
 
 class GlyphBlender {
 public:
-    GlyphBlender(Canvas& canvas, COLORREF color);
+    // Without smoothing every glyph pixel is full or empty, and the text colour is simply written.
+    GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth);
     // The glyph's top-left pixel at (left, top), surface coordinates.
     void draw(const Glyph& g, int left, int top);
 
 private:
     Canvas& m_canvas;
     COLORREF m_color;
-    const uint8_t* m_alpha; // coverage -> share of the text colour, 0..255
+    COLORREF m_back;
+    bool m_smooth;
+    const uint8_t* m_alpha;    // coverage -> share of the text colour, 0..255
+    const COLORREF* m_mixes;   // coverage -> the text colour over m_back
 };
 
 } // namespace platform::gdi

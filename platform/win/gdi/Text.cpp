@@ -57,7 +57,10 @@ void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_vi
     Canvas inCell = canvas;
     if (face.smooth() && !inCell.clip.IntersectRect(&inCell.clip, &cell)) return;
     const int baseline = y + face.ascent();
-    GlyphBlender glyphs(inCell, dc.textColor);
+    // Transparent text lies on what the cell's corner shows, as a rule.
+    const COLORREF under = canvas.surface.pixel(cell.left, cell.top);
+    GlyphBlender glyphs(inCell, dc.textColor, dc.bkMode == OPAQUE || under == CLR_INVALID ? dc.bkColor : under,
+                        face.smooth());
     for (size_t k = 0; k < text.size(); ++k) {
         const Glyph& g = face.glyph((char32_t)text[k]);
         glyphs.draw(g, x + g.left, baseline - g.top);
