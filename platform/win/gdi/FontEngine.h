@@ -72,7 +72,8 @@ private:
 
 // The face for a font description: the requested family when installed (or a
 // metric-compatible substitute, such as Liberation Sans for "Arial"), else a
-// sans-serif font, smoothed unless lfQuality is NONANTIALIASED_QUALITY. Null only when no scalable font is installed at all.
+// sans-serif font, smoothed unless lfQuality is NONANTIALIASED_QUALITY. Null
+// only when no scalable font is installed at all.
 FontFace* MatchFont(const LOGFONTW& lf);
 
 // How many glyphs have been rendered in this process; measuring or drawing
