@@ -191,12 +191,17 @@ Glyph FontFace::render(char32_t c)
     g.width = (int)bm.width;
     g.rows = (int)bm.rows;
     g.coverage.assign((size_t)g.width * (size_t)g.rows, 0);
+    g.spans.assign((size_t)g.rows, {0, 0});
     for (int y = 0; y < g.rows; ++y) {
         const unsigned char* src = bm.buffer + (ptrdiff_t)y * bm.pitch;
         uint8_t* dst = g.coverage.data() + (size_t)y * (size_t)g.width;
+        auto& span = g.spans[(size_t)y];
         for (int x = 0; x < g.width; ++x) {
             const int grey = mono ? ((src[x >> 3] >> (7 - (x & 7))) & 1) * 255 : src[x];
             dst[x] = (uint8_t)(m_smooth ? grey : grey >= 128 ? 255 : 0);
+            if (!dst[x]) continue;
+            if (span.second == 0) span.first = (uint16_t)x;
+            span.second = (uint16_t)(x + 1);
         }
     }
     return g;

@@ -23,6 +23,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -34,6 +35,8 @@ struct Glyph {
     int width = 0;
     int rows = 0;
     std::vector<uint8_t> coverage; // width x rows, 0 (empty) to 255 (covered)
+    // Per row, the first covered pixel and the one after the last (both 0 for none).
+    std::vector<std::pair<uint16_t, uint16_t>> spans;
 };
 
 class FontFace {

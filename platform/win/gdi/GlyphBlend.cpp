@@ -1,6 +1,8 @@
 #include "win/gdi/GlyphBlend.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 
 namespace platform::gdi {
@@ -65,37 +67,56 @@ const MixTable& mixTable(COLORREF text, COLORREF back, const uint8_t* alpha)
     return t;
 }
 
+// One row of a smoothed glyph over dst[from, to); src is its coverage by the
+// same x. Pixels from `fresh` on are known to hold the background.
+void blendRow(COLORREF* dst, const uint8_t* src, int from, int to, int fresh, COLORREF color, COLORREF back,
+              const uint8_t* alpha, const COLORREF* mixes)
+{
+    int x = from;
+    // On the background a table entry serves every coverage, none included:
+    // no branch on the coverage where nearly all pixels are.
+    for (const int end = std::min(to, fresh); x < end; ++x) {
+        const uint8_t c = src[x];
+        const COLORREF d = dst[x];
+        dst[x] = d == back ? mixes[c] : c == 0 ? d : c == 255 ? color : mix(color, d, alpha[c]);
+    }
+    for (; x < to; ++x) dst[x] = mixes[src[x]];
+}
+
 } // namespace
 
-GlyphBlender::GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth)
+GlyphBlender::GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth, bool backUnderAll)
     : m_canvas(canvas), m_color(color & 0x00FFFFFF), m_back(back & 0x00FFFFFF), m_smooth(smooth),
-      m_alpha(tableFor(color)), m_mixes(smooth ? mixTable(m_color, m_back, m_alpha).out.data() : nullptr)
+      m_alpha(tableFor(color)), m_mixes(smooth ? mixTable(m_color, m_back, m_alpha).out.data() : nullptr),
+      m_fresh(backUnderAll ? INT_MIN : INT_MAX)
 {
+}
+
+void GlyphBlender::touched(int right)
+{
+    if (m_fresh != INT_MAX) m_fresh = std::max(m_fresh, right);
 }
 
 void GlyphBlender::draw(const Glyph& g, int left, int top)
 {
     if (g.coverage.empty()) return;
-    const COLORREF color = m_color, back = m_back;
-    const uint8_t* alpha = m_alpha;
-    const COLORREF* mixes = m_mixes;
     m_canvas.eachPart(CRect(left, top, left + g.width, top + g.rows), [&](const CRect& part) {
         for (int y = part.top; y < part.bottom; ++y) {
             const uint8_t* src = g.coverage.data() + (size_t)(y - top) * (size_t)g.width;
+            const auto [first, end] = g.spans[(size_t)(y - top)];
+            const int from = std::max((int)part.left, left + first), to = std::min((int)part.right, left + end);
             COLORREF* dst = m_canvas.surface.row(y);
-            if (!m_smooth) { // 1-bit glyphs need no reading of what is there
-                for (int x = part.left; x < part.right; ++x)
-                    if (src[x - left]) dst[x] = color;
+            if (m_smooth) {
+                if (from >= to) continue;
+                blendRow(dst + from, src + (from - left), 0, to - from, std::clamp(m_fresh, from, to) - from, m_color,
+                         m_back, m_alpha, m_mixes);
                 continue;
             }
-            for (int x = part.left; x < part.right; ++x) {
-                const uint8_t c = src[x - left];
-                if (!c) continue;
-                const COLORREF d = dst[x];
-                dst[x] = d == back ? mixes[c] : c == 255 ? color : mix(color, d, alpha[c]);
-            }
+            for (int x = from; x < to; ++x) // 1-bit glyphs need no reading of what is there
+                if (src[x - left]) dst[x] = m_color;
         }
     });
+    touched(left + g.width);
 }
 
 } // namespace platform::gdi

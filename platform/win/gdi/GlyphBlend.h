@@ -20,10 +20,15 @@ namespace platform::gdi {
 
 class GlyphBlender {
 public:
-    // Without smoothing every glyph pixel is full or empty, and the text colour is simply written.
-    GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth);
+    // Without smoothing every glyph pixel is full or empty, and the text colour
+    // is simply written. backUnderAll: the canvas holds `back` wherever glyphs
+    // go (an opaque cell just filled) except what draw and touched cover, so
+    // pixels right of those take their mix without reading.
+    GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth, bool backUnderAll);
     // The glyph's top-left pixel at (left, top), surface coordinates.
     void draw(const Glyph& g, int left, int top);
+    // Something else was drawn left of `right` (surface x).
+    void touched(int right);
 
 private:
     Canvas& m_canvas;
@@ -32,6 +37,7 @@ private:
     bool m_smooth;
     const uint8_t* m_alpha;    // coverage -> share of the text colour, 0..255
     const COLORREF* m_mixes;   // coverage -> the text colour over m_back
+    int m_fresh;               // surface x from which the canvas holds m_back, if known
 };
 
 } // namespace platform::gdi

@@ -60,11 +60,14 @@ void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_vi
     // Transparent text lies on what the cell's corner shows, as a rule.
     const COLORREF under = canvas.surface.pixel(cell.left, cell.top);
     GlyphBlender glyphs(inCell, dc.textColor, dc.bkMode == OPAQUE || under == CLR_INVALID ? dc.bkColor : under,
-                        face.smooth());
+                        face.smooth(), dc.bkMode == OPAQUE);
     for (size_t k = 0; k < text.size(); ++k) {
         const Glyph& g = face.glyph((char32_t)text[k]);
         glyphs.draw(g, x + g.left, baseline - g.top);
-        if (underlined && underlined[k]) canvas.fill(CRect(x, baseline + 1, x + g.advance, baseline + 2), dc.textColor);
+        if (underlined && underlined[k]) {
+            canvas.fill(CRect(x, baseline + 1, x + g.advance, baseline + 2), dc.textColor);
+            glyphs.touched(x + g.advance);
+        }
         x += g.advance;
     }
 }

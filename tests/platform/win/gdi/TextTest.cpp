@@ -66,7 +66,7 @@ TEST(TextOut, InkLiesInTheMeasuredCellWithDescendersLowestAndOpaqueModeFillsExac
 // cell's background colour when opaque, the picture below when transparent.
 TEST(TextOut, TheFontsQualityChoosesSmoothOrOneBitGlyphsBlendedOverWhatIsBelow)
 {
-    const CString text = L"300 0.00 Hang";
+    const CString text = L"300 0.00 Hang fff";
     const COLORREF textColour = RGB(0, 0, 160), left = RGB(255, 255, 0), right = RGB(0, 200, 200);
     const CSize size = TextCanvas(10, 10).extent(text);
     for (BYTE quality : {DEFAULT_QUALITY, NONANTIALIASED_QUALITY, ANTIALIASED_QUALITY, CLEARTYPE_QUALITY,
@@ -84,6 +84,13 @@ TEST(TextOut, TheFontsQualityChoosesSmoothOrOneBitGlyphsBlendedOverWhatIsBelow)
         o.dc.SetBkColor(green);
         o.dc.SetTextColor(textColour);
         o.dc.TextOut(2, 4, text);
+        // Opaque is a fill of the cell and then the text over it.
+        TextCanvas filled(120, 30, lf);
+        filled.dc.FillSolidRect(2, 4, size.cx, size.cy, green);
+        filled.dc.SetBkMode(TRANSPARENT);
+        filled.dc.SetTextColor(textColour);
+        filled.dc.TextOut(2, 4, text);
+        EXPECT_TRUE(filled.surface() == o.surface()) << (int)quality;
         int grey = 0, off = 0;
         for (const auto& [canvas, area, under] : {std::tuple{&t, CRect(0, 0, 60, 30), left},
                                                   std::tuple{&t, CRect(60, 0, 120, 30), right},
