@@ -17,6 +17,7 @@ demo=
 cleanup() {
   [ -n "$demo" ] && kill "$demo" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
