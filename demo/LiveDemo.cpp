@@ -101,6 +101,13 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
     CGridAreaScale scale;
     createHostFrame(scaleFrame, L"Reinforcement legend", CRect(10, 350, 620, 670));
     scale.Create(WS_CHILD | WS_VISIBLE, CRect(8, 8, 594, 284), &scaleFrame, 1);
+    // A slab's reinforcement: 12 mm bars on a 5 cm spacing grid between the
+    // minimum of 10 mm at 20 cm (3.93 cm2/m) and 8 cm2/m, which gives 12 mm
+    // at 15 and at 20 cm.
+    scale.SetDim(0.012);
+    scale.SetGridSize(0.05);
+    scale.SetAreaMin(0.000393);
+    scale.SetAreaMax(0.0008);
     scale.OnGridUpdate(nullptr, 0, nullptr);
     desk.processMessages();
 

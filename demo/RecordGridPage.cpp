@@ -6,6 +6,7 @@
 #include "Pages.h"
 #include "RtfDocument.h"
 #include "Screenshot.h"
+#include "TextBeforeAfter.h"
 
 #include "frame/Lang.h"
 #include "grid/Grid2Rtf.h"
@@ -104,6 +105,7 @@ void recordGridPage(DemoContext& demo)
     desk.processMessages();
     screenshot(g, "records-1.png", "The host's four beams: \"Section\" over b and h, the unit under each title.",
                frame);
+    textBeforeAfter(g, grid);
 
     auto cellPoint = [&](ROWCOL r, ROWCOL c) {
         CRect cell = grid.CalcRectFromRowCol(r, c, r, c);

@@ -1,5 +1,7 @@
 #include "chart/PopupLabel.h"
 #include "ViewHost.h"
+#include "support/Ink.h"
+#include "support/OnScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,14 @@ Item run(const wchar_t* text, COLORREF colour = CPopupLabel::DEFAULT_COLOR)
     return Item{colour, text, CPopupLabel::TEXT};
 }
 const Item newLine{0, L"", CPopupLabel::NEW_LINE};
+
+// The box of the text drawn in a colour inside r, less the frame's width: its
+// ink over the label's background among the colours the runs use.
+CRect textBox(CRect r, COLORREF colour)
+{
+    r.DeflateRect(1, 1);
+    return testsupport::Ink{colour, back, {red, green, black, textColour}}.box(desk().screen(), r);
+}
 const Item nextColumn{0, L"", CPopupLabel::NEXT_COLUMN};
 
 // A label in a frame at the screen's origin, and text measured in the label's
@@ -96,8 +106,8 @@ TEST_F(PopupLabelTest, PlainTextIsSizedByItsExtentAndCutToTheMaximumWidth)
     EXPECT_EQ(label.GetWidth(), width(L"M = -123.4 kNm") + 12);
     EXPECT_EQ(label.GetHeight(), 2 * fontH() + 8);
     const CRect r = show();
-    const CRect first = colourBox(CRect(r.left, r.top + 4, r.right, r.top + 4 + fontH()), textColour);
-    const CRect second = colourBox(CRect(r.left, r.top + 4 + fontH(), r.right, r.bottom), textColour);
+    const CRect first = textBox(CRect(r.left, r.top + 4, r.right, r.top + 4 + fontH()), textColour);
+    const CRect second = textBox(CRect(r.left, r.top + 4 + fontH(), r.right, r.bottom), textColour);
     EXPECT_TRUE(!first.IsRectEmpty() && first.left > second.left && second.left >= r.left + 6 &&
                 second.right <= r.right - 6);
 }
@@ -110,16 +120,20 @@ TEST_F(PopupLabelTest, PaintsBackgroundFrameAndTextInItsColours)
          {r.TopLeft(), CPoint(r.right - 1, r.top), CPoint(r.left, r.bottom - 1), CPoint(r.right - 1, r.bottom - 1)})
         EXPECT_EQ(screenAt(p.x, p.y), frameLine) << p.x << ", " << p.y;
     EXPECT_EQ(screenAt(r.left - 1, r.top - 1), frameColour); // nothing painted outside
-    const CRect ink = colourBox(r, textColour);
+    const CRect ink = textBox(r, textColour);
     ASSERT_FALSE(ink.IsRectEmpty());
-    EXPECT_TRUE(ink.left >= r.left + 6 && ink.top >= r.top + 4 && ink.right <= r.right - 6 &&
-                ink.bottom <= r.bottom - 4);
-    EXPECT_EQ(colourBox(CRect(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1), back, true), ink);
+    // Everything drawn inside the frame is the text, smoothed edges and all, inside the padding.
+    const CRect touched = colourBox(CRect(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1), back, true);
+    EXPECT_TRUE(touched.left >= r.left + 6 && touched.top >= r.top + 4 && touched.right <= r.right - 6 &&
+                touched.bottom <= r.bottom - 4);
+    CRect both;
+    both.UnionRect(ink, touched);
+    EXPECT_EQ(both, touched);
     // Painted over by its parent, it paints itself again; the mouse goes through it.
     frame.Invalidate();
     desk().processMessages();
     EXPECT_EQ(screenAt(r.left + 1, r.top + 1), back);
-    EXPECT_EQ(colourBox(r, textColour), ink);
+    EXPECT_EQ(textBox(r, textColour), ink);
     EXPECT_EQ(::WindowFromPoint(r.CenterPoint()), frame.m_hWnd);
 }
 
@@ -138,22 +152,27 @@ TEST_F(PopupLabelTest, RichTextColumnsAlignAndRunsKeepTheirColours)
     const CRect r = show();
     const CRect line1(r.left, r.top + 4, r.right, r.top + 4 + lineH);
     const CRect line2(r.left, r.top + 4 + lineH, r.right, r.bottom);
-    const CRect a = colourBox(line1, red), dd = colourBox(line1, textColour);
-    const CRect ccc = colourBox(line2, black), d = colourBox(line2, green);
+    const CRect a = textBox(line1, red), dd = textBox(line1, textColour);
+    const CRect ccc = textBox(line2, black), d = textBox(line2, green);
     for (const CRect* box : {&a, &dd, &ccc, &d}) ASSERT_FALSE(box->IsRectEmpty());
-    EXPECT_EQ(dd.left, d.left); // the second column starts at the same x on both lines
+    // The second column starts at the same x on both lines: the same letter's first touched
+    // pixel, looking from the middle of the gap.
+    const int from = r.left + 6 + column1 - gap / 2;
+    const int dd0 = colourBox(CRect(from, line1.top, r.right - 1, line1.bottom), back, true).left;
+    const int d0 = colourBox(CRect(from, line2.top, r.right - 1, line2.bottom - 1), back, true).left;
+    EXPECT_EQ(dd0, d0);
     EXPECT_TRUE(d.left >= r.left + 6 + column1 && d.left < r.left + 6 + column1 + 3) << d.left;
     EXPECT_TRUE(a.right < dd.left && ccc.right < d.left);
-    EXPECT_EQ(colourBox(line2, textColour), CRect()); // explicit black stays black
+    EXPECT_EQ(textBox(line2, textColour), CRect()); // explicit black stays black
 
     // Runs stay over a plain text (which sets the size) until an empty list.
     label.SetText(L"plain text");
     EXPECT_EQ(label.GetWidth(), width(L"plain text") + 12);
-    EXPECT_FALSE(colourBox(show(), red).IsRectEmpty());
+    EXPECT_FALSE(textBox(show(), red).IsRectEmpty());
     label.SetRichText({});
     label.SetText(L"plain text");
-    EXPECT_TRUE(colourBox(show(), red).IsRectEmpty());
-    EXPECT_FALSE(colourBox(show(), textColour).IsRectEmpty());
+    EXPECT_TRUE(textBox(show(), red).IsRectEmpty());
+    EXPECT_FALSE(textBox(show(), textColour).IsRectEmpty());
 }
 
 // A column that a later line widens moves the earlier lines' next columns, and
@@ -175,8 +194,8 @@ TEST_F(PopupLabelTest, LaterWiderColumnsAndEmptyCellsKeepEveryRunInside)
         label.SetRichText(c.items);
         const int column1 = width(c.column1) + gap;
         EXPECT_EQ(label.GetWidth(), column1 + width(c.red) + gap + 12);
-        const CRect r = show(), bs = colourBox(r, red);
+        const CRect r = show(), bs = textBox(r, red);
         EXPECT_TRUE(bs.left >= r.left + 6 + column1 && bs.right <= r.right - 6) << bs.left << ".." << bs.right;
-        EXPECT_EQ(bs.Width(), colourBox(CRect(0, 0, 400, 300), red).Width()); // nothing of it cut off
+        EXPECT_EQ(bs.Width(), textBox(CRect(0, 0, 400, 300), red).Width()); // nothing of it cut off
     }
 }

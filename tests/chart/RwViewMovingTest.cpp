@@ -1,6 +1,7 @@
 #include "chart/RwChart.h"
 #include "chart/RwViewMoving.h"
 #include "ViewHost.h"
+#include "support/Ink.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,13 @@ public:
         m_chart.draw(p);
     }
     CRect labelRect() const { return windowRect(m_label); }
+    // The label's text in a colour, against its background and the other run colours.
+    int labelInk(COLORREF colour) const
+    {
+        const CRect r = labelRect();
+        const COLORREF back = screenAt(r.left + 1, r.top + 1);
+        return testsupport::Ink{colour, back, {positive, negative, black}}.count(desk().screen(), r);
+    }
     bool labelShown() const { return m_label.IsWindowVisible(); }
 
     std::vector<CPoint2d> m_asked; // world points the label text was asked for
@@ -120,7 +128,7 @@ TEST_F(Tracking, TheLabelWaitsThenFollowsSmallMovesWithTheHostsText)
     ASSERT_FALSE(view.m_asked.empty());
     EXPECT_NEAR(view.m_asked.back().x, -0.5 + 100 * 21.0 / 299, 1e-9);
     EXPECT_NEAR(view.m_asked.back().y, 12.0 - 80 * 14.0 / 199, 1e-9);
-    EXPECT_TRUE(colourCount(view.labelRect(), negative) > 0 && colourCount(view.labelRect(), positive) == 0);
+    EXPECT_TRUE(view.labelInk(negative) > 0 && view.labelInk(positive) == 0);
 
     mouseAt(110, 95); // 18 pixels away: at once
     expectLabelAndLineAt(110, 95);
@@ -131,8 +139,8 @@ TEST_F(Tracking, TheLabelWaitsThenFollowsSmallMovesWithTheHostsText)
 
     view.m_bPlain = true;
     mouseAt(230, 80, 250); // beyond a jump: rests, then the host gives plain text
-    EXPECT_TRUE(colourCount(view.labelRect(), negative) + colourCount(view.labelRect(), positive) == 0);
-    EXPECT_GT(colourCount(view.labelRect(), black), 0);
+    EXPECT_TRUE(view.labelInk(negative) + view.labelInk(positive) == 0);
+    EXPECT_GT(view.labelInk(black), 0);
     view.SetCursor(LoadCursor(nullptr, IDC_CROSS));
     mouseAt(231, 80);
     EXPECT_EQ(desk().cursor(), LoadCursor(nullptr, IDC_CROSS));

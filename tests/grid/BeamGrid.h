@@ -7,6 +7,7 @@
 #include "grid/RGrid.h"
 #include "grid/RwGrid.h"
 #include "support/GridOnDesktop.h"
+#include "support/Ink.h"
 
 #include <sstream>
 #include <string>
@@ -173,16 +174,12 @@ protected:
         platform::desktop().processMessages();
         this->grid.takeLog();
     }
-    // The pixels of text (nearly black: each channel below 32, darker than
-    // any face, frame or selection) that the screen shows around a point,
-    // as a cell's text shows around the cell's middle.
+    // The ink of a row header's text that the screen shows around a point,
+    // as the text shows around the header's middle.
     static int inkAround(CPoint p)
     {
-        int n = 0;
-        for (int y = p.y - 6; y < p.y + 6; ++y)
-            for (int x = p.x - 12; x < p.x + 12; ++x)
-                n += (platform::desktop().screen().pixel(x, y) & 0xE0E0E0) == 0;
-        return n;
+        const testsupport::Ink ink{GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNFACE)};
+        return ink.count(platform::desktop().screen(), CRect(p.x - 12, p.y - 6, p.x + 12, p.y + 6));
     }
 };
 

@@ -114,3 +114,23 @@ TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)
     EXPECT_EQ(testsupport::gridText(grid), "|\n");
     EXPECT_FALSE(grid.SetValueRange(CGXRange(0, 1), L"x"));
 }
+
+// A structural engineer reads numbers all day: at 96 DPI the digits of "300"
+// stand apart, a column lighter than the midpoint of text and background
+// between each two of them.
+TEST_F(RecordGrid, TheDigitsOfAValueStandApartAt96Dpi)
+{
+    ASSERT_EQ(platform::desktop().dpi(), 96);
+    paint();
+    ASSERT_EQ(grid.GetValueRowCol(1, 1), CString(L"300"));
+    CRect cell = grid.CalcRectFromRowCol(1, 1, 1, 1);
+    grid.ClientToScreen(&cell);
+    const testsupport::Ink ink{GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)};
+    std::string columns;
+    int digits = 0;
+    for (int x = cell.left + 1; x < cell.right - 1; ++x) {
+        columns += ink.count(platform::desktop().screen(), CRect(x, cell.top + 1, x + 1, cell.bottom - 1)) ? '#' : '.';
+        digits += columns.size() > 1 && columns.back() == '#' && columns[columns.size() - 2] == '.';
+    }
+    EXPECT_EQ(digits + (columns[0] == '#'), 3) << columns;
+}

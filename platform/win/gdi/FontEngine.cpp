@@ -32,6 +32,7 @@ struct MatchKey {
     LONG height;
     bool bold;
     bool italic;
+    bool smooth;
     auto operator<=>(const MatchKey&) const = default;
 };
 
@@ -49,12 +50,12 @@ public:
     FontFace* match(const LOGFONTW& lf);
 
 private:
-    FontFace* open(const FontFile& file, LONG lfHeight);
+    FontFace* open(const FontFile& file, LONG lfHeight, bool smooth);
 
     bool m_ok = false;
     FT_Library m_library = nullptr;
     std::map<MatchKey, FontFace*> m_matches;
-    std::map<std::tuple<std::string, int, LONG>, std::unique_ptr<FontFace>> m_faces;
+    std::map<std::tuple<std::string, int, LONG, bool>, std::unique_ptr<FontFace>> m_faces;
 };
 
 Engine& engine()
@@ -109,18 +110,19 @@ std::pair<double, double> cellUnits(FT_Face face)
 FontFace* Engine::match(const LOGFONTW& lf)
 {
     if (!m_ok) return nullptr;
-    const MatchKey key{faceName(lf), lf.lfHeight, lf.lfWeight >= 600, lf.lfItalic != 0};
+    const MatchKey key{faceName(lf), lf.lfHeight, lf.lfWeight >= 600, lf.lfItalic != 0,
+                       lf.lfQuality != NONANTIALIASED_QUALITY};
     auto it = m_matches.find(key);
     if (it != m_matches.end()) return it->second;
     FontFile file;
-    FontFace* face = findFontFile(key.face, key.bold, key.italic, file) ? open(file, lf.lfHeight) : nullptr;
+    FontFace* face = findFontFile(key.face, key.bold, key.italic, file) ? open(file, lf.lfHeight, key.smooth) : nullptr;
     m_matches[key] = face;
     return face;
 }
 
-FontFace* Engine::open(const FontFile& file, LONG lfHeight)
+FontFace* Engine::open(const FontFile& file, LONG lfHeight, bool smooth)
 {
-    auto& slot = m_faces[{file.path, file.index, lfHeight}];
+    auto& slot = m_faces[{file.path, file.index, lfHeight, smooth}];
     if (slot) return slot.get();
     FT_Face ft = nullptr;
     if (FT_New_Face(m_library, file.path.c_str(), file.index, &ft) != 0) return nullptr;
@@ -132,14 +134,14 @@ FontFace* Engine::open(const FontFile& file, LONG lfHeight)
     FT_Set_Char_Size(ft, 0, (FT_F26Dot6)std::lround(em * 64), 72, 72);
     const int ascent = (int)std::lround(ascUnits * em / upm);
     const int descent = cell > 0 ? (int)cell - ascent : (int)std::lround(descUnits * em / upm);
-    slot = std::make_unique<FontFace>(ft, file.family, FontFace::Metrics{ascent, descent});
+    slot = std::make_unique<FontFace>(ft, file.family, FontFace::Metrics{ascent, descent}, smooth);
     return slot.get();
 }
 
 } // namespace
 
-FontFace::FontFace(void* ftFace, std::string family, Metrics metrics)
-    : m_face(ftFace), m_family(std::move(family)), m_metrics(metrics)
+FontFace::FontFace(void* ftFace, std::string family, Metrics metrics, bool smooth)
+    : m_face(ftFace), m_family(std::move(family)), m_metrics(metrics), m_smooth(smooth)
 {
 }
 
@@ -177,21 +179,29 @@ Glyph FontFace::render(char32_t c)
     ++renderedGlyphs;
     const FT_Face face = (FT_Face)m_face;
     Glyph g;
-    if (FT_Load_Char(face, c, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return g;
+    // The advance of the fully hinted outline in both modes (see the header).
+    if (FT_Load_Char(face, c, FT_LOAD_TARGET_MONO | (m_smooth ? 0 : FT_LOAD_RENDER)) != 0) return g;
+    g.advance = (int)((face->glyph->advance.x + 32) >> 6);
+    if (m_smooth && FT_Load_Char(face, c, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0) return g;
     const FT_GlyphSlot slot = face->glyph;
     const FT_Bitmap& bm = slot->bitmap;
     const bool mono = bm.pixel_mode == FT_PIXEL_MODE_MONO;
-    g.advance = (int)((slot->advance.x + 32) >> 6);
     g.left = slot->bitmap_left;
     g.top = slot->bitmap_top;
     g.width = (int)bm.width;
     g.rows = (int)bm.rows;
-    g.ink.assign((size_t)g.width * (size_t)g.rows, 0);
+    g.coverage.assign((size_t)g.width * (size_t)g.rows, 0);
+    g.spans.assign((size_t)g.rows, {0, 0});
     for (int y = 0; y < g.rows; ++y) {
         const unsigned char* src = bm.buffer + (ptrdiff_t)y * bm.pitch;
+        uint8_t* dst = g.coverage.data() + (size_t)y * (size_t)g.width;
+        auto& span = g.spans[(size_t)y];
         for (int x = 0; x < g.width; ++x) {
-            const bool on = mono ? (src[x >> 3] >> (7 - (x & 7))) & 1 : src[x] >= 128;
-            g.ink[(size_t)y * (size_t)g.width + (size_t)x] = on;
+            const int grey = mono ? ((src[x >> 3] >> (7 - (x & 7))) & 1) * 255 : src[x];
+            dst[x] = (uint8_t)(m_smooth ? grey : grey >= 128 ? 255 : 0);
+            if (!dst[x]) continue;
+            if (span.second == 0) span.first = (uint16_t)x;
+            span.second = (uint16_t)(x + 1);
         }
     }
     return g;

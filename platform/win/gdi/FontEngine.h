@@ -2,15 +2,20 @@
 // Real fonts for GDI: fontconfig picks a font file for a LOGFONTW, FreeType
 // measures and renders its glyphs.
 //
-// CreateFontIndirectW -> MatchFont(lf): cached per (face, height, weight, italic)
+// CreateFontIndirectW -> MatchFont(lf): cached per (face, height, weight,
+//   italic, smoothing)
 //   -> fontconfig: the face name, then "sans-serif" as the fallback family
-//   -> one FontFace per file and size, kept for the life of the process
+//   -> one FontFace per file, size and smoothing, kept for the life of the process
 // GetTextExtent / TextOut / DrawText -> FontFace::glyph(c): rendered once per
 //   character and kept, so measuring and drawing never reload the font.
 //
-// Glyphs are rendered monochrome (FreeType's hinted 1-bit rasteriser): a text
-// pixel is either exactly the text colour or untouched, as with GDI's
-// non-smoothed text, so pixel checks need no tolerance.
+// Glyphs are smoothed (grey coverage from FreeType's light hinting, which
+// snaps only vertically and so keeps the digits' shapes and gaps at grid
+// sizes) unless the font asks for NONANTIALIASED_QUALITY, which gives the
+// hinted 1-bit glyphs: every pixel full or empty. Both take their advances
+// from the fully hinted outline, so text measures the same either way and a
+// layout does not move when a font's quality changes (GDI keeps its widths
+// under smoothing too).
 #include "win/gdi/GdiTypes.h"
 
 #include <cstdint>
@@ -18,6 +23,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -28,7 +34,9 @@ struct Glyph {
     int top = 0;     // distance from the baseline up to the first ink row
     int width = 0;
     int rows = 0;
-    std::vector<uint8_t> ink; // width x rows, 1 where the glyph covers the pixel
+    std::vector<uint8_t> coverage; // width x rows, 0 (empty) to 255 (covered)
+    // Per row, the first covered pixel and the one after the last (both 0 for none).
+    std::vector<std::pair<uint16_t, uint16_t>> spans;
 };
 
 class FontFace {
@@ -37,7 +45,7 @@ public:
         int ascent;
         int descent;
     };
-    FontFace(void* ftFace, std::string family, Metrics metrics);
+    FontFace(void* ftFace, std::string family, Metrics metrics, bool smooth);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
@@ -47,6 +55,8 @@ public:
     int descent() const { return m_metrics.descent; }
     // The cell height: the height of every text extent in this font.
     int height() const { return m_metrics.ascent + m_metrics.descent; }
+    // Grey coverage; false for 1-bit glyphs.
+    bool smooth() const { return m_smooth; }
 
     const Glyph& glyph(char32_t c);
     int textWidth(std::wstring_view text);
@@ -57,6 +67,7 @@ private:
     void* m_face; // FT_Face
     std::string m_family;
     Metrics m_metrics;
+    bool m_smooth;
     Glyph m_latin[256];
     bool m_latinDone[256] = {};
     std::unordered_map<char32_t, Glyph> m_others;
@@ -64,7 +75,8 @@ private:
 
 // The face for a font description: the requested family when installed (or a
 // metric-compatible substitute, such as Liberation Sans for "Arial"), else a
-// sans-serif font. Null only when no scalable font is installed at all.
+// sans-serif font, smoothed unless lfQuality is NONANTIALIASED_QUALITY. Null
+// only when no scalable font is installed at all.
 FontFace* MatchFont(const LOGFONTW& lf);
 
 // How many glyphs have been rendered in this process; measuring or drawing

@@ -50,12 +50,18 @@ struct LOGBRUSH {
 #define ANSI_CHARSET 0
 #define DEFAULT_CHARSET 1
 // Output and clipping precision, quality, pitch and family of a LOGFONT; the
-// font engine matches by face, height, weight and italic and keeps these as given.
+// font engine matches by face, height, weight and italic, smooths glyphs unless
+// the quality is NONANTIALIASED_QUALITY (grey, never subpixel, for CLEARTYPE_QUALITY
+// too) and keeps the rest as given.
 #define OUT_DEFAULT_PRECIS 0
 #define CLIP_DEFAULT_PRECIS 0
 #define CLIP_STROKE_PRECIS 2
 #define CLIP_LH_ANGLES 0x10
 #define DEFAULT_QUALITY 0
+#define PROOF_QUALITY 2
+#define NONANTIALIASED_QUALITY 3
+#define ANTIALIASED_QUALITY 4
+#define CLEARTYPE_QUALITY 5
 #define DEFAULT_PITCH 0
 #define FIXED_PITCH 1
 #define VARIABLE_PITCH 2

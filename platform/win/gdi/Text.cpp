@@ -1,6 +1,7 @@
 // Text output and measurement in the DC's font.
 #include "win/gdi/Gdi.h"
 #include "win/gdi/GdiHandles.h"
+#include "win/gdi/GlyphBlend.h"
 #include "win/kernel/Utf8.h"
 
 #include <cwchar>
@@ -45,18 +46,28 @@ ShownText withPrefixes(std::wstring_view text, bool noPrefix)
 
 // Draws a line of text with its cell's top-left at (x, y), in surface
 // coordinates; underlined characters get a line one pixel below the baseline.
+// Smoothed glyphs stay inside the cell: their grey edges may reach a pixel
+// past the hinted advances that measuring counts, and a text measured to fit
+// a place must be drawn inside it.
 void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_view text, int x, int y,
               const unsigned char* underlined = nullptr)
 {
-    if (dc.bkMode == OPAQUE) canvas.fill(CRect(x, y, x + face.textWidth(text), y + face.height()), dc.bkColor);
+    const CRect cell(x, y, x + face.textWidth(text), y + face.height());
+    if (dc.bkMode == OPAQUE) canvas.fill(cell, dc.bkColor);
+    Canvas inCell = canvas;
+    if (face.smooth() && !inCell.clip.IntersectRect(&inCell.clip, &cell)) return;
     const int baseline = y + face.ascent();
+    // Transparent text lies on what the cell's corner shows, as a rule.
+    const COLORREF under = canvas.surface.pixel(cell.left, cell.top);
+    GlyphBlender glyphs(inCell, dc.textColor, dc.bkMode == OPAQUE || under == CLR_INVALID ? dc.bkColor : under,
+                        face.smooth(), dc.bkMode == OPAQUE);
     for (size_t k = 0; k < text.size(); ++k) {
         const Glyph& g = face.glyph((char32_t)text[k]);
-        const int left = x + g.left, top = baseline - g.top;
-        for (int j = 0; j < g.rows; ++j)
-            for (int i = 0; i < g.width; ++i)
-                if (g.ink[(size_t)j * (size_t)g.width + (size_t)i]) canvas.plot(left + i, top + j, dc.textColor);
-        if (underlined && underlined[k]) canvas.fill(CRect(x, baseline + 1, x + g.advance, baseline + 2), dc.textColor);
+        glyphs.draw(g, x + g.left, baseline - g.top);
+        if (underlined && underlined[k]) {
+            canvas.fill(CRect(x, baseline + 1, x + g.advance, baseline + 2), dc.textColor);
+            glyphs.touched(x + g.advance);
+        }
         x += g.advance;
     }
 }

@@ -99,8 +99,9 @@ TEST_F(GridInput, TheCurrentCellHasAFrame)
 {
     clickCell(2, 2);
     // Cell (2, 2) spans client 140..208 x 40..58 inside its grid lines: its
-    // frame on the left, right and top edge, none inside it or in the cell below.
-    EXPECT_EQ(Colours({{140, 50}, {207, 50}, {170, 40}, {142, 50}, {170, 65}}), "kkkww");
+    // frame on the left, right and top edge, none inside it (right of its text)
+    // or in the cell below.
+    EXPECT_EQ(Colours({{140, 50}, {207, 50}, {170, 40}, {205, 50}, {170, 65}}), "kkkww");
 }
 
 TEST_F(GridInput, DraggingAHeaderBorderResizesAColumnOrWithTrackingOnARow)

@@ -4,6 +4,7 @@
 // missing (scripts/install-check-deps.sh).
 #include "XDisplay.h"
 
+#include "support/Ink.h"
 #include "win/gdi/Png.h"
 
 #include <gtest/gtest.h>
@@ -112,12 +113,13 @@ Image readXwd(const fs::path& file)
     return img;
 }
 
-// Whether a rectangle holds text: dark pixels.
+// Whether a rectangle of a grid cell holds text: its ink over the cell's background.
 bool hasInk(const Image& img, const CRect& r)
 {
+    const testsupport::Ink ink{RGB(0, 0, 0), RGB(255, 255, 255)}; // the window text and window colours
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
-            if (GetRValue(img.at(x, y)) + GetGValue(img.at(x, y)) + GetBValue(img.at(x, y)) < 300) return true;
+            if (ink(img.at(x, y))) return true;
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/Ink.h"
 #include "support/OnScreen.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +128,9 @@ TEST(ListBox, MessagesOnEntriesAndBadIndexes)
     // A plain list draws its texts itself.
     list.AddString(L"WWWW");
     desktop().processMessages();
-    EXPECT_GT(testsupport::screenCount(GetSysColor(COLOR_WINDOWTEXT), CRect(0, 0, 40, list.GetItemHeight(0))), 0);
+    EXPECT_GT((testsupport::Ink{GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW)}.count(
+                  desktop().screen(), CRect(0, 0, 40, list.GetItemHeight(0)))),
+              0);
 }
 
 TEST(ListBox, AClickSelectsTheEntryUnderItNotifiesAndHighlightsIt)

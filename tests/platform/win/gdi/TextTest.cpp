@@ -1,9 +1,11 @@
+#include "support/Ink.h"
 #include "support/TextCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+using testsupport::Ink;
 using testsupport::logFont;
 using testsupport::TextCanvas;
 
@@ -38,17 +40,16 @@ TEST(TextOut, InkLiesInTheMeasuredCellWithDescendersLowestAndOpaqueModeFillsExac
     const CRect cell(CPoint(5, 7), size);
     c.dc.SetBkMode(TRANSPARENT);
     c.dc.TextOut(5, 7, text);
-    const CRect ink = c.inkBox();
-    EXPECT_FALSE(ink.IsRectEmpty());
-    EXPECT_EQ(c.inkBox(cell), ink) << "ink outside the cell";
+    const Ink ink{black, white};
+    const CRect box = ink.box(c.surface());
+    EXPECT_FALSE(box.IsRectEmpty());
+    EXPECT_EQ(c.inkBox(cell), c.inkBox()) << "drawn outside the cell";
     // Real text, not a box: much of the cell stays empty, and the ink spans most of it.
-    EXPECT_LT(c.count(black), size.cx * size.cy / 2);
-    EXPECT_GT(ink.Width(), size.cx * 8 / 10);
-    // Monochrome glyphs: every touched pixel is exactly the text colour.
-    EXPECT_EQ(c.count(black) + c.count(white), 140 * 40);
+    EXPECT_LT(ink.count(c.surface()), size.cx * size.cy / 2);
+    EXPECT_GT(box.Width(), size.cx * 8 / 10);
     // The g reaches below the H, which reaches at least as high.
-    const CRect capital = c.inkBox(CRect(5, 0, 5 + c.extent(L"H").cx, 40));
-    const CRect descender = c.inkBox(CRect(5 + c.extent(L"Hello, world ").cx, 0, 140, 40));
+    const CRect capital = ink.box(c.surface(), CRect(5, 0, 5 + c.extent(L"H").cx, 40));
+    const CRect descender = ink.box(c.surface(), CRect(5 + c.extent(L"Hello, world ").cx, 0, 140, 40));
     EXPECT_GT(descender.bottom, capital.bottom);
     EXPECT_LE(capital.top, descender.top);
 
@@ -56,7 +57,53 @@ TEST(TextOut, InkLiesInTheMeasuredCellWithDescendersLowestAndOpaqueModeFillsExac
     o.dc.SetTextColor(RGB(200, 0, 0));
     o.dc.TextOut(5, 7, text);
     EXPECT_EQ(o.inkBox(), cell);
-    EXPECT_EQ(o.count(green) + o.count(RGB(200, 0, 0)), size.cx * size.cy);
+    EXPECT_EQ(o.count(white), 140 * 40 - size.cx * size.cy);
+}
+
+// Every quality but NONANTIALIASED_QUALITY smooths; each keeps its own glyphs
+// (the qualities alternate, so a shared glyph cache shows) and all measure
+// alike. Smoothed pixels mix the text colour with what lies under them: the
+// cell's background colour when opaque, the picture below when transparent.
+TEST(TextOut, TheFontsQualityChoosesSmoothOrOneBitGlyphsBlendedOverWhatIsBelow)
+{
+    const CString text = L"300 0.00 Hang fff";
+    const COLORREF textColour = RGB(0, 0, 160), left = RGB(255, 255, 0), right = RGB(0, 200, 200);
+    const CSize size = TextCanvas(10, 10).extent(text);
+    for (BYTE quality : {DEFAULT_QUALITY, NONANTIALIASED_QUALITY, ANTIALIASED_QUALITY, CLEARTYPE_QUALITY,
+                         PROOF_QUALITY}) {
+        LOGFONTW lf = logFont(L"Arial", -16);
+        lf.lfQuality = quality;
+        TextCanvas t(120, 30, lf), o(120, 30, lf);
+        EXPECT_EQ(t.extent(text), size) << (int)quality;
+        // Transparent over two colours, split in the middle of the text.
+        t.dc.FillSolidRect(0, 0, 60, 30, left);
+        t.dc.FillSolidRect(60, 0, 60, 30, right);
+        t.dc.SetBkMode(TRANSPARENT);
+        t.dc.SetTextColor(textColour);
+        t.dc.TextOut(2, 4, text);
+        o.dc.SetBkColor(green);
+        o.dc.SetTextColor(textColour);
+        o.dc.TextOut(2, 4, text);
+        // Opaque is a fill of the cell and then the text over it.
+        TextCanvas filled(120, 30, lf);
+        filled.dc.FillSolidRect(2, 4, size.cx, size.cy, green);
+        filled.dc.SetBkMode(TRANSPARENT);
+        filled.dc.SetTextColor(textColour);
+        filled.dc.TextOut(2, 4, text);
+        EXPECT_TRUE(filled.surface() == o.surface()) << (int)quality;
+        int grey = 0, off = 0;
+        for (const auto& [canvas, area, under] : {std::tuple{&t, CRect(0, 0, 60, 30), left},
+                                                  std::tuple{&t, CRect(60, 0, 120, 30), right},
+                                                  std::tuple{&o, CRect(2, 4, 2 + size.cx, 4 + size.cy), green}}) {
+            const Ink ink{textColour, under};
+            grey += Ink::countWhere(canvas->surface(), area, [&](COLORREF p) { return p != textColour && p != under; });
+            off += Ink::countWhere(canvas->surface(), area, [&](COLORREF p) { return ink.fromMixes(p, textColour) > 3; });
+            EXPECT_GT(ink.count(canvas->surface(), area), 20) << (int)quality;
+        }
+        EXPECT_EQ(off, 0) << (int)quality;
+        if (quality == NONANTIALIASED_QUALITY) EXPECT_EQ(grey, 0);
+        else EXPECT_GT(grey, 100) << (int)quality;
+    }
 }
 
 TEST(DrawText, CalcRectMeasuresLikeGetTextExtentStackingLinesAndBreakingBetweenWords)
@@ -150,7 +197,8 @@ TEST(DrawText, AnAmpersandUnderlinesTheNextCharacterADoubledOneShowsOneUnlessNoP
     // below the baseline (the B stands on the row above it).
     const int underline = letterB.inkBox().bottom + 1, widthB = marked.extent(L"B").cx;
     EXPECT_EQ(marked.inkBox(CRect(0, underline, 160, underline + 1)), CRect(2, underline, 2 + widthB, underline + 1));
-    EXPECT_EQ(marked.count(black) - plain.count(black), widthB);
+    const Ink ink{black, white};
+    EXPECT_EQ(ink.count(marked.surface()) - ink.count(plain.surface()), widthB);
     marked.dc.FillSolidRect(0, underline, 160, 1, white);
     EXPECT_EQ(marked.surface(), plain.surface());
 

@@ -1,4 +1,5 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/Ink.h"
 #include "support/OnScreen.h"
 #include "support/PixelCanvas.h"
 #include "support/TempDir.h"
@@ -118,7 +119,13 @@ TEST_F(Menu, LoadedMenuHasItsItemsAndStates)
     EXPECT_FALSE(menu.LoadMenu(4711));
 }
 
-// Pixels of the text as DrawText draws it in the menu font, black on white.
+// The menu's text colour on its background.
+testsupport::Ink menuInk()
+{
+    return {GetSysColor(COLOR_MENUTEXT), GetSysColor(COLOR_MENU)};
+}
+
+// The ink of the text as DrawText draws it in the menu font and colours.
 int inkOf(const wchar_t* text)
 {
     NONCLIENTMETRICSW m{};
@@ -126,13 +133,14 @@ int inkOf(const wchar_t* text)
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0);
     CFont font;
     font.CreateFontIndirect(&m.lfMenuFont);
-    testsupport::PixelCanvas canvas(200, 40, testsupport::colours::white);
+    testsupport::PixelCanvas canvas(200, 40, GetSysColor(COLOR_MENU));
     CFont* old = canvas.dc.SelectObject(&font);
     canvas.dc.SetBkMode(TRANSPARENT);
+    canvas.dc.SetTextColor(GetSysColor(COLOR_MENUTEXT));
     CRect r(0, 0, 200, 40);
     canvas.dc.DrawText(CString(text), &r, DT_SINGLELINE);
     canvas.dc.SelectObject(old);
-    return canvas.count(testsupport::colours::black);
+    return menuInk().count(canvas.surface());
 }
 
 TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
@@ -149,7 +157,7 @@ TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
         item.right = item.left + item.Height();
         EXPECT_GT(screenCount(GetSysColor(COLOR_MENUTEXT), item), 0);
         EXPECT_EQ(screenAt(shown.left + 3, shown.bottom - 4), GetSysColor(COLOR_MENU));
-        ink = screenCount(GetSysColor(COLOR_MENUTEXT), itemOnScreen(window, 39959));
+        ink = menuInk().count(platform::desktop().screen(), itemOnScreen(window, 39959));
     });
     EXPECT_TRUE(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 50, 40, &owner));
     EXPECT_EQ(shown.TopLeft(), CPoint(50, 40)); // opened at the point asked

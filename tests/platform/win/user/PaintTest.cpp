@@ -1,4 +1,5 @@
 #include "platform/win/LoggingWnd.h"
+#include "support/Ink.h"
 #include "support/OnScreen.h"
 #include "support/PixelCanvas.h"
 #include "support/TempDir.h"
@@ -103,7 +104,9 @@ TEST(Paint, FramesAreDrawnAroundTheClientArea)
     EXPECT_EQ(screenAt(10, 10), GetSysColor(COLOR_3DLIGHT));
     EXPECT_EQ(screenAt(109, 79), GetSysColor(COLOR_3DDKSHADOW));
     EXPECT_EQ(screenAt(105, 14), GetSysColor(COLOR_ACTIVECAPTION));
-    EXPECT_GT(screenCount(GetSysColor(COLOR_CAPTIONTEXT), CRect(13, 13, 107, 31)), 10);
+    EXPECT_GT((testsupport::Ink{GetSysColor(COLOR_CAPTIONTEXT), GetSysColor(COLOR_ACTIVECAPTION)}.count(
+                  platform::desktop().screen(), CRect(13, 13, 107, 31))),
+              10);
     // The sunken edge of the child, at (23, 41) on the screen.
     EXPECT_EQ(screenAt(23, 41), GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(screenAt(24, 42), GetSysColor(COLOR_3DDKSHADOW));
