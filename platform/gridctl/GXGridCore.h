@@ -288,6 +288,11 @@ public:
     // Put between the cells of a row by copying; set directly.
     CString m_sCellSep = L"\t";
 
+protected:
+    // The control for a style's control id: the registered one, else the default.
+    CGXControl* controlFor(const CGXStyle& style) const { return controlFor(style.GetControl()); }
+    CGXControl* controlFor(WORD nId) const;
+
 private:
     // The copy text of the ranges' rows, handed to sink.Append piece by piece
     // (cells, separators, "\r\n"), with sink.RowDone() after each row.
@@ -300,8 +305,6 @@ private:
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
-    CGXControl* controlFor(const CGXStyle& style) const { return controlFor(style.GetControl()); }
-    CGXControl* controlFor(WORD nId) const;
     // Whether a cell with this control (null: none) and control id shows
     // its value as it is: no drop-down list, no control of a host's.
     bool showsValue(const CGXControl* pControl, WORD nId) const;

@@ -92,7 +92,7 @@ void CGXGridWnd::drawCell(CDC* pDC, const CGXRange& cell, const CRect& rect)
 {
     CGXStyle style;
     ComposeDrawStyle(cell.top, cell.left, style);
-    CGXControl* control = GetControl(cell.top, cell.left);
+    CGXControl* control = controlFor(style);
     if (!control)
         control = &m_plainControl;
     CRect inner(rect.left, rect.top, rect.right - 1, rect.bottom - 1);
