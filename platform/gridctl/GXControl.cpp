@@ -5,6 +5,8 @@
 #include "win/gdi/Font.h"
 #include "win/gdi/SysColors.h"
 
+#include <cstring>
+
 BOOL CGXControl::GetControlText(CString& sResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style)
 {
     sResult = ControlTextOf(pszRawValue, style);
@@ -71,7 +73,7 @@ void CGXControl::DrawCellText(CDC* pDC, const CRect& rect, const CString& text, 
 {
     if (text.IsEmpty())
         return;
-    FontScope font(pDC, style);
+    FontScope font(*this, pDC, style);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF crOld = pDC->SetTextColor(PlainColor(style.GetTextColor()));
     CRect textRect(rect);
@@ -86,18 +88,42 @@ void CGXControl::DrawCellText(CDC* pDC, const CRect& rect, const CString& text, 
     pDC->SetBkMode(nOldMode);
 }
 
-CGXControl::FontScope::FontScope(CDC* pDC, const CGXStyle& style) : m_pDC(pDC)
+CGXControl::FontScope::FontScope(CGXControl& control, CDC* pDC, const CGXStyle& style)
+    : m_control(control), m_pDC(pDC)
 {
     LOGFONTW lf{};
     style.GetFont().GetLogFont(lf, 100);
-    if (m_font.CreateFontIndirect(&lf))
-        m_pOld = pDC->SelectObject(&m_font);
+    KeptFont& kept = control.m_keptFont;
+    const bool bSame = kept.pFont && std::memcmp(&kept.lf, &lf, sizeof lf) == 0;
+    CFont* pFont = nullptr;
+    if (bSame) {
+        pFont = kept.pFont.get();
+    } else {
+        auto pNew = std::make_unique<CFont>();
+        if (!pNew->CreateFontIndirect(&lf))
+            return;
+        pFont = pNew.get();
+        // A font still selected by an enclosing scope must stay.
+        if (kept.nInUse > 0) {
+            m_pOwnFont = std::move(pNew);
+        } else {
+            kept.pFont = std::move(pNew);
+            kept.lf = lf;
+        }
+    }
+    if (!m_pOwnFont) {
+        ++kept.nInUse;
+        m_bKept = true;
+    }
+    m_pOld = pDC->SelectObject(pFont);
 }
 
 CGXControl::FontScope::~FontScope()
 {
     if (m_pOld)
         m_pDC->SelectObject(m_pOld);
+    if (m_bKept)
+        --m_control.m_keptFont.nInUse;
 }
 
 // DrawText places only single lines vertically: the block of wrapped lines is
