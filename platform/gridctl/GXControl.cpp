@@ -33,9 +33,18 @@ CString CGXControl::ChoiceLineOf(LPCTSTR pszRawValue, const CGXStyle& style, int
 void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                       const CGXStyle* pStandardStyle)
 {
-    const CGXStyle full = FullStyle(style, pStandardStyle);
+    // Completed in a style kept for the next cell, whose buffers stay; the
+    // grid's own controls show the value itself, which needs no copy.
+    m_drawStyle = style;
+    if (pStandardStyle)
+        m_drawStyle.ChangeStyle(*pStandardStyle, gxApplyNew);
+    const CGXStyle& full = m_drawStyle;
     DrawBackground(pDC, rect, full);
     DrawFrame(pDC, rect, full);
+    if (m_pGrid && m_pGrid->showsValue(this, full.GetControl())) {
+        DrawCellText(pDC, rect, full.GetValue(), full);
+        return;
+    }
     CString text;
     GetControlText(text, nRow, nCol, full.GetValue(), full);
     DrawCellText(pDC, rect, text, full);

@@ -119,4 +119,5 @@ private:
 
     CGXGridCore* m_pGrid;
     KeptFont m_keptFont;
+    CGXStyle m_drawStyle;
 };

@@ -73,6 +73,7 @@ class CWnd;
 
 class CGXGridCore {
     friend class CGXCopyTextReader;
+    friend class CGXControl;
 
 public:
     CGXGridCore();

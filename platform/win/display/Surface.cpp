@@ -48,8 +48,13 @@ void Surface::fill(const CRect& r, COLORREF color)
         fillRow(row(part.top), (size_t)m_width * (size_t)part.Height(), color);
         return;
     }
+    const size_t n = (size_t)part.Width();
+    // Narrow columns, such as lines, cost more in calls than in stores.
     for (int y = part.top; y < part.bottom; ++y)
-        fillRow(row(y) + part.left, (size_t)part.Width(), color);
+        if (n < 8)
+            std::fill_n(row(y) + part.left, n, color);
+        else
+            fillRow(row(y) + part.left, n, color);
 }
 
 } // namespace platform
