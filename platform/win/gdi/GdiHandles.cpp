@@ -121,7 +121,12 @@ HGDIOBJ defaultBitmap()
 
 Surface& DeviceContext::surface()
 {
-    return display ? *display : std::get<BitmapObject>(findObject(bitmap)->data).surface;
+    if (display) return *display;
+    if (bitmap != m_surfaceOf) {
+        m_surface = &std::get<BitmapObject>(findObject(bitmap)->data).surface;
+        m_surfaceOf = bitmap;
+    }
+    return *m_surface;
 }
 
 CRect DeviceContext::clipBox()
@@ -141,7 +146,11 @@ CRect DeviceContext::toSurface(const RECT& r) const
 
 const LOGPEN& DeviceContext::penLog() const
 {
-    return findAs<PenObject>(pen)->log;
+    if (pen != m_penOf) {
+        m_pen = &findAs<PenObject>(pen)->log;
+        m_penOf = pen;
+    }
+    return *m_pen;
 }
 
 const LOGBRUSH& DeviceContext::brushLog() const
