@@ -58,29 +58,31 @@ std::pair<long long, long long> stepsWithin(long long from, int s, long long lo,
 // run of i, found by arithmetic, and are plotted without further tests.
 class ThinLine {
 public:
-    ThinLine(CPoint a, CPoint b)
-        : m_a(a), m_sx(a.x < b.x ? 1 : -1), m_sy(a.y < b.y ? 1 : -1),
-          m_bXMajor(std::llabs((long long)b.x - a.x) >= std::llabs((long long)b.y - a.y)),
-          m_major(std::max(std::llabs((long long)b.x - a.x), std::llabs((long long)b.y - a.y))),
-          m_minor(std::min(std::llabs((long long)b.x - a.x), std::llabs((long long)b.y - a.y)))
+    ThinLine(CPoint a, CPoint b) : m_a(a), m_b(b), m_sx(a.x < b.x ? 1 : -1), m_sy(a.y < b.y ? 1 : -1)
     {
-        const auto limit = [](long long v) { return (LONG)std::clamp(v, (long long)INT_MIN, (long long)INT_MAX); };
-        m_box = CRect(std::min(a.x, b.x), std::min(a.y, b.y), limit((long long)std::max(a.x, b.x) + 1),
-                      limit((long long)std::max(a.y, b.y) + 1));
+        const long long dx = std::llabs((long long)b.x - a.x), dy = std::llabs((long long)b.y - a.y);
+        m_bXMajor = dx >= dy;
+        m_major = std::max(dx, dy);
+        m_minor = std::min(dx, dy);
     }
 
     void draw(Canvas& canvas, COLORREF color) const
     {
         if (m_major == 0) return;
-        CRect inside;
-        if (canvas.covered.empty() && inside.IntersectRect(&m_box, &canvas.clip) && inside == m_box) {
+        const CRect& clip = canvas.clip;
+        const int left = std::min(m_a.x, m_b.x), right = std::max(m_a.x, m_b.x);
+        const int top = std::min(m_a.y, m_b.y), bottom = std::max(m_a.y, m_b.y);
+        if (canvas.covered.empty() && left >= clip.left && right < clip.right && top >= clip.top &&
+            bottom < clip.bottom) {
             plot(canvas.surface, 0, m_major, color);
             return;
         }
-        canvas.eachPart(m_box, [&](const CRect& part) {
-            const auto [lo, hi] = stepsIn(part);
-            if (lo < hi) plot(canvas.surface, lo, hi, color);
-        });
+        const auto limit = [](long long v) { return (LONG)std::min(v, (long long)INT_MAX); };
+        canvas.eachPart(CRect(left, top, limit((long long)right + 1), limit((long long)bottom + 1)),
+                        [&](const CRect& part) {
+                            const auto [lo, hi] = stepsIn(part);
+                            if (lo < hi) plot(canvas.surface, lo, hi, color);
+                        });
     }
 
 private:
@@ -106,9 +108,12 @@ private:
 
     void plot(Surface& surface, long long lo, long long hi, COLORREF color) const
     {
-        const Wide twoMajor = (Wide)2 * m_major, start = (Wide)2 * m_minor * lo + m_major;
-        const long long j = floorDiv(start, twoMajor);
-        long long rest = (long long)(start - (Wide)j * twoMajor);
+        long long j = 0, rest = m_major; // at step 0
+        if (lo > 0) {
+            const Wide twoMajor = (Wide)2 * m_major, start = (Wide)2 * m_minor * lo + m_major;
+            j = floorDiv(start, twoMajor);
+            rest = (long long)(start - (Wide)j * twoMajor);
+        }
         const long long x = m_a.x + (long long)m_sx * (m_bXMajor ? lo : j);
         const long long y = m_a.y + (long long)m_sy * (m_bXMajor ? j : lo);
         const ptrdiff_t width = surface.width();
@@ -116,22 +121,21 @@ private:
         const long long twoMinor = 2 * m_minor, twoMajorN = 2 * m_major;
         COLORREF* pixels = surface.row(0);
         ptrdiff_t at = (ptrdiff_t)y * width + (ptrdiff_t)x;
+        // The minor step is taken without a branch: its pattern is the line's
+        // slope, which a branch predictor cannot learn from a few pixels.
         for (long long i = lo; i < hi; ++i) {
             pixels[at] = color;
-            at += stepMajor;
             rest += twoMinor;
-            if (rest >= twoMajorN) {
-                rest -= twoMajorN;
-                at += stepMinor;
-            }
+            const bool bMinorStep = rest >= twoMajorN;
+            rest -= bMinorStep ? twoMajorN : 0;
+            at += stepMajor + (bMinorStep ? stepMinor : 0);
         }
     }
 
-    CPoint m_a;
+    CPoint m_a, m_b;
     int m_sx, m_sy;
     bool m_bXMajor;
     long long m_major, m_minor;
-    CRect m_box; // holds every pixel
 };
 
 // Paints the pixels of lines with a pen, following the dash pattern from
