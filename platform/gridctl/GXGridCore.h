@@ -298,11 +298,6 @@ private:
     // The copy text of the ranges' rows, handed to sink.Append piece by piece
     // (cells, separators, "\r\n"), with sink.RowDone() after each row.
     template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);
-    // The cell's text as the copy text holds it, quoted where needed; in
-    // `quoted` when it had to be quoted.
-    std::wstring_view copyCell(const CString& text, std::wstring& quoted) const;
-    // The text holds the cell separator, a quote or a line break.
-    bool needsQuotes(const std::wstring& s) const;
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
