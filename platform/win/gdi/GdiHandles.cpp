@@ -179,11 +179,22 @@ HDC addDC(DeviceContext dc)
     return (HDC)h;
 }
 
+// The DC found last: a painting calls one DC many times in a row, and
+// handles are never reused, so the handle alone says it is still the same.
+namespace {
+HDC lastDCHandle = nullptr;
+DeviceContext* lastDC = nullptr;
+} // namespace
+
 DeviceContext* findDC(HDC h)
 {
+    if (h == lastDCHandle && h) return lastDC;
     auto& dcs = tables().dcs;
     auto it = dcs.find((uintptr_t)h);
-    return it == dcs.end() ? nullptr : it->second.get();
+    if (it == dcs.end()) return nullptr;
+    lastDCHandle = h;
+    lastDC = it->second.get();
+    return lastDC;
 }
 
 bool deleteDC(HDC h)
@@ -192,6 +203,8 @@ bool deleteDC(HDC h)
     if (!dc) return false;
     for (HGDIOBJ o : {dc->pen, dc->brush, dc->font, dc->bitmap}) select(o, -1);
     tables().dcs.erase((uintptr_t)h);
+    lastDCHandle = nullptr;
+    lastDC = nullptr;
     return true;
 }
 
