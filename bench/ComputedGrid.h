@@ -1,6 +1,7 @@
 #pragma once
 // A record grid whose cells the host computes on request from the record and
-// field, keeping nothing per record, in a 1280 x 800 window. The host writes
+// field, keeping nothing per record, in a 1280 x 800 window (or one of the
+// size given). The host writes
 // its numbers with a small formatter of its own (its cost is the host's, not
 // the grid's).
 #include "grid/RGrid.h"
@@ -51,11 +52,11 @@ private:
 };
 
 struct GridWindow {
-    GridWindow(int nRecords, int nFields) : grid(nRecords, nFields)
+    GridWindow(int nRecords, int nFields, int nWidth = 1280, int nHeight = 800) : grid(nRecords, nFields)
     {
         platform::desktop().setScreenSize(1300, 820);
         frame.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1300, 820), nullptr, 0);
-        grid.Create(WS_VISIBLE, CRect(0, 0, 1280, 800), &frame, 1);
+        grid.Create(WS_VISIBLE, CRect(0, 0, nWidth, nHeight), &frame, 1);
         platform::desktop().processMessages();
     }
     CWnd frame;

@@ -1,5 +1,6 @@
-// Text measuring with a warm glyph cache, and filling and blitting a full-HD
-// surface next to memset/memcpy of the same bytes.
+// Text measuring with a warm glyph cache, filling and blitting a full-HD
+// surface next to memset/memcpy of the same bytes, and a curve of 10^5
+// one-pixel segments drawn with Polyline next to MoveTo and LineTo.
 #include "win/Afx.h"
 
 #include <benchmark/benchmark.h>
@@ -92,6 +93,53 @@ void BM_MemcpyFullHD(benchmark::State& state)
     state.SetBytesProcessed((int64_t)state.iterations() * (int64_t)bytes);
 }
 BENCHMARK(BM_MemcpyFullHD);
+
+// A curve of one-pixel segments on the full-HD canvas, as a chart of many
+// points draws: each to one of the eight neighbouring pixels, turned back at
+// the edges; the same points every run.
+std::vector<CPoint> curvePoints()
+{
+    std::vector<CPoint> points{CPoint(width / 2, height / 2)};
+    unsigned seed = 12345;
+    const auto step = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (int)((seed >> 16) % 3) - 1;
+    };
+    while (points.size() <= 100000) {
+        const int dx = step(), dy = step();
+        if (dx == 0 && dy == 0) continue;
+        CPoint p = points.back() + CSize(dx, dy);
+        p.x = p.x < 0 ? -p.x : p.x >= width ? 2 * (width - 1) - p.x : p.x;
+        p.y = p.y < 0 ? -p.y : p.y >= height ? 2 * (height - 1) - p.y : p.y;
+        points.push_back(p);
+    }
+    return points;
+}
+
+void BM_CurveMoveToLineTo(benchmark::State& state)
+{
+    Canvas c;
+    const std::vector<CPoint> points = curvePoints();
+    for (auto _ : state) {
+        c.dc.MoveTo(points[0]);
+        for (size_t i = 1; i < points.size(); ++i) c.dc.LineTo(points[i]);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed((int64_t)state.iterations() * (int64_t)(points.size() - 1));
+}
+BENCHMARK(BM_CurveMoveToLineTo)->Unit(benchmark::kMillisecond);
+
+void BM_CurvePolyline(benchmark::State& state)
+{
+    Canvas c;
+    const std::vector<CPoint> points = curvePoints();
+    for (auto _ : state) {
+        c.dc.Polyline(points.data(), (int)points.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed((int64_t)state.iterations() * (int64_t)(points.size() - 1));
+}
+BENCHMARK(BM_CurvePolyline)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

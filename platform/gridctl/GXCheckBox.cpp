@@ -17,7 +17,7 @@ void CGXCheckBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGX
     const DWORD dtAlign = full.GetHorizontalAlignment() | DT_VCENTER;
     const CString caption = full.GetChoiceList();
     const UINT nState = (IsChecked(full) ? GX_CHECKBOX_CHECKED : 0) | (IsChangeable(full) ? 0 : GX_CHECKBOX_DISABLED);
-    FontScope font(pDC, full);
+    FontScope font(*this, pDC, full);
     const CRect box = ComputeCheckBoxRect(pDC, rect, caption, dtAlign);
     DrawCheckBox(pDC, box, nRow, nCol, nState, dtAlign, caption);
 }

@@ -117,7 +117,7 @@ BOOL CGXComboBox::DropDown(ROWCOL nRow, ROWCOL nCol, const CRect& rcCell)
         ++m_nLines;
     {
         CClientDC dc(pGridWnd);
-        FontScope font(&dc, style);
+        FontScope font(*this, &dc, style);
         m_nLineHeight = dc.GetTextExtent(CString(L"Ay")).cy;
     }
     LOGFONTW lf{};

@@ -5,6 +5,8 @@
 #include "win/gdi/Font.h"
 #include "win/gdi/SysColors.h"
 
+#include <cstring>
+
 BOOL CGXControl::GetControlText(CString& sResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style)
 {
     sResult = ControlTextOf(pszRawValue, style);
@@ -31,9 +33,18 @@ CString CGXControl::ChoiceLineOf(LPCTSTR pszRawValue, const CGXStyle& style, int
 void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                       const CGXStyle* pStandardStyle)
 {
-    const CGXStyle full = FullStyle(style, pStandardStyle);
+    // Completed in a style kept for the next cell, whose buffers stay; the
+    // grid's own controls show the value itself, which needs no copy.
+    m_drawStyle = style;
+    if (pStandardStyle)
+        m_drawStyle.ChangeStyle(*pStandardStyle, gxApplyNew);
+    const CGXStyle& full = m_drawStyle;
     DrawBackground(pDC, rect, full);
     DrawFrame(pDC, rect, full);
+    if (m_pGrid && m_pGrid->showsValue(this, full.GetControl())) {
+        DrawCellText(pDC, rect, full.GetValue(), full);
+        return;
+    }
     CString text;
     GetControlText(text, nRow, nCol, full.GetValue(), full);
     DrawCellText(pDC, rect, text, full);
@@ -71,7 +82,7 @@ void CGXControl::DrawCellText(CDC* pDC, const CRect& rect, const CString& text, 
 {
     if (text.IsEmpty())
         return;
-    FontScope font(pDC, style);
+    FontScope font(*this, pDC, style);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF crOld = pDC->SetTextColor(PlainColor(style.GetTextColor()));
     CRect textRect(rect);
@@ -86,18 +97,42 @@ void CGXControl::DrawCellText(CDC* pDC, const CRect& rect, const CString& text, 
     pDC->SetBkMode(nOldMode);
 }
 
-CGXControl::FontScope::FontScope(CDC* pDC, const CGXStyle& style) : m_pDC(pDC)
+CGXControl::FontScope::FontScope(CGXControl& control, CDC* pDC, const CGXStyle& style)
+    : m_control(control), m_pDC(pDC)
 {
     LOGFONTW lf{};
     style.GetFont().GetLogFont(lf, 100);
-    if (m_font.CreateFontIndirect(&lf))
-        m_pOld = pDC->SelectObject(&m_font);
+    KeptFont& kept = control.m_keptFont;
+    const bool bSame = kept.pFont && std::memcmp(&kept.lf, &lf, sizeof lf) == 0;
+    CFont* pFont = nullptr;
+    if (bSame) {
+        pFont = kept.pFont.get();
+    } else {
+        auto pNew = std::make_unique<CFont>();
+        if (!pNew->CreateFontIndirect(&lf))
+            return;
+        pFont = pNew.get();
+        // A font still selected by an enclosing scope must stay.
+        if (kept.nInUse > 0) {
+            m_pOwnFont = std::move(pNew);
+        } else {
+            kept.pFont = std::move(pNew);
+            kept.lf = lf;
+        }
+    }
+    if (!m_pOwnFont) {
+        ++kept.nInUse;
+        m_bKept = true;
+    }
+    m_pOld = pDC->SelectObject(pFont);
 }
 
 CGXControl::FontScope::~FontScope()
 {
     if (m_pOld)
         m_pDC->SelectObject(m_pOld);
+    if (m_bKept)
+        --m_control.m_keptFont.nInUse;
 }
 
 // DrawText places only single lines vertically: the block of wrapped lines is

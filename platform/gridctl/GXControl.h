@@ -7,6 +7,8 @@
 #include "win/gdi/DC.h"
 #include "win/gdi/Font.h"
 
+#include <memory>
+
 class CGXGridCore;
 
 class CGXControl {
@@ -77,17 +79,20 @@ protected:
     // Colours may carry the grid library's mark in their top byte.
     static COLORREF PlainColor(COLORREF cr) { return cr & 0x00FFFFFF; }
     // Selects the style's font into the DC (for text and its measuring) and
-    // restores the previous one when it goes.
+    // restores the previous one when it goes. The control keeps the font for
+    // the next cell, as most of its cells share one.
     class FontScope {
     public:
-        FontScope(CDC* pDC, const CGXStyle& style);
+        FontScope(CGXControl& control, CDC* pDC, const CGXStyle& style);
         ~FontScope();
         FontScope(const FontScope&) = delete;
         FontScope& operator=(const FontScope&) = delete;
 
     private:
+        CGXControl& m_control;
         CDC* m_pDC;
-        CFont m_font;
+        std::unique_ptr<CFont> m_pOwnFont; // while the kept font is in use
+        bool m_bKept = false;
         CFont* m_pOld = nullptr;
     };
     // The cell's composed style (the one Draw gets, without the highlight).
@@ -99,7 +104,20 @@ protected:
     BOOL StoreUserValue(ROWCOL nRow, ROWCOL nCol, const CString& sValue);
 
 private:
+    // The font last selected by a FontScope and its description; a copy of
+    // the control starts without one.
+    struct KeptFont {
+        KeptFont() = default;
+        KeptFont(const KeptFont&) {}
+        KeptFont& operator=(const KeptFont&) { return *this; }
+        LOGFONTW lf{};
+        std::unique_ptr<CFont> pFont;
+        int nInUse = 0;
+    };
+
     void drawWrapped(CDC* pDC, CRect rect, const CString& text, const CGXStyle& style);
 
     CGXGridCore* m_pGrid;
+    KeptFont m_keptFont;
+    CGXStyle m_drawStyle;
 };

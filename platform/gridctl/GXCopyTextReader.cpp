@@ -30,6 +30,7 @@ CGXControl* CGXCopyTextReader::control(WORD nId)
 {
     if (m_nControlId != nId) {
         m_pControl = m_grid.controlFor(nId);
+        m_bShowsValue = m_grid.showsValue(m_pControl, nId);
         m_nControlId = nId;
     }
     return m_pControl;
@@ -41,7 +42,7 @@ const CString& CGXCopyTextReader::Text(ROWCOL nRow, ROWCOL nCol)
     const CGXStyle& rest = fallback(nRow, nCol);
     const WORD nId = m_cell.GetIncludeControl() ? m_cell.GetControl() : rest.GetControl();
     CGXControl* pControl = control(nId);
-    if (m_grid.showsValue(pControl, nId))
+    if (m_bShowsValue)
         return m_cell.GetIncludeValue() ? m_cell.GetValue() : rest.GetValue();
     m_full = m_cell;
     m_full.ChangeStyle(rest, gxApplyNew);

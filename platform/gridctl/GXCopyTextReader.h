@@ -41,6 +41,8 @@ private:
     CGXStyle m_full;
     CString m_text;
     std::array<std::optional<CGXStyle>, 4> m_fallbacks;
+    // The control of the id read last, and whether it shows the value.
     std::optional<WORD> m_nControlId;
     CGXControl* m_pControl = nullptr;
+    bool m_bShowsValue = false;
 };

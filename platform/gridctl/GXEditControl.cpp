@@ -97,7 +97,7 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
 // follows the characters.
 void CGXEditControl::DrawEditor(CDC* pDC, const CRect& rect, const CGXStyle& style)
 {
-    FontScope font(pDC, style);
+    FontScope font(*this, pDC, style);
     const COLORREF color = PlainColor(style.GetTextColor());
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF crOld = pDC->SetTextColor(color);

@@ -73,6 +73,7 @@ class CWnd;
 
 class CGXGridCore {
     friend class CGXCopyTextReader;
+    friend class CGXControl;
 
 public:
     CGXGridCore();
@@ -288,20 +289,18 @@ public:
     // Put between the cells of a row by copying; set directly.
     CString m_sCellSep = L"\t";
 
+protected:
+    // The control for a style's control id: the registered one, else the default.
+    CGXControl* controlFor(const CGXStyle& style) const { return controlFor(style.GetControl()); }
+    CGXControl* controlFor(WORD nId) const;
+
 private:
     // The copy text of the ranges' rows, handed to sink.Append piece by piece
     // (cells, separators, "\r\n"), with sink.RowDone() after each row.
     template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);
-    // The cell's text as the copy text holds it, quoted where needed; in
-    // `quoted` when it had to be quoted.
-    std::wstring_view copyCell(const CString& text, std::wstring& quoted) const;
-    // The text holds the cell separator, a quote or a line break.
-    bool needsQuotes(const std::wstring& s) const;
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
-    CGXControl* controlFor(const CGXStyle& style) const { return controlFor(style.GetControl()); }
-    CGXControl* controlFor(WORD nId) const;
     // Whether a cell with this control (null: none) and control id shows
     // its value as it is: no drop-down list, no control of a host's.
     bool showsValue(const CGXControl* pControl, WORD nId) const;

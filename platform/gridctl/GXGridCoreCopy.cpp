@@ -12,38 +12,36 @@ BOOL CGXGridCore::CanCopy()
     return CopyRangeList(list, TRUE);
 }
 
+namespace {
+
 // A cell that holds the separator, a quote or a line break would break the
 // rows and cells apart for a reader: it is enclosed in quotes, its own
-// quotes doubled, as RFC 4180 has it. Other cells stay as they are.
-std::wstring_view CGXGridCore::copyCell(const CString& text, std::wstring& quoted) const
-{
-    const std::wstring& s = text.str();
-    if (!needsQuotes(s))
-        return s;
-    quoted = L'"';
-    for (wchar_t ch : s) {
-        if (ch == L'"')
-            quoted += L'"';
-        quoted += ch;
+// quotes doubled, as RFC 4180 has it. Other cells stay as they are. The
+// characters that call for quotes (and a one-character separator, as the
+// usual ones are) are bits, one test a character.
+class QuoteRule {
+public:
+    explicit QuoteRule(std::wstring_view sep)
+        : m_sep(sep), m_bBitsOnly(sep.empty() || (sep.size() == 1 && sep[0] >= 0 && sep[0] < 64))
+    {
+        if (sep.size() == 1 && m_bBitsOnly)
+            m_hard |= 1ull << sep[0];
     }
-    quoted += L'"';
-    return quoted;
-}
+    bool calls(wchar_t ch) const { return ch >= 0 && ch < 64 && (m_hard >> ch & 1); }
+    bool bitsOnly() const { return m_bBitsOnly; }
+    bool needsQuotes(std::wstring_view s) const
+    {
+        return std::any_of(s.begin(), s.end(), [this](wchar_t ch) { return calls(ch); }) ||
+               (!m_bBitsOnly && s.find(m_sep) != std::wstring_view::npos);
+    }
 
-// One pass over the text, one test a character: the characters that call for
-// quotes (and a one-character separator, as the usual ones are) as bits.
-bool CGXGridCore::needsQuotes(const std::wstring& s) const
-{
-    const std::wstring& sep = m_sCellSep.str();
-    uint64_t hard = (1ull << L'"') | (1ull << L'\r') | (1ull << L'\n');
-    const bool bOneCharSep = sep.size() == 1 && sep[0] >= 0 && sep[0] < 64;
-    if (bOneCharSep)
-        hard |= 1ull << sep[0];
-    for (wchar_t ch : s)
-        if (ch >= 0 && ch < 64 && (hard >> ch & 1))
-            return true;
-    return !sep.empty() && !bOneCharSep && s.find(sep) != std::wstring::npos;
-}
+private:
+    std::wstring_view m_sep;
+    bool m_bBitsOnly;
+    uint64_t m_hard = (1ull << L'"') | (1ull << L'\r') | (1ull << L'\n');
+};
+
+} // namespace
 
 // Hidden columns and the covered blocks of a row are settled once, not per
 // cell; each cell's style is read once.
@@ -60,7 +58,6 @@ template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges
                 cols.push_back(c);
     CGXCopyTextReader reader(*this);
     std::vector<const CGXRange*> blocks; // those crossing the row
-    std::wstring quoted;
     const std::wstring_view sep = m_sCellSep.str();
     for (INT_PTR i = 0; i < rowStarts.GetSize(); ++i)
         for (ROWCOL r = rowStarts[i]; r <= rowEnds[i]; ++r) {
@@ -78,7 +75,7 @@ template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges
                     return b->left <= c && c <= b->right && (b->top != r || b->left != c);
                 });
                 if (!bCoveredAway)
-                    sink.Append(copyCell(reader.Text(r, c), quoted));
+                    sink.AppendCell(reader.Text(r, c).str());
             }
             sink.Append(L"\r\n");
             sink.RowDone();
@@ -89,21 +86,63 @@ template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges
 namespace {
 
 struct WideText {
-    std::wstring text;
+    explicit WideText(const QuoteRule& rule) : quoting(rule) {}
     void Append(std::wstring_view s) { text += s; }
+    void AppendCell(std::wstring_view s)
+    {
+        if (!quoting.needsQuotes(s)) {
+            text += s;
+            return;
+        }
+        text += L'"';
+        for (wchar_t ch : s) {
+            if (ch == L'"')
+                text += L'"';
+            text += ch;
+        }
+        text += L'"';
+    }
     void RowDone() {}
+
+    const QuoteRule& quoting;
+    std::wstring text;
 };
 
 // UTF-8 into the file a chunk at a time, so that a large table never stands
-// in memory whole; the text is encoded straight into the chunk.
+// in memory whole; the text is encoded straight into the chunk, a cell in
+// one pass that tests for quotes as it goes.
 class Utf8Chunks {
 public:
-    explicit Utf8Chunks(CFile& file) : m_file(file), m_bytes(2 * kChunk) {}
+    Utf8Chunks(CFile& file, const QuoteRule& rule) : m_file(file), m_quoting(rule), m_bytes(2 * kChunk) {}
     void Append(std::wstring_view s)
     {
-        if (m_used + 4 * s.size() > m_bytes.size())
-            m_bytes.resize(m_used + 4 * s.size());
-        m_used = (size_t)(encodeUtf8(m_bytes.data() + m_used, s) - m_bytes.data());
+        if (s.size() == 1 && (uint32_t)s[0] < 0x80) { // a separator
+            room(1);
+            m_bytes[m_used++] = (char)s[0];
+            return;
+        }
+        room(s.size());
+        m_used = (size_t)(encodeUtf8(at(), s) - m_bytes.data());
+    }
+    void AppendCell(std::wstring_view s)
+    {
+        room(s.size() + 1); // quotes doubled, and the two around them
+        char* out = at();
+        if (!m_quoting.bitsOnly()) {
+            out = m_quoting.needsQuotes(s) ? quoted(out, s) : encodeUtf8(out, s);
+        } else {
+            for (const wchar_t& ch : s) {
+                if ((uint32_t)ch >= 0x80) {
+                    out = encodeUtf8(out, std::wstring_view(&ch, 1));
+                } else if (m_quoting.calls(ch)) {
+                    out = quoted(at(), s);
+                    break;
+                } else {
+                    *out++ = (char)ch;
+                }
+            }
+        }
+        m_used = (size_t)(out - m_bytes.data());
     }
     void RowDone()
     {
@@ -119,7 +158,28 @@ public:
 
 private:
     static constexpr size_t kChunk = 1 << 16;
+    // Room for n characters of 4 bytes each.
+    void room(size_t n)
+    {
+        if (m_used + 4 * n > m_bytes.size())
+            m_bytes.resize(m_used + 4 * n);
+    }
+    char* at() { return m_bytes.data() + m_used; }
+    static char* quoted(char* out, std::wstring_view s)
+    {
+        *out++ = '"';
+        size_t from = 0;
+        for (size_t q; (q = s.find(L'"', from)) != std::wstring_view::npos; from = q + 1) {
+            out = encodeUtf8(out, s.substr(from, q + 1 - from));
+            *out++ = '"';
+        }
+        out = encodeUtf8(out, s.substr(from));
+        *out++ = '"';
+        return out;
+    }
+
     CFile& m_file;
+    const QuoteRule& m_quoting;
     std::vector<char> m_bytes;
     size_t m_used = 0;
 };
@@ -128,7 +188,8 @@ private:
 
 CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
 {
-    WideText sink;
+    const QuoteRule quoting(m_sCellSep.str());
+    WideText sink(quoting);
     writeCopyText(ranges, sink);
     return CString(std::move(sink.text));
 }
@@ -137,7 +198,8 @@ BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRange& range)
 {
     CGXRangeList ranges;
     ranges.AddTail(range);
-    Utf8Chunks sink(file);
+    const QuoteRule quoting(m_sCellSep.str());
+    Utf8Chunks sink(file, quoting);
     writeCopyText(ranges, sink);
     sink.Flush();
     return TRUE;

@@ -137,6 +137,8 @@ protected:
 private:
     CRect rangeRect(const CGXRange& range, bool bToEdge);
     void drawCell(CDC* pDC, const CGXRange& cell, const CRect& rect);
+    void blockEdgesWithoutLines(const CGXRange& block, const CRect& rect, const std::vector<Line>& rows,
+                                const std::vector<Line>& cols, std::vector<CRect>& edges);
     void drawGridLines(CDC* pDC, const std::vector<Line>& rows, const std::vector<Line>& cols);
     void drawCurrentCell(CDC* pDC);
     void selectByClick(UINT nFlags, ROWCOL nRow, ROWCOL nCol);

@@ -210,6 +210,30 @@ void CPainter::drawLine(const CPoint2d& a, const CPoint2d& b)
     strokeLocal(global2Local(a), global2Local(b));
 }
 
+void CPainter::drawPolyline(std::span<const CPoint2d> points)
+{
+    if (!m_pDC) return;
+    const CRect box = reach(4);
+    std::vector<POINT> run; // pixels of lines that join
+    const auto flush = [&] {
+        if (run.size() >= 2) m_pDC->Polyline(run.data(), (int)run.size());
+        run.clear();
+    };
+    for (size_t i = 1; i < points.size(); ++i) {
+        CPoint2d a = global2Local(points[i - 1]), b = global2Local(points[i]);
+        double t0 = 0.0;
+        if (!finite(points[i - 1]) || !finite(points[i]) || !clipSegment(a, b, box, t0))
+            continue;
+        const POINT from{pixel(a.x), pixel(a.y)}, to{pixel(b.x), pixel(b.y)};
+        if (run.empty() || run.back().x != from.x || run.back().y != from.y) {
+            flush();
+            run.push_back(from);
+        }
+        run.push_back(to);
+    }
+    flush();
+}
+
 void CPainter::drawDashedLine(const CPoint2d& a, const CPoint2d& b, int nPattern, int nScale, int nPhase)
 {
     const std::span<const int> pattern = patternOf(nPattern);

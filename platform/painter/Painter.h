@@ -25,6 +25,7 @@
 #include "painter/Geometry2d.h"
 #include "win/kernel/Geometry.h"
 
+#include <span>
 #include <vector>
 
 class CDC;
@@ -60,6 +61,9 @@ public:
     void setPenColor(unsigned nPen);
     void setBrushColor(const CRGB& color);
     void drawLine(const CPoint2d& a, const CPoint2d& b);
+    // A line from each point to the next, each as drawLine draws it, in one
+    // call to the DC where they join; a dash pattern runs on across them.
+    void drawPolyline(std::span<const CPoint2d> points);
     void drawDashedLine(const CPoint2d& a, const CPoint2d& b, int nPattern, int nScale, int nPhase);
     // Filled with the brush colour and outlined with the current pen; both
     // corners are inside.

@@ -96,6 +96,25 @@ TEST_F(RecordGrid, AHiddenHeaderWithoutRecordsShowsNoRowsAndAsksForNone)
     EXPECT_EQ(grid.takeLog(), Log{});
 }
 
+// Rows of 20 pixels: the 200 pixels show the header row and records 0..8 of
+// twenty, all four fields each.
+TEST_F(RecordGrid, APaintAsksTheHostOnceForEachShownCell)
+{
+    grid.m_beams.resize(20);
+    grid.ApplyCol2Var();
+    grid.m_bLogReads = true;
+    paint();
+    Log asked = grid.takeLog(), shown;
+    for (int nField : {F_NAME, F_B, F_H, F_NOTE}) {
+        shown.push_back("header 0 " + std::to_string(nField));
+        for (int nRec = 0; nRec <= 8; ++nRec)
+            shown.push_back("get " + std::to_string(nRec) + " " + std::to_string(nField));
+    }
+    std::sort(asked.begin(), asked.end());
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(asked, shown);
+}
+
 class RecordGridBase : public testsupport::GridOnDesktop<NVorel::CRGrid> {};
 
 TEST_F(RecordGridBase, AHostThatAnswersNothingGetsAnEmptyWorkingGrid)

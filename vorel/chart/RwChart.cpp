@@ -1,6 +1,7 @@
 #include "chart/RwChart.h"
 
 #include <cmath>
+#include <vector>
 
 namespace NVorel {
 
@@ -109,15 +110,19 @@ void CRwChart::draw(Pellix::CPainter* painter) const
     const auto x = [&](double v) { return offset + scale * v; };
 
     painter->setPenColor(pen);
+    // Each piece's line ends where the next begins (after the step between
+    // them, where the values jump): the curve is one polyline.
+    std::vector<Pellix::CPoint2d> curve;
+    curve.reserve(2 * size());
+    curve.emplace_back(x((*this)[0].m_arVal[1]), (*this)[0].m_arVal[0]);
     for (size_t i = 1; i < size(); ++i) {
         const CChartZone& prev = (*this)[i - 1];
         const CChartZone& cur = (*this)[i];
-        painter->drawLine(Pellix::CPoint2d(x(prev.m_arVal[1]), prev.m_arVal[0]),
-                          Pellix::CPoint2d(x(prev.m_arVal[2]), cur.m_arVal[0]));
+        curve.emplace_back(x(prev.m_arVal[2]), cur.m_arVal[0]);
         if (cur.m_arVal[1] != prev.m_arVal[2])
-            painter->drawLine(Pellix::CPoint2d(x(prev.m_arVal[2]), cur.m_arVal[0]),
-                              Pellix::CPoint2d(x(cur.m_arVal[1]), cur.m_arVal[0]));
+            curve.emplace_back(x(cur.m_arVal[1]), cur.m_arVal[0]);
     }
+    painter->drawPolyline(curve);
     m_legend.m_dOffset = offset;
     m_legend.m_dScale = scale;
     m_legend.m_nBandWidth = 20;

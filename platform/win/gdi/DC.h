@@ -44,6 +44,11 @@ public:
     CPoint MoveTo(POINT p) { return MoveTo(p.x, p.y); }
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
+    BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
+    BOOL PolyPolyline(const POINT* lpPoints, const DWORD* lpPolyPoints, int nCount)
+    {
+        return nCount > 0 && ::PolyPolyline(m_hDC, lpPoints, lpPolyPoints, (DWORD)nCount);
+    }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
     BOOL Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
     // Also makes the colour the DC's background colour, as MFC's does.

@@ -46,6 +46,13 @@ COLORREF GetPixel(HDC hdc, int x, int y);
 // OPAQUE mode. Rectangle covers [left, right) x [top, bottom).
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);
+// The lines from each point to the next, each as LineTo draws it (its end
+// point left out) and the dash pattern running on across the points; the
+// current position is neither used nor changed. FALSE for fewer than 2 points.
+BOOL Polyline(HDC hdc, const POINT* apt, int cpt);
+// csz polylines one after the other in apt, asz[i] points each; FALSE, and
+// nothing drawn, when any has fewer than 2 (or there is none).
+BOOL PolyPolyline(HDC hdc, const POINT* apt, const DWORD* asz, DWORD csz);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
 

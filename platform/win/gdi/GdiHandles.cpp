@@ -121,7 +121,12 @@ HGDIOBJ defaultBitmap()
 
 Surface& DeviceContext::surface()
 {
-    return display ? *display : std::get<BitmapObject>(findObject(bitmap)->data).surface;
+    if (display) return *display;
+    if (bitmap != m_surfaceOf) {
+        m_surface = &std::get<BitmapObject>(findObject(bitmap)->data).surface;
+        m_surfaceOf = bitmap;
+    }
+    return *m_surface;
 }
 
 CRect DeviceContext::clipBox()
@@ -141,7 +146,11 @@ CRect DeviceContext::toSurface(const RECT& r) const
 
 const LOGPEN& DeviceContext::penLog() const
 {
-    return findAs<PenObject>(pen)->log;
+    if (pen != m_penOf) {
+        m_pen = &findAs<PenObject>(pen)->log;
+        m_penOf = pen;
+    }
+    return *m_pen;
 }
 
 const LOGBRUSH& DeviceContext::brushLog() const
@@ -170,11 +179,22 @@ HDC addDC(DeviceContext dc)
     return (HDC)h;
 }
 
+// The DC found last: a painting calls one DC many times in a row, and
+// handles are never reused, so the handle alone says it is still the same.
+namespace {
+HDC lastDCHandle = nullptr;
+DeviceContext* lastDC = nullptr;
+} // namespace
+
 DeviceContext* findDC(HDC h)
 {
+    if (h == lastDCHandle && h) return lastDC;
     auto& dcs = tables().dcs;
     auto it = dcs.find((uintptr_t)h);
-    return it == dcs.end() ? nullptr : it->second.get();
+    if (it == dcs.end()) return nullptr;
+    lastDCHandle = h;
+    lastDC = it->second.get();
+    return lastDC;
 }
 
 bool deleteDC(HDC h)
@@ -183,6 +203,8 @@ bool deleteDC(HDC h)
     if (!dc) return false;
     for (HGDIOBJ o : {dc->pen, dc->brush, dc->font, dc->bitmap}) select(o, -1);
     tables().dcs.erase((uintptr_t)h);
+    lastDCHandle = nullptr;
+    lastDC = nullptr;
     return true;
 }
 

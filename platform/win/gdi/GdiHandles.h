@@ -88,10 +88,15 @@ struct DeviceContext {
     FontFace* fontFace() const;
 
 private:
-    // The face of the font last asked for; handles are never reused, so the
-    // handle tells whether it is still the selected font's.
+    // The face of the font last asked for, and likewise the pen's record and
+    // the bitmap's surface; handles are never reused, so the handle tells
+    // whether it is still the selected object's (which cannot be deleted).
     mutable HGDIOBJ m_faceFont = nullptr;
     mutable FontFace* m_face = nullptr;
+    mutable HGDIOBJ m_penOf = nullptr;
+    mutable const LOGPEN* m_pen = nullptr;
+    HGDIOBJ m_surfaceOf = nullptr;
+    Surface* m_surface = nullptr;
 };
 
 // Where a drawing operation may put pixels: the DC's surface within its clip

@@ -35,6 +35,14 @@ TEST_F(GridPaint, ACoveredBlockIsPaintedOnceAcrossItsCells)
     EXPECT_EQ(Ink(CRect(72, 21, 120, 38), window), 0);
     EXPECT_GT(Ink(CRect(125, 21, 155, 38), window), 0);
     EXPECT_EQ(Ink(CRect(160, 21, 208, 38), window), 0);
+
+    // With its last column hidden the block ends without a grid line: its
+    // last pixel column shows the window, as beside the cells.
+    grid.m_styles[{1, 1}].SetInterior(red);
+    paint();
+    grid.HideCols(2, 2);
+    paint();
+    EXPECT_EQ(Colours({{138, 30}, {139, 30}, {139, 50}, {138, 39}}), "rwgg");
 }
 
 TEST_F(GridPaint, AHiddenColumnTakesNoRoom)

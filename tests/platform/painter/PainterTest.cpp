@@ -126,6 +126,31 @@ TEST(PainterDrawing, FarAwayAndNonFiniteCoordinatesAreClippedNotWalked)
     for (size_t x = 0; x < 10; ++x) EXPECT_EQ(top[x] == 'r', x >= first && (x - first) % 3 == 0) << top;
 }
 
+// A polyline draws what drawLine draws for each pair of neighbours: a pair
+// with a point that is not finite leaves a gap, and one far off is clipped.
+TEST(PainterDrawing, APolylineDrawsWhatItsLinesDraw)
+{
+    const std::vector<std::vector<CPoint2d>> polylines{
+        {{1, 1}, {3, 6}, {NAN, 0}, {10, 6}, {10, 1}, {6, 3}},
+        {{0, 0}, {5, 1e9}, {11, 0}, {INFINITY, 3}, {2, 7}, {9, 7}},
+        {{4, 4}}};
+    for (const auto& points : polylines)
+        for (int nWidth : {0, 2}) {
+            PixelCanvas byLines(12, 8, white), byPolyline(12, 8, white);
+            CPainter p = painterFor(12, 8, 0.0, 0.0, 11.0, 7.0);
+            for (PixelCanvas* c : {&byLines, &byPolyline}) {
+                CPainterBegin begin(&p, &c->dc);
+                p.setPenColor(p.addPenColor(CRGB(red), nWidth, 0));
+                if (c == &byPolyline)
+                    p.drawPolyline(points);
+                else
+                    for (size_t i = 1; i < points.size(); ++i) p.drawLine(points[i - 1], points[i]);
+            }
+            EXPECT_EQ(byPolyline.dump(legend), byLines.dump(legend));
+            EXPECT_EQ(byPolyline.count(red) > 0, points.size() > 1);
+        }
+}
+
 TEST(PainterDrawing, TextTopLeftAtThePoint)
 {
     PixelCanvas c(60, 30, white);

@@ -75,6 +75,80 @@ TEST(LineTo, DashesLeaveGapsTransparentOrOpaqueAndWidePensAreSolidSquaresAroundE
                               "....###.......................\n");
 }
 
+// Polyline and PolyPolyline draw what MoveTo and LineTo through the same
+// points draw, with any pen (a dash pattern runs on across the points and
+// starts again with each polyline), and leave the current position alone.
+TEST(Polyline, DrawsTheLineToPictureWithoutTheCurrentPositionAndRefusesTooFewPoints)
+{
+    CPen thin(PS_SOLID, 1, red), dash(PS_DASH, 1, black), wide(PS_SOLID, 3, blue);
+    const std::vector<std::vector<CPoint>> polylines{
+        {{1, 1}, {28, 1}, {28, 6}, {2, 9}}, {{30, 2}, {38, 8}, {30, 8}, {30, 2}}, {{3, 4}, {3, 4}, {9, 4}}};
+    std::vector<CPoint> all;
+    std::vector<DWORD> counts;
+    for (const auto& points : polylines) {
+        all.insert(all.end(), points.begin(), points.end());
+        counts.push_back((DWORD)points.size());
+    }
+    for (CPen* pen : {&thin, &dash, &wide}) {
+        PixelCanvas byLineTo(40, 11, white), byPolyline(40, 11, white), byPolyPolyline(40, 11, white);
+        for (PixelCanvas* c : {&byLineTo, &byPolyline, &byPolyPolyline}) {
+            c->dc.SelectObject(pen);
+            c->dc.SetBkMode(TRANSPARENT);
+            c->dc.MoveTo(7, 7);
+        }
+        for (const auto& points : polylines) {
+            byLineTo.dc.MoveTo(points[0]);
+            for (size_t i = 1; i < points.size(); ++i) byLineTo.dc.LineTo(points[i]);
+            EXPECT_TRUE(byPolyline.dc.Polyline(points.data(), (int)points.size()));
+        }
+        EXPECT_TRUE(byPolyPolyline.dc.PolyPolyline(all.data(), counts.data(), (int)counts.size()));
+        const std::string expected = byLineTo.dump(legend);
+        EXPECT_EQ(byPolyline.dump(legend), expected);
+        EXPECT_EQ(byPolyPolyline.dump(legend), expected);
+        EXPECT_EQ(byPolyline.dc.MoveTo(0, 0), CPoint(7, 7));
+        EXPECT_EQ(byPolyPolyline.dc.MoveTo(0, 0), CPoint(7, 7));
+    }
+
+    // Fewer than two points, in any polyline, fail and draw nothing.
+    PixelCanvas c(40, 11, white);
+    const DWORD oneShort[] = {3, 1}, none[] = {0};
+    EXPECT_EQ((std::vector<BOOL>{c.dc.Polyline(all.data(), 1), c.dc.Polyline(all.data(), 0),
+                                 c.dc.Polyline(all.data(), -1), c.dc.PolyPolyline(all.data(), oneShort, 2),
+                                 c.dc.PolyPolyline(all.data(), none, 1), c.dc.PolyPolyline(all.data(), counts.data(), 0)}),
+              (std::vector<BOOL>(6, FALSE)));
+    EXPECT_EQ(c.inkBox(), CRect());
+}
+
+// A solid one-pixel line is clipped once, by arithmetic; it must plot the
+// pixels that the pixel-by-pixel path plots, which a dashed pen takes whose
+// gaps are painted in its own colour.
+TEST(LineTo, AClippedSolidLinePlotsThePixelsThatThePixelByPixelPathPlots)
+{
+    CPen solid(PS_SOLID, 1, red), dashed(PS_DASH, 1, red);
+    const CPoint lines[][2] = {{{0, 0}, {29, 19}},   {{29, 19}, {0, 0}},  {{0, 19}, {29, 0}},   {{29, 0}, {0, 19}},
+                               {{2, 10}, {27, 13}},  {{27, 13}, {2, 10}}, {{14, 0}, {17, 19}},  {{17, 19}, {14, 0}},
+                               {{4, 3}, {26, 17}},   {{26, 17}, {4, 3}},  {{5, 2}, {5, 18}},    {{24, 18}, {24, 2}},
+                               {{1, 4}, {28, 4}},    {{28, 15}, {1, 15}}, {{-40000, -10}, {40000, 30}},
+                               {{8, 40000}, {20, -40000}}, {{6, 5}, {23, 14}},
+                               // Halfway ties, inside and across the clip.
+                               {{6, 5}, {24, 14}},   {{24, 14}, {6, 5}},  {{2, 1}, {28, 14}},   {{28, 14}, {2, 1}},
+                               {{10, 2}, {15, 18}},  {{15, 18}, {10, 2}}};
+    for (const auto& [a, b] : lines) {
+        PixelCanvas bySolid(30, 20, white), byPixels(30, 20, white);
+        for (PixelCanvas* c : {&bySolid, &byPixels}) {
+            c->dc.IntersectClipRect(5, 4, 25, 16);
+            c->dc.SetBkColor(red);
+            c->dc.MoveTo(a);
+        }
+        bySolid.dc.SelectObject(&solid);
+        bySolid.dc.LineTo(b);
+        byPixels.dc.SelectObject(&dashed);
+        byPixels.dc.LineTo(b);
+        EXPECT_GT(bySolid.count(red), 0);
+        EXPECT_EQ(bySolid.dump(legend), byPixels.dump(legend)) << a.x << "," << a.y << " to " << b.x << "," << b.y;
+    }
+}
+
 // Left and top edges are inside, right and bottom outside; corners may come in any order.
 TEST(Rectangle, PenOutlineAndBrushFillWithNullPensBrushesAndEmptyRectangles)
 {
