@@ -32,12 +32,19 @@ inline const std::string beamRows = "B1|300|600|internal\n"
 
 template <class Grid> class BeamHost : public Grid {
 public:
-    std::vector<Beam> m_beams{{L"B1", L"300", L"600", L"internal"},
-                              {L"B2", L"250", L"500", L"edge"},
-                              {L"B3", L"300", L"750", L"internal"},
-                              {L"B4", L"200", L"400", L"roof"}};
+    static std::vector<Beam> sampleBeams()
+    {
+        return {{L"B1", L"300", L"600", L"internal"},
+                {L"B2", L"250", L"500", L"edge"},
+                {L"B3", L"300", L"750", L"internal"},
+                {L"B4", L"200", L"400", L"roof"}};
+    }
+    std::vector<Beam> m_beams = sampleBeams();
     Log m_log;
     bool m_bLogReads = false; // cell reads are many: logged only when asked
+    std::wstring m_refused = L"?"; // a value the host's validation refuses
+    int m_readOnlyField = 0;       // cells of this field are read-only
+    size_t m_maxRecords = 1000;    // rows asked for beyond this are refused
 
     Log takeLog() { return std::exchange(m_log, {}); }
     using Grid::notify;
@@ -59,14 +66,17 @@ protected:
         if (m_bLogReads)
             log("get", nRec, nField);
         style.SetValue(nRec == -1 ? title(nField) : hasRecord(nRec) ? m_beams[(size_t)nRec][nField].c_str() : L"");
+        if (nRec >= 0 && nField == m_readOnlyField)
+            style.SetReadOnly(TRUE);
         return nRec == -1 || hasRecord(nRec);
     }
     int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
     {
         log("store", nRec, nField, toUtf8(pStyle->GetValue().str()));
-        if (hasRecord(nRec))
-            m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
-        return hasRecord(nRec);
+        if (!hasRecord(nRec) || pStyle->GetValue() == m_refused.c_str())
+            return 0;
+        m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
+        return 1;
     }
 };
 
@@ -99,6 +109,8 @@ protected:
     int _StoreInsertRows(int nRec, int nCount) override
     {
         log("insert", nRec, nCount);
+        if (m_beams.size() + (size_t)nCount > m_maxRecords)
+            return 0;
         m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
         return 1;
     }
@@ -128,6 +140,8 @@ public:
     BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
     {
         log("insert", nRow - 1, nCount);
+        if (m_beams.size() + nCount > m_maxRecords)
+            return FALSE;
         m_beams.insert(m_beams.begin() + (long)nRow - 1, nCount, Beam{});
         return CRwGrid::StoreInsertRows(nRow, nCount, bProcessed);
     }

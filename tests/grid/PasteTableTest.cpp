@@ -47,7 +47,8 @@ TEST(PasteTable, ReadsRowsCellsQuotesAndDropsControls)
         {L"a\t\tc\n\nd\t\n", {{L"a", L"", L"c"}, {L""}, {L"d", L""}}},
         {L"\"x\ty\"\t\"say \"\"hi\"\"\"\t\"two\r\nlines\"\nz",
          {{L"x\ty", L"say \"hi\"", L"two\r\nlines"}, {L"z"}}},
-        {L"\"q\"rest\t\"never closed\nstill", {{L"qrest", L"never closed\nstill"}}},
+        {L"\"q\x02\"rest\t\"never closed\nstill", {{L"qrest", L"never closed\nstill"}}},
+        {L"a\t", {{L"a", L""}}},
         // Controls go, a lone CR among them; a quote inside an unquoted cell is text.
         {L"a\x01" L"b\x7f\t\x9c" L"c\rd\n5\"", {{L"ab", L"cd"}, {L"5\""}}},
     };
