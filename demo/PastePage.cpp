@@ -8,27 +8,9 @@
 #include "frame/Lang.h"
 #include "win/Afx.h"
 
-#include <cstring>
 #include <memory>
 
-namespace {
-
 using namespace beams;
-
-// What a spreadsheet leaves on the clipboard: its rows as tab-separated text.
-void putOnClipboard(HWND owner, const std::wstring& text)
-{
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(block), text.c_str(), bytes);
-    GlobalUnlock(block);
-    OpenClipboard(owner);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-}
-
-} // namespace
 
 void pastePage(DemoContext& demo)
 {
@@ -69,7 +51,8 @@ void pastePage(DemoContext& demo)
                                                 {"320", "abc", "8.20", "C35/45", ""},
                                                 {"200", "450", "3.60", "C30/37", "spare"},
                                                 {"250", "500", "5.00", "C30/37", ""}});
-    putOnClipboard(frame.GetSafeHwnd(), rows);
+    // What a spreadsheet leaves on the clipboard: its rows as tab-separated text.
+    platform::PutClipboardText(frame.GetSafeHwnd(), rows.c_str());
     platform::user().answerMessage(IDOK, [&](HWND box) {
         screenshot(g, "paste-2.png", "Ctrl+V: the host refused one cell and one had no column; the user is told.",
                    box);

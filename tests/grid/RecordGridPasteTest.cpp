@@ -21,7 +21,7 @@ protected:
     void pasteAt(ROWCOL r, ROWCOL c, const std::wstring& text, UINT held = VK_CONTROL, UINT key = 'V')
     {
         this->grid.SetCurrentCell(r, c);
-        testsupport::putClipboardText(this->frame.GetSafeHwnd(), text);
+        platform::PutClipboardText(this->frame.GetSafeHwnd(), text.c_str());
         this->frame.m_received.clear();
         testsupport::pressWith(held, key);
     }
@@ -150,7 +150,7 @@ TEST_F(RecordGrid, TheContextMenuOffersPasteAfterCopyAndHeaderRowsAreNeverPasted
 
     grid.describe(true); // b and h under a group title: rows 0 and 1 are headers
     grid.SetCurrentCell(1, 1);
-    testsupport::putClipboardText(frame.GetSafeHwnd(), L"55\n66");
+    platform::PutClipboardText(frame.GetSafeHwnd(), L"55\n66");
     platform::user().chooseMenuCommand(57637);
     platform::desktop().click(cellPoint(1, 1), platform::MouseButton::Right);
     EXPECT_EQ(grid.takeLog(), (Log{"store 0 20 55", "store 1 20 66"}));
