@@ -1,7 +1,7 @@
 // Paste into both record grids, as a user pastes with the keys: where the
 // cells go, what the host is asked, and what the user is told.
 #include "BeamGrid.h"
-#include "support/Clipboard.h"
+#include "platform/gridctl/GridDump.h"
 #include "support/Input.h"
 #include "support/Prompts.h"
 
@@ -25,22 +25,11 @@ protected:
         this->frame.m_received.clear();
         testsupport::pressWith(held, key);
     }
-    // The selected cells as the block around them, "top,left-bottom,right",
-    // with "!" when the block is not selected whole.
-    std::string selected()
+    std::vector<CGXRange> selected()
     {
-        ROWCOL top = ~0u, left = ~0u, bottom = 0, right = 0, n = 0;
-        for (ROWCOL r = 0; r <= this->grid.GetRowCount(); ++r)
-            for (ROWCOL c = 0; c <= this->grid.GetColCount(); ++c)
-                if (this->grid.IsCellSelected(r, c)) {
-                    top = std::min(top, r), left = std::min(left, c);
-                    bottom = std::max(bottom, r), right = std::max(right, c), ++n;
-                }
-        if (n == 0)
-            return "";
-        const bool bWhole = n == (bottom - top + 1) * (right - left + 1);
-        return std::to_string(top) + "," + std::to_string(left) + "-" + std::to_string(bottom) + "," +
-               std::to_string(right) + (bWhole ? "" : "!");
+        CGXRangeList list;
+        this->grid.CopyRangeList(list, FALSE);
+        return {list.begin(), list.end()};
     }
 
     std::unique_ptr<CDynLinkLibrary> m_language;
@@ -63,24 +52,24 @@ TYPED_TEST(Paste, CellsGoRightAndDownThroughTheHostAndWhatWasNotPastedIsCounted)
         std::wstring text;
         Log log;
         std::wstring told;
-        std::string selected;
+        CGXRange selected;
         std::vector<UINT> notified = {WM_APP};
     } cases[] = {
         {"past the last column", [](Grid&) {}, 2, 2, L"510\tnew\tX\r\n520\r\n",
-         {"store 1 30 510", "store 1 40 new", "store 2 30 520"}, L"message: 1 cells were not pasted.\n", "2,2-3,3"},
+         {"store 1 30 510", "store 1 40 new", "store 2 30 520"}, L"message: 1 cells were not pasted.\n", {2, 2, 3, 3}},
         {"refused and read-only", [](Grid& g) { g.m_readOnlyField = F_NOTE; }, 1, 1, L"?\t610\tn1\n260\t620",
          {"store 0 20 ?", "store 0 30 610", "store 1 20 260", "store 1 30 620"},
-         L"message: 2 cells were not pasted.\n", "1,1-2,3"},
+         L"message: 2 cells were not pasted.\n", {1, 1, 2, 3}},
         {"hidden passed over", [](Grid& g) { g.HideCols(2, 2); g.HideRows(2, 2); }, 1, 1, L"a;b\nc;d;",
          {"store 0 20 a", "store 0 40 b", "store 2 20 c", "store 2 40 d"}, L"message: 1 cells were not pasted.\n",
-         "1,1-3,3"},
+         {1, 1, 3, 3}},
         {"rows added until refused", [](Grid& g) { g.m_maxRecords = 5; }, 4, 3, L"r4\nr5\nr6\nr7\n",
          {"store 3 40 r4", "insert 4 1", "store 4 40 r5", "insert 5 1"}, L"message: 2 cells were not pasted.\n",
-         "4,3-5,3"},
+         {4, 3, 5, 3}},
         {"all pasted", [](Grid&) {}, 3, 1, L"\"2\"\"\"\t\"a\tb\"", {"store 2 20 2\"", "store 2 30 a\tb"}, L"",
-         "3,1-3,2"},
+         {3, 1, 3, 2}},
         {"nothing stored", [](Grid& g) { g.m_readOnlyField = F_NOTE; }, 1, 3, L"n1\tX",
-         {}, L"message: 2 cells were not pasted.\n", "1,3-1,3", {}},
+         {}, L"message: 2 cells were not pasted.\n", {1, 3, 1, 3}, {}},
     };
     Grid& grid = this->grid;
     grid.setPaste(true);
@@ -97,7 +86,7 @@ TYPED_TEST(Paste, CellsGoRightAndDownThroughTheHostAndWhatWasNotPastedIsCounted)
         this->pasteAt(c.r, c.c, c.text);
         EXPECT_EQ(grid.takeLog(), c.log);
         EXPECT_EQ(testsupport::asked(), c.told);
-        EXPECT_EQ(this->selected(), c.selected);
+        EXPECT_EQ(this->selected(), std::vector<CGXRange>{c.selected});
         EXPECT_EQ(this->frame.m_received, c.notified);
         EXPECT_FALSE(grid.IsLockUpdate());
     }
@@ -122,7 +111,9 @@ TYPED_TEST(Paste, IsOffUntilAskedAndTakesNothingFromAClipboardWithoutText)
     EXPECT_EQ(grid.takeLog(), Log{"store 0 20 z"});
 
     this->pasteAt(1, 1, L"");
-    testsupport::emptyClipboard();
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
     testsupport::pressWith(VK_CONTROL, 'V');
     EXPECT_EQ(grid.takeLog(), Log{});
     EXPECT_EQ(testsupport::asked(), L"");
