@@ -32,14 +32,10 @@ inline const std::string beamRows = "B1|300|600|internal\n"
 
 template <class Grid> class BeamHost : public Grid {
 public:
-    static std::vector<Beam> sampleBeams()
-    {
-        return {{L"B1", L"300", L"600", L"internal"},
-                {L"B2", L"250", L"500", L"edge"},
-                {L"B3", L"300", L"750", L"internal"},
-                {L"B4", L"200", L"400", L"roof"}};
-    }
-    std::vector<Beam> m_beams = sampleBeams();
+    std::vector<Beam> m_beams{{L"B1", L"300", L"600", L"internal"},
+                              {L"B2", L"250", L"500", L"edge"},
+                              {L"B3", L"300", L"750", L"internal"},
+                              {L"B4", L"200", L"400", L"roof"}};
     Log m_log;
     bool m_bLogReads = false; // cell reads are many: logged only when asked
     std::wstring m_refused = L"?"; // a value the host's validation refuses
