@@ -25,12 +25,7 @@ void pastePage(DemoContext& demo)
                 "its spare last row does; a fifth cell in a row has no column. The user is told that 2 cells "
                 "were not pasted, and the pasted range is selected.");
     desk.setScreenSize(520, 330);
-    NVorel::setLangWork(48, demo.languageFolder.c_str());
-    const HINSTANCE savedResources = AfxGetResourceHandle();
-    AfxSetResourceHandle(platform::RegisterApplicationModule(&kBeamResources));
-    auto language = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule()); // "Paste", the message
-    Qemet::SetDisplayUnit(qemet::QT_SECTION_SIZE, qemet::QU_MM, 0);
-    Qemet::SetDisplayUnit(qemet::QT_LENGTH, qemet::QU_M, 2);
+    BeamPageSetting setting(demo.languageFolder);
 
     CWnd frame;
     createHostFrame(frame, L"Beams", CRect(10, 10, 510, 250));
@@ -76,8 +71,4 @@ void pastePage(DemoContext& demo)
         calls.push_back({c});
     g.table({"What reached the host"}, calls);
     frame.DestroyWindow();
-
-    Qemet::SetUnitSystem(qemet::US_METRIC);
-    language.reset();
-    AfxSetResourceHandle(savedResources);
 }
