@@ -8,6 +8,7 @@
 #include "win/Afx.h"
 
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -144,6 +145,33 @@ private:
         s.LoadString(id);
         return s;
     }
+};
+
+// What a page showing the beam table sets up and gives back: the English
+// module (menu 480, the grids' strings), the host's titles, the display
+// units of the table.
+class BeamPageSetting {
+public:
+    explicit BeamPageSetting(const std::wstring& languageFolder)
+    {
+        NVorel::setLangWork(48, languageFolder.c_str());
+        AfxSetResourceHandle(platform::RegisterApplicationModule(&kBeamResources));
+        m_language = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule());
+        Qemet::SetDisplayUnit(qemet::QT_SECTION_SIZE, qemet::QU_MM, 0);
+        Qemet::SetDisplayUnit(qemet::QT_LENGTH, qemet::QU_M, 2);
+    }
+    ~BeamPageSetting()
+    {
+        Qemet::SetUnitSystem(qemet::US_METRIC);
+        m_language.reset();
+        AfxSetResourceHandle(m_savedResources);
+    }
+    BeamPageSetting(const BeamPageSetting&) = delete;
+    BeamPageSetting& operator=(const BeamPageSetting&) = delete;
+
+private:
+    const HINSTANCE m_savedResources = AfxGetResourceHandle();
+    std::unique_ptr<CDynLinkLibrary> m_language;
 };
 
 } // namespace beams

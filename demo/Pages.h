@@ -20,6 +20,7 @@ void windowsPage(DemoContext& demo);
 void gridPage(DemoContext& demo);
 void gridEditPage(DemoContext& demo);
 void recordGridPage(DemoContext& demo);
+void pastePage(DemoContext& demo);
 void gridStatusPage(DemoContext& demo);
 void resultsGridPage(DemoContext& demo);
 void dialogsPage(DemoContext& demo);

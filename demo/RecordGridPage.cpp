@@ -89,12 +89,7 @@ void recordGridPage(DemoContext& demo)
                 "makeColName with the unit on a second line. The user types a value, inserts and deletes rows, "
                 "selects all and exports the table from the context menu, and the host exports it as RTF.");
     desk.setScreenSize(520, 330);
-    NVorel::setLangWork(48, demo.languageFolder.c_str());
-    const HINSTANCE savedResources = AfxGetResourceHandle();
-    AfxSetResourceHandle(platform::RegisterApplicationModule(&kBeamResources));
-    auto language = std::make_unique<CDynLinkLibrary>(NVorel::getLangModule()); // menu 480, string 39951
-    Qemet::SetDisplayUnit(qemet::QT_SECTION_SIZE, qemet::QU_MM, 0);
-    Qemet::SetDisplayUnit(qemet::QT_LENGTH, qemet::QU_M, 2);
+    BeamPageSetting setting(demo.languageFolder);
 
     BeamFrame frame;
     frame.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), L"Beams",
@@ -202,8 +197,4 @@ void recordGridPage(DemoContext& demo)
     desk.keyUp(VK_CONTROL);
     screenshot(g, "records-10.png", "Ctrl+End: the last of the ten million records.", longFrame);
     longFrame.DestroyWindow();
-
-    Qemet::SetUnitSystem(qemet::US_METRIC);
-    language.reset();
-    AfxSetResourceHandle(savedResources);
 }

@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     gridPage(demo);
     gridEditPage(demo);
     recordGridPage(demo);
+    pastePage(demo);
     gridStatusPage(demo);
     resultsGridPage(demo);
     dialogsPage(demo);

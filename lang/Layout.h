@@ -15,6 +15,8 @@ struct Texts {
     const wchar_t* colMaximum;    // 39956
     const wchar_t* colMinimum;    // 39957
     const wchar_t* colVisible;    // 39958
+    const wchar_t* paste;         // 39962, the record grids' paste command
+    const wchar_t* notPasted;     // 39963, "%d" cells a paste left out
     // menu 480, the record grids' context menu
     const wchar_t* gridMenu;
     const wchar_t* selectAll;     // 57642
@@ -41,6 +43,7 @@ template <const Texts& T> struct Layout {
     static constexpr winres::StringResource strings[] = {
         {39951, T.csvFilter},  {39952, T.colColour},  {39955, T.colSpacing},
         {39956, T.colMaximum}, {39957, T.colMinimum}, {39958, T.colVisible},
+        {39962, T.paste},      {39963, T.notPasted},
     };
 
     static constexpr winres::MenuItemResource gridMenu[] = {

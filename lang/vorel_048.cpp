@@ -9,6 +9,8 @@ constexpr lang::Texts english{
     .colMaximum = L"Maximum",
     .colMinimum = L"Minimum",
     .colVisible = L"Visible",
+    .paste = L"Paste",
+    .notPasted = L"%d cells were not pasted.",
     .gridMenu = L"Grid",
     .selectAll = L"Select &all",
     .copy = L"&Copy",

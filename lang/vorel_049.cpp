@@ -9,6 +9,8 @@ constexpr lang::Texts german{
     .colMaximum = L"Maximum",
     .colMinimum = L"Minimum",
     .colVisible = L"Sichtbar",
+    .paste = L"Einfügen",
+    .notPasted = L"%d Zellen wurden nicht eingefügt.",
     .gridMenu = L"Tabelle",
     .selectAll = L"&Alles markieren",
     .copy = L"&Kopieren",

@@ -161,23 +161,7 @@ BOOL CGXGridWnd::Copy()
     CGXRangeList ranges;
     if (!CopyRangeList(ranges, TRUE))
         return FALSE;
-    const CString text = GetCopyTextRanges(ranges);
-    const SIZE_T bytes = (SIZE_T)(text.GetLength() + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!block)
-        return FALSE;
-    std::memcpy(GlobalLock(block), text.GetString(), bytes);
-    GlobalUnlock(block);
-    if (!OpenClipboard(m_hWnd)) {
-        GlobalFree(block);
-        return FALSE;
-    }
-    EmptyClipboard();
-    const bool bTaken = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    CloseClipboard();
-    if (!bTaken)
-        GlobalFree(block);
-    return bTaken;
+    return platform::PutClipboardText(m_hWnd, GetCopyTextRanges(ranges));
 }
 
 void CGXGridWnd::OnPaint()

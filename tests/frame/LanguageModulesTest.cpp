@@ -12,7 +12,7 @@ TEST_P(LanguageModules, CarryTheLibrarysStrings)
 {
     const HMODULE h = LoadLibraryW(testsupport::languageModule(GetParam()).wstring().c_str());
     ASSERT_NE(h, nullptr);
-    for (UINT id : {39951u, 39952u, 39955u, 39956u, 39957u, 39958u}) {
+    for (UINT id : {39951u, 39952u, 39955u, 39956u, 39957u, 39958u, 39962u, 39963u}) {
         const wchar_t* s = FindStringResource(h, id);
         EXPECT_TRUE(s && *s) << id;
     }

@@ -38,6 +38,9 @@ public:
                               {L"B4", L"200", L"400", L"roof"}};
     Log m_log;
     bool m_bLogReads = false; // cell reads are many: logged only when asked
+    std::wstring m_refused = L"?"; // a value the host's validation refuses
+    int m_readOnlyField = 0;       // cells of this field are read-only
+    size_t m_maxRecords = 1000;    // rows asked for beyond this are refused
 
     Log takeLog() { return std::exchange(m_log, {}); }
     using Grid::notify;
@@ -59,14 +62,17 @@ protected:
         if (m_bLogReads)
             log("get", nRec, nField);
         style.SetValue(nRec == -1 ? title(nField) : hasRecord(nRec) ? m_beams[(size_t)nRec][nField].c_str() : L"");
+        if (nRec >= 0 && nField == m_readOnlyField)
+            style.SetReadOnly(TRUE);
         return nRec == -1 || hasRecord(nRec);
     }
     int _StoreStyleRowCol(int nRec, int nField, const CGXStyle* pStyle) override
     {
         log("store", nRec, nField, toUtf8(pStyle->GetValue().str()));
-        if (hasRecord(nRec))
-            m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
-        return hasRecord(nRec);
+        if (!hasRecord(nRec) || pStyle->GetValue() == m_refused.c_str())
+            return 0;
+        m_beams[(size_t)nRec][nField] = pStyle->GetValue().GetString();
+        return 1;
     }
 };
 
@@ -99,6 +105,8 @@ protected:
     int _StoreInsertRows(int nRec, int nCount) override
     {
         log("insert", nRec, nCount);
+        if (m_beams.size() + (size_t)nCount > m_maxRecords)
+            return 0;
         m_beams.insert(m_beams.begin() + nRec, (size_t)nCount, Beam{});
         return 1;
     }
@@ -128,6 +136,8 @@ public:
     BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bProcessed) override
     {
         log("insert", nRow - 1, nCount);
+        if (m_beams.size() + nCount > m_maxRecords)
+            return FALSE;
         m_beams.insert(m_beams.begin() + (long)nRow - 1, nCount, Beam{});
         return CRwGrid::StoreInsertRows(nRow, nCount, bProcessed);
     }

@@ -20,7 +20,8 @@
 //     -> addEmptyLine first; Ctrl+A selects all; a right click opens menu
 //     480 when setContextMenu(true).
 //   Commands (RGridCommands.cpp), from menu 480 or the host's menus:
-//     57642 select all, 57634 copy, 39950 export as CSV.
+//     57642 select all, 57634 copy, 57637 paste (after setPaste(true)),
+//     39950 export as CSV.
 //   Status (RGridStatus.cpp): SaveStatusXML writes the descriptors and
 //     widths into the host's XML document; LoadStatusXML reads them back,
 //     and the host calls ApplyCol2Var afterwards.
@@ -63,6 +64,10 @@ public:
     // Every width is asked of the host again.
     void resetColWidth() { m_colWidths.clear(); }
     void setContextMenu(bool bContextMenu) { m_contextMenu = bContextMenu; }
+    // Ctrl+V, Shift+Insert and the context menu's "Paste" take the
+    // clipboard's text from the current cell on (recordgrid::pasteClipboard);
+    // off until the host asks.
+    void setPaste(bool bPaste) { m_paste = bPaste; }
     // Null: notifications go to the parent window.
     void setReceiver(CWnd* pReceiver) { m_receiver = pReceiver; }
     void selectRowDada(int nRec, bool bSelect);
@@ -149,6 +154,8 @@ protected:
     afx_msg void OnEditSelectAll();
     afx_msg void OnEditCopy();
     afx_msg void OnEditExportExcelCSV();
+    // 57637; nothing while paste is off.
+    afx_msg void OnEditPaste();
 
     DECLARE_MESSAGE_MAP()
 
@@ -167,6 +174,7 @@ private:
     bool m_showHeader = true;
     int m_nonOfHeader = 1;
     bool m_contextMenu = false;
+    bool m_paste = false;
     CWnd* m_receiver = nullptr;
 };
 

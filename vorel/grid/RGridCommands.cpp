@@ -7,6 +7,7 @@
 // cell is written as the grid shows it.
 #include "grid/RGrid.h"
 
+#include "grid/RecordGridSupport.h"
 #include "win/Afx.h"
 
 namespace NVorel {
@@ -14,7 +15,6 @@ namespace NVorel {
 namespace {
 
 constexpr UINT ID_EDIT_SELECT_ALL = 57642;
-constexpr UINT ID_EDIT_COPY = 57634;
 constexpr UINT ID_EDIT_EXPORT_CSV = 39950;
 constexpr UINT IDS_CSV_FILTER = 39951;
 
@@ -38,7 +38,8 @@ private:
 
 BEGIN_MESSAGE_MAP(CRGrid, CGXGridWnd)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
-    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(recordgrid::ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(recordgrid::ID_EDIT_PASTE, OnEditPaste)
     ON_COMMAND(ID_EDIT_EXPORT_CSV, OnEditExportExcelCSV)
 END_MESSAGE_MAP()
 
@@ -51,6 +52,12 @@ void CRGrid::OnEditCopy()
 {
     if (CanCopy())
         Copy();
+}
+
+void CRGrid::OnEditPaste()
+{
+    if (m_paste)
+        recordgrid::pasteClipboard(*this, [this] { addEmptyLine(); }, [this] { notify(WM_APP); });
 }
 
 void CRGrid::OnEditExportExcelCSV()

@@ -14,10 +14,15 @@ constexpr UINT kContextMenu = 480;
 
 } // namespace
 
+// Ctrl+V and Shift+Insert paste when paste is on and no editor is open.
 // Insert and Delete work on the selected rows whatever Ctrl and Shift say;
 // the grid library gets every key after that.
 BOOL CRGrid::ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt, UINT flags)
 {
+    if (m_paste && !IsActiveCurrentCell() && recordgrid::isPasteKey(nMessage, nChar)) {
+        OnEditPaste();
+        return TRUE;
+    }
     if (nMessage == WM_KEYDOWN && (nChar == VK_INSERT || nChar == VK_DELETE)) {
         if (nChar == VK_INSERT)
             insertSelectedRows();
@@ -53,6 +58,8 @@ BOOL CRGrid::DoRButtonDown(UINT flags, CPoint pt)
     CMenu* popup = m_contextMenu && menu.LoadMenu(kContextMenu) ? menu.GetSubMenu(0) : nullptr;
     if (!popup)
         return CGXGridCore::DoRButtonDown(flags, pt);
+    if (m_paste)
+        recordgrid::addPasteItem(*popup);
     CPoint screen = pt;
     ClientToScreen(&screen);
     popup->TrackPopupMenu(TPM_RIGHTBUTTON, screen.x, screen.y, this);

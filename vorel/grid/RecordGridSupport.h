@@ -1,8 +1,8 @@
 #pragma once
 // What the record grids share, whatever their column model: the registry of
 // live grids, which style requests reach the host, unit column titles, typed
-// cell readers, notifications, the spare row below the last one, and the
-// walks over the selected rows.
+// cell readers, notifications, the spare row below the last one, the
+// walks over the selected rows, and paste.
 #include "gridctl/GXGridWnd.h"
 #include "units/Qemet.h"
 
@@ -62,5 +62,25 @@ void forSelectedRowsBackwards(CGXGridCore& grid, const std::function<void(ROWCOL
 // Each whole selected row other than row 0 removed, the last first; the
 // caller redraws.
 void removeSelectedRows(CGXGridCore& grid);
+
+// Paste (RecordGridPaste.cpp): the menu command, its text and the message
+// telling of cells not pasted come from the language module.
+constexpr UINT ID_EDIT_COPY = 57634;
+constexpr UINT ID_EDIT_PASTE = 57637;
+constexpr UINT IDS_PASTE = 39962;
+
+// Ctrl+V or Shift+Insert going down.
+bool isPasteKey(UINT nMessage, UINT nChar);
+// "Paste" after the popup's "Copy" (at the end without one).
+void addPasteItem(CMenu& popup);
+// The clipboard's Unicode text (see CPasteTable) stored from the current cell
+// rightwards and down, each cell through SetValueRange as a typed value:
+// read-only and disabled cells, refused cells and cells past the last column
+// are not pasted, header and hidden rows and hidden columns are passed over.
+// Rows past the last come one at a time from addRow; when it adds none the
+// rest is not pasted. One update lock, one redraw and, when anything
+// changed, one notifyChange; the pasted range is selected; a message box
+// tells how many cells were not pasted. No current cell or no text: nothing.
+void pasteClipboard(CGXGridWnd& grid, const std::function<void()>& addRow, const std::function<void()>& notifyChange);
 
 } // namespace NVorel::recordgrid

@@ -72,10 +72,15 @@ BOOL CRwGrid::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
     return _StoreStyleRowCol((int)nRow - 1, m_cols[nCol], pStyle);
 }
 
+// Ctrl+V and Shift+Insert paste when paste is on and no editor is open.
 // Delete works on the selected rows; Insert means nothing here. Whatever
 // the grid library did with the key is shown as well.
 BOOL CRwGrid::ProcessKeys(CWnd* pSender, UINT nMessage, UINT nChar, UINT nRepCnt, UINT flags)
 {
+    if (m_paste && !IsActiveCurrentCell() && recordgrid::isPasteKey(nMessage, nChar)) {
+        recordgrid::pasteClipboard(*this, [this] { addEmptyLine(); }, [this] { notify(WM_APP); });
+        return TRUE;
+    }
     if (nMessage == WM_KEYDOWN && nChar == VK_DELETE) {
         removeSelectedRows();
         Redraw(GX_SMART, TRUE);

@@ -38,6 +38,8 @@ public:
     void ApplyCol2Var();
     // Null: notifications go to the parent window.
     void setReceiver(CWnd* pReceiver) { m_receiver = pReceiver; }
+    // Ctrl+V and Shift+Insert paste as in CRGrid; off until the host asks.
+    void setPaste(bool bPaste) { m_paste = bPaste; }
 
     // Standard styles, then the grid library's set-up.
     void OnInitialUpdate() override;
@@ -82,6 +84,7 @@ private:
 
     std::vector<int> m_cols;
     CWnd* m_receiver = nullptr;
+    bool m_paste = false;
 };
 
 } // namespace NVorel

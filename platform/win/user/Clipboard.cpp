@@ -1,5 +1,6 @@
 #include "win/user/Clipboard.h"
 
+#include <cstring>
 #include <map>
 
 namespace {
@@ -113,6 +114,26 @@ CString ClipboardText()
         result += text[i];
     GlobalUnlock(it->second);
     return CString(result.c_str());
+}
+
+BOOL PutClipboardText(HWND hOwner, const CString& text)
+{
+    const SIZE_T bytes = (SIZE_T)(text.GetLength() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block)
+        return FALSE;
+    std::memcpy(GlobalLock(block), text.GetString(), bytes);
+    GlobalUnlock(block);
+    if (!OpenClipboard(hOwner)) {
+        GlobalFree(block);
+        return FALSE;
+    }
+    EmptyClipboard();
+    const bool bTaken = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    CloseClipboard();
+    if (!bTaken)
+        GlobalFree(block);
+    return bTaken;
 }
 
 } // namespace platform

@@ -31,5 +31,9 @@ namespace platform {
 // The CF_UNICODETEXT text on the clipboard (up to its terminating zero), as a
 // user pasting it would get it; empty when there is none. Needs no open.
 CString ClipboardText();
+// The text as CF_UNICODETEXT, the clipboard emptied first and owned by
+// hOwner, as a program copying text does; FALSE when the clipboard cannot be
+// opened or does not take the text.
+BOOL PutClipboardText(HWND hOwner, const CString& text);
 
 } // namespace platform

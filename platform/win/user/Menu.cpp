@@ -165,6 +165,29 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags)
     return ((UINT)GetMenuItemCount(item->sub) << 8) | (item->flags & 0xFF);
 }
 
+BOOL InsertMenuW(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem)
+{
+    if (uFlags & MF_POPUP) return FALSE;
+    HMENU owner = hMenu;
+    menus::Menu* m = menus::find(hMenu);
+    if (!m) return FALSE;
+    size_t pos = m->items.size();
+    if (uFlags & MF_BYPOSITION) {
+        pos = std::min<size_t>(uPosition, pos);
+    } else {
+        const menus::Item* item = menus::findItem(hMenu, uPosition, MF_BYCOMMAND, &owner);
+        if (!item) return FALSE;
+        m = menus::find(owner);
+        pos = (size_t)(item - m->items.data());
+    }
+    menus::Item item;
+    item.id = uFlags & MF_SEPARATOR ? 0 : (UINT)uIDNewItem;
+    item.text = uFlags & MF_SEPARATOR || !lpNewItem ? L"" : lpNewItem;
+    item.flags = uFlags & (MF_SEPARATOR | MF_CHECKED | MF_GRAYED | MF_DISABLED);
+    m->items.insert(m->items.begin() + (long)pos, std::move(item));
+    return TRUE;
+}
+
 int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags)
 {
     const menus::Item* item = menus::findItem(hMenu, uIDItem, flags);

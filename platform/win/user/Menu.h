@@ -46,6 +46,11 @@ BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 // The item's flags (MF_CHECKED, MF_GRAYED, MF_SEPARATOR...); for a submenu the
 // number of its items in the high byte; -1 when there is no such item.
 UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+// A string or separator item before the item at uPosition (MF_BYPOSITION;
+// a position past the end appends) or before the item with that command
+// (MF_BYCOMMAND, looking into submenus). Submenu items are not inserted
+// this way. FALSE when there is no such menu or item.
+BOOL InsertMenuW(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem);
 // The text with its '&' marks; the number of characters copied.
 int GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags);
 // The window's system menu: one item, SC_CLOSE ("&Close"), whose grayed

@@ -86,3 +86,19 @@ TEST(Clipboard, DataBelongsToTheClipboardOnlyOnceItIsTaken)
     EXPECT_EQ(platform::ClipboardText(), L"");
     EXPECT_EQ(GlobalFree(refused), nullptr);
 }
+
+TEST(Clipboard, PutTextReplacesEverythingUnlessAnotherWindowHasItOpen)
+{
+    testsupport::LoggingWnd owner("O"), other("P");
+    ASSERT_TRUE(owner.create(nullptr, CRect(0, 0, 50, 50)));
+    ASSERT_TRUE(other.create(nullptr, CRect(60, 0, 110, 50)));
+    ASSERT_TRUE(OpenClipboard(other));
+    EXPECT_TRUE(EmptyClipboard());
+    EXPECT_NE(SetClipboardData(CF_TEXT, textBlock(L"old")), nullptr);
+    EXPECT_FALSE(platform::PutClipboardText(owner, L"refused"));
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_TRUE(platform::PutClipboardText(owner, L"a\tb"));
+    EXPECT_EQ(platform::ClipboardText(), L"a\tb");
+    EXPECT_EQ(GetClipboardOwner(), (HWND)owner);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT)); // emptied first
+}

@@ -143,6 +143,26 @@ int inkOf(const wchar_t* text)
     return menuInk().count(canvas.surface());
 }
 
+TEST_F(Menu, InsertedItemsGoBeforeTheirPositionOrCommand)
+{
+    CMenu* popup = grid.GetSubMenu(0);
+    ASSERT_NE(popup, nullptr);
+    // By command from the top menu: into the submenu that holds the command.
+    EXPECT_TRUE(grid.InsertMenu(39950, MF_BYCOMMAND | MF_STRING, 7001, L"Seven"));
+    EXPECT_TRUE(popup->InsertMenu(2, MF_BYPOSITION | MF_STRING | MF_GRAYED, 7002, L"Two"));
+    EXPECT_TRUE(popup->InsertMenu((UINT)-1, MF_BYPOSITION | MF_SEPARATOR));
+    EXPECT_FALSE(popup->InsertMenu(4711, MF_BYCOMMAND | MF_STRING, 7003, L"None"));
+    EXPECT_EQ(grid.GetMenuItemCount(), 1u);
+    std::vector<UINT> ids;
+    for (UINT i = 0; i < popup->GetMenuItemCount(); ++i)
+        ids.push_back(popup->GetMenuItemID((int)i));
+    EXPECT_EQ(ids, (std::vector<UINT>{57642, 57634, 7002, 0, 7001, 39950, 0}));
+    CString text;
+    popup->GetMenuString(7001, text, MF_BYCOMMAND);
+    EXPECT_EQ(text, L"Seven");
+    EXPECT_EQ(popup->GetMenuState(7002, MF_BYCOMMAND), (UINT)MF_GRAYED);
+}
+
 TEST_F(Menu, ChosenCommandArrivesThroughTheOwnersMapAfterInitMenuPopup)
 {
     CMenu& menu = scale;
