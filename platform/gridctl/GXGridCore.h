@@ -279,8 +279,9 @@ public:
     // cells separated by m_sCellSep, each row ended by "\r\n". Cells covered
     // by a block give their text only at the block's top-left cell. A cell
     // holding the separator, a double quote, "\r" or "\n" is enclosed in
-    // double quotes with its quotes doubled (RFC 4180); other cells are
-    // written as they are.
+    // double quotes with its quotes doubled (RFC 4180); so is a cell holding
+    // ';' when the copy has a single column (its text then holds no tab, and
+    // readers split at ';'). Other cells are written as they are.
     CString GetCopyTextRanges(const CGXRangeList& ranges);
     // The copy text of the range, UTF-8, written at the file's position a
     // few rows at a time. A failing write throws the file's CFileException.
@@ -298,6 +299,9 @@ private:
     // The copy text of the ranges' rows, handed to sink.Append piece by piece
     // (cells, separators, "\r\n"), with sink.RowDone() after each row.
     template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);
+    // The ranges' columns left to right, hidden ones left out; false when
+    // the ranges give none.
+    bool copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& cols);
     BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
