@@ -16,6 +16,7 @@
 //     once, its value as the text where its control shows the value, else
 //     the composed style through the control's GetControlText.
 //   Storing: SetValueRange(range, value, mt, nType, flags)
+//     -> SetStyleRange with a style of the value
 //     -> StoreStyleRowCol(r, c, &style, mt, nType) for every cell
 //     -> where it returns non-zero: modified flag, RedrawRowCol.
 //   Inserting: InsertRows(nRow, nCount, ...)
@@ -123,8 +124,12 @@ public:
     {
         CGXStyle style;
         style.SetValue(value);
-        return StoreStyleRange(range, style, mt, nType, flags);
+        return SetStyleRange(range, style, mt, nType, flags);
     }
+    // Stores the style into every cell of the range (cut to the grid), each
+    // through StoreStyleRowCol; TRUE when every store succeeded.
+    BOOL SetStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt = gxOverride, int nType = 0,
+                       UINT flags = GX_UPDATENOW);
 
     // nCount rows before row nRow (1..GetRowCount() + 1). anHeightArray gives
     // the new rows' heights, indexed from 0; pRowsArray the styles of their
@@ -302,7 +307,6 @@ private:
     // The ranges' columns left to right, hidden ones left out; false when
     // the ranges give none.
     bool copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& cols);
-    BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
     // Whether a cell with this control (null: none) and control id shows
