@@ -17,8 +17,9 @@ ClipboardBridge::ClipboardBridge(XScreenWindow& window) : m_window(window)
     RegisterClassW(&cls); // fails harmlessly when a bridge before registered it
     m_hWnd = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, (LONG_PTR)this);
-    m_seen = GetClipboardSequenceNumber();
-    foreignChange(m_window.clipboardHeldElsewhere());
+    // Another program's copy counts from the start; else a text the program
+    // copied before goes to the X clipboard at the first turn.
+    if (m_window.clipboardHeldElsewhere()) foreignChange(true);
 }
 
 ClipboardBridge::~ClipboardBridge()
