@@ -1,9 +1,11 @@
 // Painting a full 1280 x 800 record grid of 20 fields over a hundred and over
 // ten million records (painting costs what is visible, not what exists), and
 // a 1000 x 680 table window of 10 fields over ten million; the CSV
-// export of a million cells next to fwrite of the same bytes and next to what
-// the host alone spends on those cells; and the peak memory of a grid over
-// 10^5 and 10^7 records scrolled from top to bottom.
+// export of a million cells next to fwrite of the same bytes, next to what
+// the host alone spends on those cells and next to pasting the same table
+// (Ctrl+V of its own copy, every cell through the host's store); and the
+// peak memory of a grid over 10^5 and 10^7 records scrolled from top to
+// bottom.
 #include "ComputedGrid.h"
 #include "PeakRss.h"
 
@@ -96,6 +98,24 @@ void BM_HostCellsOnly(benchmark::State& state)
             }
 }
 BENCHMARK(BM_HostCellsOnly)->Unit(benchmark::kMillisecond);
+
+// The table's data cells as the grid copies them (tab-separated text),
+// pasted back over themselves from the first cell on.
+void BM_PasteMillionCells(benchmark::State& state)
+{
+    GridWindow w(kRecords, kFields);
+    w.grid.setPaste(true);
+    w.grid.SetCurrentCell(w.grid.GetHeaderRows() + 1, 1);
+    CGXRangeList data;
+    data.AddTail(CGXRange(w.grid.GetHeaderRows() + 1, 1, w.grid.GetRowCount(), w.grid.GetColCount()));
+    platform::PutClipboardText(w.frame.GetSafeHwnd(), w.grid.GetCopyTextRanges(data));
+    for (auto _ : state) {
+        w.grid.SetCurrentCell(w.grid.GetHeaderRows() + 1, 1);
+        w.grid.SendMessage(WM_COMMAND, 57637);
+    }
+    state.counters["cells/paste"] = (double)w.grid.m_nStored / (double)state.iterations();
+}
+BENCHMARK(BM_PasteMillionCells)->Unit(benchmark::kMillisecond);
 
 // The bytes the export wrote, written again with fwrite.
 void BM_FwriteSameBytes(benchmark::State& state)

@@ -1,7 +1,8 @@
 // vorel-demo --live: the demo's host windows on the live desktop, shown in an
 // X11 window for a person to use: the beam table (a record grid with an empty
-// row to fill in), the bending-moment view that follows the mouse, the
-// area-scale editor and a slab check that ends in the message dialog.
+// row to fill in, which takes a paste), the bending-moment view that follows
+// the mouse, the area-scale editor and a slab check that ends in the message
+// dialog.
 #include "BeamTable.h"
 #include "LiveDemo.h"
 #include "MomentView.h"
@@ -83,6 +84,7 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
     createHostFrame(beamFrame, L"Beams", CRect(10, 10, 470, 250));
     beamTable.Create(WS_CHILD | WS_VISIBLE, CRect(6, 6, 448, 210), &beamFrame, 1);
     beamTable.describe();
+    beamTable.setPaste(true); // from a spreadsheet or any other X program
 
     CheckFrame checkFrame;
     createHostFrame(checkFrame, L"Slab check", CRect(10, 260, 470, 340));
@@ -125,10 +127,13 @@ int runLive(const DemoContext& demo, const char* screenshotAtClose)
     std::fflush(stdout);
 
     presenter.run();
-    // What the person left in the fifth beam's concrete (the row that was
-    // empty), as the host keeps it; typing there made room for a sixth.
-    if (beamTable.m_beams.size() > 4)
-        std::printf("live: concrete of beam 5 \"%s\"\n", toUtf8(beamTable.m_beams[4].concrete).c_str());
+    // The beams the person filled in from the row that was empty on, as the
+    // host keeps them (SI units; nan: not given).
+    for (size_t i = 4; i < beamTable.m_beams.size(); ++i) {
+        const beams::Beam& beam = beamTable.m_beams[i];
+        std::printf("live: beam %zu \"%s\" %g %g %g \"%s\"\n", i + 1, toUtf8(beam.name).c_str(), beam.b, beam.h,
+                    beam.span, toUtf8(beam.concrete).c_str());
+    }
     std::fflush(stdout);
 
     if (screenshotAtClose && !desk.saveScreenshot(screenshotAtClose)) {

@@ -8,7 +8,9 @@
 #   xvfb, xdotool, x11-apps                   run the live demo on a virtual X
 #                                             display, drive it and capture its
 #                                             window (xwd)
+#   xclip                                     copies to and reads from the X
+#                                             clipboard beside the live demo
 set -euo pipefail
 
 exec bash "$(dirname "$0")/apt-install.sh" libreoffice-writer-nogui poppler-utils chromium \
-  xvfb xdotool x11-apps
+  xvfb xdotool x11-apps xclip

@@ -15,8 +15,13 @@ template <class F> void CGXFont::forEachAttribute(F f)
 
 CGXFont& CGXFont::SetFaceName(LPCTSTR pszFaceName)
 {
-    m_face = CString(pszFaceName);
+    m_face.assign(pszFaceName);
     return *this;
+}
+
+void CGXFont::Free()
+{
+    forEachAttribute([&](auto member) { (this->*member).reset(); });
 }
 
 CGXFont& CGXFont::SetSize(double dPoints)

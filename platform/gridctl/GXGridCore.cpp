@@ -160,8 +160,7 @@ CString CGXGridCore::GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol)
     return CGXCopyTextReader(*this).Text(nRow, nCol);
 }
 
-BOOL CGXGridCore::StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType,
-                                  UINT flags)
+BOOL CGXGridCore::SetStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags)
 {
     CGXRange cells = range;
     if (!cells.ClipTo(GetRowCount(), GetColCount()))

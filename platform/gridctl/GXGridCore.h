@@ -16,6 +16,7 @@
 //     once, its value as the text where its control shows the value, else
 //     the composed style through the control's GetControlText.
 //   Storing: SetValueRange(range, value, mt, nType, flags)
+//     -> SetStyleRange with a style of the value
 //     -> StoreStyleRowCol(r, c, &style, mt, nType) for every cell
 //     -> where it returns non-zero: modified flag, RedrawRowCol.
 //   Inserting: InsertRows(nRow, nCount, ...)
@@ -123,8 +124,12 @@ public:
     {
         CGXStyle style;
         style.SetValue(value);
-        return StoreStyleRange(range, style, mt, nType, flags);
+        return SetStyleRange(range, style, mt, nType, flags);
     }
+    // Stores the style into every cell of the range (cut to the grid), each
+    // through StoreStyleRowCol; TRUE when every store succeeded.
+    BOOL SetStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt = gxOverride, int nType = 0,
+                       UINT flags = GX_UPDATENOW);
 
     // nCount rows before row nRow (1..GetRowCount() + 1). anHeightArray gives
     // the new rows' heights, indexed from 0; pRowsArray the styles of their
@@ -279,8 +284,9 @@ public:
     // cells separated by m_sCellSep, each row ended by "\r\n". Cells covered
     // by a block give their text only at the block's top-left cell. A cell
     // holding the separator, a double quote, "\r" or "\n" is enclosed in
-    // double quotes with its quotes doubled (RFC 4180); other cells are
-    // written as they are.
+    // double quotes with its quotes doubled (RFC 4180); so is a cell holding
+    // ';' when the copy has a single column (its text then holds no tab, and
+    // readers split at ';'). Other cells are written as they are.
     CString GetCopyTextRanges(const CGXRangeList& ranges);
     // The copy text of the range, UTF-8, written at the file's position a
     // few rows at a time. A failing write throws the file's CFileException.
@@ -298,7 +304,9 @@ private:
     // The copy text of the ranges' rows, handed to sink.Append piece by piece
     // (cells, separators, "\r\n"), with sink.RowDone() after each row.
     template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);
-    BOOL StoreStyleRange(const CGXRange& range, const CGXStyle& style, GXModifyType mt, int nType, UINT flags);
+    // The ranges' columns left to right, hidden ones left out; false when
+    // the ranges give none.
+    bool copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& cols);
     CGXStylesMap& stylesMap();
     CGXStyle& mapStyle(WORD CGXStylesMap::*id);
     // Whether a cell with this control (null: none) and control id shows

@@ -27,6 +27,8 @@ public:
         if (sep.size() == 1 && m_bBitsOnly)
             m_hard |= 1ull << sep[0];
     }
+    // One more character that calls for quotes.
+    void add(wchar_t ch) { m_hard |= 1ull << ch; }
     bool calls(wchar_t ch) const { return ch >= 0 && ch < 64 && (m_hard >> ch & 1); }
     bool bitsOnly() const { return m_bBitsOnly; }
     bool needsQuotes(std::wstring_view s) const
@@ -45,17 +47,24 @@ private:
 
 // Hidden columns and the covered blocks of a row are settled once, not per
 // cell; each cell's style is read once.
-template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, Sink& sink)
+bool CGXGridCore::copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& cols)
 {
-    CRowColArray rowStarts, rowEnds, colStarts, colEnds;
-    if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE) ||
-        !ranges.GetColArray(GetColCount(), colStarts, colEnds, FALSE))
-        return FALSE;
-    std::vector<ROWCOL> cols;
+    CRowColArray colStarts, colEnds;
+    if (!ranges.GetColArray(GetColCount(), colStarts, colEnds, FALSE))
+        return false;
     for (INT_PTR j = 0; j < colStarts.GetSize(); ++j)
         for (ROWCOL c = colStarts[j]; c <= colEnds[j]; ++c)
             if (!IsColHidden(c))
                 cols.push_back(c);
+    return true;
+}
+
+template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, Sink& sink)
+{
+    CRowColArray rowStarts, rowEnds;
+    std::vector<ROWCOL> cols;
+    if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE) || !copyColumns(ranges, cols))
+        return FALSE;
     CGXCopyTextReader reader(*this);
     std::vector<const CGXRange*> blocks; // those crossing the row
     const std::wstring_view sep = m_sCellSep.str();
@@ -188,7 +197,12 @@ private:
 
 CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
 {
-    const QuoteRule quoting(m_sCellSep.str());
+    QuoteRule quoting(m_sCellSep.str());
+    // A single column leaves no tab in the text, and readers of such text
+    // (spreadsheets, our own paste) split its cells at ';' instead.
+    std::vector<ROWCOL> cols;
+    if (copyColumns(ranges, cols) && cols.size() == 1)
+        quoting.add(L';');
     WideText sink(quoting);
     writeCopyText(ranges, sink);
     return CString(std::move(sink.text));

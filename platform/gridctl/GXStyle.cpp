@@ -142,8 +142,7 @@ CGXStyle& CGXStyle::SetIncludeFont(BOOL b)
 void CGXStyle::Free()
 {
     forEachAttribute([&](auto member) { (this->*member).reset(); });
-    if (!m_font.IsEmpty())
-        m_font = CGXFont();
+    m_font.Free();
 }
 
 CGXStyle& CGXStyle::ChangeStyle(const CGXStyle& style, GXModifyType mt)

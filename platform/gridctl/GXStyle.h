@@ -95,7 +95,8 @@ public:
     CGXStyle& ChangeStyle(const CGXStyle& style, GXModifyType mt);
     // No attribute set.
     BOOL IsEmpty() const { return *this == CGXStyle(); }
-    // Unsets every attribute; the value's buffer stays for the next value.
+    // Unsets every attribute; the value's and the face's buffers stay for
+    // the next ones.
     void Free();
 
     friend bool operator==(const CGXStyle&, const CGXStyle&) = default;

@@ -18,6 +18,7 @@ bool Presenter::open(const char* displayName, const std::string& title, std::str
     const CSize size = desktop().screenSize();
     if (!m_window.open(displayName, size.cx, size.cy, title, error)) return false;
     m_shownArea = CRect(0, 0, size.cx, size.cy);
+    m_clipboard = std::make_unique<ClipboardBridge>(m_window);
     m_lastTick = std::chrono::steady_clock::now();
     desktop().processMessages();
     present();
@@ -39,6 +40,7 @@ bool Presenter::pump(int timeoutMs)
     }
     if (!m_closed) {
         advanceTime();
+        m_clipboard->follow();
         present();
     }
     return !m_closed;
@@ -61,6 +63,7 @@ void Presenter::feed(const XInput& in)
     case XInput::Exposed: m_damage.forget(CRect(in.x, in.y, in.x + in.width, in.y + in.height)); break;
     case XInput::Resized: resizeScreen(in.width, in.height); break;
     case XInput::Closed: m_closed = true; break;
+    case XInput::ClipboardChanged: m_clipboard->foreignChange(in.heldElsewhere); break;
     }
 }
 

@@ -11,13 +11,17 @@
 //      typeCharacter, which dispatch what it causes
 //   -> the real milliseconds since the last turn as Desktop::advanceClock
 //   -> the changed tiles again
+//   -> a text the program copied meanwhile to the X clipboard
+//      (ClipboardBridge::follow)
 // Modal UI (LiveUser.h) runs its own loop of pump() until a person ends it.
 #include "win/Afx.h"
+#include "x11/ClipboardBridge.h"
 #include "x11/ScreenDamage.h"
 #include "x11/XScreenWindow.h"
 
 #include <chrono>
 #include <deque>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -53,6 +57,7 @@ private:
     void present();
 
     XScreenWindow m_window;
+    std::unique_ptr<ClipboardBridge> m_clipboard; // once the window is open
     ScreenDamage m_damage;
     CRect m_shownArea; // the window's size, which the screen follows
     std::deque<XInput> m_pending; // taken from the window, not yet fed

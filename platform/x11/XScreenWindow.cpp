@@ -6,8 +6,11 @@
 //   or lacks MIT-SHM, in the client (XCreateImage)
 // resize (after ConfigureNotify): the image made again at the new size
 // show: pixels converted into the image -> XShmPutImage or XPutImage
-// takeInput: poll on the connection -> XNextEvent until none is pending
+// takeInput: poll on the connection -> XNextEvent until none is pending; the
+//   clipboard's requests answered on the way
 #include "x11/XScreenWindow.h"
+
+#include "x11/XClipboard.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -55,6 +58,8 @@ struct XScreenWindow::Impl {
     bool shared = false;
     bool destroyed = false;
     Atom deleteWindow = 0;
+    std::unique_ptr<XClipboard> clipboard;
+    Time lastInputTime = CurrentTime; // the server's time of the last key or button
     int redShift = 0, greenShift = 0, blueShift = 0;
 
     Visual* visual = nullptr;
@@ -161,7 +166,7 @@ bool XScreenWindow::open(const char* displayName, int width, int height, const s
                                     BlackPixel(m->display, screen));
     XSelectInput(m->display, m->window,
                  ExposureMask | KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
-                     PointerMotionMask | StructureNotifyMask);
+                     PointerMotionMask | StructureNotifyMask | PropertyChangeMask);
     m->deleteWindow = XInternAtom(m->display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(m->display, m->window, &m->deleteWindow, 1);
     XStoreName(m->display, m->window, title.c_str());
@@ -172,6 +177,7 @@ bool XScreenWindow::open(const char* displayName, int width, int height, const s
     XSetWMNormalHints(m->display, m->window, hints);
     XFree(hints);
     m->gc = XCreateGC(m->display, m->window, 0, nullptr);
+    m->clipboard = std::make_unique<XClipboard>(m->display, m->window);
 
     if (!m->createImage(width, height)) {
         error = "cannot make an image of the screen for the X display";
@@ -237,6 +243,14 @@ std::vector<XInput> XScreenWindow::takeInput(int timeoutMs)
     while (XPending(m->display)) {
         XEvent e;
         XNextEvent(m->display, &e);
+        bool elsewhere = false;
+        if (m->clipboard->handle(e)) continue;
+        if (m->clipboard->ownerChange(e, elsewhere)) {
+            XInput in{XInput::ClipboardChanged};
+            in.heldElsewhere = elsewhere;
+            input.push_back(in);
+            continue;
+        }
         switch (e.type) {
         case Expose:
             input.push_back({XInput::Exposed, e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height});
@@ -250,6 +264,7 @@ std::vector<XInput> XScreenWindow::takeInput(int timeoutMs)
         case ButtonRelease: {
             XInput in{e.type == ButtonPress ? XInput::ButtonDown : XInput::ButtonUp, e.xbutton.x, e.xbutton.y};
             in.button = (int)e.xbutton.button;
+            m->lastInputTime = e.xbutton.time;
             input.push_back(in);
             break;
         }
@@ -261,6 +276,7 @@ std::vector<XInput> XScreenWindow::takeInput(int timeoutMs)
             XInput in{e.type == KeyPress ? XInput::KeyDown : XInput::KeyUp, e.xkey.x, e.xkey.y};
             in.keysym = keysym;
             in.character = characterOf(keysym, typed, n);
+            m->lastInputTime = e.xkey.time;
             input.push_back(in);
             break;
         }
@@ -284,6 +300,21 @@ std::vector<XInput> XScreenWindow::takeInput(int timeoutMs)
         }
     }
     return input;
+}
+
+bool XScreenWindow::offerClipboard(const std::wstring& text)
+{
+    return m->clipboard && m->clipboard->own(text, m->lastInputTime);
+}
+
+bool XScreenWindow::clipboardHeldElsewhere() const
+{
+    return m->clipboard && m->clipboard->heldElsewhere();
+}
+
+bool XScreenWindow::clipboardText(int timeoutMs, std::wstring& text)
+{
+    return m->clipboard && m->clipboard->fetch(m->lastInputTime, timeoutMs, text);
 }
 
 } // namespace platform::x11

@@ -6,6 +6,9 @@
 //
 // Pixels travel through MIT-SHM when the server offers it (a shared segment
 // the server reads in place), else through XPutImage over the connection.
+// The window also stands for the program on the X clipboard (XClipboard.h):
+// it owns CLIPBOARD with a text, answers other clients' requests while it
+// takes input, and fetches another client's text.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,13 +17,15 @@
 namespace platform::x11 {
 
 struct XInput {
-    enum Kind { Motion, ButtonDown, ButtonUp, KeyDown, KeyUp, Exposed, Resized, Closed };
+    // ClipboardChanged: CLIPBOARD has a new owner, which may be nobody.
+    enum Kind { Motion, ButtonDown, ButtonUp, KeyDown, KeyUp, Exposed, Resized, Closed, ClipboardChanged };
     Kind kind;
     int x = 0, y = 0; // in the window; for Exposed the rectangle's corner
     int width = 0, height = 0; // Exposed and Resized only
     int button = 0; // X numbering: 1 left, 2 middle, 3 right, 4/5 the wheel
     unsigned long keysym = 0;
     char32_t character = 0; // what the key types on the server's layout; 0 for none
+    bool heldElsewhere = false; // ClipboardChanged: another client owns it
 };
 
 class XScreenWindow {
@@ -45,6 +50,14 @@ public:
     void show(const std::uint32_t* pixels, int stride, int x, int y, int width, int height);
     // Waits at most timeoutMs for input, then takes all that has arrived.
     std::vector<XInput> takeInput(int timeoutMs);
+
+    // Owns CLIPBOARD with the text, as of the last input; false when the
+    // server gave it to another client.
+    bool offerClipboard(const std::wstring& text);
+    bool clipboardHeldElsewhere() const;
+    // Another client's CLIPBOARD text, asked for as of the last input;
+    // false when there is none or its owner is silent for timeoutMs.
+    bool clipboardText(int timeoutMs, std::wstring& text);
 
 private:
     struct Impl;

@@ -67,7 +67,14 @@ TEST(PasteTable, OwnCopyTextReadsBackAsTheSameCells)
     for (size_t r = 0; r < cells.size(); ++r)
         for (size_t c = 0; c < cells[r].size(); ++c)
             grid.SetValueRange(CGXRange((ROWCOL)r + 1, (ROWCOL)c + 1), cells[r][c].c_str());
-    CGXRangeList ranges;
-    ranges.AddTail(CGXRange(1, 1, 3, 3));
-    EXPECT_EQ(read(grid.GetCopyTextRanges(ranges).str()), cells);
+    // A single column's text holds no tab, so its ';' would separate.
+    const struct {
+        CGXRange range;
+        Table cells;
+    } copies[] = {{CGXRange(1, 1, 3, 3), cells}, {CGXRange(1, 3, 3, 3), {{L"semi;colon"}, {L""}, {L"end"}}}};
+    for (const auto& copy : copies) {
+        CGXRangeList ranges;
+        ranges.AddTail(copy.range);
+        EXPECT_EQ(read(grid.GetCopyTextRanges(ranges).str()), copy.cells);
+    }
 }

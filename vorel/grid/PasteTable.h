@@ -26,7 +26,6 @@ public:
     bool Next(size_t& nRow, size_t& nCol, std::wstring& cell);
 
 private:
-    static bool isDropped(wchar_t ch);
     void readQuoted(std::wstring& cell);
     // Past the separator or line break that ended a cell.
     void endCell();

@@ -1,10 +1,12 @@
 // Pasting the clipboard's text into a record grid; declared in
 // RecordGridSupport.h.
 //
-// Each cell goes through SetValueRange -> StoreStyleRowCol, the path a typed
+// Each cell goes through SetStyleRange -> StoreStyleRowCol, the path a typed
 // value takes, so the host sees and validates it the same way. The text is
 // read in place from the clipboard's block and its cells are stored as they
-// are read, so a large paste holds no copy of the table.
+// are read, so a large paste holds no copy of the table; the two styles of a
+// cell (the one read, the one stored) are kept for the next cell, so that a
+// cell costs no allocation.
 #include "grid/PasteTable.h"
 #include "grid/RecordGridSupport.h"
 #include "win/Afx.h"
@@ -133,7 +135,7 @@ void pasteClipboard(CGXGridWnd& grid, const std::function<void()>& addRow, const
     long long nNotPasted = 0;
     bool bStored = false;
     ROWCOL nLastRow = 0, nLastCol = 0;
-    CGXStyle style;
+    CGXStyle style, value;
     while (table.Next(i, j, cell)) {
         for (; nRowAt < i && targets.rowOk(); ++nRowAt)
             targets.nextRow();
@@ -145,10 +147,10 @@ void pasteClipboard(CGXGridWnd& grid, const std::function<void()>& addRow, const
         const ROWCOL r = targets.row();
         nLastRow = r;
         nLastCol = std::max(nLastCol, c);
-        style = CGXStyle();
-        grid.ComposeStyleRowCol(r, c, &style);
+        grid.ComposeStyleRowCol(r, c, &style); // frees the last cell's style first
+        value.SetValue(cell.c_str());
         if (style.GetReadOnly() || !style.GetEnabled() ||
-            !grid.SetValueRange(CGXRange(r, c), cell.c_str(), gxOverride, 0, GX_INVALIDATE)) {
+            !grid.SetStyleRange(CGXRange(r, c), value, gxOverride, 0, GX_INVALIDATE)) {
             ++nNotPasted;
             continue;
         }

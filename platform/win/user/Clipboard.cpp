@@ -1,5 +1,7 @@
 #include "win/user/Clipboard.h"
 
+#include "win/user/Window.h"
+
 #include <cstring>
 #include <map>
 
@@ -9,13 +11,29 @@ struct Clipboard {
     bool open = false;
     HWND opener = nullptr;
     HWND owner = nullptr;
-    std::map<UINT, HGLOBAL> formats;
+    std::map<UINT, HGLOBAL> formats; // a null block: promised
+    bool rendering = false;
+    DWORD changes = 0;
 
     void freeAll()
     {
         for (auto& [format, block] : formats)
-            GlobalFree(block);
+            if (block)
+                GlobalFree(block);
         formats.clear();
+    }
+    // The format's block, asking its owner for a promised one; null for none.
+    HGLOBAL block(UINT format)
+    {
+        const auto it = formats.find(format);
+        if (it == formats.end())
+            return nullptr;
+        if (!it->second && !rendering && IsWindow(owner)) {
+            rendering = true;
+            SendMessageW(owner, WM_RENDERFORMAT, format, 0);
+            rendering = false;
+        }
+        return it->second;
     }
     // No destructor: the blocks go with the global memory at exit.
 };
@@ -63,15 +81,16 @@ BOOL EmptyClipboard()
         return FALSE;
     clipboard().freeAll();
     clipboard().owner = clipboard().opener;
+    ++clipboard().changes;
     return TRUE;
 }
 
 HANDLE SetClipboardData(UINT uFormat, HANDLE hMem)
 {
-    if (!requireOpen())
-        return nullptr;
     Clipboard& board = clipboard();
-    if (!board.owner || !GlobalSize(hMem)) {
+    if (!board.rendering && !requireOpen())
+        return nullptr;
+    if (!board.owner || (hMem && !GlobalSize(hMem))) {
         SetLastError(board.owner ? ERROR_INVALID_HANDLE : ERROR_CLIPBOARD_NOT_OPEN);
         return nullptr;
     }
@@ -79,6 +98,8 @@ HANDLE SetClipboardData(UINT uFormat, HANDLE hMem)
     if (slot && slot != hMem)
         GlobalFree(slot);
     slot = hMem;
+    if (!board.rendering)
+        ++board.changes;
     return hMem;
 }
 
@@ -86,8 +107,7 @@ HANDLE GetClipboardData(UINT uFormat)
 {
     if (!requireOpen())
         return nullptr;
-    const auto it = clipboard().formats.find(uFormat);
-    return it == clipboard().formats.end() ? nullptr : it->second;
+    return clipboard().block(uFormat);
 }
 
 BOOL IsClipboardFormatAvailable(UINT format)
@@ -100,30 +120,43 @@ HWND GetClipboardOwner()
     return clipboard().owner;
 }
 
+DWORD GetClipboardSequenceNumber()
+{
+    return clipboard().changes;
+}
+
 namespace platform {
 
 CString ClipboardText()
 {
-    const auto it = clipboard().formats.find(CF_UNICODETEXT);
-    if (it == clipboard().formats.end())
+    const HGLOBAL block = clipboard().block(CF_UNICODETEXT);
+    if (!block)
         return CString();
-    const SIZE_T chars = GlobalSize(it->second) / sizeof(wchar_t);
-    const auto* text = static_cast<const wchar_t*>(GlobalLock(it->second));
+    const SIZE_T chars = GlobalSize(block) / sizeof(wchar_t);
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(block));
     std::wstring result;
     for (SIZE_T i = 0; text && i < chars && text[i]; ++i)
         result += text[i];
-    GlobalUnlock(it->second);
+    GlobalUnlock(block);
     return CString(result.c_str());
 }
 
-BOOL PutClipboardText(HWND hOwner, const CString& text)
+HGLOBAL TextBlock(const CString& text)
 {
     const SIZE_T bytes = (SIZE_T)(text.GetLength() + 1) * sizeof(wchar_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!block)
-        return FALSE;
+        return nullptr;
     std::memcpy(GlobalLock(block), text.GetString(), bytes);
     GlobalUnlock(block);
+    return block;
+}
+
+BOOL PutClipboardText(HWND hOwner, const CString& text)
+{
+    HGLOBAL block = TextBlock(text);
+    if (!block)
+        return FALSE;
     if (!OpenClipboard(hOwner)) {
         GlobalFree(block);
         return FALSE;

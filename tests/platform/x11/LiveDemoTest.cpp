@@ -232,6 +232,25 @@ public:
         if (m_pid > 0) kill(m_pid, SIGCONT);
     }
     int xdo(const std::string& args) const { return std::system((m_env + "xdotool " + args).c_str()); }
+    // Another X program's copy: xclip owns CLIPBOARD with the text (in single quotes for the shell).
+    int copyElsewhere(const std::string& text) const
+    {
+        return std::system((m_env + "printf %s '" + text + "' | " + m_env + "xclip -selection clipboard").c_str());
+    }
+    // What another X program pastes: CLIPBOARD converted to the target, once
+    // it is `expected` or after some seconds.
+    std::string pasteElsewhere(const std::string& expected, const std::string& target = "UTF8_STRING") const
+    {
+        std::string text;
+        for (int i = 0; i < 100 && text != expected; ++i) {
+            FILE* out = popen((m_env + "xclip -selection clipboard -o -t " + target + " 2>/dev/null").c_str(), "r");
+            text.clear();
+            for (int c; out && (c = std::fgetc(out)) != EOF;) text += (char)c;
+            if (out) pclose(out);
+            if (text != expected) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return text;
+    }
     int clickAt(CPoint p) const { return xdo("mousemove --sync " + at(p) + " click 1"); }
     // Captures until the picture passes the check and is the same in two
     // looks a little apart, half a minute at most: the demo follows at its own
@@ -375,7 +394,9 @@ TEST(LiveDemo, ThroughSharedMemoryDialogsAndALayoutsUmlautKey)
     ASSERT_TRUE(live.captureUntil(shown, [&](const Image& i) { return hasInk(i, concrete); }));
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     ASSERT_TRUE(live.captureUntil(shown, [](const Image&) { return true; }));
-    EXPECT_EQ(live.closeShowing(shown), "live: concrete of beam 5 \"C\u00FC5\"\n");
+    // b in cm as typed, the rest untouched; typing in the last row made room for a sixth.
+    EXPECT_EQ(live.closeShowing(shown), "live: beam 5 \"\" 47.11 nan nan \"C\u00FC5\"\n"
+                                        "live: beam 6 \"\" nan nan nan \"\"\n");
 }
 
 // Through XPutImage: typing and pointing; a column border dragged; the CSV
@@ -437,6 +458,48 @@ TEST(LiveDemo, ThroughPutImageADraggedBorderTheCsvExportAndALargerWindow)
         << "the windows did not come back at their places";
     EXPECT_EQ(larger.at(1010, 690), RGB(58, 110, 165)); // the desktop's background in the new corner
     live.closeShowing(larger);
+}
+
+// Another X program's table pasted with Ctrl+V into the empty row: b, h
+// and the span as the table shows them (cm, cm, m), a height the host refuses
+// and a second row, which the host adds. Then a row of cells copied out with
+// Ctrl+C, as another program pastes it.
+TEST(LiveDemo, PastesAnotherProgramsTableAndCopiesCellsOutToIt)
+{
+    if (!have("xclip")) GTEST_SKIP() << "xclip is not installed (scripts/install-check-deps.sh installs it)";
+    START_LIVE_SESSION(live, true);
+    const CRect b = live.rect("empty beam b cell"), concrete = live.rect("empty concrete cell");
+    ASSERT_FALSE(b.IsRectEmpty() || concrete.IsRectEmpty());
+    ASSERT_EQ(live.copyElsewhere("30.0\t60.0\t5.500\tC20/25\n25.0\tabc\t4.200\tC25/30\n"), 0);
+    EXPECT_EQ(live.clickAt(b.CenterPoint()), 0);
+    // Enter closes the box that tells of the one cell not pasted.
+    EXPECT_EQ(live.xdo("key ctrl+v Return"), 0);
+    Image pasted;
+    ASSERT_TRUE(live.captureUntil(pasted, [&](const Image& i) { return hasInk(i, b) && hasInk(i, concrete); }))
+        << "the pasted cells did not show";
+
+    EXPECT_EQ(live.xdo("mousemove --sync " + at(concrete.CenterPoint()) + " keydown shift click 1 keyup shift"), 0);
+    const std::string row = "30.0\t60.0\t5.500\tC20/25\r\n";
+    EXPECT_EQ(live.xdo("key ctrl+c"), 0);
+    EXPECT_EQ(live.pasteElsewhere(row), row);
+    const std::string targets = "TARGETS\nTIMESTAMP\nUTF8_STRING\nTEXT\nSTRING\n";
+    EXPECT_EQ(live.pasteElsewhere(targets, "TARGETS"), targets);
+
+    // A program that takes the clipboard and hangs: the paste asks it, gives
+    // up and pastes nothing; the demo copies again.
+    {
+        SilentClipboardOwner hung(live.display());
+        ASSERT_TRUE(hung.owns());
+        EXPECT_EQ(live.xdo("key ctrl+v"), 0);
+        EXPECT_TRUE(hung.asked(10000)) << "the paste did not ask the clipboard's owner";
+    }
+    EXPECT_EQ(live.xdo("key ctrl+c"), 0);
+    EXPECT_EQ(live.pasteElsewhere(row), row);
+
+    Image shown;
+    ASSERT_TRUE(live.captureUntil(shown, [](const Image&) { return true; }));
+    EXPECT_EQ(live.closeShowing(shown), "live: beam 5 \"\" 0.3 0.6 5.5 \"C20/25\"\n"
+                                        "live: beam 6 \"\" 0.25 nan 4.2 \"C25/30\"\n");
 }
 
 TEST(LiveDemo, WithoutADisplayItSaysSoInOneLine)

@@ -1,6 +1,7 @@
 #include "XDisplay.h"
 
 #include <X11/Xlib.h>
+#include <unistd.h>
 
 bool closeXWindow(const std::string& display, unsigned long window)
 {
@@ -53,4 +54,39 @@ bool addLayoutKey(const std::string& display, const std::string& keysymName)
     }
     XCloseDisplay(d);
     return code != 0;
+}
+
+SilentClipboardOwner::SilentClipboardOwner(const std::string& display)
+{
+    Display* d = XOpenDisplay(display.c_str());
+    if (!d) return;
+    m_display = d;
+    m_window = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(d, XInternAtom(d, "CLIPBOARD", False), m_window, CurrentTime);
+    XSync(d, False);
+}
+
+SilentClipboardOwner::~SilentClipboardOwner()
+{
+    if (m_display) XCloseDisplay((Display*)m_display);
+}
+
+bool SilentClipboardOwner::owns() const
+{
+    auto* d = (Display*)m_display;
+    return d && XGetSelectionOwner(d, XInternAtom(d, "CLIPBOARD", False)) == m_window;
+}
+
+bool SilentClipboardOwner::asked(int timeoutMs)
+{
+    auto* d = (Display*)m_display;
+    for (int waited = 0; d && waited <= timeoutMs; waited += 20) {
+        XEvent e;
+        while (XPending(d)) {
+            XNextEvent(d, &e);
+            if (e.type == SelectionRequest) return true;
+        }
+        usleep(20000);
+    }
+    return false;
 }

@@ -12,3 +12,20 @@ bool closeXWindow(const std::string& display, unsigned long window);
 // after the map has changed back.) False when the display is not there, the
 // name is no keysym or no key is free.
 bool addLayoutKey(const std::string& display, const std::string& keysymName);
+
+// A program that takes CLIPBOARD and hangs: it never answers a request for
+// it. It lets the clipboard go when it goes.
+class SilentClipboardOwner {
+public:
+    explicit SilentClipboardOwner(const std::string& display);
+    ~SilentClipboardOwner();
+    SilentClipboardOwner(const SilentClipboardOwner&) = delete;
+    SilentClipboardOwner& operator=(const SilentClipboardOwner&) = delete;
+    bool owns() const;
+    // Whether a client asked for the clipboard within timeoutMs.
+    bool asked(int timeoutMs);
+
+private:
+    void* m_display = nullptr;
+    unsigned long m_window = 0;
+};

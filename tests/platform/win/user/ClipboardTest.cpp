@@ -102,3 +102,47 @@ TEST(Clipboard, PutTextReplacesEverythingUnlessAnotherWindowHasItOpen)
     EXPECT_EQ(GetClipboardOwner(), (HWND)owner);
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT)); // emptied first
 }
+
+// A promised format is rendered by its owner when it is first read, open or
+// not; a promise not kept reads as no data. Rendering changes nothing else.
+TEST(Clipboard, APromisedFormatIsRenderedByItsOwnerWhenFirstRead)
+{
+    static int asked = 0;
+    static bool keep = true;
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = [](HWND h, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+        if (message != WM_RENDERFORMAT)
+            return DefWindowProcW(h, message, w, l);
+        ++asked;
+        if (keep)
+            SetClipboardData((UINT)w, textBlock(L"later"));
+        return 0;
+    };
+    cls.lpszClassName = L"PromisingOwner";
+    RegisterClassW(&cls);
+    const HWND owner =
+        CreateWindowExW(0, L"PromisingOwner", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const auto promise = [owner] {
+        ASSERT_TRUE(OpenClipboard(owner));
+        EXPECT_TRUE(EmptyClipboard());
+        EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, nullptr), nullptr);
+        EXPECT_TRUE(CloseClipboard());
+    };
+    const DWORD before = GetClipboardSequenceNumber();
+    promise();
+    EXPECT_EQ(GetClipboardSequenceNumber(), before + 2); // emptied, set
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(platform::ClipboardText(), L"later");
+    EXPECT_EQ(platform::ClipboardText(), L"later");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(GetClipboardSequenceNumber(), before + 2);
+
+    keep = false;
+    promise();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_EQ(asked, 2);
+    DestroyWindow(owner);
+}
