@@ -2,6 +2,7 @@
 // CGXFont: the font attributes of a cell style. Every attribute may be left
 // unset, so that a style can say "bold" and take face and size from the
 // style it is combined with.
+#include "gridctl/GXAttribute.h"
 #include "gridctl/GXIds.h"
 #include "win/gdi/GdiTypes.h"
 #include "win/kernel/String.h"
@@ -16,11 +17,11 @@ public:
 
     // Readers give the attribute, or its default (empty face, 0 points,
     // not bold) when it is unset.
-    CString GetFaceName() const { return m_face.value_or(CString()); }
+    CString GetFaceName() const { return *m_face; }
     double GetSize() const { return m_size.value_or(0.0); }
     BOOL GetBold() const { return m_bold.value_or(FALSE); }
 
-    BOOL GetIncludeFaceName() const { return m_face.has_value(); }
+    BOOL GetIncludeFaceName() const { return (bool)m_face; }
     BOOL GetIncludeSize() const { return m_size.has_value(); }
     BOOL GetIncludeBold() const { return m_bold.has_value(); }
     CGXFont& SetIncludeFaceName(BOOL bInclude);
@@ -42,7 +43,7 @@ public:
 private:
     template <class F> static void forEachAttribute(F f);
 
-    std::optional<CString> m_face;
+    gxdetail::KeptText m_face; // a style composed again and again keeps its buffer
     std::optional<double> m_size;
     std::optional<BOOL> m_bold;
 };

@@ -62,11 +62,6 @@ CGXStyle& CGXStyle::SetValue(short nValue)
     return SetValue((int)nValue);
 }
 
-const CString& CGXStyle::GetValue() const
-{
-    return m_value ? *m_value : emptyText();
-}
-
 // Leading spaces, an optional sign and digits; saturates instead of
 // overflowing.
 long long CGXStyle::leadingInteger() const
@@ -143,7 +138,7 @@ void CGXStyle::Free()
 {
     forEachAttribute([&](auto member) { (this->*member).reset(); });
     if (!m_font.IsEmpty())
-        m_font = CGXFont();
+        m_font.ChangeFont(CGXFont(), gxRemove); // in place: the face keeps its buffer
 }
 
 CGXStyle& CGXStyle::ChangeStyle(const CGXStyle& style, GXModifyType mt)

@@ -39,7 +39,11 @@ struct Object {
     bool stock = false;
     int selections = 0; // how many DCs hold it
 
-    UINT type() const;
+    UINT type() const
+    {
+        static constexpr UINT types[] = {OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP};
+        return types[data.index()];
+    }
 };
 
 HGDIOBJ addObject(Object object);
@@ -79,8 +83,15 @@ struct DeviceContext {
     int dashPhase = 0;
 
     Surface& surface();
-    // Where drawing may land, in surface coordinates.
-    CRect clipBox();
+    // Where drawing may land, in surface coordinates; every drawing call
+    // asks, so it takes no call of its own.
+    CRect clipBox()
+    {
+        CRect box = surface().bounds();
+        if (area) box.IntersectRect(&box, &*area);
+        if (clip) box.IntersectRect(&box, &*clip);
+        return box;
+    }
     CPoint toSurface(int x, int y) const { return CPoint(x + origin.x, y + origin.y); }
     CRect toSurface(const RECT& r) const;
     const LOGPEN& penLog() const;
