@@ -154,6 +154,12 @@ public:
     void line(CPoint a, CPoint b)
     {
         if (m_width == 1 && m_pattern.empty()) {
+            // A segment of one step, as a curve of many short ones has, is
+            // its first pixel: no line to set up.
+            if (std::llabs((long long)b.x - a.x) <= 1 && std::llabs((long long)b.y - a.y) <= 1) {
+                if (a != b) m_canvas.plot(a.x, a.y, m_pen.lopnColor);
+                return;
+            }
             ThinLine(a, b).draw(m_canvas, m_pen.lopnColor);
             return;
         }
