@@ -130,9 +130,15 @@ struct Canvas {
         eachPart(r, [&](const CRect& part) { surface.fill(part, c); });
     }
     // Calls f with disjoint rectangles that make up the part of r drawing may reach.
-    template <class F> void eachPart(CRect r, F&& f) const
+    template <class F> void eachPart(const CRect& r, F&& f) const
     {
-        if (r.IntersectRect(&r, &clip)) uncovered(r, 0, f);
+        CRect part;
+        if (!part.IntersectRect(&r, &clip)) return;
+        // Nearly always nothing lies above: the part itself, with no copy.
+        if (covered.empty())
+            f(part);
+        else
+            uncovered(part, 0, f);
     }
 
     Surface& surface;

@@ -84,9 +84,9 @@ void blendRow(COLORREF* dst, const uint8_t* src, int from, int to, int fresh, CO
     for (; x < to; ++x) dst[x] = mixes[src[x]];
 }
 
-// What drawing a glyph's rows needs, each part taken by value: stores into
-// the surface could otherwise be taken to change it, and every row would
-// read it again.
+// What drawing a glyph's rows needs; drawRows works on copies, as stores
+// into the surface could otherwise be taken to change it, and every row
+// would read it again.
 struct RowInk {
     COLORREF* pixels; // row 0 of the surface
     size_t stride;
@@ -106,9 +106,13 @@ struct GlyphRows {
     int top;
 };
 
-// The glyph's rows within part.
-void drawRows(RowInk ink, GlyphRows g, CRect part)
+// The glyph's rows within part, from copies of ink and g that no store can
+// change.
+void drawRows(const RowInk& inkGiven, const GlyphRows& rowsGiven, const CRect& partGiven)
 {
+    const RowInk ink = inkGiven;
+    const GlyphRows g = rowsGiven;
+    const CRect part = partGiven;
     for (int y = part.top; y < part.bottom; ++y) {
         const uint8_t* src = g.coverage + (size_t)(y - g.top) * (size_t)g.width;
         const auto [first, end] = g.spans[y - g.top];
