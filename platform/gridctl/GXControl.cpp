@@ -2,6 +2,7 @@
 
 #include "gridctl/GXGridCore.h"
 
+#include "win/desktop/Desktop.h"
 #include "win/gdi/Font.h"
 #include "win/gdi/SysColors.h"
 
@@ -100,10 +101,14 @@ void CGXControl::DrawCellText(CDC* pDC, const CRect& rect, const CString& text, 
 CGXControl::FontScope::FontScope(CGXControl& control, CDC* pDC, const CGXStyle& style)
     : m_control(control), m_pDC(pDC)
 {
-    LOGFONTW lf{};
-    style.GetFont().GetLogFont(lf, 100);
     KeptFont& kept = control.m_keptFont;
-    const bool bSame = kept.pFont && std::memcmp(&kept.lf, &lf, sizeof lf) == 0;
+    const int nDpi = platform::desktop().dpi();
+    LOGFONTW lf{};
+    bool bSame = kept.pFont && kept.nDpi == nDpi && kept.font == style.GetFont();
+    if (!bSame) {
+        style.GetFont().GetLogFont(lf, 100);
+        bSame = kept.pFont && std::memcmp(&kept.lf, &lf, sizeof lf) == 0;
+    }
     CFont* pFont = nullptr;
     if (bSame) {
         pFont = kept.pFont.get();
@@ -118,19 +123,22 @@ CGXControl::FontScope::FontScope(CGXControl& control, CDC* pDC, const CGXStyle& 
         } else {
             kept.pFont = std::move(pNew);
             kept.lf = lf;
+            kept.font = style.GetFont();
+            kept.nDpi = nDpi;
         }
     }
     if (!m_pOwnFont) {
         ++kept.nInUse;
         m_bKept = true;
     }
-    m_pOld = pDC->SelectObject(pFont);
+    // By handle: the old font needs no wrapper object looked up, cell after cell.
+    m_hOld = ::SelectObject(pDC->GetSafeHdc(), pFont->GetSafeHandle());
 }
 
 CGXControl::FontScope::~FontScope()
 {
-    if (m_pOld)
-        m_pDC->SelectObject(m_pOld);
+    if (m_hOld)
+        ::SelectObject(m_pDC->GetSafeHdc(), m_hOld);
     if (m_bKept)
         --m_control.m_keptFont.nInUse;
 }

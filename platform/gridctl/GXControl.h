@@ -93,7 +93,7 @@ protected:
         CDC* m_pDC;
         std::unique_ptr<CFont> m_pOwnFont; // while the kept font is in use
         bool m_bKept = false;
-        CFont* m_pOld = nullptr;
+        HGDIOBJ m_hOld = nullptr;
     };
     // The cell's composed style (the one Draw gets, without the highlight).
     CGXStyle CellStyle(ROWCOL nRow, ROWCOL nCol) const;
@@ -104,13 +104,17 @@ protected:
     BOOL StoreUserValue(ROWCOL nRow, ROWCOL nCol, const CString& sValue);
 
 private:
-    // The font last selected by a FontScope and its description; a copy of
-    // the control starts without one.
+    // The font last selected by a FontScope and its description, and the
+    // style's font and the DPI it was last made from (which give that
+    // description without working it out again); a copy of the control
+    // starts without one.
     struct KeptFont {
         KeptFont() = default;
         KeptFont(const KeptFont&) {}
         KeptFont& operator=(const KeptFont&) { return *this; }
         LOGFONTW lf{};
+        CGXFont font;
+        int nDpi = 0;
         std::unique_ptr<CFont> pFont;
         int nInUse = 0;
     };

@@ -11,19 +11,17 @@ const CGXStyle& CGXCopyTextReader::ReadStyle(ROWCOL nRow, ROWCOL nCol)
 
 // The order of ComposeStyleRowCol: the column-header style, the row-header
 // style, then the standard style, each filling what is still unset.
-const CGXStyle& CGXCopyTextReader::fallback(ROWCOL nRow, ROWCOL nCol)
+const CGXCopyTextReader::Fallback& CGXCopyTextReader::makeFallback(size_t kind)
 {
-    const bool bHeaderRow = nRow <= m_grid.GetHeaderRows(), bHeaderCol = nCol <= m_grid.GetHeaderCols();
-    std::optional<CGXStyle>& style = m_fallbacks[(bHeaderRow ? 1 : 0) + (bHeaderCol ? 2 : 0)];
-    if (!style) {
-        style.emplace();
-        if (bHeaderRow)
-            style->ChangeStyle(m_grid.ColHeaderStyle(), gxApplyNew);
-        if (bHeaderCol)
-            style->ChangeStyle(m_grid.RowHeaderStyle(), gxApplyNew);
-        style->ChangeStyle(m_grid.StandardStyle(), gxApplyNew);
-    }
-    return *style;
+    Fallback& rest = m_fallbacks[kind].emplace();
+    if (kind & 1)
+        rest.style.ChangeStyle(m_grid.ColHeaderStyle(), gxApplyNew);
+    if (kind & 2)
+        rest.style.ChangeStyle(m_grid.RowHeaderStyle(), gxApplyNew);
+    rest.style.ChangeStyle(m_grid.StandardStyle(), gxApplyNew);
+    const WORD nId = rest.style.GetControl();
+    rest.bShowsValue = m_grid.showsValue(m_grid.controlFor(nId), nId);
+    return rest;
 }
 
 CGXControl* CGXCopyTextReader::control(WORD nId)
@@ -36,10 +34,8 @@ CGXControl* CGXCopyTextReader::control(WORD nId)
     return m_pControl;
 }
 
-const CString& CGXCopyTextReader::Text(ROWCOL nRow, ROWCOL nCol)
+const CString& CGXCopyTextReader::controlText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& rest)
 {
-    ReadStyle(nRow, nCol);
-    const CGXStyle& rest = fallback(nRow, nCol);
     const WORD nId = m_cell.GetIncludeControl() ? m_cell.GetControl() : rest.GetControl();
     CGXControl* pControl = control(nId);
     if (m_bShowsValue)

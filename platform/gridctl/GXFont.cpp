@@ -66,5 +66,5 @@ void CGXFont::GetLogFont(LOGFONT& lf, int nZoom) const
     lf.lfHeight = -(LONG)std::lround(GetSize() * nZoom / 100.0 * platform::desktop().dpi() / 72.0);
     lf.lfWeight = GetBold() ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    std::wcsncpy(lf.lfFaceName, GetFaceName().GetString(), LF_FACESIZE - 1);
+    std::wcsncpy(lf.lfFaceName, (*m_face).GetString(), LF_FACESIZE - 1);
 }

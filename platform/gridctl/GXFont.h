@@ -45,7 +45,7 @@ public:
 private:
     template <class F> static void forEachAttribute(F f);
 
-    gxdetail::KeptText m_face;
+    gxdetail::KeptText m_face; // a style composed again and again keeps its buffer
     std::optional<double> m_size;
     std::optional<BOOL> m_bold;
 };

@@ -183,7 +183,15 @@ public:
     BOOL SetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW,
                                GXCmdType ctCmd = gxDo);
     // The block that holds the cell, or the cell alone; TRUE when covered.
-    BOOL GetCellRangeRowCol(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const;
+    // Painting asks this for every cell and grid line, and most grids cover
+    // no cells: that answer takes no call.
+    BOOL GetCellRangeRowCol(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const
+    {
+        if (!m_covered.empty())
+            return coveringBlock(nRow, nCol, range);
+        range = CGXRange(nRow, nCol);
+        return FALSE;
+    }
 
     // --- Frozen rows and columns stay in view when scrolling; header rows
     // (1..nHeaderRows, at most the frozen ones) look like row 0.
@@ -301,6 +309,7 @@ protected:
     CGXControl* controlFor(WORD nId) const;
 
 private:
+    BOOL coveringBlock(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const;
     // The copy text of the ranges' rows, handed to sink.Append piece by piece
     // (cells, separators, "\r\n"), with sink.RowDone() after each row.
     template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);

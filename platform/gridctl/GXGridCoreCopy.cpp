@@ -31,6 +31,9 @@ public:
     void add(wchar_t ch) { m_hard |= 1ull << ch; }
     bool calls(wchar_t ch) const { return ch >= 0 && ch < 64 && (m_hard >> ch & 1); }
     bool bitsOnly() const { return m_bBitsOnly; }
+    // Bit n set: character n calls for quotes.
+    uint64_t bits() const { return m_hard; }
+
     bool needsQuotes(std::wstring_view s) const
     {
         return std::any_of(s.begin(), s.end(), [this](wchar_t ch) { return calls(ch); }) ||
@@ -42,6 +45,8 @@ private:
     bool m_bBitsOnly;
     uint64_t m_hard = (1ull << L'"') | (1ull << L'\r') | (1ull << L'\n');
 };
+
+constexpr std::wstring_view kRowEnd = L"\r\n";
 
 } // namespace
 
@@ -86,7 +91,7 @@ template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges
                 if (!bCoveredAway)
                     sink.AppendCell(reader.Text(r, c).str());
             }
-            sink.Append(L"\r\n");
+            sink.Append(kRowEnd);
             sink.RowDone();
         }
     return TRUE;
@@ -137,20 +142,10 @@ public:
     {
         room(s.size() + 1); // quotes doubled, and the two around them
         char* out = at();
-        if (!m_quoting.bitsOnly()) {
+        if (m_quoting.bitsOnly())
+            out = plainOrQuoted(out, s, m_quoting.bits());
+        else
             out = m_quoting.needsQuotes(s) ? quoted(out, s) : encodeUtf8(out, s);
-        } else {
-            for (const wchar_t& ch : s) {
-                if ((uint32_t)ch >= 0x80) {
-                    out = encodeUtf8(out, std::wstring_view(&ch, 1));
-                } else if (m_quoting.calls(ch)) {
-                    out = quoted(at(), s);
-                    break;
-                } else {
-                    *out++ = (char)ch;
-                }
-            }
-        }
         m_used = (size_t)(out - m_bytes.data());
     }
     void RowDone()
@@ -174,6 +169,23 @@ private:
             m_bytes.resize(m_used + 4 * n);
     }
     char* at() { return m_bytes.data() + m_used; }
+    // The cell as it is, ASCII a byte at a time; the first character that
+    // calls for quotes starts it over, quoted. The bits come as a value, so
+    // that the stores into the chunk cannot be taken to change them.
+    static char* plainOrQuoted(char* out, std::wstring_view s, uint64_t bits)
+    {
+        char* const start = out;
+        for (const wchar_t& ch : s) {
+            const auto u = (uint32_t)ch;
+            if (u >= 0x80)
+                out = encodeUtf8(out, std::wstring_view(&ch, 1));
+            else if (u < 64 && (bits >> u & 1))
+                return quoted(start, s);
+            else
+                *out++ = (char)u;
+        }
+        return out;
+    }
     static char* quoted(char* out, std::wstring_view s)
     {
         *out++ = '"';

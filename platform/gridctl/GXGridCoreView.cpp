@@ -24,7 +24,7 @@ BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
     return TRUE;
 }
 
-BOOL CGXGridCore::GetCellRangeRowCol(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const
+BOOL CGXGridCore::coveringBlock(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const
 {
     const auto it = std::find_if(m_covered.begin(), m_covered.end(),
                                  [&](const CGXRange& block) { return block.IsCellInRange(nRow, nCol); });

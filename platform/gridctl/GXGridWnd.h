@@ -180,6 +180,9 @@ private:
 
     // Draws cells whose control id has no control registered.
     CGXControl m_plainControl{this};
+    // The style of the cell being drawn, composed anew for each cell in the
+    // buffers of the last one.
+    CGXStyle m_drawnCellStyle;
     BOOL m_bInitDone = FALSE;
     ROWCOL m_nTopRow = 0;
     ROWCOL m_nLeftCol = 0;

@@ -90,7 +90,7 @@ void CGXGridWnd::drawCurrentCell(CDC* pDC)
 // The grid line of a cell is its last column and row of pixels.
 void CGXGridWnd::drawCell(CDC* pDC, const CGXRange& cell, const CRect& rect)
 {
-    CGXStyle style;
+    CGXStyle& style = m_drawnCellStyle;
     ComposeDrawStyle(cell.top, cell.left, style);
     CGXControl* control = controlFor(style);
     if (!control)

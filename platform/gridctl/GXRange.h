@@ -13,7 +13,7 @@ class CGXRange {
 public:
     // An empty (invalid) range.
     CGXRange() = default;
-    CGXRange(ROWCOL nRow, ROWCOL nCol) { SetCells(nRow, nCol, nRow, nCol); }
+    CGXRange(ROWCOL nRow, ROWCOL nCol) : top(nRow), left(nCol), bottom(nRow), right(nCol), m_bValid(TRUE) {}
     CGXRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight) { SetCells(nTop, nLeft, nBottom, nRight); }
 
     // The setters order the bounds and return the range, for use in calls:

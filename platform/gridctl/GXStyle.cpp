@@ -62,11 +62,6 @@ CGXStyle& CGXStyle::SetValue(short nValue)
     return SetValue((int)nValue);
 }
 
-const CString& CGXStyle::GetValue() const
-{
-    return m_value ? *m_value : emptyText();
-}
-
 // Leading spaces, an optional sign and digits; saturates instead of
 // overflowing.
 long long CGXStyle::leadingInteger() const

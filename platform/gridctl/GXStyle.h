@@ -22,7 +22,8 @@ public:
     CGXStyle& SetValue(int nValue);
     CGXStyle& SetValue(long lValue);
     CGXStyle& SetValue(short nValue);
-    const CString& GetValue() const;
+    // The kept text is empty while unset.
+    const CString& GetValue() const { return *m_value; }
     DWORD GetDWordValue() const;
     UINT GetUIntValue() const { return GetDWordValue(); }
     short GetShortValue() const;

@@ -1,5 +1,6 @@
 #include "win/gdi/GdiHandles.h"
 
+#include <array>
 #include <cwchar>
 #include <memory>
 #include <unordered_map>
@@ -8,8 +9,18 @@ namespace platform::gdi {
 
 namespace {
 
+// An object looked up by its handle.
+struct Found {
+    uintptr_t handle = 0;
+    Object* object = nullptr;
+};
+
 struct Tables {
     std::unordered_map<uintptr_t, std::unique_ptr<Object>> objects;
+    // The two objects found last: drawing a cell selects its font and then
+    // the one it replaced, cell after cell. Handles are never reused, and a
+    // deleted object leaves this list.
+    std::array<Found, 2> found;
     std::unordered_map<uintptr_t, std::unique_ptr<DeviceContext>> dcs;
     std::unordered_map<int, HGDIOBJ> stock;
     HGDIOBJ defaultBitmap = nullptr;
@@ -73,12 +84,6 @@ FontFace* FontObject::resolve()
     return face;
 }
 
-UINT Object::type() const
-{
-    static constexpr UINT types[] = {OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP};
-    return types[data.index()];
-}
-
 HGDIOBJ addObject(Object object)
 {
     const uintptr_t h = newHandle();
@@ -88,9 +93,15 @@ HGDIOBJ addObject(Object object)
 
 Object* findObject(HGDIOBJ h)
 {
-    auto& objects = tables().objects;
-    auto it = objects.find((uintptr_t)h);
-    return it == objects.end() ? nullptr : it->second.get();
+    Tables& t = tables();
+    const auto handle = (uintptr_t)h;
+    for (const Found& f : t.found)
+        if (f.handle == handle && handle) return f.object;
+    auto it = t.objects.find(handle);
+    if (it == t.objects.end()) return nullptr;
+    t.found[1] = t.found[0];
+    t.found[0] = {handle, it->second.get()};
+    return t.found[0].object;
 }
 
 bool deleteObject(HGDIOBJ h)
@@ -99,6 +110,8 @@ bool deleteObject(HGDIOBJ h)
     if (!o) return false;
     if (o->stock) return true;
     if (o->selections > 0) return false;
+    for (Found& f : tables().found)
+        if (f.handle == (uintptr_t)h) f = Found{};
     tables().objects.erase((uintptr_t)h);
     return true;
 }
@@ -127,14 +140,6 @@ Surface& DeviceContext::surface()
         m_surfaceOf = bitmap;
     }
     return *m_surface;
-}
-
-CRect DeviceContext::clipBox()
-{
-    CRect box = surface().bounds();
-    if (area) box.IntersectRect(&box, &*area);
-    if (clip) box.IntersectRect(&box, &*clip);
-    return box;
 }
 
 CRect DeviceContext::toSurface(const RECT& r) const

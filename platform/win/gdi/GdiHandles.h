@@ -39,7 +39,11 @@ struct Object {
     bool stock = false;
     int selections = 0; // how many DCs hold it
 
-    UINT type() const;
+    UINT type() const
+    {
+        static constexpr UINT types[] = {OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP};
+        return types[data.index()];
+    }
 };
 
 HGDIOBJ addObject(Object object);
@@ -79,8 +83,15 @@ struct DeviceContext {
     int dashPhase = 0;
 
     Surface& surface();
-    // Where drawing may land, in surface coordinates.
-    CRect clipBox();
+    // Where drawing may land, in surface coordinates; every drawing call
+    // asks, so it takes no call of its own.
+    CRect clipBox()
+    {
+        CRect box = surface().bounds();
+        if (area) box.IntersectRect(&box, &*area);
+        if (clip) box.IntersectRect(&box, &*clip);
+        return box;
+    }
     CPoint toSurface(int x, int y) const { return CPoint(x + origin.x, y + origin.y); }
     CRect toSurface(const RECT& r) const;
     const LOGPEN& penLog() const;
@@ -119,9 +130,15 @@ struct Canvas {
         eachPart(r, [&](const CRect& part) { surface.fill(part, c); });
     }
     // Calls f with disjoint rectangles that make up the part of r drawing may reach.
-    template <class F> void eachPart(CRect r, F&& f) const
+    template <class F> void eachPart(const CRect& r, F&& f) const
     {
-        if (r.IntersectRect(&r, &clip)) uncovered(r, 0, f);
+        CRect part;
+        if (!part.IntersectRect(&r, &clip)) return;
+        // Nearly always nothing lies above: the part itself, with no copy.
+        if (covered.empty())
+            f(part);
+        else
+            uncovered(part, 0, f);
     }
 
     Surface& surface;

@@ -4,6 +4,7 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace platform::gdi {
 
@@ -83,6 +84,51 @@ void blendRow(COLORREF* dst, const uint8_t* src, int from, int to, int fresh, CO
     for (; x < to; ++x) dst[x] = mixes[src[x]];
 }
 
+// What drawing a glyph's rows needs; drawRows works on copies, as stores
+// into the surface could otherwise be taken to change it, and every row
+// would read it again.
+struct RowInk {
+    COLORREF* pixels; // row 0 of the surface
+    size_t stride;
+    COLORREF color;
+    COLORREF back;
+    const uint8_t* alpha;
+    const COLORREF* mixes;
+    int fresh;
+    bool smooth;
+};
+
+struct GlyphRows {
+    const uint8_t* coverage;
+    const std::pair<uint16_t, uint16_t>* spans;
+    int width;
+    int left; // surface position of the glyph's top-left pixel
+    int top;
+};
+
+// The glyph's rows within part, from copies of ink and g that no store can
+// change.
+void drawRows(const RowInk& inkGiven, const GlyphRows& rowsGiven, const CRect& partGiven)
+{
+    const RowInk ink = inkGiven;
+    const GlyphRows g = rowsGiven;
+    const CRect part = partGiven;
+    for (int y = part.top; y < part.bottom; ++y) {
+        const uint8_t* src = g.coverage + (size_t)(y - g.top) * (size_t)g.width;
+        const auto [first, end] = g.spans[y - g.top];
+        const int from = std::max((int)part.left, g.left + first), to = std::min((int)part.right, g.left + end);
+        if (from >= to) continue;
+        COLORREF* dst = ink.pixels + (size_t)y * ink.stride;
+        if (ink.smooth) {
+            blendRow(dst + from, src + (from - g.left), 0, to - from, std::clamp(ink.fresh, from, to) - from, ink.color,
+                     ink.back, ink.alpha, ink.mixes);
+            continue;
+        }
+        for (int x = from; x < to; ++x) // 1-bit glyphs need no reading of what is there
+            if (src[x - g.left]) dst[x] = ink.color;
+    }
+}
+
 } // namespace
 
 GlyphBlender::GlyphBlender(Canvas& canvas, COLORREF color, COLORREF back, bool smooth, bool backUnderAll)
@@ -100,22 +146,11 @@ void GlyphBlender::touched(int right)
 void GlyphBlender::draw(const Glyph& g, int left, int top)
 {
     if (g.coverage.empty()) return;
-    m_canvas.eachPart(CRect(left, top, left + g.width, top + g.rows), [&](const CRect& part) {
-        for (int y = part.top; y < part.bottom; ++y) {
-            const uint8_t* src = g.coverage.data() + (size_t)(y - top) * (size_t)g.width;
-            const auto [first, end] = g.spans[(size_t)(y - top)];
-            const int from = std::max((int)part.left, left + first), to = std::min((int)part.right, left + end);
-            COLORREF* dst = m_canvas.surface.row(y);
-            if (m_smooth) {
-                if (from >= to) continue;
-                blendRow(dst + from, src + (from - left), 0, to - from, std::clamp(m_fresh, from, to) - from, m_color,
-                         m_back, m_alpha, m_mixes);
-                continue;
-            }
-            for (int x = from; x < to; ++x) // 1-bit glyphs need no reading of what is there
-                if (src[x - left]) dst[x] = m_color;
-        }
-    });
+    Surface& surface = m_canvas.surface;
+    const RowInk ink{surface.row(0), (size_t)surface.width(), m_color, m_back, m_alpha, m_mixes, m_fresh, m_smooth};
+    const GlyphRows rows{g.coverage.data(), g.spans.data(), g.width, left, top};
+    m_canvas.eachPart(CRect(left, top, left + g.width, top + g.rows),
+                      [&ink, &rows](const CRect& part) { drawRows(ink, rows, part); });
     touched(left + g.width);
 }
 

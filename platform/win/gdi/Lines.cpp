@@ -144,16 +144,29 @@ class PenStroke {
 public:
     PenStroke(DeviceContext& dc, int& phase)
         : m_dc(dc), m_canvas(dc), m_pen(dc.penLog()), m_pattern(patternOf(m_pen)),
-          m_width(m_pen.lopnWidth.x > 1 ? m_pen.lopnWidth.x : 1), m_phase(phase)
+          m_width(m_pen.lopnWidth.x > 1 ? m_pen.lopnWidth.x : 1), m_bThinSolid(m_width == 1 && m_pattern.empty()),
+          m_phase(phase)
     {
     }
 
     bool visible() const { return m_pen.lopnStyle != PS_NULL; }
 
-    // From a to b in surface coordinates, b left out for one-pixel pens.
+    // From a to b in surface coordinates, b left out for one-pixel pens. A
+    // segment of one step of a thin solid pen, as a curve of many short ones
+    // has, is its first pixel: no line to set up, and no call.
     void line(CPoint a, CPoint b)
     {
-        if (m_width == 1 && m_pattern.empty()) {
+        if (m_bThinSolid && std::llabs((long long)b.x - a.x) <= 1 && std::llabs((long long)b.y - a.y) <= 1) {
+            if (a != b) m_canvas.plot(a.x, a.y, m_pen.lopnColor);
+            return;
+        }
+        longerLine(a, b);
+    }
+
+    // Out of line, so that the short case above fits in the caller's loop.
+    [[gnu::noinline]] void longerLine(CPoint a, CPoint b)
+    {
+        if (m_bThinSolid) {
             ThinLine(a, b).draw(m_canvas, m_pen.lopnColor);
             return;
         }
@@ -209,6 +222,7 @@ private:
     const LOGPEN& m_pen;
     std::span<const int> m_pattern;
     int m_width;
+    bool m_bThinSolid;
     int& m_phase;
 };
 

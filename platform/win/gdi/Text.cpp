@@ -5,6 +5,8 @@
 #include "win/kernel/Utf8.h"
 
 #include <cwchar>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -26,17 +28,20 @@ struct ShownText {
     std::vector<unsigned char> underlined; // 1 per underlined character of text
 };
 
-ShownText withPrefixes(std::wstring_view text, bool noPrefix)
+// Nothing when the text is shown as it stands, as nearly every text is: it
+// is then drawn without a copy.
+std::optional<ShownText> withPrefixes(std::wstring_view text, bool noPrefix)
 {
+    if (noPrefix || text.find(L'&') == std::wstring_view::npos) return std::nullopt;
     ShownText shown;
     shown.text.reserve(text.size());
     bool mark = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!noPrefix && text[i] == L'&' && !mark && !(i + 1 < text.size() && text[i + 1] == L'&')) {
+        if (text[i] == L'&' && !mark && !(i + 1 < text.size() && text[i + 1] == L'&')) {
             mark = true;
             continue;
         }
-        if (!noPrefix && text[i] == L'&' && !mark) ++i; // "&&"
+        if (text[i] == L'&' && !mark) ++i; // "&&"
         shown.text += text[i];
         shown.underlined.push_back(mark ? 1 : 0);
         mark = false;
@@ -44,15 +49,16 @@ ShownText withPrefixes(std::wstring_view text, bool noPrefix)
     return shown;
 }
 
-// Draws a line of text with its cell's top-left at (x, y), in surface
-// coordinates; underlined characters get a line one pixel below the baseline.
+// Draws a line of text, `width` pixels wide as measured, with its cell's
+// top-left at (x, y), in surface coordinates; underlined characters get a
+// line one pixel below the baseline.
 // Smoothed glyphs stay inside the cell: their grey edges may reach a pixel
 // past the hinted advances that measuring counts, and a text measured to fit
 // a place must be drawn inside it.
-void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_view text, int x, int y,
+void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_view text, int width, int x, int y,
               const unsigned char* underlined = nullptr)
 {
-    const CRect cell(x, y, x + face.textWidth(text), y + face.height());
+    const CRect cell(x, y, x + width, y + face.height());
     if (dc.bkMode == OPAQUE) canvas.fill(cell, dc.bkColor);
     Canvas inCell = canvas;
     if (face.smooth() && !inCell.clip.IntersectRect(&inCell.clip, &cell)) return;
@@ -72,10 +78,9 @@ void drawLine(DeviceContext& dc, Canvas& canvas, FontFace& face, std::wstring_vi
     }
 }
 
-std::vector<std::wstring_view> splitLines(std::wstring_view text, bool singleLine)
+std::vector<std::wstring_view> splitLines(std::wstring_view text)
 {
     std::vector<std::wstring_view> lines;
-    if (singleLine) return {text};
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != L'\n' && text[i] != L'\r') continue;
@@ -122,7 +127,9 @@ BOOL TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c)
     if (!dc || !dc->fontFace()) return FALSE;
     Canvas canvas(*dc);
     const CPoint p = dc->toSurface(x, y);
-    drawLine(*dc, canvas, *dc->fontFace(), textOf(lpString, c), p.x, p.y);
+    FontFace& face = *dc->fontFace();
+    const std::wstring_view text = textOf(lpString, c);
+    drawLine(*dc, canvas, face, text, face.textWidth(text), p.x, p.y);
     return TRUE;
 }
 
@@ -132,10 +139,15 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
     if (!dc || !lprc || !dc->fontFace()) return 0;
     FontFace& face = *dc->fontFace();
     const bool single = format & DT_SINGLELINE;
-    const ShownText shown = withPrefixes(textOf(lpchText, cchText), format & DT_NOPREFIX);
-    std::vector<std::wstring_view> lines = splitLines(shown.text, single);
+    const std::wstring_view given = textOf(lpchText, cchText);
+    const std::optional<ShownText> marked = withPrefixes(given, format & DT_NOPREFIX);
+    const std::wstring_view text = marked ? std::wstring_view(marked->text) : given;
+    // A single line needs no list of lines.
+    std::vector<std::wstring_view> split;
+    if (!single) split = splitLines(text);
     if ((format & DT_WORDBREAK) && !single)
-        lines = wrapLines(lines, face, lprc->right - lprc->left);
+        split = wrapLines(split, face, lprc->right - lprc->left);
+    const std::span<const std::wstring_view> lines = single ? std::span(&text, 1) : std::span(split);
     const int lineHeight = face.height();
     const int height = lineHeight * (int)lines.size();
     const CRect rect(*lprc);
@@ -161,8 +173,8 @@ int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format)
         if (format & DT_CENTER) x = rect.left + (rect.Width() - width) / 2;
         else if (format & DT_RIGHT) x = rect.right - width;
         const CPoint p = dc->toSurface(x, y + (int)i * lineHeight);
-        const size_t first = (size_t)(lines[i].data() - shown.text.data());
-        drawLine(*dc, canvas, face, lines[i], p.x, p.y, shown.underlined.data() + first);
+        const size_t first = (size_t)(lines[i].data() - text.data());
+        drawLine(*dc, canvas, face, lines[i], width, p.x, p.y, marked ? marked->underlined.data() + first : nullptr);
     }
     return single && (format & (DT_VCENTER | DT_BOTTOM)) ? y - rect.top + lineHeight : height;
 }

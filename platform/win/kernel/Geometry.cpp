@@ -1,17 +1,5 @@
 #include "win/kernel/Geometry.h"
 
-BOOL CRect::IntersectRect(LPCRECT a, LPCRECT b)
-{
-    CRect r(std::max(a->left, b->left), std::max(a->top, b->top),
-            std::min(a->right, b->right), std::min(a->bottom, b->bottom));
-    if (r.IsRectEmpty()) {
-        SetRectEmpty();
-        return FALSE;
-    }
-    *this = r;
-    return TRUE;
-}
-
 BOOL CRect::UnionRect(LPCRECT a, LPCRECT b)
 {
     const CRect ra(*a), rb(*b);

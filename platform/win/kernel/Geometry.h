@@ -75,7 +75,18 @@ public:
         if (top > bottom) std::swap(top, bottom);
     }
     // Both return FALSE and leave an empty rectangle when the result is empty, as Win32 does.
-    BOOL IntersectRect(LPCRECT a, LPCRECT b);
+    // Clipping intersects for every cell, glyph and line: no call for it.
+    BOOL IntersectRect(LPCRECT a, LPCRECT b)
+    {
+        const CRect r(std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+                      std::min(a->bottom, b->bottom));
+        if (r.IsRectEmpty()) {
+            SetRectEmpty();
+            return FALSE;
+        }
+        *this = r;
+        return TRUE;
+    }
     BOOL UnionRect(LPCRECT a, LPCRECT b);
     BOOL EqualRect(LPCRECT r) const { return *this == *r; }
 

@@ -63,3 +63,14 @@ TEST_F(GridPaint, ASelectedRowIsHighlightedButNotItsHeader)
     platform::desktop().processMessages();
     EXPECT_EQ(Colours({{130, 50}, {200, 50}, {35, 50}, {130, 30}, {130, 70}}), "HHfww");
 }
+
+TEST_F(GridPaint, EachCellIsDrawnInItsOwnFont)
+{
+    // Neighbours of one control with the same text, the second bold: the
+    // font the control keeps from the first cell must not serve the second.
+    for (ROWCOL c : {1, 2})
+        grid.m_styles[{2, c}].SetValue(L"MMMM");
+    grid.m_styles[{2, 2}].SetFont(CGXFont().SetBold(TRUE));
+    paint();
+    EXPECT_GT(Ink(CRect(140, 40, 208, 58), window), Ink(CRect(70, 40, 138, 58), window) + 10);
+}
