@@ -43,7 +43,7 @@ private:
     // shows the value.
     struct Fallback {
         CGXStyle style;
-        bool bShowsValue = false;
+        bool bShowsValue; // set by makeFallback
     };
     const Fallback& fallback(ROWCOL nRow, ROWCOL nCol)
     {
