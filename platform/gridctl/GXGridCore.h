@@ -310,9 +310,11 @@ protected:
 
 private:
     BOOL coveringBlock(ROWCOL nRow, ROWCOL nCol, CGXRange& range) const;
-    // The copy text of the ranges' rows, handed to sink.Append piece by piece
-    // (cells, separators, "\r\n"), with sink.RowDone() after each row.
-    template <class Sink> BOOL writeCopyText(const CGXRangeList& ranges, Sink& sink);
+    // The copy text of the ranges' rows in the columns given, handed to the
+    // sink piece by piece (AppendCell for cells, Append for separators and
+    // "\r\n"), with sink.RowDone() after each row.
+    template <class Sink>
+    BOOL writeCopyText(const CGXRangeList& ranges, const std::vector<ROWCOL>& cols, Sink& sink);
     // The ranges' columns left to right, hidden ones left out; false when
     // the ranges give none.
     bool copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& cols);

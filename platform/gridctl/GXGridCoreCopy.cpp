@@ -50,8 +50,6 @@ constexpr std::wstring_view kRowEnd = L"\r\n";
 
 } // namespace
 
-// Hidden columns and the covered blocks of a row are settled once, not per
-// cell; each cell's style is read once.
 bool CGXGridCore::copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& cols)
 {
     CRowColArray colStarts, colEnds;
@@ -64,11 +62,13 @@ bool CGXGridCore::copyColumns(const CGXRangeList& ranges, std::vector<ROWCOL>& c
     return true;
 }
 
-template <class Sink> BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, Sink& sink)
+// Hidden columns and the covered blocks of a row are settled once, not per
+// cell; each cell's style is read once.
+template <class Sink>
+BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, const std::vector<ROWCOL>& cols, Sink& sink)
 {
     CRowColArray rowStarts, rowEnds;
-    std::vector<ROWCOL> cols;
-    if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE) || !copyColumns(ranges, cols))
+    if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE))
         return FALSE;
     CGXCopyTextReader reader(*this);
     std::vector<const CGXRange*> blocks; // those crossing the row
@@ -213,10 +213,12 @@ CString CGXGridCore::GetCopyTextRanges(const CGXRangeList& ranges)
     // A single column leaves no tab in the text, and readers of such text
     // (spreadsheets, our own paste) split its cells at ';' instead.
     std::vector<ROWCOL> cols;
-    if (copyColumns(ranges, cols) && cols.size() == 1)
+    if (!copyColumns(ranges, cols))
+        return CString();
+    if (cols.size() == 1)
         quoting.add(L';');
     WideText sink(quoting);
-    writeCopyText(ranges, sink);
+    writeCopyText(ranges, cols, sink);
     return CString(std::move(sink.text));
 }
 
@@ -226,7 +228,9 @@ BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRange& range)
     ranges.AddTail(range);
     const QuoteRule quoting(m_sCellSep.str());
     Utf8Chunks sink(file, quoting);
-    writeCopyText(ranges, sink);
+    std::vector<ROWCOL> cols;
+    if (copyColumns(ranges, cols))
+        writeCopyText(ranges, cols, sink);
     sink.Flush();
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "win/gdi/GdiHandles.h"
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
 #include <memory>
@@ -9,19 +10,52 @@ namespace platform::gdi {
 
 namespace {
 
-// An object looked up by its handle.
-struct Found {
-    uintptr_t handle = 0;
-    Object* object = nullptr;
+// What a table of handles gave last, newest first: a painting calls one DC
+// many times in a row, and drawing a cell selects its font and then the one
+// it replaced, cell after cell. Handles are never reused, so the handle
+// alone says it is still the same; a deleted entry is forgotten.
+template <class T, size_t N> class RecentlyFound {
+public:
+    T* find(uintptr_t handle) const
+    {
+        for (const Entry& e : m_entries)
+            if (e.handle == handle && handle) return e.item;
+        return nullptr;
+    }
+    T* remember(uintptr_t handle, T* item)
+    {
+        std::move_backward(m_entries.begin(), m_entries.end() - 1, m_entries.end());
+        m_entries[0] = {handle, item};
+        return item;
+    }
+    void forget(uintptr_t handle)
+    {
+        for (Entry& e : m_entries)
+            if (e.handle == handle) e = Entry{};
+    }
+
+private:
+    struct Entry {
+        uintptr_t handle = 0;
+        T* item = nullptr;
+    };
+    std::array<Entry, N> m_entries;
 };
+
+template <class T, size_t N>
+T* lookUp(const std::unordered_map<uintptr_t, std::unique_ptr<T>>& table, RecentlyFound<T, N>& recent,
+          uintptr_t handle)
+{
+    if (T* item = recent.find(handle)) return item;
+    const auto it = table.find(handle);
+    return it == table.end() ? nullptr : recent.remember(handle, it->second.get());
+}
 
 struct Tables {
     std::unordered_map<uintptr_t, std::unique_ptr<Object>> objects;
-    // The two objects found last: drawing a cell selects its font and then
-    // the one it replaced, cell after cell. Handles are never reused, and a
-    // deleted object leaves this list.
-    std::array<Found, 2> found;
+    RecentlyFound<Object, 2> objectsFound;
     std::unordered_map<uintptr_t, std::unique_ptr<DeviceContext>> dcs;
+    RecentlyFound<DeviceContext, 1> dcsFound;
     std::unordered_map<int, HGDIOBJ> stock;
     HGDIOBJ defaultBitmap = nullptr;
     uintptr_t next = 0x100000;
@@ -94,14 +128,7 @@ HGDIOBJ addObject(Object object)
 Object* findObject(HGDIOBJ h)
 {
     Tables& t = tables();
-    const auto handle = (uintptr_t)h;
-    for (const Found& f : t.found)
-        if (f.handle == handle && handle) return f.object;
-    auto it = t.objects.find(handle);
-    if (it == t.objects.end()) return nullptr;
-    t.found[1] = t.found[0];
-    t.found[0] = {handle, it->second.get()};
-    return t.found[0].object;
+    return lookUp(t.objects, t.objectsFound, (uintptr_t)h);
 }
 
 bool deleteObject(HGDIOBJ h)
@@ -110,8 +137,7 @@ bool deleteObject(HGDIOBJ h)
     if (!o) return false;
     if (o->stock) return true;
     if (o->selections > 0) return false;
-    for (Found& f : tables().found)
-        if (f.handle == (uintptr_t)h) f = Found{};
+    tables().objectsFound.forget((uintptr_t)h);
     tables().objects.erase((uintptr_t)h);
     return true;
 }
@@ -184,22 +210,10 @@ HDC addDC(DeviceContext dc)
     return (HDC)h;
 }
 
-// The DC found last: a painting calls one DC many times in a row, and
-// handles are never reused, so the handle alone says it is still the same.
-namespace {
-HDC lastDCHandle = nullptr;
-DeviceContext* lastDC = nullptr;
-} // namespace
-
 DeviceContext* findDC(HDC h)
 {
-    if (h == lastDCHandle && h) return lastDC;
-    auto& dcs = tables().dcs;
-    auto it = dcs.find((uintptr_t)h);
-    if (it == dcs.end()) return nullptr;
-    lastDCHandle = h;
-    lastDC = it->second.get();
-    return lastDC;
+    Tables& t = tables();
+    return lookUp(t.dcs, t.dcsFound, (uintptr_t)h);
 }
 
 bool deleteDC(HDC h)
@@ -207,9 +221,8 @@ bool deleteDC(HDC h)
     DeviceContext* dc = findDC(h);
     if (!dc) return false;
     for (HGDIOBJ o : {dc->pen, dc->brush, dc->font, dc->bitmap}) select(o, -1);
+    tables().dcsFound.forget((uintptr_t)h);
     tables().dcs.erase((uintptr_t)h);
-    lastDCHandle = nullptr;
-    lastDC = nullptr;
     return true;
 }
 
