@@ -36,8 +36,9 @@ public:
     // heldElsewhere tells whether it is a client (rather than nobody).
     bool ownerChange(const XEvent& e, bool& heldElsewhere) const;
     bool heldElsewhere() const;
-    // The owner's text; false when no other client owns CLIPBOARD, it refuses
-    // UTF8_STRING and STRING, or it stays silent for timeoutMs at a step.
+    // The owner's text, asked for as UTF8_STRING (an answer typed STRING is
+    // read as Latin-1); false when no other client owns CLIPBOARD, it refuses
+    // or answers another type, or it stays silent for timeoutMs at a step.
     bool fetch(Time time, int timeoutMs, std::wstring& text);
 
 private:
