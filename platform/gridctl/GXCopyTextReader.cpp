@@ -2,11 +2,12 @@
 
 #include "gridctl/GXGridCore.h"
 
-const CGXStyle& CGXCopyTextReader::ReadStyle(ROWCOL nRow, ROWCOL nCol)
+const CGXStyle& CGXCopyTextReader::ReadStyle(ROWCOL nRow, ROWCOL nCol, size_t nAt)
 {
-    m_cell.Free();
-    m_grid.GetStyleRowCol(nRow, nCol, m_cell, gxCopy, 0);
-    return m_cell;
+    CGXStyle& style = m_cells[nAt].style;
+    style.Free();
+    m_grid.GetStyleRowCol(nRow, nCol, style, gxCopy, 0);
+    return style;
 }
 
 // The order of ComposeStyleRowCol: the column-header style, the row-header
@@ -34,17 +35,18 @@ CGXControl* CGXCopyTextReader::control(WORD nId)
     return m_pControl;
 }
 
-const CString& CGXCopyTextReader::controlText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& rest)
+const CString& CGXCopyTextReader::controlText(ROWCOL nRow, ROWCOL nCol, Cell& cell, const CGXStyle& rest)
 {
-    const WORD nId = m_cell.GetIncludeControl() ? m_cell.GetControl() : rest.GetControl();
+    const CGXStyle& own = cell.style;
+    const WORD nId = own.GetIncludeControl() ? own.GetControl() : rest.GetControl();
     CGXControl* pControl = control(nId);
     if (m_bShowsValue)
-        return m_cell.GetIncludeValue() ? m_cell.GetValue() : rest.GetValue();
-    m_full = m_cell;
+        return own.GetIncludeValue() ? own.GetValue() : rest.GetValue();
+    m_full = own;
     m_full.ChangeStyle(rest, gxApplyNew);
     if (pControl)
-        pControl->GetControlText(m_text, nRow, nCol, m_full.GetValue(), m_full);
+        pControl->GetControlText(cell.text, nRow, nCol, m_full.GetValue(), m_full);
     else
-        m_text = CGXControl::ControlTextOf(m_full.GetValue(), m_full);
-    return m_text;
+        cell.text = CGXControl::ControlTextOf(m_full.GetValue(), m_full);
+    return cell.text;
 }

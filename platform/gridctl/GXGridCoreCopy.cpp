@@ -5,6 +5,14 @@
 #include "win/kernel/Utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <cwchar>
+#include <optional>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 BOOL CGXGridCore::CanCopy()
 {
@@ -70,7 +78,10 @@ BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, const std::vector<RO
     CRowColArray rowStarts, rowEnds;
     if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE))
         return FALSE;
-    CGXCopyTextReader reader(*this);
+    // Cells are read a batch at a time, then written.
+    constexpr size_t kBatch = 16;
+    CGXCopyTextReader reader(*this, kBatch);
+    std::array<const CString*, kBatch> texts;
     std::vector<const CGXRange*> blocks; // those crossing the row
     const std::wstring_view sep = m_sCellSep.str();
     for (INT_PTR i = 0; i < rowStarts.GetSize(); ++i)
@@ -81,15 +92,21 @@ BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, const std::vector<RO
             for (const CGXRange& block : m_covered)
                 if (block.top <= r && r <= block.bottom)
                     blocks.push_back(&block);
-            for (size_t j = 0; j < cols.size(); ++j) {
-                if (j > 0)
-                    sink.Append(sep);
-                const ROWCOL c = cols[j];
-                const bool bCoveredAway = std::any_of(blocks.begin(), blocks.end(), [&](const CGXRange* b) {
-                    return b->left <= c && c <= b->right && (b->top != r || b->left != c);
-                });
-                if (!bCoveredAway)
-                    sink.AppendCell(reader.Text(r, c).str());
+            for (size_t from = 0; from < cols.size(); from += kBatch) {
+                const size_t n = std::min(kBatch, cols.size() - from);
+                for (size_t k = 0; k < n; ++k) {
+                    const ROWCOL c = cols[from + k];
+                    const bool bCoveredAway = std::any_of(blocks.begin(), blocks.end(), [&](const CGXRange* b) {
+                        return b->left <= c && c <= b->right && (b->top != r || b->left != c);
+                    });
+                    texts[k] = bCoveredAway ? nullptr : &reader.Text(r, c, k);
+                }
+                for (size_t k = 0; k < n; ++k) {
+                    if (from + k > 0)
+                        sink.Append(sep);
+                    if (texts[k])
+                        sink.AppendCell(texts[k]->str());
+                }
             }
             sink.Append(kRowEnd);
             sink.RowDone();
@@ -122,12 +139,73 @@ struct WideText {
     std::wstring text;
 };
 
+// A cell of at least four characters that is all ASCII and holds none of
+// (at most four) characters that call for quotes, tested and narrowed to
+// bytes four characters at a time; the last four end where the cell ends,
+// overlapping the ones before, so nothing is read past the cell and no
+// loop runs a character at a time.
+class AsciiBlocks {
+public:
+#if defined(__SSE2__) && WCHAR_MAX > 0xFFFF
+    static std::optional<AsciiBlocks> For(uint64_t bits)
+    {
+        std::array<int, 4> stops{};
+        size_t n = 0;
+        for (int ch = 0; ch < 64; ++ch)
+            if (bits >> ch & 1) {
+                if (n == stops.size())
+                    return std::nullopt;
+                stops[n++] = ch;
+            }
+        if (n == 0)
+            return std::nullopt;
+        std::fill(stops.begin() + (std::ptrdiff_t)n, stops.end(), stops[0]);
+        return AsciiBlocks(stops);
+    }
+    // Writes the cell's bytes and true; false when the cell is not plain
+    // (the bytes written then are to be written over).
+    bool plain(char* out, std::wstring_view s) const
+    {
+        __m128i high = _mm_setzero_si128(), hit = _mm_setzero_si128();
+        auto block = [&](size_t i) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + i));
+            high = _mm_or_si128(high, _mm_and_si128(v, _mm_set1_epi32(~0x7f)));
+            for (const __m128i& stop : m_stops)
+                hit = _mm_or_si128(hit, _mm_cmpeq_epi32(v, stop));
+            const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(v, v), v);
+            const int four = _mm_cvtsi128_si32(bytes);
+            std::memcpy(out + i, &four, 4);
+        };
+        for (size_t i = 0; i + 4 < s.size(); i += 4)
+            block(i);
+        block(s.size() - 4);
+        const __m128i bad = _mm_or_si128(hit, _mm_xor_si128(_mm_cmpeq_epi32(high, _mm_setzero_si128()), _mm_set1_epi32(-1)));
+        return _mm_movemask_epi8(bad) == 0;
+    }
+
+private:
+    explicit AsciiBlocks(const std::array<int, 4>& stops)
+    {
+        for (size_t k = 0; k < stops.size(); ++k)
+            m_stops[k] = _mm_set1_epi32(stops[k]);
+    }
+    __m128i m_stops[4];
+#else
+    static std::optional<AsciiBlocks> For(uint64_t) { return std::nullopt; }
+    bool plain(char*, std::wstring_view) const { return false; }
+#endif
+};
+
 // UTF-8 into the file a chunk at a time, so that a large table never stands
 // in memory whole; the text is encoded straight into the chunk, a cell in
 // one pass that tests for quotes as it goes.
 class Utf8Chunks {
 public:
-    Utf8Chunks(CFile& file, const QuoteRule& rule) : m_file(file), m_quoting(rule), m_bytes(2 * kChunk) {}
+    Utf8Chunks(CFile& file, const QuoteRule& rule) : m_file(file), m_quoting(rule), m_bytes(2 * kChunk)
+    {
+        if (rule.bitsOnly())
+            m_blocks = AsciiBlocks::For(rule.bits());
+    }
     void Append(std::wstring_view s)
     {
         if (s.size() == 1 && (uint32_t)s[0] < 0x80) { // a separator
@@ -142,7 +220,9 @@ public:
     {
         room(s.size() + 1); // quotes doubled, and the two around them
         char* out = at();
-        if (m_quoting.bitsOnly())
+        if (m_blocks && s.size() >= 4 && m_blocks->plain(out, s))
+            out += s.size();
+        else if (m_quoting.bitsOnly())
             out = plainOrQuoted(out, s, m_quoting.bits());
         else
             out = m_quoting.needsQuotes(s) ? quoted(out, s) : encodeUtf8(out, s);
@@ -201,6 +281,7 @@ private:
 
     CFile& m_file;
     const QuoteRule& m_quoting;
+    std::optional<AsciiBlocks> m_blocks;
     std::vector<char> m_bytes;
     size_t m_used = 0;
 };

@@ -1,4 +1,7 @@
 #include "TestGrids.h"
+#include "support/Files.h"
+#include "support/TempDir.h"
+#include "win/kernel/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,19 @@ TEST_F(Copy, SeveralRangesGiveTheirRowsAndColumnsInListOrder)
     EXPECT_EQ(copy({CGXRange(5, 1)}), L"");
 }
 
+TEST_F(Copy, AWideRowKeepsEveryCellInItsPlace)
+{
+    std::vector<std::wstring> titles{L""}, cells{L"1"};
+    std::wstring expected;
+    for (int c = 1; c <= 40; ++c) {
+        titles.push_back(L"T");
+        cells.push_back(std::to_wstring(c));
+        expected += (c > 1 ? L"\t" : L"") + std::to_wstring(c);
+    }
+    fillOwnGrid(grid, {titles, cells});
+    EXPECT_EQ(copy({CGXRange(1, 1, 1, 40)}), expected + L"\r\n");
+}
+
 TEST_F(Copy, CellsThatWouldBreakTheRowsApartAreQuoted)
 {
     fillOwnGrid(grid, {{L"", L"A", L"B", L"C"},
@@ -58,6 +74,29 @@ TEST_F(Copy, CellsThatWouldBreakTheRowsApartAreQuoted)
     EXPECT_EQ(copy({CGXRange(1, 1, 1, 3)}), L"\"a|b\"|a:b|a::b\r\n");
     grid.m_sCellSep = L"::";
     EXPECT_EQ(copy({CGXRange(1, 1, 1, 3)}), L"a|b::a:b::\"a::b\"\r\n");
+}
+
+TEST_F(Copy, AFileHoldsTheCopyTextInUtf8WhereverAHardCharacterStands)
+{
+    // Cells of every length up to a dozen with one character anywhere that
+    // calls for quotes, or lies outside ASCII, or neither (the tab).
+    std::vector<std::vector<std::wstring>> rows = {{L"", L"A", L"B"}};
+    for (const wchar_t odd : {L'"', L'\r', L'\n', L';', L'\u00e9', L'\U0001F600', L'\t'})
+        for (size_t length = 1; length <= 12; ++length)
+            for (size_t at = 0; at < length; ++at) {
+                std::wstring cell(length, L'x');
+                cell[at] = odd;
+                rows.push_back({L"", cell, L"y"});
+            }
+    fillOwnGrid(grid, rows);
+    grid.m_sCellSep = L";";
+    const CGXRange table = CGXRange().SetTable();
+    testsupport::TempDir dir;
+    {
+        CFile file(dir.file("t.csv").wstring().c_str(), CFile::modeCreate | CFile::modeWrite);
+        grid.CopyTextToFile(file, table);
+    }
+    EXPECT_EQ(testsupport::readFile(dir.file("t.csv")), toUtf8(copy({table}).str()));
 }
 
 namespace {
