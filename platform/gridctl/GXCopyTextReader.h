@@ -1,7 +1,7 @@
 #pragma once
 // CGXCopyTextReader: the copy texts of many cells, each as
 // CGXGridCore::GetCopyTextRowCol gives it, for copying and exporting whole
-// tables. Each cell's own style is read once (GetStyleRowCol(row, col, style,
+// tables, and whether cells take a value, for pasting. Each cell's own style is read once (GetStyleRowCol(row, col, style,
 // gxCopy, 0), as for GetCopyTextRowCol) into one of a few kept places; the
 // header and standard styles a cell falls back on are put together once per
 // kind of cell. A cell whose control shows its value (the grid's own edit,
@@ -41,6 +41,16 @@ public:
         if (rest.bShowsValue && !cell.style.GetIncludeControl())
             return cell.style.GetIncludeValue() ? cell.style.GetValue() : rest.style.GetValue();
         return controlText(nRow, nCol, cell, rest.style);
+    }
+    // Reads the cell's own style; whether the cell takes a value: neither
+    // read-only nor disabled in the style ComposeStyleRowCol would make.
+    bool TakesValue(ROWCOL nRow, ROWCOL nCol)
+    {
+        const CGXStyle& own = ReadStyle(nRow, nCol);
+        const CGXStyle& rest = fallback(nRow, nCol).style;
+        const BOOL bReadOnly = own.GetIncludeReadOnly() ? own.GetReadOnly() : rest.GetReadOnly();
+        const BOOL bEnabled = own.GetIncludeEnabled() ? own.GetEnabled() : rest.GetEnabled();
+        return !bReadOnly && bEnabled;
     }
     // The own style of the cell read last into place nAt.
     const CGXStyle& CellStyle(size_t nAt = 0) const { return m_cells[nAt].style; }

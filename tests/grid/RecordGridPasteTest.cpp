@@ -70,13 +70,19 @@ TYPED_TEST(Paste, CellsGoRightAndDownThroughTheHostAndWhatWasNotPastedIsCounted)
          {3, 1, 3, 2}},
         {"nothing stored", [](Grid& g) { g.m_readOnlyField = F_NOTE; }, 1, 3, L"n1\tX",
          {}, L"message: 2 cells were not pasted.\n", {1, 3, 1, 3}, {}},
+        {"read-only by the standard style", [](Grid& g) { g.StandardStyle().SetReadOnly(TRUE); }, 1, 1, L"x",
+         {}, L"message: 1 cells were not pasted.\n", {1, 1, 1, 1}, {}},
+        {"disabled by the standard style", [](Grid& g) { g.StandardStyle().SetEnabled(FALSE); }, 1, 1, L"x",
+         {}, L"message: 1 cells were not pasted.\n", {1, 1, 1, 1}, {}},
     };
     Grid& grid = this->grid;
     grid.setPaste(true);
     const std::vector<Beam> beams = grid.m_beams;
+    const CGXStyle standard = grid.StandardStyle();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         grid.m_beams = beams;
+        grid.StandardStyle() = standard;
         grid.m_readOnlyField = 0;
         grid.m_maxRecords = 1000;
         grid.describe();

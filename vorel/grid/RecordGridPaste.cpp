@@ -6,9 +6,11 @@
 // read in place from the clipboard's block and its cells are stored as they
 // are read, so a large paste holds no copy of the table; the two styles of a
 // cell (the one read, the one stored) are kept for the next cell, so that a
-// cell costs no allocation.
+// cell costs no allocation, and the styles a cell falls back on are put
+// together once.
 #include "grid/PasteTable.h"
 #include "grid/RecordGridSupport.h"
+#include "gridctl/GXCopyTextReader.h"
 #include "win/Afx.h"
 
 #include <cwchar>
@@ -135,7 +137,8 @@ void pasteClipboard(CGXGridWnd& grid, const std::function<void()>& addRow, const
     long long nNotPasted = 0;
     bool bStored = false;
     ROWCOL nLastRow = 0, nLastCol = 0;
-    CGXStyle style, value;
+    CGXCopyTextReader cells(grid);
+    CGXStyle value;
     while (table.Next(i, j, cell)) {
         for (; nRowAt < i && targets.rowOk(); ++nRowAt)
             targets.nextRow();
@@ -147,10 +150,8 @@ void pasteClipboard(CGXGridWnd& grid, const std::function<void()>& addRow, const
         const ROWCOL r = targets.row();
         nLastRow = r;
         nLastCol = std::max(nLastCol, c);
-        grid.ComposeStyleRowCol(r, c, &style); // frees the last cell's style first
         value.SetValue(cell.c_str());
-        if (style.GetReadOnly() || !style.GetEnabled() ||
-            !grid.SetStyleRange(CGXRange(r, c), value, gxOverride, 0, GX_INVALIDATE)) {
+        if (!cells.TakesValue(r, c) || !grid.SetStyleRange(CGXRange(r, c), value, gxOverride, 0, GX_INVALIDATE)) {
             ++nNotPasted;
             continue;
         }
