@@ -1,13 +1,14 @@
 #pragma once
 // CGXCopyTextReader: the copy texts of many cells, each as
 // CGXGridCore::GetCopyTextRowCol gives it, for copying and exporting whole
-// tables, and whether cells take a value, for pasting. Each cell's own style is read once (GetStyleRowCol(row, col, style,
-// gxCopy, 0), as for GetCopyTextRowCol) into one of a few kept places; the
-// header and standard styles a cell falls back on are put together once per
-// kind of cell. A cell whose control shows its value (the grid's own edit,
-// static, header, push-button, check-box and text combo-box controls) gives
-// its value without a full style; any other control gets the cell's full
-// style, as ComposeStyleRowCol makes it.
+// tables, and whether cells take a value, for pasting. Each cell's own style
+// is read once (GetStyleRowCol(row, col, style, gxCopy, 0), as for
+// GetCopyTextRowCol) into one of a few kept places; the header and standard
+// styles a cell falls back on are put together once per kind of cell. A cell
+// whose control shows its value (the grid's own edit, static, header,
+// push-button, check-box and text combo-box controls) gives its value without
+// a full style; any other control gets the cell's full style, as
+// ComposeStyleRowCol makes it.
 #include "gridctl/GXGridCore.h"
 #include "gridctl/GXStyle.h"
 
@@ -19,8 +20,8 @@ class CGXCopyTextReader {
 public:
     // Keeps the last nCells cells read, each in its own place: a writer
     // that reads a batch of cells before it looks at their texts never
-    // reads a text right after the host stored it, when the host's stores
-    // may not yet have reached the cache and the first read of them stalls.
+    // reads a text the moment the host has copied it in, when the read
+    // waits for the host's stores to complete.
     explicit CGXCopyTextReader(CGXGridCore& grid, size_t nCells = 1) : m_grid(grid), m_cells(nCells) {}
     CGXCopyTextReader(const CGXCopyTextReader&) = delete;
     CGXCopyTextReader& operator=(const CGXCopyTextReader&) = delete;

@@ -78,7 +78,8 @@ BOOL CGXGridCore::writeCopyText(const CGXRangeList& ranges, const std::vector<RO
     CRowColArray rowStarts, rowEnds;
     if (!ranges.GetRowArray(GetRowCount(), rowStarts, rowEnds, FALSE))
         return FALSE;
-    // Cells are read a batch at a time, then written.
+    // Cells are read a batch at a time, then written: no text is read right
+    // after the host stored it (see CGXCopyTextReader).
     constexpr size_t kBatch = 16;
     CGXCopyTextReader reader(*this, kBatch);
     std::array<const CString*, kBatch> texts;
@@ -179,8 +180,8 @@ public:
         for (size_t i = 0; i + 4 < s.size(); i += 4)
             block(i);
         block(s.size() - 4);
-        const __m128i bad = _mm_or_si128(hit, _mm_xor_si128(_mm_cmpeq_epi32(high, _mm_setzero_si128()), _mm_set1_epi32(-1)));
-        return _mm_movemask_epi8(bad) == 0;
+        const __m128i ascii = _mm_cmpeq_epi32(high, _mm_setzero_si128()); // all ones where plain
+        return _mm_movemask_epi8(hit) == 0 && _mm_movemask_epi8(ascii) == 0xFFFF;
     }
 
 private:
